@@ -1,0 +1,27 @@
+// brisel-convert: converts one PADS netlist into an ExpressPCB netlist, as
+// the window's OK button does.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+#include "cli/run_conversion.h"
+
+int main(int argc, char** argv) {
+    using namespace brisel::cli;
+    const Options options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options.usageError.empty()) {
+        std::fprintf(stderr, "brisel-convert: %s\n%s", options.usageError.c_str(), kUsage);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("%s\n", kVersion);
+        return 0;
+    }
+    return RunConversion(options);
+}

@@ -1,0 +1,55 @@
+#include "cli/options.h"
+
+namespace brisel::cli {
+
+const char* const kVersion = "brisel-convert 1.02";
+
+const char* const kUsage =
+    "Usage: brisel-convert [OPTION]... SOURCE TARGET\n"
+    "Converts the PADS netlist SOURCE (PADS-PCB, PADS2000 or PADS-PowerPCB ASCII)\n"
+    "into the ExpressPCB netlist TARGET.\n"
+    "\n"
+    "Messages are printed one a line as \"Title: text\": the completion summary on\n"
+    "standard output, errors and warnings on standard error. The temporary files\n"
+    "BriselTemp.txt and BriselTemp2.txt are made in TARGET's folder while the\n"
+    "conversion runs, and removed at its end.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     show this help and exit\n"
+    "  -V, --version  show the version and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0  the netlist was converted (warnings may have been printed)\n"
+    "  1  an error stopped the conversion (missing source, invalid names,\n"
+    "     a file that could not be read or written)\n"
+    "  2  wrong usage\n";
+
+Options ParseOptions(const std::vector<std::string>& args) {
+    Options options;
+    std::vector<std::string> operands;
+    bool onlyOperands = false;
+    for (const std::string& arg : args) {
+        if (onlyOperands || arg.size() < 2 || arg[0] != '-') {
+            operands.push_back(arg);
+        } else if (arg == "--") {
+            onlyOperands = true;
+        } else if (arg == "-h" || arg == "--help") {
+            options.help = true;
+        } else if (arg == "-V" || arg == "--version") {
+            options.version = true;
+        } else {
+            options.usageError = "unknown option '" + arg + "'";
+            return options;
+        }
+    }
+    if (options.help || options.version) return options;
+    if (operands.size() != 2) {
+        options.usageError = operands.size() < 2 ? "SOURCE and TARGET are required" : "too many operands";
+        return options;
+    }
+    options.source = operands[0];
+    options.target = operands[1];
+    return options;
+}
+
+}  // namespace brisel::cli

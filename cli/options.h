@@ -1,0 +1,22 @@
+#pragma once
+// The command line of brisel-convert.
+
+#include <string>
+#include <vector>
+
+namespace brisel::cli {
+
+struct Options {
+    std::string source;
+    std::string target;
+    bool help = false;
+    bool version = false;
+    std::string usageError;  // set when the words are wrong
+};
+
+Options ParseOptions(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+extern const char* const kVersion;
+
+}  // namespace brisel::cli

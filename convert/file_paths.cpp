@@ -1,0 +1,60 @@
+#include "convert/file_paths.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "convert/netlist_text.h"
+
+namespace brisel {
+
+namespace fs = std::filesystem;
+
+char PathSeparator() {
+#ifdef _WIN32
+    return '\\';
+#else
+    return '/';
+#endif
+}
+
+bool SplitPath(std::string_view text, std::string& folder, std::string& file) {
+    const auto last = text.rfind(PathSeparator());
+    if (last == std::string_view::npos) return false;
+    folder.assign(text.substr(0, last + 1));
+    file.assign(text.substr(last + 1));
+    return true;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The absolute path with "." and ".." resolved and the links of its existing
+// part followed.
+std::string NormalPath(const std::string& path) {
+    std::error_code error;
+    fs::path absolute = fs::absolute(fs::path(path), error);
+    if (error) return path;
+    fs::path normal = fs::weakly_canonical(absolute, error);
+    if (error) normal = absolute.lexically_normal();
+    return normal.generic_string();
+}
+
+}  // namespace
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (fs::exists(fs::path(a), error) && fs::exists(fs::path(b), error)) {
+        const bool same = fs::equivalent(fs::path(a), fs::path(b), error);
+        if (!error) return same;
+    }
+    return EqualsIgnoreCase(NormalPath(a), NormalPath(b));
+}
+
+}  // namespace brisel

@@ -1,0 +1,58 @@
+#include "convert/main_pass.h"
+
+#include "convert/netlist_layout.h"
+#include "convert/netlist_text.h"
+
+namespace brisel {
+
+MainPass::MainPass(ConversionHost& host, Progress& progress, LineReader& joined, LineWriter& target,
+                   LineWriter& spool)
+    : host_(host),
+      progress_(progress),
+      joined_(joined),
+      target_(target),
+      spool_(spool),
+      checks_(host.Flags()),
+      parts_(target, checks_),
+      nets_(target, spool, parts_, checks_) {}
+
+void MainPass::Run() {
+    std::string_view line;
+    while (joined_.Next(line)) {
+        ++lineCount_;
+        if (lineCount_ == 1) OnFirstLine(line);
+        parts_.OnLine(line);
+        if (IsNetHeader(line)) nets_.OnNetHeader();
+        if (IsSignalHeader(line)) line = OnSignal(line);
+        if (IsEndLine(line)) {
+            progress_.ShowPercent(lineCount_, lineCount_ + nets_.ConnectionCount());
+            return;
+        }
+        if (target_.Failed() || spool_.Failed()) return;
+    }
+}
+
+void MainPass::OnFirstLine(std::string_view line) {
+    if (!IsSupportedFormat(line)) ShowFormatWarning(host_);
+    WriteHeader(target_, host_.Settings().AppVersion);
+}
+
+// The connection line follows its header at once; after this step it is the
+// current line. A header at the very end has an empty connection line.
+std::string_view MainPass::OnSignal(std::string_view header) {
+    netName_.assign(NetNameOf(header));
+    std::string_view connections;
+    if (joined_.Next(connections)) {
+        ++lineCount_;
+    } else {
+        connections = {};
+    }
+    nets_.AddNet(netName_, connections);
+    return connections;
+}
+
+RunFacts MainPass::Facts() const {
+    return {parts_.HeaderSeen(), nets_.NetHeaderSeen(), nets_.ReferencesLeftOut()};
+}
+
+}  // namespace brisel

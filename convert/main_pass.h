@@ -1,0 +1,51 @@
+#pragma once
+// The second pass: reads the joined copy line by line to "*END*", writes the
+// header, the Part IDs Table and the Net Names Table to the target and the
+// connection rows to the spool.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "convert/host.h"
+#include "convert/line_reader.h"
+#include "convert/line_writer.h"
+#include "convert/net_builder.h"
+#include "convert/part_table.h"
+#include "convert/progress.h"
+#include "convert/source_checks.h"
+
+namespace brisel {
+
+class MainPass {
+public:
+    MainPass(ConversionHost& host, Progress& progress, LineReader& joined, LineWriter& target,
+             LineWriter& spool);
+
+    // Stops early when a write fails.
+    void Run();
+
+    std::int64_t LineCount() const { return lineCount_; }
+    std::int64_t PartCount() const { return parts_.PartCount(); }
+    std::int64_t NetCount() const { return nets_.NetCount(); }
+    std::int64_t ConnectionCount() const { return nets_.ConnectionCount(); }
+    RunFacts Facts() const;
+
+private:
+    // Each line goes through these steps in this order.
+    void OnFirstLine(std::string_view line);
+    std::string_view OnSignal(std::string_view header);
+
+    ConversionHost& host_;
+    Progress& progress_;
+    LineReader& joined_;
+    LineWriter& target_;
+    LineWriter& spool_;
+    SourceChecks checks_;
+    PartTable parts_;
+    NetBuilder nets_;
+    std::int64_t lineCount_ = 0;
+    std::string netName_;
+};
+
+}  // namespace brisel

@@ -1,0 +1,59 @@
+#pragma once
+// Nets and connections: each signal becomes a row of the Net Names Table in
+// the target and one connection row per pin reference in the spool. The
+// connections are numbered across all nets, and each names the next one of
+// its net (0 for the last).
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "convert/line_writer.h"
+#include "convert/part_table.h"
+#include "convert/source_checks.h"
+
+namespace brisel {
+
+class NetBuilder {
+public:
+    NetBuilder(LineWriter& target, LineWriter& spool, const PartTable& parts, SourceChecks& checks)
+        : target_(target), spool_(spool), parts_(parts), checks_(checks) {}
+
+    // The "*NET*" line opens the Net Names Table.
+    void OnNetHeader();
+    // One signal: its net name and its connection line.
+    void AddNet(std::string_view netName, std::string_view connectionLine);
+
+    bool NetHeaderSeen() const { return netHeaderSeen_; }
+    std::int64_t NetCount() const { return netCount_; }
+    std::int64_t ConnectionCount() const { return connectionCount_; }
+    std::int64_t ReferencesLeftOut() const { return leftOut_; }
+
+private:
+    void AddToken(std::string_view token);
+    void AddRow(std::int64_t part, std::string_view pin);
+    void FinishNet();
+
+    LineWriter& target_;
+    LineWriter& spool_;
+    const PartTable& parts_;
+    SourceChecks& checks_;
+
+    bool netHeaderSeen_ = false;
+    std::int64_t netCount_ = 0;
+    std::int64_t connectionCount_ = 0;
+    std::int64_t firstConnection_ = 1;
+    std::int64_t leftOut_ = 0;
+
+    // The current net. A row is written once the next one is known, so that
+    // the last row written for a net can carry 0.
+    std::int64_t connectionsInNet_ = 0;
+    bool haveReference_ = false;
+    std::string_view currentPin_;
+    std::optional<std::int64_t> currentPart_;
+    bool rowPending_ = false;
+    std::int64_t pendingPart_ = 0;
+    std::string_view pendingPin_;
+};
+
+}  // namespace brisel

@@ -1,0 +1,44 @@
+#pragma once
+// Small text rules shared by the passes: keyword tests (letter case ignored,
+// keyword at the first character) and space trimming.
+
+#include <string_view>
+
+namespace brisel {
+
+inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+inline bool StartsWithIgnoreCase(std::string_view line, std::string_view keyword) {
+    if (line.size() < keyword.size()) return false;
+    for (std::size_t i = 0; i < keyword.size(); ++i) {
+        if (LowerAscii(line[i]) != LowerAscii(keyword[i])) return false;
+    }
+    return true;
+}
+
+// Removes leading and trailing space characters only; tabs stay.
+inline std::string_view TrimSpaces(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+inline bool IsLongSignalHeader(std::string_view line) { return StartsWithIgnoreCase(line, "*SIGNAL*"); }
+
+inline bool IsSignalHeader(std::string_view line) {
+    return IsLongSignalHeader(line) || StartsWithIgnoreCase(line, "*SIG*");
+}
+
+// "*SIGNAL* GND" and "*SIG* GND" both name the net GND. The long form's name
+// starts at the tenth character, the short form's after the keyword.
+inline std::string_view NetNameOf(std::string_view header) {
+    const std::size_t start = IsLongSignalHeader(header) ? 9 : 5;
+    return header.size() <= start ? std::string_view{} : TrimSpaces(header.substr(start));
+}
+
+inline bool IsPartHeader(std::string_view line) { return StartsWithIgnoreCase(line, "*PART*"); }
+inline bool IsNetHeader(std::string_view line) { return StartsWithIgnoreCase(line, "*NET*"); }
+inline bool IsEndLine(std::string_view line) { return StartsWithIgnoreCase(line, "*END*"); }
+
+}  // namespace brisel

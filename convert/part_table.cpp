@@ -1,0 +1,50 @@
+#include "convert/part_table.h"
+
+#include "convert/netlist_layout.h"
+#include "convert/netlist_text.h"
+
+namespace brisel {
+
+void PartTable::OnLine(std::string_view line) {
+    if (IsPartHeader(line)) {
+        OnHeader();
+        return;
+    }
+    if (!headerSeen_ || sectionEnded_) return;
+    if (IsNetHeader(line) || line.empty()) {
+        sectionEnded_ = true;
+        return;
+    }
+    // Signal headers, "*END*" and remarks inside the section are no parts.
+    if (line.front() == '*') return;
+    AddPart(line);
+}
+
+// A header inside an open section starts the numbering again, and only the
+// new section's parts can be found: an earlier ID would resolve to a number
+// that a row of the new section holds.
+void PartTable::OnHeader() {
+    WritePartTableHeader(target_);
+    headerSeen_ = true;
+    if (!sectionEnded_) {
+        partsInSection_ = 0;
+        ids_.Clear();
+    }
+}
+
+// The part ID ends at the first space or tab; the name is the rest with
+// its outer spaces removed.
+void PartTable::AddPart(std::string_view line) {
+    const std::int64_t number = ++partsInSection_;
+    partCount_ = number;
+    const auto split = line.find_first_of(" \t");
+    const std::string_view partId = line.substr(0, split);
+    const std::string_view partName =
+        split == std::string_view::npos ? std::string_view{} : TrimSpaces(line.substr(split + 1));
+    checks_.CheckName(partId);
+    checks_.CheckName(partName);
+    WritePartRow(target_, partId, partName);
+    ids_.Store(number, partId);
+}
+
+}  // namespace brisel

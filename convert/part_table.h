@@ -1,0 +1,40 @@
+#pragma once
+// The part section: "*PART*" opens it, each following line is a part with
+// its ID and name, and "*NET*" or an empty line ends it. Writes the Part IDs
+// Table and keeps the part IDs for the nets' lookups.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "convert/line_writer.h"
+#include "convert/part_ids.h"
+#include "convert/source_checks.h"
+
+namespace brisel {
+
+class PartTable {
+public:
+    PartTable(LineWriter& target, SourceChecks& checks) : target_(target), checks_(checks) {}
+
+    // The part header test and the part line step, for one line of the main pass.
+    void OnLine(std::string_view line);
+
+    std::optional<std::int64_t> FindPart(std::string_view partId) const { return ids_.Find(partId); }
+    bool HeaderSeen() const { return headerSeen_; }
+    std::int64_t PartCount() const { return partCount_; }
+
+private:
+    void OnHeader();
+    void AddPart(std::string_view line);
+
+    LineWriter& target_;
+    SourceChecks& checks_;
+    PartIds ids_;
+    bool headerSeen_ = false;
+    bool sectionEnded_ = false;
+    std::int64_t partsInSection_ = 0;
+    std::int64_t partCount_ = 0;
+};
+
+}  // namespace brisel

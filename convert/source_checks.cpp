@@ -1,0 +1,117 @@
+#include "convert/source_checks.h"
+
+#include <array>
+#include <string>
+
+#include "convert/messages.h"
+#include "convert/netlist_text.h"
+
+namespace brisel {
+
+namespace {
+
+bool IsBadNameByte(unsigned char c) { return c < 32 || c > 126 || c == '"'; }
+
+void Warn(ConversionHost& host, std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines) {
+        if (!text.empty()) text += messages::kLineBreak;
+        text += line;
+    }
+    host.Beep();
+    host.ShowMessage(text, messages::kSourceWarningTitle, IconKind::Warning);
+}
+
+}  // namespace
+
+bool IsSupportedFormat(std::string_view firstLine) {
+    static constexpr std::array<std::string_view, 5> kPrefixes = {
+        "!PADS-POWERPCB-V3.0", "!PADS-POWERPCB-V1.", "!PADS-POWERPCB-V2.", "*PADS2000*", "*PADS-PCB*"};
+    for (auto prefix : kPrefixes) {
+        if (StartsWithIgnoreCase(firstLine, prefix)) return true;
+    }
+    return false;
+}
+
+NameCheck CheckNameText(std::string_view name) {
+    NameCheck check;
+    check.tooLong = name.empty() || name.size() >= 250;
+    for (char c : name) {
+        if (IsBadNameByte(static_cast<unsigned char>(c))) {
+            check.badCharacter = static_cast<unsigned char>(c);
+            break;
+        }
+    }
+    return check;
+}
+
+bool IsBadPin(std::string_view pin) {
+    bool allZero = true;
+    for (char c : pin) {
+        if (c < '0' || c > '9') return true;
+        if (c != '0') allZero = false;
+    }
+    return !pin.empty() && allZero;
+}
+
+void SourceChecks::CheckName(std::string_view name) {
+    const NameCheck check = CheckNameText(name);
+    if (check.tooLong) flags_.NameTooLong = true;
+    if (check.badCharacter >= 0) flags_.BadCharacter = true;
+}
+
+void SourceChecks::CheckPin(std::string_view pin) {
+    if (IsBadPin(pin)) flags_.BadPinNumber = true;
+}
+
+// Splitting at each of several full stops checks every prefix as a part ID
+// and every suffix as a pin. The union of those checks is: the shortest and
+// the longest prefix for length, the longest prefix for characters, and any
+// second full stop for the pin (every suffix but the last holds one).
+void SourceChecks::CheckReference(std::string_view token) {
+    const auto firstStop = token.find('.');
+    if (firstStop == std::string_view::npos) return;
+    const auto lastStop = token.rfind('.');
+    if (firstStop == 0) flags_.NameTooLong = true;
+    CheckName(token.substr(0, lastStop));
+    if (firstStop != lastStop) {
+        flags_.BadPinNumber = true;
+    } else {
+        CheckPin(token.substr(lastStop + 1));
+    }
+}
+
+void ShowFormatWarning(ConversionHost& host) {
+    Warn(host, {"The netlist data is not recognized as a supported format.",
+                "The new netlist may contain errors."});
+}
+
+void ShowEndOfRunWarnings(ConversionHost& host, const CheckFlags& flags, const RunFacts& facts) {
+    if (!facts.partHeaderSeen) {
+        Warn(host, {"No part data was found.", "The new netlist may contain errors."});
+    }
+    if (!facts.netHeaderSeen) {
+        Warn(host, {"No net data was found.", "The new netlist may contain errors."});
+    }
+    if (flags.NameTooLong) {
+        Warn(host, {"At least one part ID, part name, or net name is too long for ExpressPCB.",
+                    "Please correct the source netlist.", "The new netlist may not import properly."});
+    }
+    if (flags.BadCharacter) {
+        Warn(host, {"An unexpected character was detected.",
+                    "At least one part ID, part name, or net name contains invalid data for ExpressPCB.",
+                    "Please correct the source netlist.", "The new netlist may not import properly."});
+    }
+    if (flags.BadPinNumber) {
+        Warn(host, {"An alphanumeric pin number (or pin zero) was detected.",
+                    "Pin numbers cannot contain letters (or equal 0) in ExpressPCB.",
+                    "Please correct the source netlist.", "The new netlist may not import properly."});
+    }
+    if (facts.referencesLeftOut > 0) {
+        Warn(host, {"At least one pin reference names a part that is not in the part list.",
+                    "Those pin references were left out of the new netlist.",
+                    "Please correct the source netlist."});
+    }
+}
+
+}  // namespace brisel
