@@ -1,0 +1,155 @@
+// The real brisel-convert binary on real files: exit status, the exact
+// message lines on each stream, the files left behind.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+Strings SplitLines(const std::string& text) {
+    Strings lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+struct Outcome {
+    int status = -1;
+    Strings out, err;
+};
+
+class Cli : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("brisel-cli-" + std::to_string(std::rand()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", dir_ / "board.net");
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Runs in the test's folder, so relative paths are relative to it.
+    Outcome Convert(const std::string& args) {
+        const std::string command = "cd '" + dir_.string() + "' && '" BRISEL_CONVERT_EXE "' " + args +
+                                    " >stdout.txt 2>stderr.txt";
+        Outcome run;
+        const int raw = std::system(command.c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = SplitLines(ReadFile(dir_ / "stdout.txt"));
+        run.err = SplitLines(ReadFile(dir_ / "stderr.txt"));
+        fs::remove(dir_ / "stdout.txt");
+        fs::remove(dir_ / "stderr.txt");
+        return run;
+    }
+    Strings Names() const {
+        Strings names;
+        for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(Cli, ConvertsTheWorkedExampleByteForByte) {
+    const Outcome run = Convert("board.net out.net");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, Strings{"File Conversion - Complete: The new netlist file 'out.net' has been created. The "
+                               "netlist contained: 12 Lines, 3 Parts, 2 Nets, and 5 Connections."});
+    EXPECT_TRUE(run.err.empty());
+    EXPECT_EQ(ReadFile(dir_ / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(Names(), (Strings{"board.net", "out.net"}));
+    EXPECT_EQ(ReadFile(dir_ / "board.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net"));
+}
+
+TEST_F(Cli, WarningsGoToStandardErrorInOrderAndStillExitZero) {
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "lf_problems.net", dir_ / "problems.net");
+    fs::create_directory(dir_ / "out");
+    const Outcome run = Convert("problems.net out/x.net");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              (Strings{"Source File - Warning: An alphanumeric pin number (or pin zero) was detected. Pin numbers "
+                       "cannot contain letters (or equal 0) in ExpressPCB. Please correct the source netlist. The "
+                       "new netlist may not import properly.",
+                       "Source File - Warning: At least one pin reference names a part that is not in the part "
+                       "list. Those pin references were left out of the new netlist. Please correct the source "
+                       "netlist."}));
+    ASSERT_EQ(run.out.size(), 1u);
+    EXPECT_NE(run.out[0].find("15 Lines, 4 Parts, 3 Nets, and 6 Connections."), std::string::npos);
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "x.net"));
+    EXPECT_FALSE(fs::exists(dir_ / "out" / "BriselTemp.txt") || fs::exists(dir_ / "out" / "BriselTemp2.txt"));
+}
+
+TEST_F(Cli, ErrorsExitOneAndLeaveNothingBehind) {
+    struct Case {
+        const char* args;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"none.net out.net", "Source File - Error: The netlist file 'none.net' cannot be found."},
+        {"board.net out/", "Invalid Filenames - Error: Please enter source and target filenames before trying to "
+                           "start the file conversion process."},
+        {"'' out.net", "Invalid Filenames - Error: Please enter source and target filenames before trying to "
+                       "start the file conversion process."},
+        {"board.net ./BOARD.NET", "Invalid Filenames - Error: Please enter different source and target filenames "
+                                  "before trying to start the file conversion process."},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = Convert(c.args);
+        EXPECT_EQ(run.status, 1) << c.args;
+        EXPECT_EQ(run.err, Strings{c.line}) << c.args;
+        EXPECT_TRUE(run.out.empty()) << c.args;
+        EXPECT_EQ(Names(), Strings{"board.net"}) << c.args;
+    }
+}
+
+TEST_F(Cli, UsageHelpAndVersion) {
+    struct Case {
+        const char* args;
+        int status;
+        const char* firstOut;
+        const char* firstErr;
+    };
+    const Case cases[] = {
+        {"", 2, nullptr, "brisel-convert: SOURCE and TARGET are required"},
+        {"a b c", 2, nullptr, "brisel-convert: too many operands"},
+        {"--bogus a b", 2, nullptr, "brisel-convert: unknown option '--bogus'"},
+        {"--help", 0, "Usage: brisel-convert [OPTION]... SOURCE TARGET", nullptr},
+        {"--version", 0, "brisel-convert 1.02", nullptr},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = Convert(c.args);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        if (c.firstOut) {
+            ASSERT_FALSE(run.out.empty()) << c.args;
+            EXPECT_EQ(run.out[0], c.firstOut);
+        }
+        if (c.firstErr) {
+            ASSERT_GE(run.err.size(), 2u) << c.args;  // the reason, then the usage text
+            EXPECT_EQ(run.err[0], c.firstErr);
+            EXPECT_EQ(run.err[1], "Usage: brisel-convert [OPTION]... SOURCE TARGET");
+        }
+    }
+}
+
+TEST_F(Cli, ANameThatLooksLikeAnOptionAfterDoubleDash) {
+    fs::copy_file(dir_ / "board.net", dir_ / "-odd.net");
+    const Outcome run = Convert("-- -odd.net out.net");
+    EXPECT_EQ(run.status, 0);
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#pragma once
+// Runs whole conversions on text in a fresh temporary folder and records what
+// the user would have seen.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "convert/convert_netlist.h"
+#include "convert/host.h"
+
+namespace brisel::test {
+
+// One thing the user saw, as "kind: detail": "caption: 75% Complete",
+// "beep", "focus", "Warning: Title | text".
+using Events = std::vector<std::string>;
+
+class RecordingHost : public ConversionHost {
+public:
+    JobSettings settings;
+    CheckFlags flags;
+    Events events;
+
+    const JobSettings& Settings() const override { return settings; }
+    CheckFlags& Flags() override { return flags; }
+    void SetProgressCaption(const std::string& caption) override { events.push_back("caption: " + caption); }
+    void ShowMessage(const std::string& text, const std::string& title, IconKind icon) override;
+    void Beep() override { events.push_back("beep"); }
+    void FocusSource() override { events.push_back("focus"); }
+
+    std::vector<std::string> Messages() const;  // message events only
+    std::vector<std::string> Captions() const;  // caption events only
+};
+
+// A folder of its own, removed at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::filesystem::path& Path() const { return path_; }
+    // The folder as the conversion holds it: with its trailing separator.
+    std::string Folder() const;
+    std::string Write(const std::string& name, const std::string& bytes) const;
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+    std::vector<std::string> Names() const;
+
+private:
+    std::filesystem::path path_;
+};
+
+struct Conversion {
+    ConversionResult result{};
+    std::string target;  // the bytes of the target file, empty when none
+    RecordingHost host;
+};
+
+// Converts `source` (bytes) in a new folder; lines given without line ends
+// are joined with CR LF by the caller's choice.
+Conversion Convert(const std::string& source);
+
+// Lines joined, each followed by CR LF.
+std::string Lines(const std::vector<std::string>& lines);
+
+// The target lines after the eight header lines, without line ends.
+std::vector<std::string> BodyLines(const std::string& target);
+
+}  // namespace brisel::test

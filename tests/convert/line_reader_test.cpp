@@ -1,0 +1,102 @@
+#include "convert/line_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "convert/joining_pass.h"
+#include "convert/line_writer.h"
+
+namespace brisel {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+Strings ReadAll(const std::string& bytes, std::size_t bufferSize) {
+    StringSource source(bytes);
+    LineReader reader(source, bufferSize);
+    Strings lines;
+    std::string_view line;
+    while (reader.Next(line)) lines.emplace_back(line);
+    return lines;
+}
+
+struct LineCase {
+    const char* why;
+    std::string bytes;
+    Strings lines;
+};
+
+// clang-format off
+const LineCase kLineCases[] = {
+    {"CR LF",                        "a\r\nb\r\n",       {"a", "b"}},
+    {"lone LF, as most tools write", "a\nb\n",           {"a", "b"}},
+    {"CR alone",                     "a\rb\r",           {"a", "b"}},
+    {"mixed, with empty lines",      "a\r\n\nb\r\rc\n",  {"a", "", "b", "", "c"}},
+    {"LF CR is two line ends",       "a\n\rb",           {"a", "", "b"}},
+    {"last line without line end",   "a\r\nlast",        {"a", "last"}},
+    {"empty file has no line",       "",                 {}},
+    {"a lone line end is one empty line", "\r\n",        {""}},
+    {"NUL and high bytes are text",  std::string("x\0\xff\n", 4), {std::string("x\0\xff", 3)}},
+};
+// clang-format on
+
+TEST(LineReader, SplitsAtEveryKindOfLineEndWhateverTheBufferSize) {
+    for (const auto& c : kLineCases) {
+        for (std::size_t size : {1u, 2u, 3u, 7u, 4096u}) {
+            EXPECT_EQ(ReadAll(c.bytes, size), c.lines) << c.why << ", buffer " << size;
+        }
+    }
+}
+
+TEST(LineReader, LinesLongerThanTheBuffer) {
+    const std::string longLine(100000, 'x');
+    EXPECT_EQ(ReadAll(longLine + "\r\n" + longLine, 64), (Strings{longLine, longLine}));
+}
+
+std::string Join(const Strings& lines) {
+    std::string bytes;
+    for (const auto& l : lines) bytes += l + "\n";
+    StringSource source(bytes);
+    LineReader reader(source);
+    StringSink sink;
+    {
+        LineWriter writer(sink, 8);
+        JoinSignals(reader, writer);
+    }
+    return sink.Text();
+}
+
+struct JoinCase {
+    const char* why;
+    Strings source;
+    std::string joined;
+};
+
+// clang-format off
+const JoinCase kJoinCases[] = {
+    {"reference lines become one line",
+     {"*SIGNAL* GND", "C1.1 C2.1", "U1.7", "*END*"}, "*SIGNAL* GND\r\nC1.1 C2.1 U1.7\r\n*END*\r\n"},
+    {"leading spaces go only at the start of the whole text",
+     {"*SIGNAL* A", "  C1.1", "  U1.7", "*END*"}, "*SIGNAL* A\r\nC1.1   U1.7\r\n*END*\r\n"},
+    {"an empty reference line adds one space",
+     {"*SIGNAL* A", "C1.1", "", "U1.7", "*END*"}, "*SIGNAL* A\r\nC1.1  U1.7\r\n*END*\r\n"},
+    {"a header followed by a keyword line gets an empty line",
+     {"*SIGNAL* A", "*SIGNAL* B", "*END*"}, "*SIGNAL* A\r\n\r\n*SIGNAL* B\r\n\r\n*END*\r\n"},
+    {"lines outside signals are copied, blank ones too",
+     {"*PADS-PCB*", "*PART*", "", "C1 1u", "*NET*"}, "*PADS-PCB*\r\n*PART*\r\n\r\nC1 1u\r\n*NET*\r\n"},
+    {"lower case and the short form start signals",
+     {"*signal* a", "X.1", "Y.1", "*sig* b", "Z.1", "W.1"}, "*signal* a\r\nX.1 Y.1\r\n*sig* b\r\nZ.1 W.1\r\n"},
+    {"a signal at the end keeps its references; an empty one gets an empty line",
+     {"*SIGNAL* A"}, "*SIGNAL* A\r\n\r\n"},
+    {"lines of spaces before any reference add nothing",
+     {"*SIGNAL* A", "   ", "", "C1.1", "*END*"}, "*SIGNAL* A\r\nC1.1\r\n*END*\r\n"},
+    {"trailing spaces stay",
+     {"*SIGNAL* A", "C1.1  ", "*END*"}, "*SIGNAL* A\r\nC1.1  \r\n*END*\r\n"},
+};
+// clang-format on
+
+TEST(JoiningPass, JoinsEachSignalsReferences) {
+    for (const auto& c : kJoinCases) EXPECT_EQ(Join(c.source), c.joined) << c.why;
+}
+
+}  // namespace
+}  // namespace brisel

@@ -1,0 +1,101 @@
+#include "convert/source_checks.h"
+
+#include <gtest/gtest.h>
+
+namespace brisel {
+namespace {
+
+TEST(FormatCheck, AcceptsTheFivePrefixesInAnyCase) {
+    struct Case {
+        const char* line;
+        bool supported;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"!PADS-POWERPCB-V3.0-MILS!", true},
+        {"!pads-powerpcb-v3.0-mils!", true},
+        {"!PADS-POWERPCB-V2.5",       true},
+        {"!PADS-POWERPCB-V1.",        true},
+        {"*PADS2000*",                true},
+        {"*PADS-PCB* trailing text",  true},
+        {"!PADS-POWERPCB-V3.1",       false},  // of version 3 only 3.0 passes
+        {"!PADS-POWERPCB-V4.0",       false},
+        {" *PADS-PCB*",               false},  // must start at the first character
+        {"*PADS-PCB",                 false},  // shorter than the prefix
+        {"",                          false},
+    };
+    // clang-format on
+    for (const auto& c : cases) EXPECT_EQ(IsSupportedFormat(c.line), c.supported) << c.line;
+}
+
+TEST(CheckName, LengthAndCharacters) {
+    struct Case {
+        std::string name;
+        bool tooLong;
+        int badCharacter;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"C1",                    false, -1},
+        {"",                      true,  -1},  // empty counts as too long for the target
+        {std::string(249, 'x'),   false, -1},
+        {std::string(250, 'x'),   true,  -1},
+        {"a b~",                  false, -1},  // space and tilde are fine
+        {"a\"b",                  false, '"'},
+        {"a\tb",                  false, '\t'},
+        {"a\x7f",                 false, 127},
+        {"R\xe9sistance",         false, 0xe9},
+        {std::string(250, '\t'),  true,  '\t'},  // both at once
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const NameCheck check = CheckNameText(c.name);
+        EXPECT_EQ(check.tooLong, c.tooLong) << c.name;
+        EXPECT_EQ(check.badCharacter, c.badCharacter) << c.name;
+    }
+}
+
+TEST(CheckPin, DigitsOnlyAndNotZero) {
+    // clang-format off
+    const std::pair<const char*, bool> cases[] = {
+        {"1", false}, {"12", false}, {"007", false}, {"", false},
+        {"0", true}, {"000", true}, {"A1", true}, {"1A", true}, {"-1", true}, {"1.5", true}, {"1\t", true},
+    };
+    // clang-format on
+    for (const auto& [pin, bad] : cases) EXPECT_EQ(IsBadPin(pin), bad) << pin;
+}
+
+// A token is checked as if split at each of its full stops.
+TEST(CheckReference, EverySplitIsChecked) {
+    struct Case {
+        const char* token;
+        CheckFlags flags;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"U1.7",    {false, false, false}},
+        {"U1.A.1",  {false, false, true}},   // the first split's pin is "A.1"
+        {".5",      {true,  false, false}},  // empty part ID
+        {"U1.",     {false, false, false}},  // empty pin sets nothing
+        {"U\"1.0",  {false, true,  true}},
+        {"U1",      {false, false, false}},  // no full stop, no check
+        {"C1.2\tU1.7", {false, true, true}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        CheckFlags flags;
+        SourceChecks(flags).CheckReference(c.token);
+        EXPECT_EQ(flags.NameTooLong, c.flags.NameTooLong) << c.token;
+        EXPECT_EQ(flags.BadCharacter, c.flags.BadCharacter) << c.token;
+        EXPECT_EQ(flags.BadPinNumber, c.flags.BadPinNumber) << c.token;
+    }
+}
+
+TEST(CheckReference, AFullStopAtPosition251MakesAPrefixTooLong) {
+    CheckFlags flags;
+    SourceChecks(flags).CheckReference(std::string(250, 'x') + ".1");
+    EXPECT_TRUE(flags.NameTooLong);
+}
+
+}  // namespace
+}  // namespace brisel
