@@ -1,0 +1,94 @@
+// brisel-bench-measure: runs one command and prints its wall time in seconds,
+// its peak resident memory in KiB and its exit status, on one line. Both
+// figures come from the child alone (wait4), not from a shell around it.
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view Usage =
+    "Usage: brisel-bench-measure [--stdout FILE] [--stderr FILE] -- COMMAND [ARG...]\n";
+
+struct Redirects {
+    const char* Stdout = "/dev/null";
+    const char* Stderr = "/dev/null";
+};
+
+bool Redirect(const char* path, int descriptor)
+{
+    const int file = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (file < 0) {
+        return false;
+    }
+    const bool moved = dup2(file, descriptor) >= 0;
+    close(file);
+    return moved;
+}
+
+[[noreturn]] void RunChild(const Redirects& redirects, char** command)
+{
+    if (Redirect(redirects.Stdout, STDOUT_FILENO) && Redirect(redirects.Stderr, STDERR_FILENO)) {
+        execvp(command[0], command);
+    }
+    _exit(127);
+}
+
+int ExitStatus(int status)
+{
+    if (WIFEXITED(status)) {
+        return WEXITSTATUS(status);
+    }
+    return 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+}
+
+int Measure(const Redirects& redirects, char** command)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("brisel-bench-measure: fork");
+        return 1;
+    }
+    if (child == 0) {
+        RunChild(redirects, command);
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) < 0) {
+        std::perror("brisel-bench-measure: wait4");
+        return 1;
+    }
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+    std::printf("%.6f %ld %d\n", wall.count(), usage.ru_maxrss, ExitStatus(status));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Redirects redirects;
+    int i = 1;
+    for (; i + 1 < argc && std::string_view(argv[i]) != "--"; i += 2) {
+        const std::string_view name = argv[i];
+        if (name == "--stdout") {
+            redirects.Stdout = argv[i + 1];
+        } else if (name == "--stderr") {
+            redirects.Stderr = argv[i + 1];
+        } else {
+            break;
+        }
+    }
+    if (i + 1 >= argc || std::string_view(argv[i]) != "--") {
+        std::fputs(Usage.data(), stderr);
+        return 2;
+    }
+    return Measure(redirects, argv + i + 1);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Writes realistic PADS ASCII netlists of any size for the benchmark and the
+// large-file test. The same options always give the same bytes.
+
+#include <cstdint>
+#include <ostream>
+
+namespace brisel::bench {
+
+struct NetlistOptions {
+    std::uint64_t Parts = 500;
+    std::uint64_t References = 5000;  // pin references over all nets
+    std::uint64_t Seed = 1;
+    bool CrLf = false;                // line ends CR LF instead of LF
+    bool SingleNet = false;           // every reference in one net "GND"
+    std::uint64_t ReferencesPerLine = 8;
+};
+
+// What a file holds, for checking a conversion of it.
+struct NetlistSummary {
+    std::uint64_t Parts = 0;
+    std::uint64_t Nets = 0;
+    std::uint64_t References = 0;
+    std::uint64_t SourceLines = 0;
+    // Lines a converter reads once each net's references are joined into one
+    // line: format line, "*PART*", parts, empty line, "*NET*", two per net,
+    // "*END*".
+    std::uint64_t JoinedLines = 0;
+};
+
+// Parts must be at least 1 when References is not 0, and ReferencesPerLine
+// at least 1.
+NetlistSummary WriteNetlist(const NetlistOptions& options, std::ostream& out);
+
+}  // namespace brisel::bench
