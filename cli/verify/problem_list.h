@@ -1,0 +1,28 @@
+#pragma once
+// Collects problem lines up to a limit, so that a badly damaged target gives
+// a readable report instead of a million lines.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace brisel::verify {
+
+class ProblemList {
+public:
+    explicit ProblemList(std::size_t limit = 100) : limit_(limit) {}
+
+    void Add(std::string line);
+    bool Empty() const { return lines_.empty(); }
+    std::size_t Count() const { return lines_.size() + dropped_; }
+
+    // The kept lines, then one line that counts the ones left out.
+    std::vector<std::string> Take();
+
+private:
+    std::size_t limit_;
+    std::size_t dropped_ = 0;
+    std::vector<std::string> lines_;
+};
+
+}  // namespace brisel::verify
