@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -35,7 +37,7 @@ struct Outcome {
 class Cli : public testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("brisel-cli-" + std::to_string(std::rand()));
+        dir_ = fs::temp_directory_path() / ("brisel-cli-" + std::to_string(::getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", dir_ / "board.net");
