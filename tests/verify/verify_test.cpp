@@ -164,6 +164,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, DamagedTargetTest, ::testing::Values(
             "net \"VCC\" (net 2): pin R1.1 missing from the target"}},
     Damage{"wrong net name", 15, "\"GDN\" 1",
            {"net 1: name \"GDN\" in the target, \"GND\" in the source (line 8)"}},
+    Damage{"control character in a net name is shown as a code", 15, "\"G\tND\" 1",
+           {"net 1: name \"G\\x09ND\" in the target, \"GND\" in the source (line 8)"}},
     Damage{"missing net row", 16, nullptr,
            {"connection 3: net number 2 out of range 1..1",
             "connection 4: net number 2 out of range 1..1",
