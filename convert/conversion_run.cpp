@@ -1,6 +1,8 @@
 #include "convert/conversion_run.h"
 
+#include <cstring>
 #include <filesystem>
+#include <vector>
 #include <system_error>
 
 #include "convert/joining_pass.h"
@@ -65,19 +67,23 @@ bool ConversionRun::MainPass(Totals& totals) {
     return CopyConnections(target, totals) && CloseTarget(target);
 }
 
+// The spool holds only rows this run wrote, each ended by CR LF, so it is
+// copied in blocks and its rows are counted by their line feeds.
 bool ConversionRun::CopyConnections(LineWriter& target, const Totals& totals) {
-    FileSource spoolFile;
-    if (!spoolFile.Open(paths_.spool)) return ReadFailed(paths_.spool, spoolFile.Error());
-    LineReader spool(spoolFile);
+    FileSource spool;
+    if (!spool.Open(paths_.spool)) return ReadFailed(paths_.spool, spool.Error());
     const std::int64_t total = totals.lines + totals.connections;
     std::int64_t copied = 0;
-    std::string_view row;
-    while (spool.Next(row)) {
-        target.WriteLine(row);
-        progress_.ShowPercent(totals.lines + ++copied, total);
+    std::vector<char> block(1 << 18);
+    while (const std::size_t size = spool.Read(block.data(), block.size())) {
+        target.Write(std::string_view(block.data(), size));
         if (target.Failed()) return WriteFailed(paths_.target, target_.Error());
+        const char* end = block.data() + size;
+        for (const char* p = block.data(); (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) {
+            progress_.ShowPercent(totals.lines + ++copied, total);
+        }
     }
-    if (spoolFile.Failed()) return ReadFailed(paths_.spool, spoolFile.Error());
+    if (spool.Failed()) return ReadFailed(paths_.spool, spool.Error());
     return true;
 }
 

@@ -25,13 +25,7 @@ bool SplitPath(std::string_view text, std::string& folder, std::string& file) {
     return true;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) { return SameTextIgnoringCase(a, b); }
 
 namespace {
 

@@ -1,12 +1,11 @@
 #include "convert/line_writer.h"
 
-#include <charconv>
-#include <cstring>
+#include <algorithm>
 
 namespace brisel {
 
 LineWriter::LineWriter(ByteSink& sink, std::size_t bufferSize)
-    : sink_(sink), buffer_(bufferSize) {}
+    : sink_(sink), buffer_(std::max<std::size_t>(bufferSize, 64)) {}
 
 LineWriter::~LineWriter() { Flush(); }
 
@@ -15,27 +14,15 @@ void LineWriter::Drain() {
     used_ = 0;
 }
 
-void LineWriter::Write(std::string_view text) {
-    if (text.size() > buffer_.size() - used_) {
-        Drain();
-        if (text.size() > buffer_.size()) {
-            if (!sink_.Failed()) sink_.Write(text.data(), text.size());
-            return;
-        }
+// Text that does not fit into what is left of the buffer.
+void LineWriter::WriteLong(std::string_view text) {
+    Drain();
+    if (text.size() > buffer_.size()) {
+        if (!sink_.Failed()) sink_.Write(text.data(), text.size());
+        return;
     }
-    std::memcpy(buffer_.data() + used_, text.data(), text.size());
-    used_ += text.size();
-}
-
-void LineWriter::WriteChar(char c) {
-    if (used_ == buffer_.size()) Drain();
-    buffer_[used_++] = c;
-}
-
-void LineWriter::WriteNumber(std::int64_t value) {
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    Write(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
+    std::memcpy(buffer_.data(), text.data(), text.size());
+    used_ = text.size();
 }
 
 bool LineWriter::Flush() {

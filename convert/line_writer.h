@@ -3,10 +3,12 @@
 // kept; later writes do nothing, and Flush reports it.
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
 #include "convert/byte_stream.h"
+#include "convert/decimal.h"
 
 namespace brisel {
 
@@ -17,10 +19,32 @@ public:
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
-    void Write(std::string_view text);
-    void WriteChar(char c);
-    void WriteNumber(std::int64_t value);
+    void Write(std::string_view text) {
+        if (text.size() <= buffer_.size() - used_) {
+            std::memcpy(buffer_.data() + used_, text.data(), text.size());
+            used_ += text.size();
+        } else {
+            WriteLong(text);
+        }
+    }
+    void WriteChar(char c) {
+        if (used_ == buffer_.size()) Drain();
+        buffer_[used_++] = c;
+    }
+    void WriteNumber(std::int64_t value) {
+        constexpr std::size_t kMaxDigits = 20;
+        if (buffer_.size() - used_ < kMaxDigits) Drain();
+        char* at = buffer_.data() + used_;
+        used_ += static_cast<std::size_t>(PutDecimal(at, value) - at);
+    }
     void EndLine() { Write("\r\n"); }
+    // Room for `size` bytes at the end of the buffer, to be filled at once
+    // and committed with Commit; nullptr when they do not fit.
+    char* Room(std::size_t size) {
+        if (size > buffer_.size() - used_) Drain();
+        return size <= buffer_.size() - used_ ? buffer_.data() + used_ : nullptr;
+    }
+    void Commit(std::size_t size) { used_ += size; }
     void WriteLine(std::string_view text) {
         Write(text);
         EndLine();
@@ -37,6 +61,7 @@ public:
 
 private:
     void Drain();
+    void WriteLong(std::string_view text);
 
     ByteSink& sink_;
     std::vector<char> buffer_;

@@ -6,6 +6,22 @@
 
 namespace brisel {
 
+namespace {
+
+template <typename Action>
+void ForEachToken(std::string_view line, Action action) {
+    const char* end = line.data() + line.size();
+    const char* tokenStart = line.data();
+    while (tokenStart != end) {
+        const void* space = std::memchr(tokenStart, ' ', static_cast<std::size_t>(end - tokenStart));
+        const char* tokenEnd = space ? static_cast<const char*>(space) : end;
+        action(std::string_view(tokenStart, static_cast<std::size_t>(tokenEnd - tokenStart)));
+        tokenStart = tokenEnd == end ? end : tokenEnd + 1;
+    }
+}
+
+}  // namespace
+
 void NetBuilder::OnNetHeader() {
     WriteNetTableHeader(target_);
     netHeaderSeen_ = true;
@@ -18,21 +34,28 @@ void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLin
     firstConnection_ += connectionsInNet_;
     connectionsInNet_ = 0;
     haveReference_ = false;
-    rowPending_ = false;
+    pendingPart_ = nullptr;
     checks_.CheckName(netName);
-    ++netCount_;
+    netNumber_.Set(static_cast<std::uint64_t>(++netCount_));
+    nextConnection_.Set(static_cast<std::uint64_t>(firstConnection_ + 1));
 
-    const char* begin = connectionLine.data();
-    const char* end = begin + connectionLine.size();
-    const char* tokenStart = begin;
-    while (tokenStart != end) {
-        const void* space = std::memchr(tokenStart, ' ', static_cast<std::size_t>(end - tokenStart));
-        const char* tokenEnd = space ? static_cast<const char*>(space) : end;
-        AddToken(std::string_view(tokenStart, static_cast<std::size_t>(tokenEnd - tokenStart)));
-        tokenStart = tokenEnd == end ? end : tokenEnd + 1;
-    }
+    PrefetchParts(connectionLine);
+    ForEachToken(connectionLine, [this](std::string_view token) { AddToken(token); });
     FinishNet();
     WriteNetRow(target_, netName, firstConnection_);
+}
+
+// The part lookups of a net are independent of each other: asking the
+// memory for all of them first lets their cache misses overlap.
+void NetBuilder::PrefetchParts(std::string_view connectionLine) {
+    partHashes_.clear();
+    nextHash_ = 0;
+    ForEachToken(connectionLine, [this](std::string_view token) {
+        const auto stop = token.rfind('.');
+        if (stop == std::string_view::npos) return;
+        partHashes_.push_back(PartIds::Hash(token.substr(0, stop)));
+        parts_.Prefetch(partHashes_.back());
+    });
 }
 
 // A reference is split at its last full stop. A token without one repeats
@@ -42,31 +65,33 @@ void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLin
 void NetBuilder::AddToken(std::string_view token) {
     const auto stop = token.rfind('.');
     if (stop != std::string_view::npos) {
-        checks_.CheckReference(token);
+        checks_.CheckReference(token, stop);
         currentPin_ = token.substr(stop + 1);
-        currentPart_ = parts_.FindPart(token.substr(0, stop));
+        currentPart_ = parts_.FindPart(token.substr(0, stop), partHashes_[nextHash_++]);
         haveReference_ = true;
     }
-    if (!haveReference_ || !currentPart_) {
+    if (!haveReference_ || currentPart_ == nullptr) {
         ++leftOut_;
         return;
     }
     AddRow(*currentPart_, currentPin_);
 }
 
-void NetBuilder::AddRow(std::int64_t part, std::string_view pin) {
-    if (rowPending_) {
-        WriteConnectionRow(spool_, netCount_, pendingPart_, pendingPin_, firstConnection_ + connectionsInNet_);
+void NetBuilder::AddRow(const PartNumber& part, std::string_view pin) {
+    if (pendingPart_ != nullptr) {
+        WriteConnectionRow(spool_, netNumber_.Text(), pendingPart_->Text(), pendingPin_, nextConnection_.Text());
+        nextConnection_.Increment();
     }
     ++connectionsInNet_;
-    rowPending_ = true;
-    pendingPart_ = part;
+    pendingPart_ = &part;
     pendingPin_ = pin;
 }
 
 void NetBuilder::FinishNet() {
-    if (rowPending_) WriteConnectionRow(spool_, netCount_, pendingPart_, pendingPin_, 0);
-    rowPending_ = false;
+    if (pendingPart_ != nullptr) {
+        WriteConnectionRow(spool_, netNumber_.Text(), pendingPart_->Text(), pendingPin_, "0");
+    }
+    pendingPart_ = nullptr;
     connectionCount_ += connectionsInNet_;
 }
 

@@ -5,9 +5,10 @@
 // its net (0 for the last).
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
+#include <vector>
 
+#include "convert/decimal.h"
 #include "convert/line_writer.h"
 #include "convert/part_table.h"
 #include "convert/source_checks.h"
@@ -30,8 +31,9 @@ public:
     std::int64_t ReferencesLeftOut() const { return leftOut_; }
 
 private:
+    void PrefetchParts(std::string_view connectionLine);
     void AddToken(std::string_view token);
-    void AddRow(std::int64_t part, std::string_view pin);
+    void AddRow(const PartNumber& part, std::string_view pin);
     void FinishNet();
 
     LineWriter& target_;
@@ -50,10 +52,13 @@ private:
     std::int64_t connectionsInNet_ = 0;
     bool haveReference_ = false;
     std::string_view currentPin_;
-    std::optional<std::int64_t> currentPart_;
-    bool rowPending_ = false;
-    std::int64_t pendingPart_ = 0;
+    const PartNumber* currentPart_ = nullptr;
+    const PartNumber* pendingPart_ = nullptr;  // the row not yet written, if any
     std::string_view pendingPin_;
+    std::vector<std::uint64_t> partHashes_;  // of the current net's references, in order
+    std::size_t nextHash_ = 0;
+    DecimalCounter netNumber_;
+    DecimalCounter nextConnection_;  // the number of the row after the pending one
 };
 
 }  // namespace brisel

@@ -14,8 +14,9 @@ void WritePartRow(LineWriter& target, std::string_view partId, std::string_view 
 void WriteNetTableHeader(LineWriter& target);
 void WriteNetRow(LineWriter& target, std::string_view netName, std::int64_t firstConnection);
 void WriteConnectionTableHeader(LineWriter& target);
-// A connection row; the pin is written as read from the source.
-void WriteConnectionRow(LineWriter& spool, std::int64_t net, std::int64_t part, std::string_view pin,
-                        std::int64_t next);
+// A connection row from the decimal texts of its numbers; the pin is written
+// as read from the source.
+void WriteConnectionRow(LineWriter& spool, std::string_view net, std::string_view part, std::string_view pin,
+                        std::string_view next);
 
 }  // namespace brisel

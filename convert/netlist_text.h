@@ -8,6 +8,26 @@ namespace brisel {
 
 inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
+// Every byte with ASCII capitals folded to lower case, as a table for the
+// lookups made once per pin reference.
+struct CaseFold {
+    unsigned char byte[256];
+    constexpr CaseFold() : byte() {
+        for (int c = 0; c < 256; ++c) byte[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    }
+    unsigned char operator()(char c) const { return byte[static_cast<unsigned char>(c)]; }
+};
+inline constexpr CaseFold kFold{};
+
+inline bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    if (a == b) return true;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (kFold(a[i]) != kFold(b[i])) return false;
+    }
+    return true;
+}
+
 inline bool StartsWithIgnoreCase(std::string_view line, std::string_view keyword) {
     if (line.size() < keyword.size()) return false;
     for (std::size_t i = 0; i < keyword.size(); ++i) {

@@ -4,7 +4,6 @@
 // Table and keeps the part IDs for the nets' lookups.
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "convert/line_writer.h"
@@ -20,7 +19,10 @@ public:
     // The part header test and the part line step, for one line of the main pass.
     void OnLine(std::string_view line);
 
-    std::optional<std::int64_t> FindPart(std::string_view partId) const { return ids_.Find(partId); }
+    // The part with this ID in the current section, or nullptr.
+    const PartNumber* FindPart(std::string_view partId) const { return ids_.Find(partId); }
+    const PartNumber* FindPart(std::string_view partId, std::uint64_t hash) const { return ids_.Find(partId, hash); }
+    void Prefetch(std::uint64_t hash) const { ids_.Prefetch(hash); }
     bool HeaderSeen() const { return headerSeen_; }
     std::int64_t PartCount() const { return partCount_; }
 

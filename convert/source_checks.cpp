@@ -10,7 +10,16 @@ namespace brisel {
 
 namespace {
 
-bool IsBadNameByte(unsigned char c) { return c < 32 || c > 126 || c == '"'; }
+// Only the printable ASCII characters pass, the double quote excepted.
+struct BadNameBytes {
+    bool bad[256];
+    constexpr BadNameBytes() : bad() {
+        for (int c = 0; c < 256; ++c) bad[c] = c < 32 || c > 126 || c == '"';
+    }
+};
+constexpr BadNameBytes kBadNameBytes{};
+
+bool IsBadNameByte(unsigned char c) { return kBadNameBytes.bad[c]; }
 
 void Warn(ConversionHost& host, std::initializer_list<const char*> lines) {
     std::string text;
@@ -67,18 +76,19 @@ void SourceChecks::CheckPin(std::string_view pin) {
 // Splitting at each of several full stops checks every prefix as a part ID
 // and every suffix as a pin. The union of those checks is: the shortest and
 // the longest prefix for length, the longest prefix for characters, and any
-// second full stop for the pin (every suffix but the last holds one).
-void SourceChecks::CheckReference(std::string_view token) {
-    const auto firstStop = token.find('.');
-    if (firstStop == std::string_view::npos) return;
-    const auto lastStop = token.rfind('.');
-    if (firstStop == 0) flags_.NameTooLong = true;
-    CheckName(token.substr(0, lastStop));
-    if (firstStop != lastStop) {
-        flags_.BadPinNumber = true;
-    } else {
-        CheckPin(token.substr(lastStop + 1));
+// second full stop for the pin (every suffix but the last holds one). One
+// pass over the token finds all of it.
+void SourceChecks::CheckReference(std::string_view token, std::size_t lastStop) {
+    std::size_t firstStop = lastStop;
+    bool badCharacter = false;
+    for (std::size_t i = 0; i < lastStop; ++i) {
+        const char c = token[i];
+        if (c == '.' && firstStop == lastStop) firstStop = i;
+        badCharacter |= IsBadNameByte(static_cast<unsigned char>(c));
     }
+    if (firstStop == 0 || lastStop >= 250) flags_.NameTooLong = true;
+    if (badCharacter) flags_.BadCharacter = true;
+    if (firstStop != lastStop || IsBadPin(token.substr(lastStop + 1))) flags_.BadPinNumber = true;
 }
 
 void ShowFormatWarning(ConversionHost& host) {

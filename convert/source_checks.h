@@ -29,9 +29,9 @@ public:
 
     void CheckName(std::string_view name);
     void CheckPin(std::string_view pin);
-    // A pin reference split at every full stop: the part ID before each one
-    // and the pin after it are checked, as if split there.
-    void CheckReference(std::string_view token);
+    // A pin reference whose last full stop stands at `lastStop`, checked as
+    // if split at each of its full stops: the part ID before and the pin after.
+    void CheckReference(std::string_view token, std::size_t lastStop);
 
     CheckFlags& Flags() { return flags_; }
 

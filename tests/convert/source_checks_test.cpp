@@ -84,7 +84,8 @@ TEST(CheckReference, EverySplitIsChecked) {
     // clang-format on
     for (const auto& c : cases) {
         CheckFlags flags;
-        SourceChecks(flags).CheckReference(c.token);
+        const std::string_view token = c.token;
+        if (token.find('.') != std::string_view::npos) SourceChecks(flags).CheckReference(token, token.rfind('.'));
         EXPECT_EQ(flags.NameTooLong, c.flags.NameTooLong) << c.token;
         EXPECT_EQ(flags.BadCharacter, c.flags.BadCharacter) << c.token;
         EXPECT_EQ(flags.BadPinNumber, c.flags.BadPinNumber) << c.token;
@@ -93,7 +94,8 @@ TEST(CheckReference, EverySplitIsChecked) {
 
 TEST(CheckReference, AFullStopAtPosition251MakesAPrefixTooLong) {
     CheckFlags flags;
-    SourceChecks(flags).CheckReference(std::string(250, 'x') + ".1");
+    const std::string token = std::string(250, 'x') + ".1";
+    SourceChecks(flags).CheckReference(token, 250);
     EXPECT_TRUE(flags.NameTooLong);
 }
 

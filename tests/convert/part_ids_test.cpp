@@ -1,0 +1,62 @@
+#include "convert/part_ids.h"
+
+#include <gtest/gtest.h>
+
+#include "convert/decimal.h"
+
+namespace brisel {
+namespace {
+
+std::string Found(const PartIds& ids, std::string_view id) {
+    const PartNumber* number = ids.Find(id);
+    return number ? std::string(number->Text()) : "none";
+}
+
+TEST(PartIds, LookupRules) {
+    const std::string longId(40, 'Q');
+    PartIds ids;
+    ids.Store(1, "U1");
+    ids.Store(2, "");
+    ids.Store(3, "R10");
+    ids.Store(4, longId);
+    ids.Store(5, "u1");
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {"U1",   "5"},     // of two equal IDs the later, higher number wins
+        {"u1",   "5"},     // letter case is ignored
+        {"r10",  "3"},
+        {"R1",   "none"},  // no prefix matches
+        {"",     "2"},     // the empty ID finds only a part whose ID is empty
+        {longId, "4"},     // IDs too long to keep inline
+        {std::string(40, 'q'), "4"},
+    };
+    // clang-format on
+    for (const auto& [id, number] : cases) EXPECT_EQ(Found(ids, id), number) << id;
+}
+
+TEST(PartIds, EmptyTableAndClearedTableFindNothing) {
+    PartIds ids;
+    EXPECT_EQ(Found(ids, ""), "none");
+    for (int n = 1; n <= 1000; ++n) ids.Store(n, "P" + std::to_string(n));
+    EXPECT_EQ(Found(ids, "p777"), "777");
+    ids.Clear();
+    EXPECT_EQ(Found(ids, "P777"), "none");
+    ids.Store(1, "P1");
+    EXPECT_EQ(Found(ids, "P1"), "1");
+}
+
+TEST(DecimalCounter, CountsAcrossEveryCarry) {
+    DecimalCounter counter;
+    counter.Set(7);
+    std::string seen;
+    for (int i = 0; i < 4; ++i, counter.Increment()) seen += std::string(counter.Text()) + " ";
+    counter.Set(99998);
+    for (int i = 0; i < 3; ++i, counter.Increment()) seen += std::string(counter.Text()) + " ";
+    EXPECT_EQ(seen, "7 8 9 10 99998 99999 100000 ");
+    char text[21];
+    EXPECT_EQ(std::string(text, PutDecimal(text, std::int64_t{-9223372036854775807LL - 1})),
+              "-9223372036854775808");
+}
+
+}  // namespace
+}  // namespace brisel
