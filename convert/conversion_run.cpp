@@ -21,10 +21,28 @@ ConversionRun::ConversionRun(ConversionHost& host, JobPaths paths)
 
 ConversionResult ConversionRun::Run() {
     Totals totals;
-    if (!JoinPass() || !MainPass(totals)) return Fail();
+    if (!LockTemporaryFiles() || !JoinPass() || !MainPass(totals)) return Fail();
     RemoveTemporaryFiles();
+    lock_.Release();
     ShowSummary(totals);
     return ConversionResult::Completed;
+}
+
+// Another conversion into the same folder is told at once and touches
+// nothing; leftovers of a run that died are taken over.
+bool ConversionRun::LockTemporaryFiles() {
+    switch (lock_.Acquire(paths_.joined)) {
+        case RunLock::Result::Acquired:
+            joinedCreated_ = true;
+            return true;
+        case RunLock::Result::Busy:
+            failure_ = "Another conversion is using the temporary file '" + paths_.joined + "' at the moment." +
+                       messages::kLineBreak + "Please wait until it has finished, then try again.";
+            return false;
+        case RunLock::Result::Failed:
+            break;
+    }
+    return WriteFailed(paths_.joined, lock_.Error());
 }
 
 bool ConversionRun::JoinPass() {
@@ -105,6 +123,7 @@ bool ConversionRun::WriteFailed(const std::string& path, const std::string& reas
 ConversionResult ConversionRun::Fail() {
     target_.Close();
     RemoveTemporaryFiles();
+    lock_.Release();
     RemovePartialTarget();
     host_.Beep();
     host_.ShowMessage(*failure_ + messages::kLineBreak + "The new netlist was not created.",

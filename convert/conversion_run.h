@@ -12,6 +12,7 @@
 #include "convert/job_paths.h"
 #include "convert/line_writer.h"
 #include "convert/progress.h"
+#include "convert/run_lock.h"
 #include "convert/text_file.h"
 
 namespace brisel {
@@ -26,6 +27,7 @@ private:
         std::int64_t lines = 0, parts = 0, nets = 0, connections = 0;
     };
 
+    bool LockTemporaryFiles();
     bool JoinPass();
     bool MainPass(Totals& totals);
     bool CopyConnections(LineWriter& target, const Totals& totals);
@@ -40,6 +42,7 @@ private:
     ConversionHost& host_;
     JobPaths paths_;
     Progress progress_;
+    RunLock lock_;
     FileSink target_;
     bool targetCreated_ = false;
     bool joinedCreated_ = false;

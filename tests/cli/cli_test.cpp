@@ -8,6 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -152,6 +155,49 @@ TEST_F(Cli, ANameThatLooksLikeAnOptionAfterDoubleDash) {
     fs::copy_file(dir_ / "board.net", dir_ / "-odd.net");
     const Outcome run = Convert("-- -odd.net out.net");
     EXPECT_EQ(run.status, 0);
+}
+
+// The first conversion holds its temporary files while it waits for its
+// source, a pipe; a second one into the same folder meanwhile is refused at
+// once and touches nothing.
+TEST_F(Cli, ASecondConversionIntoTheSameFolderWaitsForNothingAndTouchesNothing) {
+    const std::string fifo = (dir_ / "slow.net").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const pid_t first = fork();
+    if (first == 0) {
+        if (chdir(dir_.c_str()) != 0) _exit(99);
+        std::freopen("first.out", "w", stdout);
+        std::freopen("first.err", "w", stderr);
+        execl(BRISEL_CONVERT_EXE, BRISEL_CONVERT_EXE, "slow.net", "first.net", static_cast<char*>(nullptr));
+        _exit(98);
+    }
+    const int pipe = open(fifo.c_str(), O_WRONLY);  // returns once the first run reads its source
+    ASSERT_GE(pipe, 0);
+
+    const Outcome second = Convert("board.net second.net");
+    EXPECT_EQ(second.status, 1);
+    ASSERT_EQ(second.err.size(), 1u);
+    EXPECT_EQ(second.err[0].rfind("File Conversion - Error: Another conversion is using the temporary file '", 0), 0u)
+        << second.err[0];
+    EXPECT_FALSE(fs::exists(dir_ / "second.net"));
+
+    const std::string source = ReadFile(dir_ / "board.net");
+    ASSERT_EQ(write(pipe, source.data(), source.size()), static_cast<ssize_t>(source.size()));
+    close(pipe);
+    int status = 0;
+    waitpid(first, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFile(dir_ / "first.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_FALSE(fs::exists(dir_ / "BriselTemp.txt") || fs::exists(dir_ / "BriselTemp2.txt"));
+}
+
+TEST_F(Cli, TemporaryFilesLeftByADeadRunAreTakenOver) {
+    std::ofstream(dir_ / "BriselTemp.txt") << "stale rows\n";
+    std::ofstream(dir_ / "BriselTemp2.txt") << "*SIGNAL* STALE\n";
+    const Outcome run = Convert("board.net out.net");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(ReadFile(dir_ / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(Names(), (Strings{"board.net", "out.net"}));
 }
 
 }  // namespace

@@ -1,0 +1,95 @@
+#include "convert/run_lock.h"
+
+#include "convert/text_file.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace brisel {
+
+RunLock::~RunLock() { Release(); }
+
+#ifdef _WIN32
+
+// Windows locks are mandatory, so the lock covers a byte far past any data
+// the file will ever hold, and the conversion's own writes are not blocked.
+RunLock::Result RunLock::Acquire(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error_ = "Windows error " + std::to_string(GetLastError());
+        return Result::Failed;
+    }
+    OVERLAPPED far{};
+    far.Offset = 0;
+    far.OffsetHigh = 0x7FFFFFF0;
+    if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &far)) {
+        const DWORD code = GetLastError();
+        CloseHandle(file);
+        if (code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING) return Result::Busy;
+        error_ = "Windows error " + std::to_string(code);
+        return Result::Failed;
+    }
+    handle_ = file;
+    return Result::Acquired;
+}
+
+void RunLock::Release() {
+    if (handle_ != nullptr) CloseHandle(static_cast<HANDLE>(handle_));
+    handle_ = nullptr;
+}
+
+#else
+
+namespace {
+
+// Whether the open file is still the one the path names: a run that ends
+// removes the file it locked, and a lock on a removed file protects nothing.
+bool StillNamedBy(int fd, const std::string& path) {
+    struct stat open {}, named {};
+    return fstat(fd, &open) == 0 && stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+           open.st_ino == named.st_ino;
+}
+
+}  // namespace
+
+RunLock::Result RunLock::Acquire(const std::string& path) {
+    for (;;) {
+        const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            error_ = SystemError();
+            return Result::Failed;
+        }
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int code = errno;
+            close(fd);
+            if (code == EWOULDBLOCK) return Result::Busy;
+            errno = code;
+            error_ = SystemError();
+            return Result::Failed;
+        }
+        if (StillNamedBy(fd, path)) {
+            fd_ = fd;
+            return Result::Acquired;
+        }
+        close(fd);  // the file was removed meanwhile: lock the new one
+    }
+}
+
+void RunLock::Release() {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+}
+
+#endif
+
+}  // namespace brisel
