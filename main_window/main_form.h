@@ -1,0 +1,10 @@
+#pragma once
+// The controls and menus of the main window, frmMain.
+
+#include "platform/form.h"
+
+namespace brisel::main_window {
+
+const platform::FormSpec& MainForm();
+
+}  // namespace brisel::main_window

@@ -1,0 +1,179 @@
+#include "main_window/main_window.h"
+
+#include <exception>
+
+#include "convert/file_paths.h"
+#include "convert/messages.h"
+#include "main_window/main_form.h"
+
+namespace brisel::main_window {
+namespace {
+
+platform::MessageIcon ToMessageIcon(IconKind icon) {
+    switch (icon) {
+        case IconKind::Error: return platform::MessageIcon::Error;
+        case IconKind::Warning: return platform::MessageIcon::Warning;
+        case IconKind::Information: return platform::MessageIcon::Information;
+        case IconKind::None: break;
+    }
+    return platform::MessageIcon::None;
+}
+
+std::string WithTrailingSeparator(const std::string& folder) {
+    if (!folder.empty() && folder.back() == PathSeparator()) return folder;
+    return folder + PathSeparator();
+}
+
+}  // namespace
+
+const std::string& DisclaimerText() {
+    static const std::string text =
+        "This program is provided as is.\r\n"
+        "It comes with no warranty of any kind, express or implied.\r\n"
+        "Check every converted netlist against its source before a board is "
+        "manufactured from it.\r\n"
+        "The maker accepts no liability for any damages that arise from using it.\r\n"
+        "The names of the netlist formats belong to their owners.";
+    return text;
+}
+
+MainWindow::MainWindow(platform::Platform& platform, Converter converter)
+    : platform_(platform),
+      converter_(std::move(converter)),
+      form_(platform.CreateForm(MainForm())) {
+    ConnectHandlers();
+    Form_Load();
+}
+
+void MainWindow::ConnectHandlers() {
+    using platform::Event;
+    form_->On("txtSource", Event::LostFocus, [this] { txtSource_LostFocus(); });
+    form_->On("txtTarget", Event::LostFocus, [this] { txtTarget_LostFocus(); });
+    form_->On("mnuFileOpen", Event::Click, [this] { mnuFileOpen_Click(); });
+    form_->On("mnuFileSaveAs", Event::Click, [this] { mnuFileSaveAs_Click(); });
+    form_->On("cmdBrowseS", Event::Click, [this] { cmdBrowseS_Click(); });
+    form_->On("cmdBrowseT", Event::Click, [this] { cmdBrowseT_Click(); });
+    form_->On("cmdOK", Event::Click, [this] { cmdOK_Click(); });
+    form_->On("mnuHelpContents", Event::Click, [this] { mnuHelpContents_Click(); });
+    form_->On("mnuFileExit", Event::Click, [this] { mnuFileExit_Click(); });
+    form_->On("mnuHelpAbout", Event::Click, [this] { mnuHelpAbout_Click(); });
+}
+
+void MainWindow::Show() {
+    form_->Show();
+    form_->SetFocus("txtSource");
+}
+
+void MainWindow::Form_Load() {
+    state_.AppVersion = "1.02";
+    state_.Disclaimer = DisclaimerText();
+    state_.SourceFile = "PadsPCB.net";
+    state_.TargetFile = "ExpressPCB.net";
+    state_.FileNames = {"Brisel.txt", "BriselTemp.txt", "BriselTemp2.txt"};
+    state_.AppPath = WithTrailingSeparator(platform_.ProgramFolder());
+    state_.SourcePath = state_.AppPath;
+    state_.TargetPath = state_.AppPath;
+    form_->SetToolTip("lblTitle", "Version " + state_.AppVersion);
+    form_->SetText("txtSource", state_.SourcePath + state_.SourceFile);
+    form_->SetText("txtTarget", state_.TargetPath + state_.TargetFile);
+    form_->SetText("lblProg", "");
+}
+
+void MainWindow::txtSource_LostFocus() {
+    SplitInto("txtSource", state_.SourcePath, state_.SourceFile);
+}
+
+void MainWindow::txtTarget_LostFocus() {
+    SplitInto("txtTarget", state_.TargetPath, state_.TargetFile);
+}
+
+// A text without a separator leaves the stored pair as it was.
+void MainWindow::SplitInto(const std::string& box, std::string& folder, std::string& file) {
+    SplitPath(form_->Text(box), folder, file);
+}
+
+void MainWindow::cmdOK_Click() {
+    if (NamesAreMissing()) {
+        RefuseNames(messages::kMissingName);
+        return;
+    }
+    if (NamesAreTheSameFile()) {
+        RefuseNames(messages::kSameFile);
+        return;
+    }
+    EnterBusyState();
+    RunConversion();
+}
+
+bool MainWindow::NamesAreMissing() const {
+    return form_->Text("txtTarget").empty() || form_->Text("txtSource").empty() ||
+           state_.TargetFile.empty() || state_.SourceFile.empty();
+}
+
+// The stored pairs compared ignoring case, and two spellings of one
+// existing file, so that a conversion never writes over its own source.
+bool MainWindow::NamesAreTheSameFile() const {
+    const bool samePair = EqualsIgnoreCase(state_.TargetPath, state_.SourcePath) &&
+                          EqualsIgnoreCase(state_.TargetFile, state_.SourceFile);
+    return samePair || SameFile(state_.SourcePath + state_.SourceFile,
+                                state_.TargetPath + state_.TargetFile);
+}
+
+void MainWindow::RefuseNames(const char* message) {
+    Beep();
+    ShowMessage(message, messages::kInvalidFilenamesTitle, IconKind::Error);
+    FocusSource();
+}
+
+void MainWindow::EnterBusyState() {
+    form_->SetEnabled("cmdOK", false);
+    form_->SetPointer(platform::Pointer::Hourglass);
+    form_->SetVisible("lblProg", true);
+}
+
+void MainWindow::LeaveBusyState() {
+    form_->SetVisible("lblProg", false);
+    form_->SetText("lblProg", "");
+    form_->SetPointer(platform::Pointer::Default);
+    form_->SetEnabled("cmdOK", true);
+}
+
+// The conversion reports its own results; anything it throws is reported
+// here, after the window is idle again.
+void MainWindow::RunConversion() {
+    settings_.SourcePath = state_.SourcePath;
+    settings_.SourceFile = state_.SourceFile;
+    settings_.TargetPath = state_.TargetPath;
+    settings_.TargetFile = state_.TargetFile;
+    settings_.AppVersion = state_.AppVersion;
+    settings_.SpoolFileName = state_.FileNames[1];
+    settings_.JoinedFileName = state_.FileNames[2];
+    std::string failure;
+    try {
+        converter_(*this);
+    } catch (const std::exception& error) {
+        failure = error.what();
+    } catch (...) {
+        failure = "The conversion stopped because of an unknown error.";
+    }
+    LeaveBusyState();
+    if (!failure.empty()) {
+        Beep();
+        ShowMessage(failure, messages::kConversionErrorTitle, IconKind::Error);
+    }
+}
+
+void MainWindow::SetProgressCaption(const std::string& caption) {
+    form_->SetText("lblProg", caption);
+    form_->Repaint("lblProg");
+}
+
+void MainWindow::ShowMessage(const std::string& text, const std::string& title, IconKind icon) {
+    platform_.ShowMessage(text, title, ToMessageIcon(icon));
+}
+
+void MainWindow::Beep() { platform_.Beep(); }
+
+void MainWindow::FocusSource() { form_->SetFocus("txtSource"); }
+
+}  // namespace brisel::main_window

@@ -1,0 +1,88 @@
+#pragma once
+// frmMain: the working window. It keeps the source and target as folder and
+// file name pairs, runs the conversion, and hands the About box its texts.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "convert/convert_netlist.h"
+#include "convert/host.h"
+#include "platform/platform.h"
+
+namespace brisel::main_window {
+
+// What Help > About calls with AppVersion and Disclaimer; empty until an
+// About box is attached.
+using AboutOpener = std::function<void(const std::string&, const std::string&)>;
+using Converter = std::function<ConversionResult(ConversionHost&)>;
+
+struct MainWindowState {
+    std::string AppVersion;
+    std::string Disclaimer;
+    std::string SourceFile;
+    std::string TargetFile;
+    std::array<std::string, 3> FileNames;  // help file, connection spool, joined copy
+    std::string AppPath;
+    std::string SourcePath;
+    std::string TargetPath;
+    CheckFlags Flags;
+};
+
+class MainWindow final : public ConversionHost {
+public:
+    explicit MainWindow(platform::Platform& platform, Converter converter = ConvertNetlist);
+
+    void Show();
+    void SetAboutOpener(AboutOpener opener) { aboutOpener_ = std::move(opener); }
+
+    const MainWindowState& State() const { return state_; }
+    platform::Window& Form() { return *form_; }
+
+    // Event handlers.
+    void Form_Load();
+    void txtSource_LostFocus();
+    void txtTarget_LostFocus();
+    void mnuFileOpen_Click();
+    void mnuFileSaveAs_Click();
+    void cmdBrowseS_Click();
+    void cmdBrowseT_Click();
+    void cmdOK_Click();
+    void mnuHelpContents_Click();
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+
+    // ConversionHost
+    const JobSettings& Settings() const override { return settings_; }
+    CheckFlags& Flags() override { return state_.Flags; }
+    void SetProgressCaption(const std::string& caption) override;
+    void ShowMessage(const std::string& text, const std::string& title, IconKind icon) override;
+    void Beep() override;
+    void FocusSource() override;
+
+private:
+    void ConnectHandlers();
+    void SplitInto(const std::string& box, std::string& folder, std::string& file);
+    bool NamesAreMissing() const;
+    bool NamesAreTheSameFile() const;
+    void RefuseNames(const char* message);
+    void RunConversion();
+    void EnterBusyState();
+    void LeaveBusyState();
+    void OpenHelpInNotepad(const std::string& helpPath);
+    void OpenHelpInViewer(const std::string& helpPath);
+    void ReportHelpNotOpened(const std::string& helpPath);
+
+    platform::Platform& platform_;
+    Converter converter_;
+    std::unique_ptr<platform::Window> form_;
+    MainWindowState state_;
+    JobSettings settings_;
+    AboutOpener aboutOpener_;
+};
+
+// The disclaimer the About box shows.
+const std::string& DisclaimerText();
+
+}  // namespace brisel::main_window

@@ -1,0 +1,94 @@
+#pragma once
+// A window described as data: its frame, its controls and its menus. The
+// backends build real windows from this; positions and sizes are in twips
+// (1/1440 inch), colours are red, green, blue.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisel::platform {
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct FontSpec {
+    std::string family = "MS Sans Serif";
+    double points = 8.25;
+    bool bold = false;
+    bool underline = false;
+};
+
+enum class ControlKind { Label, TextBox, Button, PictureBox, Line };
+enum class TextAlign { Left, Centre };
+enum class CursorKind { Default, PointingHand };
+
+struct ControlSpec {
+    ControlKind kind = ControlKind::Label;
+    std::string name;
+    std::string caption;  // "&" marks the access letter of buttons
+    std::string tooltip;
+    // For lines: Left, Top is the first end point and Width, Height the
+    // offset to the second.
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int tabIndex = -1;  // place in the keyboard order; labels take no focus
+    std::optional<FontSpec> font;  // the window's font when absent
+    std::optional<Rgb> foreColor;
+    std::optional<Rgb> backColor;
+    int lineWidthPixels = 1;
+    TextAlign align = TextAlign::Left;
+    bool visible = true;
+    bool autoSize = false;  // labels and pictures grow or shrink to their content
+    bool wordWrap = false;
+    bool multiLine = false;
+    bool verticalScrollBar = false;
+    bool readOnly = false;
+    bool isDefault = false;  // pressed by Enter
+    bool isCancel = false;   // pressed by Esc
+    std::string picture;     // image name, see ImageName below
+    CursorKind cursor = CursorKind::Default;
+};
+
+struct MenuSpec {
+    std::string name;
+    std::string caption;   // empty for a separator
+    std::string shortcut;  // "Ctrl+O", "F1" or empty
+    std::vector<MenuSpec> items;
+    bool IsSeparator() const { return caption.empty(); }
+};
+
+enum class BorderStyle { FixedSingle, FixedDialog };
+
+// Images every backend provides under these names.
+namespace ImageName {
+inline constexpr const char* kBackground = "background";  // 374 x 200
+inline constexpr const char* kIcon = "icon";              // 16 and 32
+inline constexpr const char* kIcon32 = "icon32";          // the 32 x 32 picture
+}  // namespace ImageName
+
+struct FormSpec {
+    std::string name;
+    std::string caption;
+    int clientWidth = 0;   // twips
+    int clientHeight = 0;  // twips
+    BorderStyle border = BorderStyle::FixedSingle;
+    bool minButton = true;
+    bool showInTaskbar = true;
+    std::string background;  // image name or empty
+    std::string icon = ImageName::kIcon;
+    FontSpec font;
+    std::vector<ControlSpec> controls;
+    std::vector<MenuSpec> menus;
+
+    const ControlSpec* Find(const std::string& controlName) const;
+};
+
+}  // namespace brisel::platform

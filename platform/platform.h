@@ -1,0 +1,60 @@
+#pragma once
+// Everything the windows need from the operating system. The Qt backend
+// implements it for Linux, a Win32 backend for Windows and tests use a fake.
+
+#include <memory>
+#include <string>
+
+#include "platform/file_dialog.h"
+#include "platform/form.h"
+#include "platform/registry.h"
+#include "platform/window.h"
+
+namespace brisel::platform {
+
+enum class MessageIcon { None, Error, Warning, Information };
+
+// How this system shows a plain-text file: through Notepad started with a
+// command line, or through the desktop's default viewer.
+enum class TextViewer { Notepad, ShellDefault };
+
+// ShellOpen results up to this value mean failure, as ShellExecute's do.
+inline constexpr long kShellOpenLastFailure = 32;
+
+using TaskId = long;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Builds the window and its controls without showing it.
+    virtual std::unique_ptr<Window> CreateForm(const FormSpec& form) = 0;
+    virtual std::unique_ptr<FileDialog> CreateFileDialog() = 0;
+
+    // A modal message box with an OK button. An empty title shows the
+    // application's title.
+    virtual void ShowMessage(const std::string& text, const std::string& title,
+                             MessageIcon icon) = 0;
+    virtual void Beep() = 0;
+
+    // Starts a command line with a normal, focused window; throws
+    // std::runtime_error when it cannot be started.
+    virtual TaskId StartProgram(const std::string& commandLine) = 0;
+    virtual void BringToFront(TaskId task) = 0;
+    // Opens a document or an address with the program the desktop chooses.
+    // Returns a ShellExecute-style number: 0 to 32 means failure.
+    virtual long ShellOpen(const Window* owner, const std::string& target) = 0;
+    virtual TextViewer HelpViewer() const = 0;
+
+    virtual Registry& SystemRegistry() = 0;
+    // The folder of the program's own executable, without a trailing
+    // separator except for a root folder.
+    virtual std::string ProgramFolder() const = 0;
+    // True for an existing ordinary file: not a folder, hidden or system file.
+    virtual bool IsOrdinaryFile(const std::string& path) const = 0;
+    virtual void CloseAllFiles() = 0;
+    // Ends the program at once, closing every window.
+    virtual void Quit() = 0;
+};
+
+}  // namespace brisel::platform

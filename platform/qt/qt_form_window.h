@@ -1,0 +1,50 @@
+#pragma once
+// The top-level Qt window of a form: a fixed-size client area under an
+// optional menu bar. It presses the default and cancel buttons for Enter and
+// Esc, and reports its closing.
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <functional>
+
+#include <QPushButton>
+
+namespace brisel::platform::qt {
+
+class ClientArea final : public QWidget {
+    Q_OBJECT
+public:
+    ClientArea(QWidget* parent, const QPixmap& background);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap background_;
+};
+
+class FormWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FormWindow(Qt::WindowFlags flags) : QMainWindow(nullptr, flags) {}
+
+    void SetDefaultButton(QPushButton* button) { defaultButton_ = button; }
+    void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
+    void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The button takes the focus first, as a click would, so a path box
+    // that loses it is split before the button's command runs.
+    static void Press(QPushButton* button);
+
+    QPointer<QPushButton> defaultButton_;
+    QPointer<QPushButton> cancelButton_;
+    std::function<void()> closeHandler_;
+};
+
+}  // namespace brisel::platform::qt

@@ -1,0 +1,106 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+#include <stdexcept>
+
+#include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_images.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/qt_window.h"
+
+namespace brisel::platform::qt {
+namespace {
+
+constexpr const char* kApplicationTitle = "Brisel";
+// What ShellExecute returns when no program is associated with the target,
+// and a value it returns on success.
+constexpr long kShellNoAssociation = 31;
+constexpr long kShellStarted = 42;
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Error: return QMessageBox::Critical;
+        case MessageIcon::Warning: return QMessageBox::Warning;
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Local paths become file addresses; anything with a scheme ("http:",
+// "Mailto:") is an address already.
+QUrl ShellTarget(const QString& target) {
+    const QUrl url(target);
+    if (url.scheme().size() > 1) return url;
+    return QUrl::fromLocalFile(target);
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() {
+    LoadImageResources();
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QApplication::setWindowIcon(ProgramIcon());
+}
+
+std::unique_ptr<Window> QtPlatform::CreateForm(const FormSpec& form) {
+    return std::make_unique<QtWindow>(form, QApplication::primaryScreen()->logicalDotsPerInch());
+}
+
+std::unique_ptr<FileDialog> QtPlatform::CreateFileDialog() {
+    return std::make_unique<QtFileDialog>();
+}
+
+void QtPlatform::ShowMessage(const std::string& text, const std::string& title,
+                             MessageIcon icon) {
+    const QString shownTitle =
+        title.empty() ? QString::fromLatin1(kApplicationTitle) : ToQt(title);
+    QMessageBox box(ToQtIcon(icon), shownTitle, ToQtLines(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.exec();
+}
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+TaskId QtPlatform::StartProgram(const std::string& commandLine) {
+    QStringList arguments = QProcess::splitCommand(ToQt(commandLine));
+    if (arguments.isEmpty()) throw std::runtime_error("empty command line");
+    const QString program = arguments.takeFirst();
+    qint64 pid = 0;
+    if (!QProcess::startDetached(program, arguments, QString(), &pid)) {
+        throw std::runtime_error("cannot start " + commandLine);
+    }
+    return static_cast<TaskId>(pid);
+}
+
+// A desktop gives the started program's window the focus itself; X11 offers
+// no portable way to raise another program's window.
+void QtPlatform::BringToFront(TaskId) {}
+
+long QtPlatform::ShellOpen(const Window*, const std::string& target) {
+    return QDesktopServices::openUrl(ShellTarget(ToQt(target))) ? kShellStarted
+                                                                : kShellNoAssociation;
+}
+
+std::string QtPlatform::ProgramFolder() const {
+    return FromQt(QCoreApplication::applicationDirPath());
+}
+
+bool QtPlatform::IsOrdinaryFile(const std::string& path) const {
+    const QFileInfo info(ToQt(path));
+    return info.isFile() && !info.isHidden();
+}
+
+void QtPlatform::Quit() {
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+}  // namespace brisel::platform::qt

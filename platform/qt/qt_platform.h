@@ -1,0 +1,33 @@
+#pragma once
+// The platform on Qt 6 Widgets, for Linux and other desktops without a
+// registry.
+
+#include "platform/platform.h"
+
+namespace brisel::platform::qt {
+
+class QtPlatform final : public Platform {
+public:
+    // Needs a QApplication; names the program for titles and the desktop.
+    QtPlatform();
+
+    std::unique_ptr<Window> CreateForm(const FormSpec& form) override;
+    std::unique_ptr<FileDialog> CreateFileDialog() override;
+    void ShowMessage(const std::string& text, const std::string& title,
+                     MessageIcon icon) override;
+    void Beep() override;
+    TaskId StartProgram(const std::string& commandLine) override;
+    void BringToFront(TaskId task) override;
+    long ShellOpen(const Window* owner, const std::string& target) override;
+    TextViewer HelpViewer() const override { return TextViewer::ShellDefault; }
+    Registry& SystemRegistry() override { return registry_; }
+    std::string ProgramFolder() const override;
+    bool IsOrdinaryFile(const std::string& path) const override;
+    void CloseAllFiles() override {}
+    void Quit() override;
+
+private:
+    EmptyRegistry registry_;
+};
+
+}  // namespace brisel::platform::qt

@@ -1,0 +1,71 @@
+#include "platform/qt/qt_widgets.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace brisel::platform::qt {
+
+LineWidget::LineWidget(QWidget* parent, const QColor& color) : QWidget(parent), color_(color) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), color_);
+}
+
+EventRelay::EventRelay(QWidget* control, FormEventSink sink, bool reportsClicks)
+    : QObject(control), sink_(std::move(sink)), reportsClicks_(reportsClicks) {
+    control->installEventFilter(this);
+}
+
+namespace {
+
+bool MovesFocusWithinWindow(Qt::FocusReason reason) {
+    switch (reason) {
+        case Qt::PopupFocusReason:
+        case Qt::MenuBarFocusReason:
+        case Qt::ActiveWindowFocusReason:
+            return false;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+bool EventRelay::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::FocusOut:
+            if (MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
+                sink_(Event::LostFocus);
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (reportsClicks_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                sink_(Event::Click);
+                return true;
+            }
+            break;
+        case QEvent::ShortcutOverride:
+            // Left unaccepted, the key goes on to the menu's shortcut.
+            if (IsMenuShortcut(event)) return true;
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool EventRelay::IsMenuShortcut(QEvent* event) const {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QKeySequence& shortcut : menuShortcuts_) {
+        if (shortcut.matches(pressed) == QKeySequence::ExactMatch) return true;
+    }
+    return false;
+}
+
+}  // namespace brisel::platform::qt

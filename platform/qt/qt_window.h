@@ -1,0 +1,56 @@
+#pragma once
+// A form built from its description as real Qt widgets.
+
+#include <QAction>
+#include <QPointer>
+#include <map>
+#include <utility>
+
+#include "platform/form.h"
+#include "platform/qt/qt_form_window.h"
+#include "platform/window.h"
+
+namespace brisel::platform::qt {
+
+class QtWindow final : public Window {
+public:
+    QtWindow(const FormSpec& form, double logicalDpi);
+    ~QtWindow() override;
+
+    void On(const std::string& control, Event event, Handler handler) override;
+    std::string Text(const std::string& control) const override;
+    void SetText(const std::string& control, const std::string& text) override;
+    void SetToolTip(const std::string& control, const std::string& text) override;
+    void SetEnabled(const std::string& control, bool enabled) override;
+    void SetVisible(const std::string& control, bool visible) override;
+    void SetFocus(const std::string& control) override;
+    void Repaint(const std::string& control) override;
+    void SetCaption(const std::string& caption) override;
+    void SetPointer(Pointer pointer) override;
+    void Show() override;
+    void Close() override;
+    bool IsLoaded() const override;
+
+    QWidget* TopLevel() const { return window_; }
+
+private:
+    void BuildFrame(double logicalDpi);
+    void BuildControls(double logicalDpi);
+    void BuildMenus();
+    void AddMenuItems(QMenu* menu, const MenuSpec& spec);
+    void SetTabOrder();
+    void WatchControls();
+    QWidget* Control(const std::string& name) const;
+    void Fire(const std::string& control, Event event);
+
+    FormSpec form_;
+    QPointer<FormWindow> window_;
+    std::map<std::string, QPointer<QWidget>> controls_;
+    std::map<std::string, QPointer<QAction>> actions_;
+    std::map<std::pair<std::string, Event>, Handler> handlers_;
+    bool closed_ = false;
+    bool centred_ = false;
+    bool hourglass_ = false;
+};
+
+}  // namespace brisel::platform::qt

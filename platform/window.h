@@ -1,0 +1,46 @@
+#pragma once
+// A window built from a FormSpec. Controls and menu items are addressed by
+// their names; the window reports clicks, lost focus and its own unloading.
+
+#include <functional>
+#include <string>
+
+namespace brisel::platform {
+
+enum class Pointer { Default, Hourglass };
+
+enum class Event {
+    Click,      // a button, a menu item or a label was clicked
+    LostFocus,  // the focus moved from this control to another of the window
+    Unload,     // the window is being closed, by the program or the user
+};
+
+using Handler = std::function<void()>;
+
+class Window {
+public:
+    virtual ~Window() = default;
+
+    virtual void On(const std::string& control, Event event, Handler handler) = 0;
+
+    virtual std::string Text(const std::string& control) const = 0;
+    virtual void SetText(const std::string& control, const std::string& text) = 0;
+    virtual void SetToolTip(const std::string& control, const std::string& text) = 0;
+    virtual void SetEnabled(const std::string& control, bool enabled) = 0;
+    virtual void SetVisible(const std::string& control, bool visible) = 0;
+    virtual void SetFocus(const std::string& control) = 0;
+    // Paints the control at once, without waiting for the event loop.
+    virtual void Repaint(const std::string& control) = 0;
+
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetPointer(Pointer pointer) = 0;
+
+    // Shows the window without a modal loop; brings it to the front when it
+    // already shows.
+    virtual void Show() = 0;
+    virtual void Close() = 0;
+    // False once the window has been closed.
+    virtual bool IsLoaded() const = 0;
+};
+
+}  // namespace brisel::platform
