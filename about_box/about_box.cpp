@@ -1,0 +1,72 @@
+#include "about_box/about_box.h"
+
+#include "about_box/about_form.h"
+#include "about_box/application_record.h"
+#include "about_box/system_info.h"
+
+namespace brisel::about_box {
+namespace {
+
+constexpr const char* kExecutionErrorTitle = "Execution - Error";
+constexpr const char* kBrowserFailed = "Your Web browser could not be launched properly.";
+constexpr const char* kMailFailed = "Your E-mail program could not be launched properly.";
+
+bool LaunchFailed(long shellResult) {
+    return shellResult >= 0 && shellResult <= platform::kShellOpenLastFailure;
+}
+
+}  // namespace
+
+void AboutBox::Open(const std::string& AppVersion, const std::string& Disclaimer) {
+    Load();
+    form_->SetCaption(std::string("About ") + application::kTitle);
+    form_->SetText("lblTitle", application::kTitle);
+    form_->SetText("lblVersion", "Version " + AppVersion);
+    form_->SetText("lblDescription", CopyrightTwoLines());
+    form_->SetText("txtDisclaimer", Disclaimer);
+    form_->Show();
+}
+
+// A box closed by the user is discarded only here, never inside one of its
+// own event handlers.
+void AboutBox::Load() {
+    if (IsLoaded()) return;
+    form_.reset();
+    form_ = platform_.CreateForm(AboutForm());
+    ConnectHandlers();
+    Form_Load();
+}
+
+void AboutBox::ConnectHandlers() {
+    using platform::Event;
+    form_->On("cmdOK", Event::Click, [this] { cmdOK_Click(); });
+    form_->On("cmdSysInfo", Event::Click, [this] { cmdSysInfo_Click(); });
+    form_->On("lblWSurl", Event::Click, [this] { lblWSurl_Click(); });
+    form_->On("lblEMadd", Event::Click, [this] { lblEMadd_Click(); });
+}
+
+void AboutBox::Form_Load() {
+    form_->SetCaption(std::string("About ") + application::kTitle);
+    form_->SetText("lblVersion", "Version " + std::to_string(application::kMajor) + "." +
+                                     std::to_string(application::kMinor) + "." +
+                                     std::to_string(application::kRevision));
+    form_->SetText("lblTitle", application::kTitle);
+}
+
+void AboutBox::cmdOK_Click() { form_->Close(); }
+
+void AboutBox::cmdSysInfo_Click() { StartSysInfo(platform_); }
+
+void AboutBox::lblWSurl_Click() { OpenLink(form_->Text("lblWSurl"), kBrowserFailed); }
+
+void AboutBox::lblEMadd_Click() {
+    OpenLink("Mailto:" + form_->Text("lblEMadd"), kMailFailed);
+}
+
+void AboutBox::OpenLink(const std::string& target, const char* failureText) {
+    if (!LaunchFailed(platform_.ShellOpen(form_.get(), target))) return;
+    platform_.Beep();
+    platform_.ShowMessage(failureText, kExecutionErrorTitle, platform::MessageIcon::Error);
+}
+
+}  // namespace brisel::about_box
