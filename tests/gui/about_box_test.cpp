@@ -1,0 +1,117 @@
+#include "about_box/about_box.h"
+
+#include <gtest/gtest.h>
+
+#include "about_box/maker_info.h"
+#include "tests/gui/fake_platform.h"
+
+namespace brisel::testing {
+namespace {
+
+using platform::MessageIcon;
+
+class AboutBoxTest : public ::testing::Test {
+protected:
+    void Open() { about.Open("1.02", "First.\r\nSecond."); }
+    FakeWindow& Form() { return platform.LastWindow("frmAbout"); }
+
+    FakePlatform platform;
+    about_box::AboutBox about{platform};
+};
+
+TEST_F(AboutBoxTest, OpeningShowsTheMainWindowsVersionNotTheLoadText) {
+    Open();
+    EXPECT_EQ(Form().Caption(), "About Brisel");
+    EXPECT_EQ(Form().Text("lblTitle"), "Brisel");
+    EXPECT_EQ(Form().Text("lblVersion"), "Version 1.02");
+    EXPECT_EQ(Form().Text("txtDisclaimer"), "First.\r\nSecond.");
+    EXPECT_EQ(Form().Text("lblDescription").find("\r\n") != std::string::npos, true);
+    EXPECT_FALSE(Form().Visible("cmdSysInfo"));
+}
+
+TEST_F(AboutBoxTest, LoadStepsRunBeforeTheOpenStepsInOrder) {
+    Open();
+    EXPECT_EQ(platform.Entries("text lblVersion"),
+              (Log{"text lblVersion [Version 1.0.2]", "text lblVersion [Version 1.02]"}));
+    EXPECT_EQ(platform.log.back(), "show window frmAbout");
+}
+
+TEST_F(AboutBoxTest, OpeningAgainKeepsOneBoxRefillsItAndBringsItToTheFront) {
+    Open();
+    Form().SetText("lblVersion", "changed");
+    about.Open("1.02", "Other.");
+    EXPECT_EQ(platform.formsCreated, 1);
+    EXPECT_EQ(Form().ShowCount(), 2);
+    EXPECT_EQ(Form().Text("lblVersion"), "Version 1.02");
+    EXPECT_EQ(Form().Text("txtDisclaimer"), "Other.");
+}
+
+TEST_F(AboutBoxTest, OkUnloadsAndTheNextOpeningLoadsAgain) {
+    Open();
+    Form().Click("cmdOK");
+    EXPECT_FALSE(about.IsLoaded());
+    platform.log.clear();
+    Open();
+    EXPECT_EQ(platform.formsCreated, 2);
+    EXPECT_EQ(platform.Entries("text lblVersion").front(), "text lblVersion [Version 1.0.2]");
+}
+
+TEST_F(AboutBoxTest, ClosingByTheTitleBarAlsoUnloads) {
+    Open();
+    Form().Close();
+    EXPECT_FALSE(about.IsLoaded());
+}
+
+struct LinkCase {
+    const char* name;
+    const char* label;
+    long shellResult;
+    std::string target;
+    Log afterShell;
+};
+
+class LinkTest : public AboutBoxTest, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(LinkTest, HandsTheShellTheTargetAndReportsResultsUpTo32AsFailure) {
+    Open();
+    platform.shellResult = GetParam().shellResult;
+    platform.log.clear();
+    Form().Click(GetParam().label);
+    Log expected{"shell [" + GetParam().target + "]"};
+    expected.insert(expected.end(), GetParam().afterShell.begin(), GetParam().afterShell.end());
+    EXPECT_EQ(platform.log, expected);
+    EXPECT_TRUE(about.IsLoaded());
+}
+
+const std::string kWebFailed = MessageEntry(
+    "Execution - Error", "Your Web browser could not be launched properly.", MessageIcon::Error);
+const std::string kMailFailed =
+    MessageEntry("Execution - Error", "Your E-mail program could not be launched properly.",
+                 MessageIcon::Error);
+const std::string kMailTarget = std::string("Mailto:") + about_box::maker::kEmail;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Links, LinkTest, ::testing::Values(
+    LinkCase{"WebFailsAt0", "lblWSurl", 0, about_box::maker::kWebAddress, {"beep", kWebFailed}},
+    LinkCase{"WebFailsAt32", "lblWSurl", 32, about_box::maker::kWebAddress, {"beep", kWebFailed}},
+    LinkCase{"WebStartsAt33", "lblWSurl", 33, about_box::maker::kWebAddress, {}},
+    LinkCase{"MailFailsAt32", "lblEMadd", 32, kMailTarget, {"beep", kMailFailed}},
+    LinkCase{"MailStartsAt33", "lblEMadd", 33, kMailTarget, {}}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
+
+TEST_F(AboutBoxTest, WebLinkPassesTheCaptionExactlyAsDisplayed) {
+    Open();
+    Form().SetText("lblWSurl", "HTTP://Example.org/Some Page");
+    Form().Click("lblWSurl");
+    EXPECT_EQ(platform.Entries("shell").back(), "shell [HTTP://Example.org/Some Page]");
+}
+
+TEST_F(AboutBoxTest, MakerAddressesArePlaceholdersOnExampleOrg) {
+    EXPECT_NE(std::string(about_box::maker::kEmail).find("@example.org"), std::string::npos);
+    EXPECT_EQ(std::string(about_box::maker::kWebAddress).rfind("https://www.example.org/", 0), 0u);
+    EXPECT_NE(std::string(about_box::maker::kName).find("placeholder"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brisel::testing

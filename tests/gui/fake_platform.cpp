@@ -1,0 +1,179 @@
+#include "tests/gui/fake_platform.h"
+
+#include <stdexcept>
+
+namespace brisel::testing {
+namespace {
+
+const char* IconName(platform::MessageIcon icon) {
+    switch (icon) {
+        case platform::MessageIcon::Error: return "error";
+        case platform::MessageIcon::Warning: return "warning";
+        case platform::MessageIcon::Information: return "information";
+        case platform::MessageIcon::None: break;
+    }
+    return "none";
+}
+
+class FakeFileDialog final : public platform::FileDialog {
+public:
+    explicit FakeFileDialog(FakePlatform& platform) : platform_(platform) {}
+
+protected:
+    bool Run(bool save) override {
+        platform_.dialogsShown.push_back({save, CancelError, DialogTitle, Filter, FilterIndex,
+                                          DefaultExt, FileName, Flags});
+        if (platform_.dialogAnswers.empty()) throw std::logic_error("no dialog answer scripted");
+        const DialogAnswer answer = platform_.dialogAnswers.front();
+        platform_.dialogAnswers.pop_front();
+        if (answer.outcome == DialogAnswer::Fail) throw platform::DialogError("dialog failed");
+        if (answer.outcome == DialogAnswer::Cancel) return false;
+        FileName = answer.fileName;
+        FileTitle = platform::FileTitleOf(answer.fileName);
+        return true;
+    }
+
+private:
+    FakePlatform& platform_;
+};
+
+}  // namespace
+
+std::string MessageEntry(const std::string& title, const std::string& text,
+                         platform::MessageIcon icon) {
+    return "message [" + title + "] [" + IconName(icon) + "] " + text;
+}
+
+FakeWindow::FakeWindow(const platform::FormSpec& form, Log& log) : name_(form.name), log_(log) {
+    caption_ = form.caption;
+    for (const platform::ControlSpec& control : form.controls) {
+        texts_[control.name] = control.caption;
+        toolTips_[control.name] = control.tooltip;
+        enabled_[control.name] = true;
+        visible_[control.name] = control.visible;
+    }
+}
+
+void FakeWindow::On(const std::string& control, platform::Event event, platform::Handler handler) {
+    handlers_[{control, event}] = std::move(handler);
+}
+
+std::string FakeWindow::Text(const std::string& control) const { return texts_.at(control); }
+
+void FakeWindow::SetText(const std::string& control, const std::string& text) {
+    texts_.at(control) = text;
+    Record("text " + control + " [" + text + "]");
+}
+
+void FakeWindow::SetToolTip(const std::string& control, const std::string& text) {
+    toolTips_.at(control) = text;
+}
+
+void FakeWindow::SetEnabled(const std::string& control, bool enabled) {
+    enabled_.at(control) = enabled;
+    Record(std::string(enabled ? "enable " : "disable ") + control);
+}
+
+void FakeWindow::SetVisible(const std::string& control, bool visible) {
+    visible_.at(control) = visible;
+    Record(std::string(visible ? "show " : "hide ") + control);
+}
+
+void FakeWindow::SetFocus(const std::string& control) {
+    texts_.at(control);  // must exist
+    focus_ = control;
+    Record("focus " + control);
+}
+
+void FakeWindow::Repaint(const std::string& control) { Record("repaint " + control); }
+
+void FakeWindow::SetCaption(const std::string& caption) { caption_ = caption; }
+
+void FakeWindow::SetPointer(platform::Pointer pointer) {
+    pointer_ = pointer;
+    Record(pointer == platform::Pointer::Hourglass ? "pointer hourglass" : "pointer default");
+}
+
+void FakeWindow::Show() {
+    ++shows_;
+    Record("show window " + name_);
+}
+
+void FakeWindow::Close() {
+    if (closed_) return;
+    closed_ = true;
+    Record("close window " + name_);
+    Fire(name_, platform::Event::Unload);
+}
+
+void FakeWindow::MoveFocusTo(const std::string& control) {
+    const std::string left = focus_;
+    focus_ = control;
+    if (!left.empty() && left != control) Fire(left, platform::Event::LostFocus);
+}
+
+void FakeWindow::Click(const std::string& control) { Fire(control, platform::Event::Click); }
+
+void FakeWindow::Fire(const std::string& control, platform::Event event) {
+    const auto found = handlers_.find({control, event});
+    if (found != handlers_.end()) {
+        const platform::Handler handler = found->second;
+        handler();
+    }
+}
+
+std::string FakeWindow::ToolTip(const std::string& control) const { return toolTips_.at(control); }
+bool FakeWindow::Enabled(const std::string& control) const { return enabled_.at(control); }
+bool FakeWindow::Visible(const std::string& control) const { return visible_.at(control); }
+
+std::unique_ptr<platform::Window> FakePlatform::CreateForm(const platform::FormSpec& form) {
+    auto window = std::make_unique<FakeWindow>(form, log);
+    windows_[form.name] = window.get();
+    ++formsCreated;
+    return window;
+}
+
+std::unique_ptr<platform::FileDialog> FakePlatform::CreateFileDialog() {
+    return std::make_unique<FakeFileDialog>(*this);
+}
+
+void FakePlatform::ShowMessage(const std::string& text, const std::string& title,
+                               platform::MessageIcon icon) {
+    log.push_back(MessageEntry(title, text, icon));
+}
+
+platform::TaskId FakePlatform::StartProgram(const std::string& commandLine) {
+    log.push_back("start [" + commandLine + "]");
+    if (startFails || commandLine.empty()) throw std::runtime_error("cannot start");
+    return 4711;
+}
+
+void FakePlatform::BringToFront(platform::TaskId task) {
+    log.push_back("front " + std::to_string(task));
+}
+
+long FakePlatform::ShellOpen(const platform::Window*, const std::string& target) {
+    log.push_back("shell [" + target + "]");
+    return shellResult;
+}
+
+bool FakePlatform::IsOrdinaryFile(const std::string& path) const {
+    for (const std::string& file : ordinaryFiles) {
+        if (file == path) return true;
+    }
+    return false;
+}
+
+FakeWindow& FakePlatform::LastWindow(const std::string& formName) {
+    return *windows_.at(formName);
+}
+
+Log FakePlatform::Entries(const std::string& prefix) const {
+    Log matching;
+    for (const std::string& entry : log) {
+        if (entry.rfind(prefix, 0) == 0) matching.push_back(entry);
+    }
+    return matching;
+}
+
+}  // namespace brisel::testing

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "convert/messages.h"
+#include "tests/gui/main_window_fixture.h"
+
+namespace brisel::testing {
+namespace {
+
+using platform::MessageIcon;
+
+const Log kBusy{"disable cmdOK", "pointer hourglass", "show lblProg"};
+const Log kIdle{"hide lblProg", "text lblProg []", "pointer default", "enable cmdOK"};
+
+Log Concat(std::initializer_list<Log> parts) {
+    Log all;
+    for (const Log& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+TEST_F(MainWindowTest, OkIsBusyDuringTheConversionAndIdleAfter) {
+    duringConversion = [](ConversionHost& host) { host.SetProgressCaption("50% Complete"); };
+    log().clear();
+    Form().Click("cmdOK");
+    const Log expected = Concat(
+        {kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle});
+    EXPECT_EQ(log(), expected);
+    EXPECT_TRUE(Form().Enabled("cmdOK"));
+    EXPECT_FALSE(Form().Visible("lblProg"));
+    EXPECT_EQ(Form().Pointer(), platform::Pointer::Default);
+}
+
+TEST_F(MainWindowTest, ConversionErrorsItReportsItselfStillEndIdle) {
+    duringConversion = [](ConversionHost& host) {
+        host.Beep();
+        host.ShowMessage("missing", messages::kSourceErrorTitle, IconKind::Error);
+        host.FocusSource();
+    };
+    log().clear();
+    Form().Click("cmdOK");
+    const Log expected = Concat(
+        {kBusy,
+         {"convert", "beep",
+          MessageEntry(messages::kSourceErrorTitle, "missing", MessageIcon::Error),
+          "focus txtSource"},
+         kIdle});
+    EXPECT_EQ(log(), expected);
+}
+
+TEST_F(MainWindowTest, ConversionThatThrowsIsReportedAfterTheWindowIsIdle) {
+    duringConversion = [](ConversionHost&) { throw std::runtime_error("disk on fire"); };
+    log().clear();
+    Form().Click("cmdOK");
+    const Log expected = Concat(
+        {kBusy,
+         {"convert"},
+         kIdle,
+         {"beep", MessageEntry(messages::kConversionErrorTitle, "disk on fire",
+                               MessageIcon::Error)}});
+    EXPECT_EQ(log(), expected);
+}
+
+TEST_F(MainWindowTest, ConversionSetsTheWindowsCheckFlags) {
+    duringConversion = [](ConversionHost& host) { host.Flags().BadPinNumber = true; };
+    Form().Click("cmdOK");
+    EXPECT_TRUE(window.State().Flags.BadPinNumber);
+}
+
+TEST_F(MainWindowTest, HelpOpensTheHelpFileWithTheDesktopViewer) {
+    Form().Click("mnuHelpContents");
+    EXPECT_EQ(log().back(), "shell [" + Native("/opt/brisel/Brisel.txt") + "]");
+}
+
+struct HelpCase {
+    const char* name;
+    platform::TextViewer viewer;
+    long shellResult;
+    bool startFails;
+    Log expected;
+};
+
+class HelpTest : public MainWindowTest, public ::testing::WithParamInterface<HelpCase> {};
+
+TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
+    // Windows' command line is built from the same folder text, whatever the
+    // build's separator; no quotation marks even with a space in it.
+    FakePlatform other;
+    other.programFolder = Native("/Program Files/Conv");
+    other.helpViewer = GetParam().viewer;
+    other.shellResult = GetParam().shellResult;
+    other.startFails = GetParam().startFails;
+    main_window::MainWindow help(other, [](ConversionHost&) {
+        return ConversionResult::Completed;
+    });
+    other.log.clear();
+    other.LastWindow("frmMain").Click("mnuHelpContents");
+    Log expected;
+    for (const std::string& entry : GetParam().expected) {
+        std::string native = entry;
+        const auto at = native.find("/Program Files/Conv/Brisel.txt");
+        if (at != std::string::npos) {
+            native.replace(at, 30, Native("/Program Files/Conv/Brisel.txt"));
+        }
+        expected.push_back(native);
+    }
+    EXPECT_EQ(other.log, expected);
+}
+
+const std::string kNotOpened = MessageEntry(
+    "Help - Error", "The help file /Program Files/Conv/Brisel.txt could not be opened.",
+    MessageIcon::Error);
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Viewers, HelpTest, ::testing::Values(
+    HelpCase{"Notepad", platform::TextViewer::Notepad, 0, false,
+             {"start [Notepad.exe /Program Files/Conv/Brisel.txt]", "front 4711"}},
+    HelpCase{"NotepadFails", platform::TextViewer::Notepad, 0, true,
+             {"start [Notepad.exe /Program Files/Conv/Brisel.txt]", "beep", kNotOpened}},
+    HelpCase{"Viewer", platform::TextViewer::ShellDefault, 33, false,
+             {"shell [/Program Files/Conv/Brisel.txt]"}},
+    HelpCase{"ViewerFailsAt32", platform::TextViewer::ShellDefault, 32, false,
+             {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNotOpened}}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
+
+TEST_F(MainWindowTest, ExitClosesFilesThenTheWindowThenEndsTheProgram) {
+    log().clear();
+    Form().Click("mnuFileExit");
+    EXPECT_EQ(log(), (Log{"close all files", "close window frmMain", "quit"}));
+}
+
+TEST_F(MainWindowTest, AboutWithoutAnAboutBoxDoesNothing) {
+    log().clear();
+    Form().Click("mnuHelpAbout");
+    EXPECT_TRUE(log().empty());
+}
+
+TEST_F(MainWindowTest, AboutHandsTheBoxTheVersionAndDisclaimer) {
+    std::string version;
+    std::string disclaimer;
+    window.SetAboutOpener([&](const std::string& v, const std::string& d) {
+        version = v;
+        disclaimer = d;
+    });
+    Form().Click("mnuHelpAbout");
+    EXPECT_EQ(version, "1.02");
+    EXPECT_EQ(disclaimer, main_window::DisclaimerText());
+}
+
+}  // namespace
+}  // namespace brisel::testing

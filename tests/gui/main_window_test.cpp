@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "convert/messages.h"
+#include "tests/gui/main_window_fixture.h"
+
+namespace brisel::testing {
+namespace {
+
+using platform::MessageIcon;
+
+const std::string kMissing =
+    MessageEntry(messages::kInvalidFilenamesTitle, messages::kMissingName, MessageIcon::Error);
+const std::string kSame =
+    MessageEntry(messages::kInvalidFilenamesTitle, messages::kSameFile, MessageIcon::Error);
+
+TEST_F(MainWindowTest, LoadStepFillsTheDefaults) {
+    const auto& state = window.State();
+    EXPECT_EQ(state.AppVersion, "1.02");
+    EXPECT_EQ(state.AppPath, Native("/opt/brisel/"));
+    EXPECT_EQ(state.SourcePath, state.AppPath);
+    EXPECT_EQ(state.TargetPath, state.AppPath);
+    EXPECT_EQ(state.FileNames[0], "Brisel.txt");
+    EXPECT_EQ(state.FileNames[1], "BriselTemp.txt");
+    EXPECT_EQ(state.FileNames[2], "BriselTemp2.txt");
+    EXPECT_EQ(Form().Text("txtSource"), Native("/opt/brisel/PadsPCB.net"));
+    EXPECT_EQ(Form().Text("txtTarget"), Native("/opt/brisel/ExpressPCB.net"));
+    EXPECT_EQ(Form().ToolTip("lblTitle"), "Version 1.02");
+    EXPECT_EQ(Form().Text("lblProg"), "");
+    EXPECT_FALSE(Form().Visible("lblProg"));
+    EXPECT_FALSE(state.Flags.NameTooLong || state.Flags.BadCharacter || state.Flags.BadPinNumber);
+}
+
+TEST_F(MainWindowTest, ShowPutsTheFocusInTheSourceBox) {
+    window.Show();
+    EXPECT_EQ(Form().Focus(), "txtSource");
+}
+
+TEST_F(MainWindowTest, DisclaimerMakesFiveStatements) {
+    const std::string& text = window.State().Disclaimer;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
+    EXPECT_NE(text.find("as is"), std::string::npos);
+    EXPECT_NE(text.find("no warranty"), std::string::npos);
+    EXPECT_NE(text.find("Check every converted netlist"), std::string::npos);
+    EXPECT_NE(text.find("no liability"), std::string::npos);
+    EXPECT_NE(text.find("belong to their owners"), std::string::npos);
+}
+
+struct FolderCase {
+    const char* programFolder;
+    const char* appPath;
+};
+
+class ProgramFolderTest : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(ProgramFolderTest, AppPathEndsInExactlyOneSeparator) {
+    FakePlatform platform;
+    platform.programFolder = Native(GetParam().programFolder);
+    main_window::MainWindow window(platform, [](ConversionHost&) {
+        return ConversionResult::Completed;
+    });
+    EXPECT_EQ(window.State().AppPath, Native(GetParam().appPath));
+    EXPECT_EQ(platform.LastWindow("frmMain").Text("txtSource"),
+              Native(GetParam().appPath) + "PadsPCB.net");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Folders, ProgramFolderTest, ::testing::Values(
+    FolderCase{"/tools/conv", "/tools/conv/"},    // a separator is added
+    FolderCase{"/tools/conv/", "/tools/conv/"},   // never a second one
+    FolderCase{"/", "/"}));                       // the root keeps its own
+// clang-format on
+
+struct SplitCase {
+    const char* typed;
+    const char* folder;  // expected stored pair after leaving the box
+    const char* file;
+};
+
+class PathSplitTest : public MainWindowTest, public ::testing::WithParamInterface<SplitCase> {};
+
+TEST_P(PathSplitTest, LeavingEitherBoxSplitsAtTheLastSeparator) {
+    EnterPath("txtSource", Native(GetParam().typed));
+    EnterPath("txtTarget", Native(GetParam().typed));
+    const std::string folder = Native(GetParam().folder);
+    EXPECT_EQ(window.State().SourcePath, folder);
+    EXPECT_EQ(window.State().SourceFile, GetParam().file);
+    EXPECT_EQ(window.State().TargetPath, folder);
+    EXPECT_EQ(window.State().TargetFile, GetParam().file);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, PathSplitTest, ::testing::Values(
+    SplitCase{"/Out/board.net", "/Out/", "board.net"},
+    SplitCase{"/In/", "/In/", ""},                                     // OK will refuse it
+    SplitCase{"//server/share/a.net", "//server/share/", "a.net"},
+    SplitCase{" /a b/ c.net ", " /a b/", " c.net "}));                 // spaces are kept
+// clang-format on
+
+struct UnsplitCase {
+    const char* name;
+    const char* typed;
+};
+
+class UnsplitTest : public MainWindowTest, public ::testing::WithParamInterface<UnsplitCase> {};
+
+TEST_P(UnsplitTest, TextWithoutSeparatorKeepsTheStoredPair) {
+    EnterPath("txtSource", GetParam().typed);
+    EXPECT_EQ(window.State().SourcePath, Native("/opt/brisel/"));
+    EXPECT_EQ(window.State().SourceFile, "PadsPCB.net");
+    EXPECT_EQ(Form().Text("txtSource"), GetParam().typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, UnsplitTest,
+                         ::testing::Values(UnsplitCase{"BareName", "board.net"},
+                                           UnsplitCase{"Empty", ""}),
+                         [](const auto& row) { return row.param.name; });
+
+TEST_F(MainWindowTest, TypingAloneChangesNoStoredField) {
+    Form().MoveFocusTo("txtSource");
+    Form().Type("txtSource", Native("/elsewhere/x.net"));
+    EXPECT_EQ(window.State().SourceFile, "PadsPCB.net");
+}
+
+struct OkCase {
+    const char* name;
+    const char* source;  // typed into the box; nullptr keeps the default
+    const char* target;
+    std::string refusal;  // expected message, empty when the conversion runs
+};
+
+class OkChecksTest : public MainWindowTest, public ::testing::WithParamInterface<OkCase> {};
+
+TEST_P(OkChecksTest, RefusesBadNamesWithBeepMessageAndFocusOnSource) {
+    if (GetParam().source) EnterPath("txtSource", Native(GetParam().source));
+    if (GetParam().target) EnterPath("txtTarget", Native(GetParam().target));
+    log().clear();
+    PressOK();
+    if (GetParam().refusal.empty()) {
+        EXPECT_EQ(platform.Entries("convert").size(), 1u);
+        EXPECT_TRUE(platform.Entries("message").empty());
+        return;
+    }
+    const Log expected{"beep", GetParam().refusal, "focus txtSource"};
+    EXPECT_EQ(log(), expected);
+    EXPECT_TRUE(Form().Enabled("cmdOK"));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Names, OkChecksTest, ::testing::Values(
+    OkCase{"EmptyTarget", nullptr, "", kMissing},
+    OkCase{"EmptySource", "", nullptr, kMissing},
+    OkCase{"SourceEndsInFolder", "/In/", nullptr, kMissing},
+    OkCase{"TargetEndsInFolder", nullptr, "/Out/", kMissing},
+    OkCase{"SameIgnoringCase", "/A/x.net", "/a/X.NET", kSame},
+    OkCase{"SameFolderAndName", "/A/x.net", "/A/x.net", kSame},
+    OkCase{"OtherFolder", "/A/x.net", "/B/x.net", ""},
+    OkCase{"OtherName", "/A/x.net", "/A/y.net", ""},
+    OkCase{"SpacesAreNotEmpty", "   ", nullptr, ""},
+    OkCase{"BareNameRunsOnStoredPair", "board.net", nullptr, ""}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
+
+TEST_F(MainWindowTest, RefusesTwoSpellingsOfOneExistingFile) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "brisel_gui_same_file";
+    fs::create_directories(folder / "sub");
+    std::ofstream(folder / "board.net") << "*PADS-PCB*\n";
+    EnterPath("txtSource", (folder / "board.net").string());
+    EnterPath("txtTarget", (folder / "sub" / ".." / "board.net").string());
+    log().clear();
+    PressOK();
+    EXPECT_EQ(log(), (Log{"beep", kSame, "focus txtSource"}));
+    fs::remove_all(folder);
+}
+
+TEST_F(MainWindowTest, ConversionGetsTheStoredPairsNotTheBoxTexts) {
+    EnterPath("txtSource", Native("/in/a.net"));
+    EnterPath("txtTarget", Native("/out/b.net"));
+    Form().MoveFocusTo("txtSource");
+    Form().Type("txtSource", "typed-but-not-split.net");
+    Form().Click("cmdOK");  // no focus move: the box is not split
+    EXPECT_EQ(seen.SourcePath, Native("/in/"));
+    EXPECT_EQ(seen.SourceFile, "a.net");
+    EXPECT_EQ(seen.TargetPath, Native("/out/"));
+    EXPECT_EQ(seen.TargetFile, "b.net");
+    EXPECT_EQ(seen.AppVersion, "1.02");
+    EXPECT_EQ(seen.SpoolFileName, "BriselTemp.txt");
+    EXPECT_EQ(seen.JoinedFileName, "BriselTemp2.txt");
+}
+
+}  // namespace
+}  // namespace brisel::testing

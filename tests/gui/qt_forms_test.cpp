@@ -1,0 +1,148 @@
+// The real widgets against the form descriptions they were built from.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "about_box/about_form.h"
+#include "main_window/main_form.h"
+#include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_images.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_window.h"
+#include "platform/twips.h"
+#include "tests/gui/qt_test_helpers.h"
+
+namespace brisel::testing {
+namespace {
+
+using platform::ControlKind;
+using platform::ControlSpec;
+using platform::FormSpec;
+
+class QtFormTest : public ::testing::TestWithParam<const FormSpec*> {
+protected:
+    QtFormTest() : window_(*GetParam(), Dpi()) {}
+
+    static double Dpi() { return QApplication::primaryScreen()->logicalDotsPerInch(); }
+    static int Px(int twips) { return platform::TwipsToPixels(twips, Dpi()); }
+    QWidget* Top() { return window_.TopLevel(); }
+    QWidget* Control(const ControlSpec& spec) { return Child(Top(), spec.name.c_str()); }
+
+    platform::qt::QtPlatform platform_;  // loads the pictures
+    platform::qt::QtWindow window_;
+};
+
+TEST_P(QtFormTest, ClientAreaHasTheDescribedFixedSize) {
+    QWidget* client = Child(Top(), "clientArea");
+    EXPECT_EQ(client->size(), QSize(Px(GetParam()->clientWidth), Px(GetParam()->clientHeight)));
+    EXPECT_EQ(Top()->minimumSize(), Top()->maximumSize());
+    EXPECT_EQ(Top()->windowTitle().toStdString(), GetParam()->caption);
+}
+
+TEST_P(QtFormTest, EveryControlSitsWhereTheDescriptionPutsIt) {
+    for (const ControlSpec& spec : GetParam()->controls) {
+        SCOPED_TRACE(spec.name);
+        QWidget* control = Control(spec);
+        ASSERT_NE(control, nullptr);
+        if (spec.kind == ControlKind::Line) {
+            EXPECT_EQ(control->pos(), QPoint(Px(spec.left), Px(spec.top)));
+            EXPECT_EQ(control->height(), spec.lineWidthPixels);
+            continue;
+        }
+        EXPECT_EQ(control->pos(), QPoint(Px(spec.left), Px(spec.top)));
+        if (!spec.autoSize) {
+            EXPECT_EQ(control->size(), QSize(Px(spec.width), Px(spec.height)));
+        }
+        EXPECT_EQ(control->isVisibleTo(Top()), spec.visible);
+        EXPECT_EQ(control->toolTip().toStdString(), spec.tooltip);
+    }
+}
+
+TEST_P(QtFormTest, FontsAndColoursFollowTheDescription) {
+    for (const ControlSpec& spec : GetParam()->controls) {
+        SCOPED_TRACE(spec.name);
+        QWidget* control = Control(spec);
+        const platform::FontSpec font = spec.font.value_or(GetParam()->font);
+        EXPECT_EQ(control->font().bold(), font.bold);
+        EXPECT_EQ(control->font().underline(), font.underline);
+        EXPECT_DOUBLE_EQ(control->font().pointSizeF(), font.points);
+        if (spec.foreColor && spec.kind == ControlKind::Label) {
+            const QColor color = control->palette().color(QPalette::WindowText);
+            EXPECT_EQ(color, QColor(spec.foreColor->red, spec.foreColor->green,
+                                    spec.foreColor->blue));
+        }
+    }
+}
+
+TEST_P(QtFormTest, LabelsShowTheirCaptions) {
+    for (const ControlSpec& spec : GetParam()->controls) {
+        if (spec.kind != ControlKind::Label || spec.caption.empty()) continue;
+        EXPECT_EQ(Child<QLabel>(Top(), spec.name.c_str())->text().toStdString(), spec.caption);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, QtFormTest,
+                         ::testing::Values(&main_window::MainForm(), &about_box::AboutForm()),
+                         [](const auto& row) { return row.param->name; });
+
+TEST(QtMainForm, MenusCarryTheirAccessKeysAndShortcuts) {
+    platform::qt::QtPlatform platform;
+    platform::qt::QtWindow window(main_window::MainForm(), 96);
+    const std::vector<std::pair<const char*, const char*>> shortcuts{
+        {"mnuFileOpen", "Ctrl+O"}, {"mnuFileSaveAs", "Ctrl+A"}, {"mnuHelpContents", "F1"}};
+    for (const auto& [name, keys] : shortcuts) {
+        auto* action = window.TopLevel()->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(keys)));
+    }
+    auto* menuBar = static_cast<QMainWindow*>(window.TopLevel())->menuBar();
+    QStringList titles;
+    for (QAction* menu : menuBar->actions()) titles << menu->text();
+    EXPECT_EQ(titles, QStringList({"&File", "&Help"}));
+    EXPECT_EQ(Child<QPushButton>(window.TopLevel(), "cmdOK")->text(), "O&K");
+}
+
+TEST(QtImages, PicturesHaveTheSizesTheFormsAssume) {
+    platform::qt::QtPlatform platform;
+    EXPECT_EQ(platform::qt::FormImage(platform::ImageName::kBackground).size(), QSize(374, 200));
+    const QList<QSize> iconSizes = platform::qt::ProgramIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));
+    const QCursor hand = platform::qt::PointingHandCursor();
+    EXPECT_EQ(hand.hotSpot(), QPoint(10, 5));
+    EXPECT_EQ(hand.pixmap().size(), QSize(32, 32));
+    const QImage image = hand.pixmap().toImage();
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const bool twoColours = c.alpha() == 0 || c == Qt::black || c == Qt::white;
+            ASSERT_TRUE(twoColours) << x << "," << y;
+        }
+    }
+}
+
+TEST(QtAboutForm, LinksShowTheHandAndOkAnswersEnterAndEsc) {
+    platform::qt::QtPlatform platform;
+    platform::qt::QtWindow window(about_box::AboutForm(), 96);
+    for (const char* link : {"lblEMadd", "lblWSurl"}) {
+        EXPECT_EQ(Child(window.TopLevel(), link)->cursor().hotSpot(), QPoint(10, 5));
+    }
+    EXPECT_FALSE(window.TopLevel()->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(window.TopLevel()->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST(QtFileDialogFilters, WindowsFiltersBecomeQtNameFilters) {
+    const auto filters = platform::qt::ToQtNameFilters(platform::ParseFilter(
+        "PADS-PowerPCB Netlist File (*.net)|*.net|All Files (*.*)|*.*|Two|*.a;*.b"));
+    EXPECT_EQ(filters, QStringList({"PADS-PowerPCB Netlist File (*.net) (*.net)",
+                                    "All Files (*.*) (*)", "Two (*.a *.b)"}));
+}
+
+}  // namespace
+}  // namespace brisel::testing

@@ -1,0 +1,219 @@
+// The main window and the About box on real widgets: focus, keys, menus
+// and a whole conversion.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "about_box/about_box.h"
+#include "main_window/main_window.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_window.h"
+#include "tests/gui/qt_test_helpers.h"
+
+namespace brisel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class QtMainWindowTest : public ::testing::Test {
+protected:
+    QtMainWindowTest() {
+        window.SetAboutOpener([this](const std::string& version, const std::string& text) {
+            about.Open(version, text);
+        });
+        window.Show();
+        top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(top));
+    }
+    ~QtMainWindowTest() override { QApplication::closeAllWindows(); }
+
+    QLineEdit* Box(const char* name) { return Child<QLineEdit>(top, name); }
+    std::string Focused() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName().toStdString() : std::string();
+    }
+    void TypeInto(const char* box, const std::string& text) {
+        Box(box)->setFocus(Qt::MouseFocusReason);
+        Box(box)->clear();
+        QTest::keyClicks(Box(box), QString::fromStdString(text));
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+
+    platform::qt::QtPlatform platform;
+    main_window::MainWindow window{platform};
+    about_box::AboutBox about{platform};
+    QWidget* top = nullptr;
+};
+
+TEST_F(QtMainWindowTest, StartsWithTheFocusInTheSourceBoxAndTabsInTheGivenOrder) {
+    EXPECT_EQ(Focused(), "txtSource");
+    for (const char* next : {"cmdBrowseS", "txtTarget", "cmdBrowseT", "cmdOK", "txtSource"}) {
+        Key(Qt::Key_Tab);
+        EXPECT_EQ(Focused(), next);
+    }
+    Key(Qt::Key_Backtab);
+    EXPECT_EQ(Focused(), "cmdOK");
+}
+
+TEST_F(QtMainWindowTest, TabOutOfABoxSplitsItsPath) {
+    TypeInto("txtTarget", "/out/board.net");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(window.State().TargetPath, "/out/");
+    EXPECT_EQ(window.State().TargetFile, "board.net");
+}
+
+TEST_F(QtMainWindowTest, ClickOnTheOtherBoxSplitsThePathLeft) {
+    TypeInto("txtSource", "/in/cpu.asc");
+    QTest::mouseClick(Box("txtTarget"), Qt::LeftButton);
+    EXPECT_EQ(Focused(), "txtTarget");
+    EXPECT_EQ(window.State().SourceFile, "cpu.asc");
+}
+
+TEST_F(QtMainWindowTest, OpeningAMenuDoesNotSplit) {
+    TypeInto("txtSource", "/in/cpu.asc");
+    auto* menuBar = static_cast<QMainWindow*>(top)->menuBar();
+    auto* fileMenu = top->findChild<QMenu*>("mnuFile");
+    QTest::mouseClick(menuBar, Qt::LeftButton, {},
+                      menuBar->actionGeometry(fileMenu->menuAction()).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fileMenu->isVisible(); }));
+    fileMenu->hide();
+    QTest::qWait(50);
+    EXPECT_EQ(window.State().SourceFile, "PadsPCB.net");
+}
+
+TEST_F(QtMainWindowTest, WindowLosingActivationDoesNotSplit) {
+    TypeInto("txtSource", "/in/cpu.asc");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(window.State().SourceFile, "PadsPCB.net");
+}
+
+TEST_F(QtMainWindowTest, MenuShortcutsReachTheirCommandsEvenFromAPathBox) {
+    ModalAnswerer answerer;
+    Box("txtSource")->setFocus();
+    QTest::keyClick(Box("txtSource"), Qt::Key_O, Qt::ControlModifier);
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    // A text box would take Ctrl+A as select-all.
+    QTest::keyClick(Box("txtSource"), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(answerer.seen, (std::vector<std::string>{"File Open", "File Save As"}));
+}
+
+TEST_F(QtMainWindowTest, F1OpensTheHelpFileFromTheProgramsFolder) {
+    UrlRecorder shell({"file"});
+    Key(Qt::Key_F1);
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_EQ(shell.opened[0].toLocalFile(),
+              QCoreApplication::applicationDirPath() + "/Brisel.txt");
+}
+
+TEST_F(QtMainWindowTest, EnterInABoxSplitsItThenPressesOk) {
+    ModalAnswerer answerer;
+    TypeInto("txtSource", "/nowhere/missing-board.net");
+    Key(Qt::Key_Return);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].rfind("Source File - Error", 0), 0u) << answerer.seen[0];
+    EXPECT_NE(answerer.seen[0].find("missing-board.net"), std::string::npos);
+}
+
+TEST_F(QtMainWindowTest, AltKPressesOk) {
+    ModalAnswerer answerer;
+    TypeInto("txtTarget", "");
+    Key(Qt::Key_K, Qt::AltModifier);
+    // The button animates its click before it runs.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
+    EXPECT_EQ(answerer.seen, (std::vector<std::string>{
+                                 "Invalid Filenames - Error: Please enter source and target "
+                                 "filenames before trying to start the file conversion process."}));
+    EXPECT_EQ(top->focusWidget()->objectName(), "txtSource");
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
+    const fs::path folder = fs::temp_directory_path() / "brisel_qt_conversion";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path target = folder / "window.net";
+    ModalAnswerer answerer;
+    TypeInto("txtSource", BRISEL_EXAMPLE_NETLIST);
+    TypeInto("txtTarget", target.string());
+    QTest::mouseClick(Child(top, "cmdOK"), Qt::LeftButton);
+    ASSERT_FALSE(answerer.seen.empty());
+    EXPECT_EQ(answerer.seen.back().rfind("File Conversion - Complete", 0), 0u);
+    EXPECT_TRUE(Child(top, "cmdOK")->isEnabled());
+    EXPECT_FALSE(Child(top, "lblProg")->isVisible());
+    EXPECT_TRUE(Child<QLabel>(top, "lblProg")->text().isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+#ifdef BRISEL_CONVERT_PROGRAM
+    const fs::path cliTarget = folder / "cli.net";
+    const std::string command = std::string("\"") + BRISEL_CONVERT_PROGRAM + "\" \"" +
+                                BRISEL_EXAMPLE_NETLIST + "\" \"" + cliTarget.string() +
+                                "\" >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadAll(target), ReadAll(cliTarget));
+#endif
+    EXPECT_FALSE(ReadAll(target).empty());
+    fs::remove_all(folder);
+}
+
+TEST_F(QtMainWindowTest, HelpAboutOpensOneModelessBoxThatEnterAndEscClose) {
+    auto* aboutAction = top->findChild<QAction*>("mnuHelpAbout");
+    aboutAction->trigger();
+    aboutAction->trigger();
+    QWidget* box = nullptr;
+    int boxes = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == "frmAbout" && widget->isVisible()) {
+            box = widget;
+            ++boxes;
+        }
+    }
+    ASSERT_EQ(boxes, 1);
+    EXPECT_EQ(Child<QLabel>(box, "lblVersion")->text(), "Version 1.02");
+    EXPECT_EQ(box->windowTitle(), "About Brisel");
+    EXPECT_FALSE(box->isModal());
+    EXPECT_TRUE(top->isEnabled());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(about.IsLoaded());
+    aboutAction->trigger();
+    ASSERT_TRUE(about.IsLoaded());
+    QWidget* again = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(again));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(about.IsLoaded());
+}
+
+TEST_F(QtMainWindowTest, AboutLinksReachTheShell) {
+    UrlRecorder shell({"https", "mailto"});
+    top->findChild<QAction*>("mnuHelpAbout")->trigger();
+    QWidget* box = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
+    QTest::mouseClick(Child(box, "lblWSurl"), Qt::LeftButton);
+    QTest::mouseClick(Child(box, "lblEMadd"), Qt::LeftButton);
+    ASSERT_EQ(shell.opened.size(), 2);
+    EXPECT_EQ(shell.opened[0].toString(), "https://www.example.org/brisel/");
+    EXPECT_EQ(shell.opened[1].toString(), "mailto:brisel@example.org");
+}
+
+}  // namespace
+}  // namespace brisel::testing
