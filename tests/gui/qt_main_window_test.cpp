@@ -176,6 +176,33 @@ TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     fs::remove_all(folder);
 }
 
+TEST(QtBusyWindow, ShowsTheHourglassAndPaintedProgressWhileConverting) {
+    platform::qt::QtPlatform platform;
+    bool okEnabled = true;
+    bool progressVisible = false;
+    QString progressText;
+    Qt::CursorShape pointer = Qt::ArrowCursor;
+    QWidget* top = nullptr;
+    main_window::MainWindow window(platform, [&](ConversionHost& host) {
+        host.SetProgressCaption("50% Complete");
+        okEnabled = Child(top, "cmdOK")->isEnabled();
+        progressVisible = Child(top, "lblProg")->isVisible();
+        progressText = Child<QLabel>(top, "lblProg")->text();
+        pointer = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                 : Qt::ArrowCursor;
+        return ConversionResult::Completed;
+    });
+    top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
+    window.Show();
+    window.cmdOK_Click();
+    EXPECT_FALSE(okEnabled);
+    EXPECT_TRUE(progressVisible);
+    EXPECT_EQ(progressText, "50% Complete");
+    EXPECT_EQ(pointer, Qt::WaitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(Child(top, "cmdOK")->isEnabled());
+}
+
 TEST_F(QtMainWindowTest, HelpAboutOpensOneModelessBoxThatEnterAndEscClose) {
     auto* aboutAction = top->findChild<QAction*>("mnuHelpAbout");
     aboutAction->trigger();
