@@ -45,6 +45,7 @@ generate() {
     "$GENERATE" "$@" --summary -o "$WORK/$name.net" 2>"$WORK/$name.summary"
 }
 generate small --size small
+generate medium --parts 5000 --references 50000
 generate large --size large
 generate large-crlf --size large --crlf
 generate large-2x-refs --parts 100000 --references 2000000
@@ -98,6 +99,8 @@ measure_case() {
 
 measure_case small small "$CONVERT"
 measure_case small-linear small "$CONVERT_LINEAR"
+measure_case medium medium "$CONVERT"
+measure_case medium-linear medium "$CONVERT_LINEAR"
 measure_case large large "$CONVERT"
 measure_case large-crlf large-crlf "$CONVERT"
 measure_case large-2x-refs large-2x-refs "$CONVERT"
@@ -131,7 +134,7 @@ echo "brisel-convert benchmark, $(date -u +%Y-%m-%dT%H:%MZ), $(nproc) cores," \
 echo
 printf "%-14s %9s %10s %9s %8s %9s %10s  %s\n" case "source MB" "convert s" "cp s" \
     "x cp" "MB/s" "peak MiB" "completed, counts right"
-for tag in small small-linear large large-crlf large-2x-refs stress stress-4x; do
+for tag in small small-linear medium medium-linear large large-crlf large-2x-refs stress stress-4x; do
     print_row "$tag"
 done
 
@@ -141,6 +144,7 @@ rss_change=$(awk -v a="${RSS_OF[large]}" -v b="${RSS_OF[large-2x-refs]}" \
     'BEGIN {d = (a > 0 ? (b - a) / a * 100 : 100); printf "%.1f", (d < 0 ? -d : d)}')
 stress_growth=$(ratio "${SECONDS_OF[stress-4x]}" "${SECONDS_OF[stress]}")
 linear_gain=$(ratio "${SECONDS_OF[small-linear]}" "${SECONDS_OF[small]}")
+medium_linear_gain=$(ratio "${SECONDS_OF[medium-linear]}" "${SECONDS_OF[medium]}")
 
 # completed TAG...: 1 when every case converted with the right counts. A
 # figure of a failed conversion meets no target.
@@ -165,4 +169,5 @@ verdict "$(completed stress stress-4x) && $stress_growth <= 6" \
 verdict "$(completed small) && $small_seconds < 0.05" \
     "small: converts in $small_seconds s (well under 0.1 s: under 0.05)"
 echo "INFO  small: the whole-table part lookup takes $linear_gain x the time of the index"
+echo "INFO  medium (5,000 parts, 50,000 references): it takes $medium_linear_gain x the time"
 (( FAILED_TARGETS == 0 ))
