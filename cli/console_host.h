@@ -20,6 +20,8 @@ public:
     void ShowMessage(const std::string& text, const std::string& title, IconKind icon) override;
     void Beep() override {}
     void FocusSource() override {}
+    ProblemSink* Problems() override { return problems_; }
+    void SetProblemSink(ProblemSink* sink) { problems_ = sink; }
 
     // How many warnings were shown.
     int Warnings() const { return warnings_; }
@@ -34,6 +36,7 @@ private:
     bool showProgress_;
     std::size_t progressWidth_ = 0;
     int warnings_ = 0;
+    ProblemSink* problems_ = nullptr;
 };
 
 // "Title: text", with each CR LF of the text replaced by one space.

@@ -15,6 +15,13 @@ const char* const kUsage =
     "conversion runs, and removed at its end.\n"
     "\n"
     "Options:\n"
+    "  --details      also print each problem where it stands in SOURCE, as\n"
+    "                 SOURCE:LINE: warning: TEXT (at most 100 lines of a kind)\n"
+    "  --strict       exit with status 3 when the conversion warned (TARGET is\n"
+    "                 still written)\n"
+    "  --verify       read TARGET back and check its tables, its connection\n"
+    "                 chains and that each net holds the pins of the same net of\n"
+    "                 SOURCE; prints \"verified: N nets, M connections\"\n"
     "  -h, --help     show this help and exit\n"
     "  -V, --version  show the version and exit\n"
     "\n"
@@ -22,7 +29,9 @@ const char* const kUsage =
     "  0  the netlist was converted (warnings may have been printed)\n"
     "  1  an error stopped the conversion (missing source, invalid names,\n"
     "     a file that could not be read or written)\n"
-    "  2  wrong usage\n";
+    "  2  wrong usage\n"
+    "  3  with --strict: converted, with warnings\n"
+    "  4  with --verify: converted, but the check found a discrepancy\n";
 
 Options ParseOptions(const std::vector<std::string>& args) {
     Options options;
@@ -37,6 +46,12 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.help = true;
         } else if (arg == "-V" || arg == "--version") {
             options.version = true;
+        } else if (arg == "--details") {
+            options.details = true;
+        } else if (arg == "--strict") {
+            options.strict = true;
+        } else if (arg == "--verify") {
+            options.verify = true;
         } else {
             options.usageError = "unknown option '" + arg + "'";
             return options;

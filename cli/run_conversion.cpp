@@ -13,6 +13,8 @@
 #endif
 
 #include "cli/console_host.h"
+#include "cli/details_printer.h"
+#include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
 #include "convert/file_paths.h"
 #include "convert/messages.h"
@@ -29,6 +31,17 @@ void Split(const std::string& path, std::string& folder, std::string& file) {
     }
 }
 
+// Reads the target back with a reader that shares nothing with the writer.
+bool Verify(const Options& options) {
+    const verify::Report report = verify::VerifyConversion(options.source, options.target);
+    if (!report.ok) {
+        for (const std::string& problem : report.problems) std::fprintf(stderr, "verify: %s\n", problem.c_str());
+        return false;
+    }
+    std::printf("verified: %lld nets, %lld connections\n", report.nets, report.connections);
+    return true;
+}
+
 }  // namespace
 
 int RunConversion(const Options& options) {
@@ -42,7 +55,13 @@ int RunConversion(const Options& options) {
     }
     const bool terminal = BRISEL_ISATTY(BRISEL_FILENO(stderr)) != 0;
     ConsoleHost host(settings, stdout, stderr, terminal);
-    return ConvertNetlist(host) == ConversionResult::Completed ? 0 : 1;
+    DetailsPrinter details(options.source, options.source, stderr);
+    if (options.details) host.SetProblemSink(&details);
+    const ConversionResult result = ConvertNetlist(host);
+    details.PrintOmitted();
+    if (result != ConversionResult::Completed) return 1;
+    if (options.verify && !Verify(options)) return 4;
+    return options.strict && host.Warnings() > 0 ? 3 : 0;
 }
 
 }  // namespace brisel::cli

@@ -80,6 +80,7 @@ bool ConversionRun::MainPass(Totals& totals) {
     if (target.Failed()) return WriteFailed(paths_.target, target_.Error());
     totals = {pass.LineCount(), pass.PartCount(), pass.NetCount(), pass.ConnectionCount()};
 
+    pass.ReportMissingSections();
     ShowEndOfRunWarnings(host_, host_.Flags(), pass.Facts());
     WriteConnectionTableHeader(target);
     return CopyConnections(target, totals) && CloseTarget(target);

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "convert/problems.h"
+
 namespace brisel {
 
 enum class IconKind { None, Error, Warning, Information };
@@ -45,6 +47,10 @@ public:
     virtual void Beep() = 0;
     // Moves the keyboard focus to the source path box.
     virtual void FocusSource() = 0;
+
+    // Where each occurrence of a problem is told, or nullptr (the default)
+    // when only the message boxes are wanted.
+    virtual ProblemSink* Problems() { return nullptr; }
 };
 
 }  // namespace brisel

@@ -12,7 +12,7 @@ MainPass::MainPass(ConversionHost& host, Progress& progress, LineReader& joined,
       joined_(joined),
       target_(target),
       spool_(spool),
-      checks_(host.Flags()),
+      checks_(host.Flags(), host.Problems()),
       parts_(target, checks_),
       nets_(target, spool, parts_, checks_) {}
 
@@ -21,7 +21,7 @@ void MainPass::Run() {
     while (joined_.Next(line)) {
         ++lineCount_;
         if (lineCount_ == 1) OnFirstLine(line);
-        parts_.OnLine(line);
+        parts_.OnLine(line, lineCount_);
         if (IsNetHeader(line)) nets_.OnNetHeader();
         if (IsSignalHeader(line)) line = OnSignal(line);
         if (IsEndLine(line)) {
@@ -33,13 +33,18 @@ void MainPass::Run() {
 }
 
 void MainPass::OnFirstLine(std::string_view line) {
-    if (!IsSupportedFormat(line)) ShowFormatWarning(host_);
+    if (!IsSupportedFormat(line)) {
+        checks_.At(1);
+        checks_.Report(ProblemKind::UnsupportedFormat, "the first line " + Quote(line) + " names no supported format");
+        ShowFormatWarning(host_);
+    }
     WriteHeader(target_, host_.Settings().AppVersion);
 }
 
 // The connection line follows its header at once; after this step it is the
 // current line. A header at the very end has an empty connection line.
 std::string_view MainPass::OnSignal(std::string_view header) {
+    const std::int64_t headerLine = lineCount_;
     netName_.assign(NetNameOf(header));
     std::string_view connections;
     if (joined_.Next(connections)) {
@@ -47,9 +52,11 @@ std::string_view MainPass::OnSignal(std::string_view header) {
     } else {
         connections = {};
     }
-    nets_.AddNet(netName_, connections);
+    nets_.AddNet(netName_, connections, headerLine);
     return connections;
 }
+
+void MainPass::ReportMissingSections() { brisel::ReportMissingSections(checks_, Facts()); }
 
 RunFacts MainPass::Facts() const {
     return {parts_.HeaderSeen(), nets_.NetHeaderSeen(), nets_.ReferencesLeftOut()};

@@ -30,6 +30,8 @@ public:
     std::int64_t NetCount() const { return nets_.NetCount(); }
     std::int64_t ConnectionCount() const { return nets_.ConnectionCount(); }
     RunFacts Facts() const;
+    // Tells the problem sink of a missing part or net section.
+    void ReportMissingSections();
 
 private:
     // Each line goes through these steps in this order.

@@ -30,17 +30,21 @@ void NetBuilder::OnNetHeader() {
 // Only the space separates references, and every space ends one: a run of
 // spaces gives empty tokens, which repeat the reference before them. A space
 // at the very end ends the last reference itself.
-void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLine) {
+void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLine, std::int64_t headerLine) {
     firstConnection_ += connectionsInNet_;
     connectionsInNet_ = 0;
     haveReference_ = false;
     pendingPart_ = nullptr;
-    checks_.CheckName(netName);
+    checks_.At(headerLine);
+    checks_.CheckName(netName, "net name");
     netNumber_.Set(static_cast<std::uint64_t>(++netCount_));
     nextConnection_.Set(static_cast<std::uint64_t>(firstConnection_ + 1));
 
     PrefetchParts(connectionLine);
-    ForEachToken(connectionLine, [this](std::string_view token) { AddToken(token); });
+    ForEachToken(connectionLine, [&](std::string_view token) {
+        checks_.At(headerLine + 1, static_cast<std::size_t>(token.data() - connectionLine.data()));
+        AddToken(token, netName);
+    });
     FinishNet();
     WriteNetRow(target_, netName, firstConnection_);
 }
@@ -62,15 +66,22 @@ void NetBuilder::PrefetchParts(std::string_view connectionLine) {
 // the reference before it; before the net's first reference it has nothing
 // to repeat and is left out, as is a reference to a part that the part list
 // does not hold.
-void NetBuilder::AddToken(std::string_view token) {
+void NetBuilder::AddToken(std::string_view token, std::string_view netName) {
     const auto stop = token.rfind('.');
     if (stop != std::string_view::npos) {
         checks_.CheckReference(token, stop);
         currentPin_ = token.substr(stop + 1);
+        currentPartId_ = token.substr(0, stop);
         currentPart_ = parts_.FindPart(token.substr(0, stop), partHashes_[nextHash_++]);
         haveReference_ = true;
     }
-    if (!haveReference_ || currentPart_ == nullptr) {
+    if (!haveReference_) {
+        checks_.NothingToRepeat(token, netName);
+        ++leftOut_;
+        return;
+    }
+    if (currentPart_ == nullptr) {
+        checks_.UnknownPart(token, currentPartId_);
         ++leftOut_;
         return;
     }

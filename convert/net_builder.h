@@ -22,8 +22,9 @@ public:
 
     // The "*NET*" line opens the Net Names Table.
     void OnNetHeader();
-    // One signal: its net name and its connection line.
-    void AddNet(std::string_view netName, std::string_view connectionLine);
+    // One signal: its net name on the joined copy's line `headerLine`, and
+    // its connection line, the line after it.
+    void AddNet(std::string_view netName, std::string_view connectionLine, std::int64_t headerLine);
 
     bool NetHeaderSeen() const { return netHeaderSeen_; }
     std::int64_t NetCount() const { return netCount_; }
@@ -32,7 +33,7 @@ public:
 
 private:
     void PrefetchParts(std::string_view connectionLine);
-    void AddToken(std::string_view token);
+    void AddToken(std::string_view token, std::string_view netName);
     void AddRow(const PartNumber& part, std::string_view pin);
     void FinishNet();
 
@@ -51,6 +52,7 @@ private:
     // the last row written for a net can carry 0.
     std::int64_t connectionsInNet_ = 0;
     bool haveReference_ = false;
+    std::string_view currentPartId_;
     std::string_view currentPin_;
     const PartNumber* currentPart_ = nullptr;
     const PartNumber* pendingPart_ = nullptr;  // the row not yet written, if any

@@ -5,7 +5,7 @@
 
 namespace brisel {
 
-void PartTable::OnLine(std::string_view line) {
+void PartTable::OnLine(std::string_view line, std::int64_t lineNumber) {
     if (IsPartHeader(line)) {
         OnHeader();
         return;
@@ -17,7 +17,7 @@ void PartTable::OnLine(std::string_view line) {
     }
     // Signal headers, "*END*" and remarks inside the section are no parts.
     if (line.front() == '*') return;
-    AddPart(line);
+    AddPart(line, lineNumber);
 }
 
 // A header inside an open section starts the numbering again, and only the
@@ -34,15 +34,17 @@ void PartTable::OnHeader() {
 
 // The part ID ends at the first space or tab; the name is the rest with
 // its outer spaces removed.
-void PartTable::AddPart(std::string_view line) {
+void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     const std::int64_t number = ++partsInSection_;
     partCount_ = number;
     const auto split = line.find_first_of(" \t");
     const std::string_view partId = line.substr(0, split);
     const std::string_view partName =
         split == std::string_view::npos ? std::string_view{} : TrimSpaces(line.substr(split + 1));
-    checks_.CheckName(partId);
-    checks_.CheckName(partName);
+    checks_.At(lineNumber);
+    checks_.CheckName(partId, "part ID");
+    checks_.At(lineNumber, static_cast<std::size_t>(partName.data() - line.data()));
+    checks_.CheckName(partName, "part name");
     WritePartRow(target_, partId, partName);
     ids_.Store(number, partId);
 }

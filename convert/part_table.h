@@ -16,8 +16,9 @@ class PartTable {
 public:
     PartTable(LineWriter& target, SourceChecks& checks) : target_(target), checks_(checks) {}
 
-    // The part header test and the part line step, for one line of the main pass.
-    void OnLine(std::string_view line);
+    // The part header test and the part line step, for one line of the main
+    // pass, the `lineNumber`-th of the joined copy.
+    void OnLine(std::string_view line, std::int64_t lineNumber);
 
     // The part with this ID in the current section, or nullptr.
     const PartNumber* FindPart(std::string_view partId) const { return ids_.Find(partId); }
@@ -28,7 +29,7 @@ public:
 
 private:
     void OnHeader();
-    void AddPart(std::string_view line);
+    void AddPart(std::string_view line, std::int64_t lineNumber);
 
     LineWriter& target_;
     SourceChecks& checks_;

@@ -63,14 +63,26 @@ bool IsBadPin(std::string_view pin) {
     return !pin.empty() && allZero;
 }
 
-void SourceChecks::CheckName(std::string_view name) {
+void SourceChecks::CheckName(std::string_view name, const char* what) {
     const NameCheck check = CheckNameText(name);
     if (check.tooLong) flags_.NameTooLong = true;
     if (check.badCharacter >= 0) flags_.BadCharacter = true;
+    if (sink_ != nullptr && (check.tooLong || check.badCharacter >= 0)) ReportName(check, name, what);
 }
 
-void SourceChecks::CheckPin(std::string_view pin) {
-    if (IsBadPin(pin)) flags_.BadPinNumber = true;
+void SourceChecks::ReportName(const NameCheck& check, std::string_view name, const std::string& what) {
+    if (name.empty()) {
+        Report(ProblemKind::EmptyName, what + " \"\" is empty");
+    } else if (check.tooLong) {
+        Report(ProblemKind::LongName, what + " " + Quote(name) + " has " + std::to_string(name.size()) +
+                                          " characters; 249 is the most");
+    }
+    if (check.badCharacter >= 0) {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        const std::string code = {'0', 'x', kHex[check.badCharacter >> 4], kHex[check.badCharacter & 15]};
+        Report(ProblemKind::UnexpectedCharacter,
+               what + " " + Quote(name) + " holds the unexpected character " + code);
+    }
 }
 
 // Splitting at each of several full stops checks every prefix as a part ID
@@ -86,9 +98,45 @@ void SourceChecks::CheckReference(std::string_view token, std::size_t lastStop) 
         if (c == '.' && firstStop == lastStop) firstStop = i;
         badCharacter |= IsBadNameByte(static_cast<unsigned char>(c));
     }
-    if (firstStop == 0 || lastStop >= 250) flags_.NameTooLong = true;
+    const bool emptyOrLong = firstStop == 0 || lastStop >= 250;
+    const bool badPin = firstStop != lastStop || IsBadPin(token.substr(lastStop + 1));
+    if (emptyOrLong) flags_.NameTooLong = true;
     if (badCharacter) flags_.BadCharacter = true;
-    if (firstStop != lastStop || IsBadPin(token.substr(lastStop + 1))) flags_.BadPinNumber = true;
+    if (badPin) flags_.BadPinNumber = true;
+    if (sink_ == nullptr || !(emptyOrLong || badCharacter || badPin)) return;
+
+    const std::string_view partId = token.substr(0, lastStop);
+    const std::string where = " of pin reference " + Quote(token);
+    if (firstStop == 0) Report(ProblemKind::EmptyName, "part ID \"\"" + where + " is empty");
+    if (emptyOrLong && firstStop != 0) ReportName(NameCheck{true, -1}, partId, "part ID");
+    if (badCharacter) ReportName(NameCheck{false, CheckNameText(partId).badCharacter}, partId, "part ID");
+    if (badPin) {
+        Report(ProblemKind::BadPin, "pin " + Quote(token.substr(firstStop + 1)) + " of part " +
+                                        Quote(token.substr(0, firstStop)) + " is not a plain positive number");
+    }
+}
+
+void SourceChecks::UnknownPart(std::string_view token, std::string_view partId) {
+    if (sink_ == nullptr) return;
+    Report(ProblemKind::UnknownPart, "pin reference " + Quote(token) + " names part " + Quote(partId) +
+                                         ", which is not in the part list; it was left out");
+}
+
+void SourceChecks::NothingToRepeat(std::string_view token, std::string_view netName) {
+    if (sink_ == nullptr) return;
+    Report(ProblemKind::NothingToRepeat, Quote(token) + " in net " + Quote(netName) +
+                                             " has no full stop and comes before the net's first pin "
+                                             "reference; it was left out");
+}
+
+void SourceChecks::Report(ProblemKind kind, std::string text) {
+    if (sink_ != nullptr) sink_->Report(Problem{kind, line_, offset_, std::move(text)});
+}
+
+void ReportMissingSections(SourceChecks& checks, const RunFacts& facts) {
+    checks.At(0);
+    if (!facts.partHeaderSeen) checks.Report(ProblemKind::NoPartSection, "no part section (\"*PART*\") was found");
+    if (!facts.netHeaderSeen) checks.Report(ProblemKind::NoNetSection, "no net section (\"*NET*\") was found");
 }
 
 void ShowFormatWarning(ConversionHost& host) {

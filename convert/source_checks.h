@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "convert/host.h"
+#include "convert/problems.h"
 
 namespace brisel {
 
@@ -22,21 +23,39 @@ NameCheck CheckNameText(std::string_view name);
 // A pin must be digits only and not zero; an empty pin passes.
 bool IsBadPin(std::string_view pin);
 
-// Sets the check flags from the checks of part IDs, part names, net names and pins.
+// Sets the check flags from the checks of part IDs, part names, net names and
+// pins, and tells a problem sink, if there is one, of every occurrence.
 class SourceChecks {
 public:
-    explicit SourceChecks(CheckFlags& flags) : flags_(flags) {}
+    SourceChecks(CheckFlags& flags, ProblemSink* sink) : flags_(flags), sink_(sink) {}
 
-    void CheckName(std::string_view name);
-    void CheckPin(std::string_view pin);
+    // Where the texts checked next stand: a line of the joined copy and the
+    // byte in it.
+    void At(std::int64_t joinedLine, std::size_t offset = 0) {
+        line_ = joinedLine;
+        offset_ = offset;
+    }
+
+    // `what` names the text for the problem report: "part ID", "net name".
+    void CheckName(std::string_view name, const char* what);
     // A pin reference whose last full stop stands at `lastStop`, checked as
     // if split at each of its full stops: the part ID before and the pin after.
     void CheckReference(std::string_view token, std::size_t lastStop);
 
+    // References the nets leave out.
+    void UnknownPart(std::string_view token, std::string_view partId);
+    void NothingToRepeat(std::string_view token, std::string_view netName);
+    void Report(ProblemKind kind, std::string text);
+
     CheckFlags& Flags() { return flags_; }
 
 private:
+    void ReportName(const NameCheck& check, std::string_view name, const std::string& what);
+
     CheckFlags& flags_;
+    ProblemSink* sink_;
+    std::int64_t line_ = 0;
+    std::size_t offset_ = 0;
 };
 
 // What the end-of-run warnings look at, besides the check flags.
@@ -47,6 +66,8 @@ struct RunFacts {
 };
 
 void ShowFormatWarning(ConversionHost& host);
+// The missing sections, as problems of the whole file.
+void ReportMissingSections(SourceChecks& checks, const RunFacts& facts);
 void ShowEndOfRunWarnings(ConversionHost& host, const CheckFlags& flags, const RunFacts& facts);
 
 }  // namespace brisel

@@ -85,7 +85,7 @@ TEST(CheckReference, EverySplitIsChecked) {
     for (const auto& c : cases) {
         CheckFlags flags;
         const std::string_view token = c.token;
-        if (token.find('.') != std::string_view::npos) SourceChecks(flags).CheckReference(token, token.rfind('.'));
+        if (token.find('.') != std::string_view::npos) SourceChecks(flags, nullptr).CheckReference(token, token.rfind('.'));
         EXPECT_EQ(flags.NameTooLong, c.flags.NameTooLong) << c.token;
         EXPECT_EQ(flags.BadCharacter, c.flags.BadCharacter) << c.token;
         EXPECT_EQ(flags.BadPinNumber, c.flags.BadPinNumber) << c.token;
@@ -95,7 +95,7 @@ TEST(CheckReference, EverySplitIsChecked) {
 TEST(CheckReference, AFullStopAtPosition251MakesAPrefixTooLong) {
     CheckFlags flags;
     const std::string token = std::string(250, 'x') + ".1";
-    SourceChecks(flags).CheckReference(token, 250);
+    SourceChecks(flags, nullptr).CheckReference(token, 250);
     EXPECT_TRUE(flags.NameTooLong);
 }
 

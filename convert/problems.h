@@ -1,0 +1,47 @@
+#pragma once
+// Each occurrence of a problem in the source, for callers that want to tell
+// the user exactly where it stands. The message boxes say only that a kind
+// of problem occurred; a ProblemSink hears of every occurrence.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace brisel {
+
+enum class ProblemKind {
+    UnsupportedFormat,
+    EmptyName,
+    LongName,
+    UnexpectedCharacter,
+    BadPin,
+    UnknownPart,
+    NothingToRepeat,
+    NoPartSection,
+    NoNetSection,
+};
+inline constexpr int kProblemKindCount = 9;
+
+// What the kind is called in summaries: "unexpected character".
+const char* ProblemKindName(ProblemKind kind);
+
+struct Problem {
+    ProblemKind kind;
+    // Where: a line of the joined copy (0 for problems of the whole file) and
+    // the byte in it where the offending text starts.
+    std::int64_t joinedLine = 0;
+    std::size_t offset = 0;
+    std::string text;  // "pin \"A1\" of part \"U3\" is not a plain positive number"
+};
+
+class ProblemSink {
+public:
+    virtual ~ProblemSink() = default;
+    virtual void Report(const Problem& problem) = 0;
+};
+
+// Text quoted for a message: control and non-ASCII bytes as \xNN, a double
+// quote as \", and at most 60 characters with "..." after them.
+std::string Quote(std::string_view text);
+
+}  // namespace brisel
