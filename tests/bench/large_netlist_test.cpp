@@ -86,7 +86,12 @@ protected:
         const std::string command = "\"" BRISEL_CONVERT_PATH "\" \"" + source.string() +
                                     "\" \"" + target.string() + "\" >\"" +
                                     Out().string() + "\" 2>\"" + Err().string() + "\"";
+#ifdef _WIN32
+        // cmd.exe drops the first and last quote of the whole line.
+        return std::system(("\"" + command + "\"").c_str());
+#else
         return std::system(command.c_str());
+#endif
     }
 
     fs::path Out() const { return folder_ / "stdout.txt"; }
