@@ -6,17 +6,17 @@ namespace brisel::about_box {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
-using platform::FontSpec;
+using platform::ControlDescription;
+using platform::FontDescription;
 using platform::Rgb;
 
 const Rgb kBlack{0, 0, 0};
 const Rgb kGrey{128, 128, 128};
 const Rgb kWhite{255, 255, 255};
 
-ControlSpec Label(const char* name, std::string caption, int left, int top, int width,
+ControlDescription Label(const char* name, std::string caption, int left, int top, int width,
                   int height) {
-    ControlSpec label;
+    ControlDescription label;
     label.kind = ControlKind::Label;
     label.name = name;
     label.caption = std::move(caption);
@@ -28,21 +28,22 @@ ControlSpec Label(const char* name, std::string caption, int left, int top, int 
     return label;
 }
 
-ControlSpec Styled(ControlSpec control, FontSpec font, std::optional<Rgb> color) {
+ControlDescription Styled(ControlDescription control, FontDescription font,
+                          std::optional<Rgb> color) {
     control.font = std::move(font);
     control.foreColor = color;
     return control;
 }
 
-ControlSpec Link(const char* name, const char* caption, int left, int top, int width) {
-    ControlSpec link = Styled(Label(name, caption, left, top, width, 195),
+ControlDescription Link(const char* name, const char* caption, int left, int top, int width) {
+    ControlDescription link = Styled(Label(name, caption, left, top, width, 195),
                               {"MS Sans Serif", 8.25, false, true}, Rgb{0, 0, 255});
     link.cursor = platform::CursorKind::PointingHand;
     return link;
 }
 
-ControlSpec Line(const char* name, int y, int x2, Rgb color, int widthPixels) {
-    ControlSpec line;
+ControlDescription Line(const char* name, int y, int x2, Rgb color, int widthPixels) {
+    ControlDescription line;
     line.kind = ControlKind::Line;
     line.name = name;
     line.left = 75;
@@ -54,9 +55,9 @@ ControlSpec Line(const char* name, int y, int x2, Rgb color, int widthPixels) {
     return line;
 }
 
-ControlSpec Button(const char* name, const char* caption, int left, int top, int width,
+ControlDescription Button(const char* name, const char* caption, int left, int top, int width,
                    int tabIndex) {
-    ControlSpec button;
+    ControlDescription button;
     button.kind = ControlKind::Button;
     button.name = name;
     button.caption = caption;
@@ -68,8 +69,8 @@ ControlSpec Button(const char* name, const char* caption, int left, int top, int
     return button;
 }
 
-ControlSpec Picture() {
-    ControlSpec picture;
+ControlDescription Picture() {
+    ControlDescription picture;
     picture.kind = ControlKind::PictureBox;
     picture.name = "picIcon";
     picture.left = 240;
@@ -82,8 +83,8 @@ ControlSpec Picture() {
     return picture;
 }
 
-ControlSpec Disclaimer() {
-    ControlSpec box;
+ControlDescription Disclaimer() {
+    ControlDescription box;
     box.kind = ControlKind::TextBox;
     box.name = "txtDisclaimer";
     box.left = 240;
@@ -98,21 +99,22 @@ ControlSpec Disclaimer() {
     return box;
 }
 
-std::vector<ControlSpec> Controls() {
-    ControlSpec description = Label("lblDescription", CopyrightOneLine(), 1080, 1125, 2655, 390);
+std::vector<ControlDescription> Controls() {
+    ControlDescription description =
+        Label("lblDescription", CopyrightOneLine(), 1080, 1125, 2655, 390);
     description.foreColor = kBlack;
     description.wordWrap = true;
-    ControlSpec ok = Button("cmdOK", "OK", 4245, 3465, 1260, 0);
+    ControlDescription ok = Button("cmdOK", "OK", 4245, 3465, 1260, 0);
     ok.isDefault = true;
     ok.isCancel = true;
-    ControlSpec sysInfo = Button("cmdSysInfo", "&System Info...", 4260, 3915, 1245, 1);
+    ControlDescription sysInfo = Button("cmdSysInfo", "&System Info...", 4260, 3915, 1245, 1);
     sysInfo.visible = false;
     // Each separator is a white line with a grey one drawn over its top
     // pixel row, which gives the etched look.
     return {
         Picture(),
-        Styled(Label("lblTitle", "Brisel", 1080, 240, 1335, 435), {"MS Sans Serif", 18, true, false},
-               Rgb{192, 192, 0}),
+        Styled(Label("lblTitle", "Brisel", 1080, 240, 1335, 435),
+               {"MS Sans Serif", 18, true, false}, Rgb{192, 192, 0}),
         Styled(Label("lblVersion", "Version (unknown)", 1080, 780, 1590, 195),
                {"MS Sans Serif", 8.25, true, false}, Rgb{128, 128, 0}),
         description,
@@ -134,8 +136,8 @@ std::vector<ControlSpec> Controls() {
     };
 }
 
-platform::FormSpec BuildAboutForm() {
-    platform::FormSpec form;
+platform::FormDescription BuildAboutForm() {
+    platform::FormDescription form;
     form.name = "frmAbout";
     form.caption = "About Brisel";
     form.clientWidth = 5730;
@@ -157,8 +159,8 @@ std::string CopyrightTwoLines() {
     return std::string("Copyright (C) ") + maker::kCopyrightYear + "\r\n" + maker::kName + ".";
 }
 
-const platform::FormSpec& AboutForm() {
-    static const platform::FormSpec form = BuildAboutForm();
+const platform::FormDescription& AboutForm() {
+    static const platform::FormDescription form = BuildAboutForm();
     return form;
 }
 

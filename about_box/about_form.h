@@ -7,7 +7,7 @@
 
 namespace brisel::about_box {
 
-const platform::FormSpec& AboutForm();
+const platform::FormDescription& AboutForm();
 
 // The copyright notice: one line at design, two lines once the box opens.
 std::string CopyrightOneLine();

@@ -4,19 +4,19 @@ namespace brisel::main_window {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
-using platform::FontSpec;
-using platform::FormSpec;
-using platform::MenuSpec;
+using platform::ControlDescription;
+using platform::FontDescription;
+using platform::FormDescription;
+using platform::MenuDescription;
 using platform::Rgb;
 
-const FontSpec kBold{"MS Sans Serif", 8.25, true, false};
-const FontSpec kTitleFont{"MS Sans Serif", 13.5, true, false};
+const FontDescription kBold{"MS Sans Serif", 8.25, true, false};
+const FontDescription kTitleFont{"MS Sans Serif", 13.5, true, false};
 
-ControlSpec Control(ControlKind kind, const char* name, const char* caption,
+ControlDescription Control(ControlKind kind, const char* name, const char* caption,
                     const char* tooltip, int left, int top, int width, int height,
                     int tabIndex) {
-    ControlSpec control;
+    ControlDescription control;
     control.kind = kind;
     control.name = name;
     control.caption = caption;
@@ -29,25 +29,26 @@ ControlSpec Control(ControlKind kind, const char* name, const char* caption,
     return control;
 }
 
-ControlSpec Styled(ControlSpec control, const FontSpec& font, std::optional<Rgb> color) {
+ControlDescription Styled(ControlDescription control, const FontDescription& font,
+                          std::optional<Rgb> color) {
     control.font = font;
     control.foreColor = color;
     return control;
 }
 
-std::vector<ControlSpec> Controls() {
+std::vector<ControlDescription> Controls() {
     const Rgb olive{192, 192, 0};
     const Rgb lightGrey{224, 224, 224};
     const Rgb yellow{255, 255, 0};
-    ControlSpec title = Styled(Control(ControlKind::Label, "lblTitle", "Brisel", "", 360,
+    ControlDescription title = Styled(Control(ControlKind::Label, "lblTitle", "Brisel", "", 360,
                                        240, 4815, 495, 8),
                                kTitleFont, olive);
     title.align = platform::TextAlign::Centre;
-    ControlSpec ok = Styled(Control(ControlKind::Button, "cmdOK", "O&K",
+    ControlDescription ok = Styled(Control(ControlKind::Button, "cmdOK", "O&K",
                                     "Starts file conversion process", 120, 2400, 1215, 495, 6),
                             kBold, std::nullopt);
     ok.isDefault = true;
-    ControlSpec progress = Styled(
+    ControlDescription progress = Styled(
         Control(ControlKind::Label, "lblProg", "", "", 1440, 2520, 1575, 195, 7), kBold, yellow);
     progress.visible = false;
     progress.autoSize = true;
@@ -72,7 +73,7 @@ std::vector<ControlSpec> Controls() {
     };
 }
 
-std::vector<MenuSpec> Menus() {
+std::vector<MenuDescription> Menus() {
     return {
         {"mnuFile",
          "&File",
@@ -90,8 +91,8 @@ std::vector<MenuSpec> Menus() {
     };
 }
 
-FormSpec BuildMainForm() {
-    FormSpec form;
+FormDescription BuildMainForm() {
+    FormDescription form;
     form.name = "frmMain";
     form.caption = "Brisel";
     form.clientWidth = 5610;
@@ -106,8 +107,8 @@ FormSpec BuildMainForm() {
 
 }  // namespace
 
-const platform::FormSpec& MainForm() {
-    static const platform::FormSpec form = BuildMainForm();
+const platform::FormDescription& MainForm() {
+    static const platform::FormDescription form = BuildMainForm();
     return form;
 }
 

@@ -5,6 +5,6 @@
 
 namespace brisel::main_window {
 
-const platform::FormSpec& MainForm();
+const platform::FormDescription& MainForm();
 
 }  // namespace brisel::main_window

@@ -2,8 +2,8 @@
 
 namespace brisel::platform {
 
-const ControlSpec* FormSpec::Find(const std::string& controlName) const {
-    for (const ControlSpec& control : controls) {
+const ControlDescription* FormDescription::Find(const std::string& controlName) const {
+    for (const ControlDescription& control : controls) {
         if (control.name == controlName) return &control;
     }
     return nullptr;

@@ -17,7 +17,7 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-struct FontSpec {
+struct FontDescription {
     std::string family = "MS Sans Serif";
     double points = 8.25;
     bool bold = false;
@@ -28,7 +28,7 @@ enum class ControlKind { Label, TextBox, Button, PictureBox, Line };
 enum class TextAlign { Left, Centre };
 enum class CursorKind { Default, PointingHand };
 
-struct ControlSpec {
+struct ControlDescription {
     ControlKind kind = ControlKind::Label;
     std::string name;
     std::string caption;  // "&" marks the access letter of buttons
@@ -40,7 +40,7 @@ struct ControlSpec {
     int width = 0;
     int height = 0;
     int tabIndex = -1;  // place in the keyboard order; labels take no focus
-    std::optional<FontSpec> font;  // the window's font when absent
+    std::optional<FontDescription> font;  // the window's font when absent
     std::optional<Rgb> foreColor;
     std::optional<Rgb> backColor;
     int lineWidthPixels = 1;
@@ -57,11 +57,11 @@ struct ControlSpec {
     CursorKind cursor = CursorKind::Default;
 };
 
-struct MenuSpec {
+struct MenuDescription {
     std::string name;
     std::string caption;   // empty for a separator
     std::string shortcut;  // "Ctrl+O", "F1" or empty
-    std::vector<MenuSpec> items;
+    std::vector<MenuDescription> items;
     bool IsSeparator() const { return caption.empty(); }
 };
 
@@ -74,7 +74,7 @@ inline constexpr const char* kIcon = "icon";              // 16 and 32
 inline constexpr const char* kIcon32 = "icon32";          // the 32 x 32 picture
 }  // namespace ImageName
 
-struct FormSpec {
+struct FormDescription {
     std::string name;
     std::string caption;
     int clientWidth = 0;   // twips
@@ -84,11 +84,11 @@ struct FormSpec {
     bool showInTaskbar = true;
     std::string background;  // image name or empty
     std::string icon = ImageName::kIcon;
-    FontSpec font;
-    std::vector<ControlSpec> controls;
-    std::vector<MenuSpec> menus;
+    FontDescription font;
+    std::vector<ControlDescription> controls;
+    std::vector<MenuDescription> menus;
 
-    const ControlSpec* Find(const std::string& controlName) const;
+    const ControlDescription* Find(const std::string& controlName) const;
 };
 
 }  // namespace brisel::platform

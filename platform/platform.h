@@ -28,7 +28,7 @@ public:
     virtual ~Platform() = default;
 
     // Builds the window and its controls without showing it.
-    virtual std::unique_ptr<Window> CreateForm(const FormSpec& form) = 0;
+    virtual std::unique_ptr<Window> CreateForm(const FormDescription& form) = 0;
     virtual std::unique_ptr<FileDialog> CreateFileDialog() = 0;
 
     // A modal message box with an OK button. An empty title shows the

@@ -1,5 +1,5 @@
 #pragma once
-// A window built from a FormSpec. Controls and menu items are addressed by
+// A window built from a FormDescription. Controls and menu items are addressed by
 // their names; the window reports clicks, lost focus and its own unloading.
 
 #include <functional>

@@ -23,116 +23,116 @@ void SetColor(QWidget* widget, QPalette::ColorRole role, const std::optional<Rgb
     widget->setPalette(palette);
 }
 
-QWidget* CreateLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(ToQt(spec.caption), parent);
+QWidget* CreateLabel(const ControlDescription& described, QWidget* parent) {
+    auto* label = new QLabel(ToQt(described.caption), parent);
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(spec.wordWrap);
-    label->setAlignment((spec.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+    label->setWordWrap(described.wordWrap);
+    label->setAlignment((described.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
                         Qt::AlignTop);
-    SetColor(label, QPalette::WindowText, spec.foreColor);
+    SetColor(label, QPalette::WindowText, described.foreColor);
     return label;
 }
 
-QWidget* CreateTextBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreateTextBox(const ControlDescription& described, QWidget* parent) {
     QWidget* box = nullptr;
-    if (spec.multiLine) {
-        auto* edit = new QPlainTextEdit(ToQtLines(spec.caption), parent);
-        edit->setReadOnly(spec.readOnly);
+    if (described.multiLine) {
+        auto* edit = new QPlainTextEdit(ToQtLines(described.caption), parent);
+        edit->setReadOnly(described.readOnly);
         edit->setTabChangesFocus(true);
-        edit->setVerticalScrollBarPolicy(spec.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+        edit->setVerticalScrollBarPolicy(described.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                 : Qt::ScrollBarAsNeeded);
         box = edit;
     } else {
-        auto* edit = new QLineEdit(ToQt(spec.caption), parent);
-        edit->setReadOnly(spec.readOnly);
+        auto* edit = new QLineEdit(ToQt(described.caption), parent);
+        edit->setReadOnly(described.readOnly);
         box = edit;
     }
-    SetColor(box, QPalette::Text, spec.foreColor);
-    SetColor(box, QPalette::Base, spec.backColor);
+    SetColor(box, QPalette::Text, described.foreColor);
+    SetColor(box, QPalette::Base, described.backColor);
     return box;
 }
 
-QWidget* CreateButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(ToQt(spec.caption), parent);
+QWidget* CreateButton(const ControlDescription& described, QWidget* parent) {
+    auto* button = new QPushButton(ToQt(described.caption), parent);
     button->setAutoDefault(false);
-    SetColor(button, QPalette::ButtonText, spec.foreColor);
+    SetColor(button, QPalette::ButtonText, described.foreColor);
     return button;
 }
 
-QWidget* CreatePicture(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreatePicture(const ControlDescription& described, QWidget* parent) {
     auto* picture = new QLabel(parent);
-    picture->setPixmap(FormImage(spec.picture));
+    picture->setPixmap(FormImage(described.picture));
     return picture;
 }
 
-QWidget* CreateLine(const ControlSpec& spec, QWidget* parent) {
-    return new LineWidget(parent, ToQColor(spec.foreColor.value_or(Rgb{})));
+QWidget* CreateLine(const ControlDescription& described, QWidget* parent) {
+    return new LineWidget(parent, ToQColor(described.foreColor.value_or(Rgb{})));
 }
 
-QWidget* CreateWidget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
-        case ControlKind::Label: return CreateLabel(spec, parent);
-        case ControlKind::TextBox: return CreateTextBox(spec, parent);
-        case ControlKind::Button: return CreateButton(spec, parent);
-        case ControlKind::PictureBox: return CreatePicture(spec, parent);
-        case ControlKind::Line: return CreateLine(spec, parent);
+QWidget* CreateWidget(const ControlDescription& described, QWidget* parent) {
+    switch (described.kind) {
+        case ControlKind::Label: return CreateLabel(described, parent);
+        case ControlKind::TextBox: return CreateTextBox(described, parent);
+        case ControlKind::Button: return CreateButton(described, parent);
+        case ControlKind::PictureBox: return CreatePicture(described, parent);
+        case ControlKind::Line: return CreateLine(described, parent);
     }
     return nullptr;
 }
 
-QRect LineGeometry(const ControlSpec& spec, double dpi) {
-    const int x1 = TwipsToPixels(spec.left, dpi);
-    const int y1 = TwipsToPixels(spec.top, dpi);
-    const int x2 = TwipsToPixels(spec.left + spec.width, dpi);
-    const int y2 = TwipsToPixels(spec.top + spec.height, dpi);
-    return QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + spec.lineWidthPixels,
-                 std::abs(y2 - y1) + spec.lineWidthPixels);
+QRect LineGeometry(const ControlDescription& described, double dpi) {
+    const int x1 = TwipsToPixels(described.left, dpi);
+    const int y1 = TwipsToPixels(described.top, dpi);
+    const int x2 = TwipsToPixels(described.left + described.width, dpi);
+    const int y2 = TwipsToPixels(described.top + described.height, dpi);
+    return QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + described.lineWidthPixels,
+                 std::abs(y2 - y1) + described.lineWidthPixels);
 }
 
-QRect Geometry(const ControlSpec& spec, double dpi) {
-    if (spec.kind == ControlKind::Line) return LineGeometry(spec, dpi);
-    return QRect(TwipsToPixels(spec.left, dpi), TwipsToPixels(spec.top, dpi),
-                 TwipsToPixels(spec.width, dpi), TwipsToPixels(spec.height, dpi));
+QRect Geometry(const ControlDescription& described, double dpi) {
+    if (described.kind == ControlKind::Line) return LineGeometry(described, dpi);
+    return QRect(TwipsToPixels(described.left, dpi), TwipsToPixels(described.top, dpi),
+                 TwipsToPixels(described.width, dpi), TwipsToPixels(described.height, dpi));
 }
 
-Qt::FocusPolicy FocusPolicyOf(const ControlSpec& spec) {
-    const bool takesFocus = spec.tabIndex >= 0 && spec.kind != ControlKind::Label &&
-                            spec.kind != ControlKind::Line;
+Qt::FocusPolicy FocusPolicyOf(const ControlDescription& described) {
+    const bool takesFocus = described.tabIndex >= 0 && described.kind != ControlKind::Label &&
+                            described.kind != ControlKind::Line;
     return takesFocus ? Qt::StrongFocus : Qt::NoFocus;
 }
 
 }  // namespace
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontDescription& described) {
     // Fonts with the metrics of the forms' own font come first, so that
     // texts fit the sizes the forms were laid out for.
     QFont font;
-    font.setFamilies({ToQt(spec.family), QStringLiteral("Microsoft Sans Serif"),
+    font.setFamilies({ToQt(described.family), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                       QStringLiteral("DejaVu Sans Condensed")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(described.points);
+    font.setBold(described.bold);
+    font.setUnderline(described.underline);
     return font;
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent, double logicalDpi) {
-    QWidget* control = CreateWidget(spec, parent);
-    control->setObjectName(ToQt(spec.name));
-    if (spec.font) control->setFont(MakeFont(*spec.font));
-    if (!spec.tooltip.empty()) control->setToolTip(ToQt(spec.tooltip));
-    if (spec.cursor == CursorKind::PointingHand) control->setCursor(PointingHandCursor());
-    control->setFocusPolicy(FocusPolicyOf(spec));
-    control->setGeometry(Geometry(spec, logicalDpi));
-    FitToContent(control, spec);
-    control->setVisible(spec.visible);
+QWidget* CreateControl(const ControlDescription& described, QWidget* parent, double logicalDpi) {
+    QWidget* control = CreateWidget(described, parent);
+    control->setObjectName(ToQt(described.name));
+    if (described.font) control->setFont(MakeFont(*described.font));
+    if (!described.tooltip.empty()) control->setToolTip(ToQt(described.tooltip));
+    if (described.cursor == CursorKind::PointingHand) control->setCursor(PointingHandCursor());
+    control->setFocusPolicy(FocusPolicyOf(described));
+    control->setGeometry(Geometry(described, logicalDpi));
+    FitToContent(control, described);
+    control->setVisible(described.visible);
     return control;
 }
 
-void FitToContent(QWidget* control, const ControlSpec& spec) {
-    if (!spec.autoSize) return;
-    if (spec.wordWrap) {
+void FitToContent(QWidget* control, const ControlDescription& described) {
+    if (!described.autoSize) return;
+    if (described.wordWrap) {
         control->resize(control->width(), control->heightForWidth(control->width()));
     } else {
         control->resize(control->sizeHint());

@@ -8,9 +8,9 @@
 
 namespace brisel::platform::qt {
 
-QFont MakeFont(const FontSpec& spec);
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent, double logicalDpi);
+QFont MakeFont(const FontDescription& described);
+QWidget* CreateControl(const ControlDescription& described, QWidget* parent, double logicalDpi);
 // Labels and pictures that size themselves follow their new content.
-void FitToContent(QWidget* control, const ControlSpec& spec);
+void FitToContent(QWidget* control, const ControlDescription& described);
 
 }  // namespace brisel::platform::qt

@@ -49,7 +49,7 @@ QtPlatform::QtPlatform() {
     QApplication::setWindowIcon(ProgramIcon());
 }
 
-std::unique_ptr<Window> QtPlatform::CreateForm(const FormSpec& form) {
+std::unique_ptr<Window> QtPlatform::CreateForm(const FormDescription& form) {
     return std::make_unique<QtWindow>(form, QApplication::primaryScreen()->logicalDotsPerInch());
 }
 

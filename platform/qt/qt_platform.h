@@ -11,7 +11,7 @@ public:
     // Needs a QApplication; names the program for titles and the desktop.
     QtPlatform();
 
-    std::unique_ptr<Window> CreateForm(const FormSpec& form) override;
+    std::unique_ptr<Window> CreateForm(const FormDescription& form) override;
     std::unique_ptr<FileDialog> CreateFileDialog() override;
     void ShowMessage(const std::string& text, const std::string& title,
                      MessageIcon icon) override;

@@ -19,7 +19,7 @@
 namespace brisel::platform::qt {
 namespace {
 
-Qt::WindowFlags FlagsFor(const FormSpec& form) {
+Qt::WindowFlags FlagsFor(const FormDescription& form) {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     // A tool window is the one kind the desktop keeps out of its taskbar.
@@ -30,7 +30,7 @@ Qt::WindowFlags FlagsFor(const FormSpec& form) {
 
 }  // namespace
 
-QtWindow::QtWindow(const FormSpec& form, double logicalDpi)
+QtWindow::QtWindow(const FormDescription& form, double logicalDpi)
     : form_(form), window_(new FormWindow(FlagsFor(form))) {
     BuildFrame(logicalDpi);
     BuildControls(logicalDpi);
@@ -63,32 +63,32 @@ void QtWindow::BuildFrame(double logicalDpi) {
 
 void QtWindow::BuildControls(double logicalDpi) {
     QWidget* client = window_->centralWidget();
-    for (const ControlSpec& spec : form_.controls) {
-        QWidget* control = CreateControl(spec, client, logicalDpi);
-        controls_[spec.name] = control;
+    for (const ControlDescription& described : form_.controls) {
+        QWidget* control = CreateControl(described, client, logicalDpi);
+        controls_[described.name] = control;
         auto* button = qobject_cast<QPushButton*>(control);
-        if (button != nullptr && spec.isDefault) window_->SetDefaultButton(button);
-        if (button != nullptr && spec.isCancel) window_->SetCancelButton(button);
+        if (button != nullptr && described.isDefault) window_->SetDefaultButton(button);
+        if (button != nullptr && described.isCancel) window_->SetCancelButton(button);
         if (button != nullptr) {
             QObject::connect(button, &QPushButton::clicked,
-                             [this, name = spec.name] { Fire(name, Event::Click); });
+                             [this, name = described.name] { Fire(name, Event::Click); });
         }
     }
 }
 
 void QtWindow::BuildMenus() {
-    for (const MenuSpec& spec : form_.menus) {
-        QMenu* menu = window_->menuBar()->addMenu(ToQt(spec.caption));
-        menu->setObjectName(ToQt(spec.name));
-        AddMenuItems(menu, spec);
+    for (const MenuDescription& described : form_.menus) {
+        QMenu* menu = window_->menuBar()->addMenu(ToQt(described.caption));
+        menu->setObjectName(ToQt(described.name));
+        AddMenuItems(menu, described);
     }
     const QSize client = window_->centralWidget()->size();
     const int menuHeight = form_.menus.empty() ? 0 : window_->menuBar()->sizeHint().height();
     window_->setFixedSize(client.width(), client.height() + menuHeight);
 }
 
-void QtWindow::AddMenuItems(QMenu* menu, const MenuSpec& spec) {
-    for (const MenuSpec& item : spec.items) {
+void QtWindow::AddMenuItems(QMenu* menu, const MenuDescription& described) {
+    for (const MenuDescription& item : described.items) {
         QAction* action = item.IsSeparator() ? menu->addSeparator()
                                              : menu->addAction(ToQt(item.caption));
         action->setObjectName(ToQt(item.name));
@@ -100,9 +100,9 @@ void QtWindow::AddMenuItems(QMenu* menu, const MenuSpec& spec) {
 }
 
 void QtWindow::SetTabOrder() {
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : form_.controls) {
-        if (Control(spec.name)->focusPolicy() != Qt::NoFocus) order.push_back(&spec);
+    std::vector<const ControlDescription*> order;
+    for (const ControlDescription& described : form_.controls) {
+        if (Control(described.name)->focusPolicy() != Qt::NoFocus) order.push_back(&described);
     }
     std::sort(order.begin(), order.end(),
               [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
@@ -117,13 +117,13 @@ void QtWindow::WatchControls() {
     for (const auto& [name, action] : actions_) {
         if (!action->shortcut().isEmpty()) shortcuts.append(action->shortcut());
     }
-    for (const ControlSpec& spec : form_.controls) {
-        const bool clickable = spec.kind == ControlKind::Label ||
-                               spec.kind == ControlKind::PictureBox;
+    for (const ControlDescription& described : form_.controls) {
+        const bool clickable = described.kind == ControlKind::Label ||
+                               described.kind == ControlKind::PictureBox;
+        const std::string name = described.name;
         auto* relay = new EventRelay(
-            Control(spec.name), [this, name = spec.name](Event event) { Fire(name, event); },
-            clickable);
-        if (spec.kind == ControlKind::TextBox) relay->SetMenuShortcuts(shortcuts);
+            Control(name), [this, name](Event event) { Fire(name, event); }, clickable);
+        if (described.kind == ControlKind::TextBox) relay->SetMenuShortcuts(shortcuts);
     }
 }
 
@@ -166,7 +166,7 @@ void QtWindow::SetText(const std::string& control, const std::string& text) {
     if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) plain->setPlainText(ToQtLines(text));
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(ToQtLines(text));
     if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(ToQt(text));
-    if (const ControlSpec* spec = form_.Find(control)) FitToContent(widget, *spec);
+    if (const ControlDescription* described = form_.Find(control)) FitToContent(widget, *described);
 }
 
 void QtWindow::SetToolTip(const std::string& control, const std::string& text) {

@@ -14,7 +14,7 @@ namespace brisel::platform::qt {
 
 class QtWindow final : public Window {
 public:
-    QtWindow(const FormSpec& form, double logicalDpi);
+    QtWindow(const FormDescription& form, double logicalDpi);
     ~QtWindow() override;
 
     void On(const std::string& control, Event event, Handler handler) override;
@@ -37,13 +37,13 @@ private:
     void BuildFrame(double logicalDpi);
     void BuildControls(double logicalDpi);
     void BuildMenus();
-    void AddMenuItems(QMenu* menu, const MenuSpec& spec);
+    void AddMenuItems(QMenu* menu, const MenuDescription& described);
     void SetTabOrder();
     void WatchControls();
     QWidget* Control(const std::string& name) const;
     void Fire(const std::string& control, Event event);
 
-    FormSpec form_;
+    FormDescription form_;
     QPointer<FormWindow> window_;
     std::map<std::string, QPointer<QWidget>> controls_;
     std::map<std::string, QPointer<QAction>> actions_;

@@ -44,9 +44,10 @@ std::string MessageEntry(const std::string& title, const std::string& text,
     return "message [" + title + "] [" + IconName(icon) + "] " + text;
 }
 
-FakeWindow::FakeWindow(const platform::FormSpec& form, Log& log) : name_(form.name), log_(log) {
+FakeWindow::FakeWindow(const platform::FormDescription& form, Log& log)
+    : name_(form.name), log_(log) {
     caption_ = form.caption;
-    for (const platform::ControlSpec& control : form.controls) {
+    for (const platform::ControlDescription& control : form.controls) {
         texts_[control.name] = control.caption;
         toolTips_[control.name] = control.tooltip;
         enabled_[control.name] = true;
@@ -126,7 +127,7 @@ std::string FakeWindow::ToolTip(const std::string& control) const { return toolT
 bool FakeWindow::Enabled(const std::string& control) const { return enabled_.at(control); }
 bool FakeWindow::Visible(const std::string& control) const { return visible_.at(control); }
 
-std::unique_ptr<platform::Window> FakePlatform::CreateForm(const platform::FormSpec& form) {
+std::unique_ptr<platform::Window> FakePlatform::CreateForm(const platform::FormDescription& form) {
     auto window = std::make_unique<FakeWindow>(form, log);
     windows_[form.name] = window.get();
     ++formsCreated;

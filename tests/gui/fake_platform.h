@@ -17,7 +17,7 @@ using Log = std::vector<std::string>;
 
 class FakeWindow final : public platform::Window {
 public:
-    FakeWindow(const platform::FormSpec& form, Log& log);
+    FakeWindow(const platform::FormDescription& form, Log& log);
 
     void On(const std::string& control, platform::Event event, platform::Handler handler) override;
     std::string Text(const std::string& control) const override;
@@ -86,7 +86,7 @@ struct DialogShown {
 
 class FakePlatform final : public platform::Platform {
 public:
-    std::unique_ptr<platform::Window> CreateForm(const platform::FormSpec& form) override;
+    std::unique_ptr<platform::Window> CreateForm(const platform::FormDescription& form) override;
     std::unique_ptr<platform::FileDialog> CreateFileDialog() override;
     void ShowMessage(const std::string& text, const std::string& title,
                      platform::MessageIcon icon) override;

@@ -22,17 +22,19 @@ namespace brisel::testing {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
-using platform::FormSpec;
+using platform::ControlDescription;
+using platform::FormDescription;
 
-class QtFormTest : public ::testing::TestWithParam<const FormSpec*> {
+class QtFormTest : public ::testing::TestWithParam<const FormDescription*> {
 protected:
     QtFormTest() : window_(*GetParam(), Dpi()) {}
 
     static double Dpi() { return QApplication::primaryScreen()->logicalDotsPerInch(); }
     static int Px(int twips) { return platform::TwipsToPixels(twips, Dpi()); }
     QWidget* Top() { return window_.TopLevel(); }
-    QWidget* Control(const ControlSpec& spec) { return Child(Top(), spec.name.c_str()); }
+    QWidget* Control(const ControlDescription& described) {
+        return Child(Top(), described.name.c_str());
+    }
 
     platform::qt::QtPlatform platform_;  // loads the pictures
     platform::qt::QtWindow window_;
@@ -46,44 +48,45 @@ TEST_P(QtFormTest, ClientAreaHasTheDescribedFixedSize) {
 }
 
 TEST_P(QtFormTest, EveryControlSitsWhereTheDescriptionPutsIt) {
-    for (const ControlSpec& spec : GetParam()->controls) {
-        SCOPED_TRACE(spec.name);
-        QWidget* control = Control(spec);
+    for (const ControlDescription& described : GetParam()->controls) {
+        SCOPED_TRACE(described.name);
+        QWidget* control = Control(described);
         ASSERT_NE(control, nullptr);
-        if (spec.kind == ControlKind::Line) {
-            EXPECT_EQ(control->pos(), QPoint(Px(spec.left), Px(spec.top)));
-            EXPECT_EQ(control->height(), spec.lineWidthPixels);
+        if (described.kind == ControlKind::Line) {
+            EXPECT_EQ(control->pos(), QPoint(Px(described.left), Px(described.top)));
+            EXPECT_EQ(control->height(), described.lineWidthPixels);
             continue;
         }
-        EXPECT_EQ(control->pos(), QPoint(Px(spec.left), Px(spec.top)));
-        if (!spec.autoSize) {
-            EXPECT_EQ(control->size(), QSize(Px(spec.width), Px(spec.height)));
+        EXPECT_EQ(control->pos(), QPoint(Px(described.left), Px(described.top)));
+        if (!described.autoSize) {
+            EXPECT_EQ(control->size(), QSize(Px(described.width), Px(described.height)));
         }
-        EXPECT_EQ(control->isVisibleTo(Top()), spec.visible);
-        EXPECT_EQ(control->toolTip().toStdString(), spec.tooltip);
+        EXPECT_EQ(control->isVisibleTo(Top()), described.visible);
+        EXPECT_EQ(control->toolTip().toStdString(), described.tooltip);
     }
 }
 
 TEST_P(QtFormTest, FontsAndColoursFollowTheDescription) {
-    for (const ControlSpec& spec : GetParam()->controls) {
-        SCOPED_TRACE(spec.name);
-        QWidget* control = Control(spec);
-        const platform::FontSpec font = spec.font.value_or(GetParam()->font);
+    for (const ControlDescription& described : GetParam()->controls) {
+        SCOPED_TRACE(described.name);
+        QWidget* control = Control(described);
+        const platform::FontDescription font = described.font.value_or(GetParam()->font);
         EXPECT_EQ(control->font().bold(), font.bold);
         EXPECT_EQ(control->font().underline(), font.underline);
         EXPECT_DOUBLE_EQ(control->font().pointSizeF(), font.points);
-        if (spec.foreColor && spec.kind == ControlKind::Label) {
+        if (described.foreColor && described.kind == ControlKind::Label) {
             const QColor color = control->palette().color(QPalette::WindowText);
-            EXPECT_EQ(color, QColor(spec.foreColor->red, spec.foreColor->green,
-                                    spec.foreColor->blue));
+            EXPECT_EQ(color, QColor(described.foreColor->red, described.foreColor->green,
+                                    described.foreColor->blue));
         }
     }
 }
 
 TEST_P(QtFormTest, LabelsShowTheirCaptions) {
-    for (const ControlSpec& spec : GetParam()->controls) {
-        if (spec.kind != ControlKind::Label || spec.caption.empty()) continue;
-        EXPECT_EQ(Child<QLabel>(Top(), spec.name.c_str())->text().toStdString(), spec.caption);
+    for (const ControlDescription& described : GetParam()->controls) {
+        if (described.kind != ControlKind::Label || described.caption.empty()) continue;
+        const QString shown = Child<QLabel>(Top(), described.name.c_str())->text();
+        EXPECT_EQ(shown.toStdString(), described.caption);
     }
 }
 

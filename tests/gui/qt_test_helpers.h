@@ -34,7 +34,9 @@ private:
         auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (modal == nullptr) return;
         std::string entry = modal->windowTitle().toStdString();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) entry += ": " + box->text().toStdString();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            entry += ": " + box->text().toStdString();
+        }
         seen.push_back(entry);
         modal->reject();
     }
