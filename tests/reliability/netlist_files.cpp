@@ -1,0 +1,55 @@
+#include "tests/reliability/netlist_files.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace brisel::reliability {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::vector<std::string> Names(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void WriteNetlist(const fs::path& path, int parts, int nets, int referencesPerNet) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::string chunk = "*PADS-PCB*\r\n*PART*\r\n";
+    auto drain = [&] {
+        if (chunk.size() < (1 << 20)) return;
+        out << chunk;
+        chunk.clear();
+    };
+    for (int part = 0; part < parts; ++part) {
+        chunk += "U" + std::to_string(part) + " R0603\r\n";
+        drain();
+    }
+    chunk += "*NET*\r\n";
+    long long reference = 0;
+    for (int net = 0; net < nets; ++net) {
+        chunk += "*SIGNAL* N" + std::to_string(net) + "\r\n";
+        for (int k = 0; k < referencesPerNet; ++k, ++reference) {
+            if (k > 0) chunk += ' ';
+            chunk += "U" + std::to_string(reference * 7919 % parts) + "." + std::to_string(k + 1);
+        }
+        chunk += "\r\n";
+        drain();
+    }
+    out << chunk << "*END*\r\n";
+}
+
+}  // namespace brisel::reliability
