@@ -1,5 +1,6 @@
 #include "platform/qt/qt_controls.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -106,14 +107,16 @@ Qt::FocusPolicy FocusPolicyOf(const ControlDescription& described) {
 QFont MakeFont(const FontDescription& described) {
     // Fonts with the metrics of the forms' own font come first, so that
     // texts fit the sizes the forms were laid out for.
+    const QStringList narrowFamilies{ToQt(described.family), QStringLiteral("Microsoft Sans Serif"),
+                                     QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
     QFont font;
-    font.setFamilies({ToQt(described.family), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans Condensed")});
+    font.setFamilies(narrowFamilies);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(described.points);
     font.setBold(described.bold);
     font.setUnderline(described.underline);
+    // A wider fallback (DejaVu Sans) is narrowed to about their width.
+    if (!narrowFamilies.contains(QFontInfo(font).family())) font.setStretch(QFont::SemiCondensed);
     return font;
 }
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 
 #include "about_box/about_form.h"
 #include "main_window/main_form.h"
@@ -130,7 +131,7 @@ TEST(QtImages, PicturesHaveTheSizesTheFormsAssume) {
     }
 }
 
-TEST(QtAboutForm, LinksShowTheHandAndOkAnswersEnterAndEsc) {
+TEST(QtAboutForm, LinksShowTheHandAndTheFrameHasNoMinimizeOrMaximize) {
     platform::qt::QtPlatform platform;
     platform::qt::QtWindow window(about_box::AboutForm(), 96);
     for (const char* link : {"lblEMadd", "lblWSurl"}) {
@@ -138,6 +139,19 @@ TEST(QtAboutForm, LinksShowTheHandAndOkAnswersEnterAndEsc) {
     }
     EXPECT_FALSE(window.TopLevel()->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(window.TopLevel()->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST(QtAboutForm, FocusStartsOnOkAndTabSkipsTheHiddenButton) {
+    platform::qt::QtPlatform platform;
+    platform::qt::QtWindow window(about_box::AboutForm(), 96);
+    window.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevel()));
+    std::vector<std::string> order{QApplication::focusWidget()->objectName().toStdString()};
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"cmdOK", "txtDisclaimer", "picIcon", "cmdOK"}));
 }
 
 TEST(QtFileDialogFilters, WindowsFiltersBecomeQtNameFilters) {
