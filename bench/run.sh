@@ -57,7 +57,8 @@ maximum() { sort -g | tail -n 1; }
 summary_value() { awk -v key="$2" '$1 == key {print $2}' "$WORK/$1.summary"; }
 megabytes() { awk -v b="$(stat -c %s "$WORK/$1.net")" 'BEGIN {printf "%.3f", b / 1e6}'; }
 
-# measure_runs TAG COMMAND...: RUNS lines "seconds max_rss_kib status" in $WORK/TAG.runs.
+# measure_runs TAG COMMAND...: RUNS lines "seconds max_rss_kib status cpu_seconds"
+# in $WORK/TAG.runs.
 measure_runs() {
     local tag=$1; shift
     : >"$WORK/$tag.runs"
@@ -75,7 +76,7 @@ reported_connections() {
     sed -n 's/.*and \([0-9]*\) Connections\.$/\1/p' "$WORK/$1.stdout"
 }
 
-declare -A SECONDS_OF RSS_OF COPY_OF MB_OF OK_OF
+declare -A SECONDS_OF CPU_OF RSS_OF COPY_OF MB_OF OK_OF
 # measure_case TAG NETLIST CONVERTER
 measure_case() {
     local tag=$1 net=$2 convert=$3
@@ -83,6 +84,7 @@ measure_case() {
     measure_runs "$tag" "$convert" "$WORK/$net.net" "$WORK/target.net"
     measure_runs "$tag-cp" cp "$WORK/$net.net" "$WORK/copy.net"
     SECONDS_OF[$tag]=$(column_of "$tag" 1 | median)
+    CPU_OF[$tag]=$(column_of "$tag" 4 | median)
     RSS_OF[$tag]=$(column_of "$tag" 2 | maximum)
     COPY_OF[$tag]=$(column_of "$tag-cp" 1 | median)
     MB_OF[$tag]=$(megabytes "$net")
@@ -111,9 +113,9 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; 
 
 print_row() {
     local tag=$1
-    awk -v tag="$tag" -v mb="${MB_OF[$tag]}" -v t="${SECONDS_OF[$tag]}" \
+    awk -v tag="$tag" -v mb="${MB_OF[$tag]}" -v t="${SECONDS_OF[$tag]}" -v cpu="${CPU_OF[$tag]}" \
         -v cp="${COPY_OF[$tag]}" -v rss="${RSS_OF[$tag]}" -v ok="${OK_OF[$tag]}" 'BEGIN {
-        printf "%-14s %9.3f %10.4f %9.4f %8.2f %9.1f %10.1f  %s\n", tag, mb, t, cp,
+        printf "%-14s %9.3f %10.4f %8.4f %9.4f %8.2f %9.1f %10.1f  %s\n", tag, mb, t, cpu, cp,
             (cp > 0 ? t / cp : 0), (t > 0 ? mb / t : 0), rss / 1024, ok }'
 }
 
@@ -132,7 +134,7 @@ echo
 echo "brisel-convert benchmark, $(date -u +%Y-%m-%dT%H:%MZ), $(nproc) cores," \
      "load average $(cut -d' ' -f1-3 /proc/loadavg), median of $RUNS runs"
 echo
-printf "%-14s %9s %10s %9s %8s %9s %10s  %s\n" case "source MB" "convert s" "cp s" \
+printf "%-14s %9s %10s %8s %9s %8s %9s %10s  %s\n" case "source MB" "convert s" "cpu s" "cp s" \
     "x cp" "MB/s" "peak MiB" "completed, counts right"
 for tag in small small-linear medium medium-linear large large-crlf large-2x-refs stress stress-4x; do
     print_row "$tag"
