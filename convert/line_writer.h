@@ -20,6 +20,7 @@ public:
     LineWriter& operator=(const LineWriter&) = delete;
 
     void Write(std::string_view text) {
+        if (text.empty()) return;  // an empty view may hold no pointer at all
         if (text.size() <= buffer_.size() - used_) {
             std::memcpy(buffer_.data() + used_, text.data(), text.size());
             used_ += text.size();

@@ -44,7 +44,7 @@ void WriteConnectionTableHeader(LineWriter& target) {
 namespace {
 
 char* Put(char* at, std::string_view text) {
-    std::memcpy(at, text.data(), text.size());
+    if (!text.empty()) std::memcpy(at, text.data(), text.size());
     return at + text.size();
 }
 

@@ -40,7 +40,7 @@ PartIds::Entry PartIds::MakeEntry(std::uint64_t hash, std::int64_t number, std::
     entry.number = MakeNumber(number);
     entry.idLength = static_cast<std::uint32_t>(partId.size());
     if (partId.size() <= kInline) {
-        std::memcpy(entry.id, partId.data(), partId.size());
+        if (!partId.empty()) std::memcpy(entry.id, partId.data(), partId.size());
     } else {
         const std::uint64_t offset = longIds_.size();
         longIds_.append(partId);
