@@ -32,11 +32,12 @@ PartNumber MakeNumber(std::int64_t value) {
     return number;
 }
 
+std::uint32_t TagOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32) | 1; }
+
 }  // namespace
 
-PartIds::Entry PartIds::MakeEntry(std::uint64_t hash, std::int64_t number, std::string_view partId) {
+PartIds::Entry PartIds::MakeEntry(std::int64_t number, std::string_view partId) {
     Entry entry;
-    entry.hash = hash;
     entry.number = MakeNumber(number);
     entry.idLength = static_cast<std::uint32_t>(partId.size());
     if (partId.size() <= kInline) {
@@ -50,25 +51,22 @@ PartIds::Entry PartIds::MakeEntry(std::uint64_t hash, std::int64_t number, std::
 }
 
 void PartIds::Clear() {
-    entries_.assign(entries_.size(), Entry{});
-    used_ = 0;
+    entries_.clear();
+    slots_.assign(slots_.size(), Slot{});
     longIds_.clear();
 }
 
 #ifdef BRISEL_LINEAR_PART_LOOKUP
 
-// Every part gets an entry in the order stored, and each lookup scans them all.
-void PartIds::Store(std::int64_t number, std::string_view partId) {
-    if (used_ == entries_.size()) entries_.resize(entries_.empty() ? 64 : 2 * entries_.size());
-    entries_[used_++] = MakeEntry(Hash(partId), number, partId);
-}
+// Every part gets an entry, and each lookup scans them all.
+void PartIds::Store(std::int64_t number, std::string_view partId) { entries_.push_back(MakeEntry(number, partId)); }
 
 void PartIds::Prefetch(std::uint64_t) const {}
 
 const PartNumber* PartIds::Find(std::string_view partId, std::uint64_t) const {
     const PartNumber* found = nullptr;
-    for (std::size_t i = 0; i < used_; ++i) {
-        if (SameTextIgnoringCase(IdOf(entries_[i]), partId)) found = &entries_[i].number;
+    for (const Entry& entry : entries_) {
+        if (SameTextIgnoringCase(IdOf(entry), partId)) found = &entry.number;
     }
     return found;
 }
@@ -77,20 +75,22 @@ void PartIds::Grow() {}
 
 #else
 
-// Open addressing with linear probing. A later part with the same ID takes
-// over the entry: the highest number wins.
+// Linear probing. A later part with the same ID takes over the entry: the
+// highest number wins.
 void PartIds::Store(std::int64_t number, std::string_view partId) {
-    if (4 * (used_ + 1) > 3 * entries_.size()) Grow();
+    if (2 * (entries_.size() + 1) > slots_.size()) Grow();
     const std::uint64_t hash = Hash(partId);
-    const std::size_t mask = entries_.size() - 1;
+    const std::uint32_t tag = TagOf(hash);
+    const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        Entry& entry = entries_[i];
-        if (entry.hash == 0) {
-            entry = MakeEntry(hash, number, partId);
-            ++used_;
+        Slot& slot = slots_[i];
+        if (slot.entry == 0) {
+            entries_.push_back(MakeEntry(number, partId));
+            slot = {tag, static_cast<std::uint32_t>(entries_.size())};
             return;
         }
-        if (entry.hash == hash && SameTextIgnoringCase(IdOf(entry), partId)) {
+        Entry& entry = entries_[slot.entry - 1];
+        if (slot.tag == tag && SameTextIgnoringCase(IdOf(entry), partId)) {
             entry.number = MakeNumber(number);
             return;
         }
@@ -98,28 +98,30 @@ void PartIds::Store(std::int64_t number, std::string_view partId) {
 }
 
 void PartIds::Prefetch(std::uint64_t hash) const {
-    if (!entries_.empty()) __builtin_prefetch(&entries_[hash & (entries_.size() - 1)]);
+    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
 }
 
 const PartNumber* PartIds::Find(std::string_view partId, std::uint64_t hash) const {
-    if (used_ == 0) return nullptr;
-    const std::size_t mask = entries_.size() - 1;
-    for (std::size_t i = hash & mask; entries_[i].hash != 0; i = (i + 1) & mask) {
-        const Entry& entry = entries_[i];
-        if (entry.hash == hash && SameTextIgnoringCase(IdOf(entry), partId)) return &entry.number;
+    if (entries_.empty()) return nullptr;
+    const std::uint32_t tag = TagOf(hash);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask; slots_[i].entry != 0; i = (i + 1) & mask) {
+        if (slots_[i].tag != tag) continue;
+        const Entry& entry = entries_[slots_[i].entry - 1];
+        if (SameTextIgnoringCase(IdOf(entry), partId)) return &entry.number;
     }
     return nullptr;
 }
 
 void PartIds::Grow() {
-    std::vector<Entry> old(entries_.empty() ? 64 : 2 * entries_.size());
-    old.swap(entries_);
-    const std::size_t mask = entries_.size() - 1;
-    for (const Entry& entry : old) {
-        if (entry.hash == 0) continue;
-        std::size_t i = entry.hash & mask;
-        while (entries_[i].hash != 0) i = (i + 1) & mask;
-        entries_[i] = entry;
+    std::vector<Slot> old(slots_.empty() ? 64 : 2 * slots_.size());
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t e = 0; e < entries_.size(); ++e) {
+        const std::uint64_t hash = Hash(IdOf(entries_[e]));
+        std::size_t i = hash & mask;
+        while (slots_[i].entry != 0) i = (i + 1) & mask;
+        slots_[i] = {TagOf(hash), static_cast<std::uint32_t>(e + 1)};
     }
 }
 

@@ -33,22 +33,27 @@ public:
     const PartNumber* Find(std::string_view partId, std::uint64_t hash) const;
 
 private:
-    // One cache line: a lookup that hits reads nothing else, unless the part
-    // ID is too long to be kept inline.
+    // A part as the connection rows need it; 48 bytes.
     struct Entry {
-        std::uint64_t hash = 0;  // 0: a free place
         PartNumber number;
         std::uint32_t idLength = 0;
-        char id[24] = {};  // the ID, or where it starts in longIds_
+        char id[16] = {};  // the ID, or where it starts in longIds_
+    };
+    // The index: a tag from the hash, so that most probes read no entry,
+    // and the entry's place + 1 (0 for a free slot). Eight bytes a slot keep
+    // the index of a large board within a few megabytes.
+    struct Slot {
+        std::uint32_t tag = 0;
+        std::uint32_t entry = 0;
     };
     static constexpr std::size_t kInline = sizeof(Entry::id);
 
     std::string_view IdOf(const Entry& entry) const;
-    Entry MakeEntry(std::uint64_t hash, std::int64_t number, std::string_view partId);
+    Entry MakeEntry(std::int64_t number, std::string_view partId);
     void Grow();
 
-    std::vector<Entry> entries_;  // the lookup scans these in order, or probes them as a table
-    std::size_t used_ = 0;
+    std::vector<Entry> entries_;  // in the order stored
+    std::vector<Slot> slots_;     // open addressing over entries_
     std::string longIds_;
 };
 
