@@ -1,0 +1,156 @@
+#include "platform/win32/win32_platform.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/win32/win32_file_dialog.h"
+#include "platform/win32/win32_window.h"
+
+namespace brisel::platform::win32 {
+namespace {
+
+constexpr const char* kApplicationTitle = "Brisel";
+// How long a started program may take before its window is looked for.
+constexpr DWORD kStartWaitMilliseconds = 5000;
+
+UINT IconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Error: return MB_ICONERROR;
+        case MessageIcon::Warning: return MB_ICONWARNING;
+        case MessageIcon::Information: return MB_ICONINFORMATION;
+        case MessageIcon::None: break;
+    }
+    return 0;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM data) {
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    if (processId != search->processId || !IsWindowVisible(hwnd) || GetWindow(hwnd, GW_OWNER)) {
+        return TRUE;
+    }
+    search->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+std::string FolderOf(const std::string& fileName) {
+    const auto last = fileName.find_last_of('\\');
+    if (last == std::string::npos) return fileName;
+    const bool root = last == 2 && fileName.size() > 1 && fileName[1] == ':';
+    return fileName.substr(0, root ? last + 1 : last);
+}
+
+Win32Platform::Win32Platform() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    hiddenOwner_ = CreateWindowExA(0, "STATIC", kApplicationTitle, WS_POPUP, 0, 0, 0, 0,
+                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+Win32Platform::~Win32Platform() {
+    if (hiddenOwner_ != nullptr) DestroyWindow(hiddenOwner_);
+}
+
+std::unique_ptr<Window> Win32Platform::CreateForm(const FormDescription& form) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return std::make_unique<Win32Window>(form, dpi, hiddenOwner_);
+}
+
+std::unique_ptr<FileDialog> Win32Platform::CreateFileDialog() {
+    return std::make_unique<Win32FileDialog>();
+}
+
+void Win32Platform::ShowMessage(const std::string& text, const std::string& title,
+                                MessageIcon icon) {
+    MessageBoxA(GetActiveWindow(), text.c_str(), title.empty() ? kApplicationTitle : title.c_str(),
+                MB_OK | IconStyle(icon));
+}
+
+void Win32Platform::Beep() { MessageBeep(MB_OK); }
+
+TaskId Win32Platform::StartProgram(const std::string& commandLine) {
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        throw std::runtime_error("cannot start " + commandLine);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<TaskId>(process.dwProcessId);
+}
+
+void Win32Platform::BringToFront(TaskId task) {
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
+                                 static_cast<DWORD>(task));
+    if (process != nullptr) {
+        WaitForInputIdle(process, kStartWaitMilliseconds);
+        CloseHandle(process);
+    }
+    WindowSearch search{static_cast<DWORD>(task), nullptr};
+    EnumWindows(&MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) return;
+    if (IsIconic(search.found)) ShowWindow(search.found, SW_RESTORE);
+    SetForegroundWindow(search.found);
+}
+
+long Win32Platform::ShellOpen(const Window* owner, const std::string& target) {
+    const auto* window = dynamic_cast<const Win32Window*>(owner);
+    HINSTANCE result = ShellExecuteA(window != nullptr ? window->Handle() : nullptr, "open",
+                                     target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return static_cast<long>(reinterpret_cast<INT_PTR>(result));
+}
+
+std::string Win32Platform::ProgramFolder() const {
+    std::vector<char> name(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length < name.size()) return FolderOf(std::string(name.data(), length));
+        name.resize(name.size() * 2);
+    }
+}
+
+bool Win32Platform::IsOrdinaryFile(const std::string& path) const {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+void Win32Platform::CloseAllFiles() { _fcloseall(); }
+
+void Win32Platform::Quit() {
+    for (Win32Window* window : Win32Window::OpenWindows()) window->Close();
+    PostQuitMessage(0);
+}
+
+int Win32Platform::Run() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        Win32Window* form = Win32Window::FromHandle(GetAncestor(message.hwnd, GA_ROOT));
+        if (form != nullptr && form->PreTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace brisel::platform::win32

@@ -1,0 +1,43 @@
+#pragma once
+// The platform on the Win32 API, ANSI calls throughout.
+
+#include <windows.h>
+
+#include "platform/platform.h"
+#include "platform/win32/win32_registry.h"
+
+namespace brisel::platform::win32 {
+
+class Win32Platform final : public Platform {
+public:
+    Win32Platform();
+    ~Win32Platform() override;
+
+    std::unique_ptr<Window> CreateForm(const FormDescription& form) override;
+    std::unique_ptr<FileDialog> CreateFileDialog() override;
+    void ShowMessage(const std::string& text, const std::string& title,
+                     MessageIcon icon) override;
+    void Beep() override;
+    TaskId StartProgram(const std::string& commandLine) override;
+    void BringToFront(TaskId task) override;
+    long ShellOpen(const Window* owner, const std::string& target) override;
+    TextViewer HelpViewer() const override { return TextViewer::Notepad; }
+    Registry& SystemRegistry() override { return registry_; }
+    std::string ProgramFolder() const override;
+    bool IsOrdinaryFile(const std::string& path) const override;
+    void CloseAllFiles() override;
+    void Quit() override;
+
+    // The message loop; returns when the last window has closed.
+    int Run();
+
+private:
+    HWND hiddenOwner_ = nullptr;
+    Win32Registry registry_;
+};
+
+// The folder of a full file name: without its trailing backslash, except for
+// a drive's root ("C:\").
+std::string FolderOf(const std::string& fileName);
+
+}  // namespace brisel::platform::win32

@@ -1,0 +1,157 @@
+#include "platform/win32/win32_window.h"
+
+#include <exception>
+#include <stdexcept>
+
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_ids.h"
+
+namespace brisel::platform::win32 {
+namespace {
+
+RECT RectInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+}  // namespace
+
+Win32Window::~Win32Window() {
+    handlers_.clear();  // the owner of the handlers may be going too
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+    if (background_ != nullptr) DeleteObject(background_);
+    if (windowFont_ != nullptr) DeleteObject(windowFont_);
+    for (HFONT font : fonts_) DeleteObject(font);
+    for (const Child& child : children_) {
+        if (child.background != nullptr) DeleteObject(child.background);
+    }
+}
+
+void Win32Window::On(const std::string& control, Event event, Handler handler) {
+    handlers_[{control, event}] = std::move(handler);
+}
+
+// Handlers run inside the window procedure, where no exception may pass.
+void Win32Window::Fire(const std::string& name, Event event) {
+    const auto found = handlers_.find({name, event});
+    if (found == handlers_.end()) return;
+    const Handler handler = found->second;  // the handler may replace itself
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        MessageBoxA(hwnd_, error.what(), form_.caption.c_str(), MB_OK | MB_ICONERROR);
+    }
+}
+
+std::string Win32Window::Text(const std::string& control) const {
+    HWND hwnd = ChildNamed(control).hwnd;
+    if (hwnd == nullptr) return {};
+    const int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+void Win32Window::SetText(const std::string& control, const std::string& text) {
+    const Child& child = ChildNamed(control);
+    if (child.hwnd == nullptr) return;
+    const bool transparent = IsTransparentLabel(*child.described);
+    if (transparent) RedrawUnder(child.hwnd, false);  // where the old text was
+    SetWindowTextA(child.hwnd, text.c_str());
+    FitToContent(child.hwnd, *child.described);
+    if (transparent) RedrawUnder(child.hwnd, false);
+}
+
+void Win32Window::SetEnabled(const std::string& control, bool enabled) {
+    if (HWND hwnd = ChildNamed(control).hwnd) EnableWindow(hwnd, enabled ? TRUE : FALSE);
+}
+
+void Win32Window::SetVisible(const std::string& control, bool visible) {
+    if (HWND hwnd = ChildNamed(control).hwnd) ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32Window::SetFocus(const std::string& control) {
+    if (HWND hwnd = ChildNamed(control).hwnd) ::SetFocus(hwnd);
+}
+
+// The label is transparent: the picture under it is painted again first.
+void Win32Window::Repaint(const std::string& control) {
+    if (HWND hwnd = ChildNamed(control).hwnd) RedrawUnder(hwnd, true);
+}
+
+void Win32Window::RedrawUnder(HWND control, bool now) {
+    const RECT rect = RectInParent(control);
+    UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN;
+    if (now) flags |= RDW_UPDATENOW | RDW_ERASENOW;
+    RedrawWindow(hwnd_, &rect, nullptr, flags);
+    if (now) UpdateWindow(control);
+}
+
+void Win32Window::SetCaption(const std::string& caption) {
+    if (hwnd_ != nullptr) SetWindowTextA(hwnd_, caption.c_str());
+}
+
+// The conversion holds the message loop, so the pointer is set at once as
+// well as on every WM_SETCURSOR.
+void Win32Window::SetPointer(Pointer pointer) {
+    hourglass_ = pointer == Pointer::Hourglass;
+    SetCursor(LoadCursorA(nullptr, hourglass_ ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32Window::Show() {
+    if (hwnd_ == nullptr) return;
+    if (!centred_) {
+        RECT work;
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        RECT frame;
+        GetWindowRect(hwnd_, &frame);
+        const int width = frame.right - frame.left;
+        const int height = frame.bottom - frame.top;
+        SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
+                     work.top + (work.bottom - work.top - height) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        centred_ = true;
+    }
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    BringWindowToTop(hwnd_);
+    SetForegroundWindow(hwnd_);
+}
+
+void Win32Window::Close() {
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+const Win32Window::Child& Win32Window::ChildNamed(const std::string& name) const {
+    for (const Child& child : children_) {
+        if (child.described->name == name) return child;
+    }
+    throw std::out_of_range("no control named " + name + " in " + form_.name);
+}
+
+const Win32Window::Child* Win32Window::ChildWithId(int id) const {
+    const int index = id - ControlId(0);
+    if (index < 0 || index >= static_cast<int>(children_.size())) return nullptr;
+    return &children_[static_cast<std::size_t>(index)];
+}
+
+const Win32Window::Child* Win32Window::ChildWithHandle(HWND hwnd) const {
+    for (const Child& child : children_) {
+        if (child.hwnd == hwnd && hwnd != nullptr) return &child;
+    }
+    return nullptr;
+}
+
+const ControlDescription* Win32Window::DescribedButton(bool cancel) const {
+    for (const ControlDescription& control : form_.controls) {
+        if (control.kind == ControlKind::Button && (cancel ? control.isCancel : control.isDefault)) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace brisel::platform::win32

@@ -1,0 +1,206 @@
+// brisel-convert.exe run as a Windows program: drive letters, backslashes,
+// folders with spaces, and the same target bytes as on every other system.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Console output ends its lines in CR LF on Windows.
+Strings SplitLines(const std::string& text) {
+    Strings lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+struct Outcome {
+    DWORD status = 0xFFFFFFFF;
+    Strings out, err;
+};
+
+HANDLE InheritableFile(const fs::path& path) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return CreateFileA(path.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Runs the command line in the folder, its output caught in files beside
+// the folder so that the folder's own listing stays as the program left it.
+Outcome RunProgram(const std::string& arguments, const fs::path& folder) {
+    const fs::path outPath = folder.parent_path() / "stdout.txt";
+    const fs::path errPath = folder.parent_path() / "stderr.txt";
+    HANDLE out = InheritableFile(outPath);
+    HANDLE err = InheritableFile(errPath);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    std::string line = "\"" BRISEL_CONVERT_EXE "\" " + arguments;
+    PROCESS_INFORMATION process{};
+    Outcome run;
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                       folder.string().c_str(), &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &run.status);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    CloseHandle(out);
+    CloseHandle(err);
+    run.out = SplitLines(ReadFile(outPath));
+    run.err = SplitLines(ReadFile(errPath));
+    return run;
+}
+
+std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+
+class WindowsCli : public testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("brisel cli " + std::to_string(GetCurrentProcessId()));
+        dir_ = root_ / "boards with spaces";
+        fs::remove_all(root_);
+        fs::create_directories(dir_);
+        fs::copy_file(Data("worked_example.net"), dir_ / "board.net");
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    static fs::path Data(const char* name) { return fs::path(BRISEL_TEST_DATA_DIR) / name; }
+    Outcome Convert(const std::string& arguments) { return RunProgram(arguments, dir_); }
+    Strings Names() const {
+        Strings names;
+        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path root_;
+    fs::path dir_;
+};
+
+TEST_F(WindowsCli, TheTemporaryFolderHasADriveLetterBackslashesAndSpaces) {
+    const std::string folder = dir_.string();
+    ASSERT_GE(folder.size(), 3u);
+    EXPECT_EQ(folder.substr(1, 2), ":\\");
+    EXPECT_NE(folder.find(' '), std::string::npos);
+}
+
+TEST_F(WindowsCli, FullWindowsPathsGiveTheGoldenTargetByteForByte) {
+    const Outcome run = Convert(Quoted(dir_ / "board.net") + " " + Quoted(dir_ / "out.net"));
+    EXPECT_EQ(run.status, 0u);
+    EXPECT_EQ(run.out, Strings{"File Conversion - Complete: The new netlist file 'out.net' has been created. The "
+                               "netlist contained: 12 Lines, 3 Parts, 2 Nets, and 5 Connections."});
+    EXPECT_TRUE(run.err.empty());
+    EXPECT_EQ(ReadFile(dir_ / "out.net"), ReadFile(Data("worked_example.expected.net")));
+    EXPECT_EQ(Names(), (Strings{"board.net", "out.net"}));
+    EXPECT_EQ(ReadFile(dir_ / "board.net"), ReadFile(Data("worked_example.net")));
+}
+
+TEST_F(WindowsCli, RelativePathsWithBackslashesIntoASubfolder) {
+    fs::copy_file(Data("lf_problems.net"), dir_ / "problems.net");
+    fs::create_directory(dir_ / "out folder");
+    const Outcome run = Convert("problems.net \"out folder\\x.net\"");
+    EXPECT_EQ(run.status, 0u);
+    EXPECT_EQ(run.err,
+              (Strings{"Source File - Warning: An alphanumeric pin number (or pin zero) was detected. Pin numbers "
+                       "cannot contain letters (or equal 0) in ExpressPCB. Please correct the source netlist. The "
+                       "new netlist may not import properly.",
+                       "Source File - Warning: At least one pin reference names a part that is not in the part "
+                       "list. Those pin references were left out of the new netlist. Please correct the source "
+                       "netlist."}));
+    ASSERT_EQ(run.out.size(), 1u);
+    EXPECT_NE(run.out[0].find("15 Lines, 4 Parts, 3 Nets, and 6 Connections."), std::string::npos);
+    EXPECT_TRUE(fs::exists(dir_ / "out folder" / "x.net"));
+    EXPECT_FALSE(fs::exists(dir_ / "out folder" / "BriselTemp.txt"));
+    EXPECT_FALSE(fs::exists(dir_ / "out folder" / "BriselTemp2.txt"));
+}
+
+TEST_F(WindowsCli, ErrorsExitOneAndLeaveNothingBehind) {
+    struct Case {
+        std::string arguments;
+        const char* line;
+    };
+    const std::string missing = "Invalid Filenames - Error: Please enter source and target filenames before "
+                                "trying to start the file conversion process.";
+    const Case cases[] = {
+        {"none.net out.net", "Source File - Error: The netlist file 'none.net' cannot be found."},
+        {"board.net out\\", missing.c_str()},
+        {"\"\" out.net", missing.c_str()},
+        // Letter case and a ".\" do not make another file on Windows.
+        {"board.net .\\BOARD.NET", "Invalid Filenames - Error: Please enter different source and target "
+                                   "filenames before trying to start the file conversion process."},
+        {Quoted(dir_ / "board.net") + " " + Quoted(dir_ / ".." / "boards with spaces" / "Board.Net"),
+         "Invalid Filenames - Error: Please enter different source and target filenames before trying to start "
+         "the file conversion process."},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = Convert(c.arguments);
+        EXPECT_EQ(run.status, 1u) << c.arguments;
+        EXPECT_EQ(run.err, Strings{c.line}) << c.arguments;
+        EXPECT_TRUE(run.out.empty()) << c.arguments;
+        EXPECT_EQ(Names(), Strings{"board.net"}) << c.arguments;
+    }
+}
+
+TEST_F(WindowsCli, UsageAndVersion) {
+    const Outcome usage = Convert("");
+    EXPECT_EQ(usage.status, 2u);
+    ASSERT_GE(usage.err.size(), 2u);
+    EXPECT_EQ(usage.err[1], "Usage: brisel-convert [OPTION]... SOURCE TARGET");
+    const Outcome version = Convert("--version");
+    EXPECT_EQ(version.status, 0u);
+    EXPECT_EQ(version.out, Strings{"brisel-convert 1.02"});
+}
+
+TEST_F(WindowsCli, VerifyReadsTheTargetBack) {
+    const Outcome run = Convert("--verify board.net out.net");
+    EXPECT_EQ(run.status, 0u);
+    ASSERT_EQ(run.out.size(), 2u);
+    EXPECT_EQ(run.out[1].rfind("verified: 2 nets, 5 connections", 0), 0u) << run.out[1];
+}
+
+// The run lock is a Windows byte-range lock: while another holder has it the
+// conversion is refused at once and writes nothing.
+TEST_F(WindowsCli, ALockedTemporaryFileRefusesASecondConversion) {
+    const fs::path joined = dir_ / "BriselTemp2.txt";
+    HANDLE held = CreateFileA(joined.string().c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    OVERLAPPED range{};
+    range.OffsetHigh = 0x7FFFFFF0;
+    ASSERT_TRUE(LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &range));
+    const Outcome run = Convert("board.net second.net");
+    UnlockFileEx(held, 0, 1, 0, &range);
+    CloseHandle(held);
+    EXPECT_EQ(run.status, 1u);
+    ASSERT_EQ(run.err.size(), 1u);
+    EXPECT_EQ(run.err[0].rfind("File Conversion - Error: Another conversion is using the temporary file '", 0), 0u)
+        << run.err[0];
+    EXPECT_FALSE(fs::exists(dir_ / "second.net"));
+}
+
+}  // namespace
