@@ -126,9 +126,9 @@ TEST_P(BadInputs, ConvertToTheEndWithTheRightWarnings) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sources, BadInputs, testing::ValuesIn(kBadInputs),
-                         [](const auto& info) {
+                         [](const auto& row) {
                              std::string name;
-                             for (const char* c = info.param.name; *c; ++c) {
+                             for (const char* c = row.param.name; *c; ++c) {
                                  if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
                              }
                              return name;

@@ -35,16 +35,24 @@ void WriteNetlist(const fs::path& path, int parts, int nets, int referencesPerNe
         chunk.clear();
     };
     for (int part = 0; part < parts; ++part) {
-        chunk += "U" + std::to_string(part) + " R0603\r\n";
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "U" + text.
+        chunk += 'U';
+        chunk += std::to_string(part);
+        chunk += " R0603\r\n";
         drain();
     }
     chunk += "*NET*\r\n";
     long long reference = 0;
     for (int net = 0; net < nets; ++net) {
-        chunk += "*SIGNAL* N" + std::to_string(net) + "\r\n";
+        chunk += "*SIGNAL* N";
+        chunk += std::to_string(net);
+        chunk += "\r\n";
         for (int k = 0; k < referencesPerNet; ++k, ++reference) {
             if (k > 0) chunk += ' ';
-            chunk += "U" + std::to_string(reference * 7919 % parts) + "." + std::to_string(k + 1);
+            chunk += 'U';
+            chunk += std::to_string(reference * 7919 % parts);
+            chunk += '.';
+            chunk += std::to_string(k + 1);
         }
         chunk += "\r\n";
         drain();
