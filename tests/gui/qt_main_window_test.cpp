@@ -81,6 +81,15 @@ TEST_F(QtMainWindowTest, ClickOnTheOtherBoxSplitsThePathLeft) {
     EXPECT_EQ(window.State().SourceFile, "cpu.asc");
 }
 
+TEST_F(QtMainWindowTest, ClickOnBrowseSplitsBeforeTheDialogOpens) {
+    ModalAnswerer answerer;
+    TypeInto("txtSource", "/in/edited.net");
+    QTest::mouseClick(Child(top, "cmdBrowseS"), Qt::LeftButton);
+    EXPECT_EQ(answerer.seen, (std::vector<std::string>{"File Open"}));
+    EXPECT_EQ(window.State().SourceFile, "edited.net");
+    EXPECT_EQ(window.State().SourcePath, "/in/");
+}
+
 TEST_F(QtMainWindowTest, OpeningAMenuDoesNotSplit) {
     TypeInto("txtSource", "/in/cpu.asc");
     auto* menuBar = static_cast<QMainWindow*>(top)->menuBar();
