@@ -1,0 +1,65 @@
+#pragma once
+// Works a running brisel.exe from another process, as a user would: finds
+// its windows and controls, types, presses keys and buttons, answers
+// message boxes and takes pictures of windows.
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/form.h"
+
+namespace brisel::gui_test {
+
+// Waits up to a few seconds for a condition, checking it every 50 ms.
+bool WaitFor(const auto& condition, int milliseconds = 10000) {
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (condition()) return true;
+        Sleep(50);
+    }
+    return condition();
+}
+
+class Session {
+public:
+    // Starts the program; the constructor returns once its main window shows.
+    explicit Session(const std::string& exe);
+    ~Session();
+
+    HWND MainWindow() const { return main_; }
+    DWORD Thread() const { return thread_; }
+    HANDLE Process() const { return process_; }
+
+    // The window with the form's class and that title, or null.
+    static HWND FindForm(const std::string& title);
+    // A message box of the program with that title, waited for.
+    static HWND WaitForMessageBox(const std::string& title);
+    static std::string MessageText(HWND box);
+    static void Answer(HWND box);
+
+    HWND Focus() const;
+    bool WaitForFocus(HWND control) const;
+    bool WaitForExit(int milliseconds) const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    DWORD thread_ = 0;
+    HWND main_ = nullptr;
+};
+
+// The child window of a control named in the form's description.
+HWND ControlOf(HWND form, const platform::FormDescription& described, const std::string& name);
+// The command identifier of a menu item named in the description.
+int MenuCommandOf(const platform::FormDescription& described, const std::string& name);
+// The control's rectangle in the client area of its form.
+RECT ClientRectOf(HWND control);
+std::string TextOf(HWND window);
+void TypeText(HWND edit, const std::string& text);
+// A key pressed on the focused control, through the program's message loop.
+void PressKey(HWND control, WPARAM key);
+int SystemDpi();
+// The window as it shows on the screen, frame included, as a 24-bit BMP.
+bool SaveWindowPicture(HWND window, const std::string& path);
+
+}  // namespace brisel::gui_test
