@@ -21,6 +21,7 @@ class Window {
 public:
     virtual ~Window() = default;
 
+    // Unload is reported under the form's own name.
     virtual void On(const std::string& control, Event event, Handler handler) = 0;
 
     virtual std::string Text(const std::string& control) const = 0;
