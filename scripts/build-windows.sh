@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Cross-compiles the native Windows programs, brisel.exe (the window) and
+# brisel-convert.exe (the command line), into build-windows/ with Debian's
+# mingw-w64. Both are linked statically and need only the system's DLLs.
+#   scripts/build-windows.sh [BUILD_DIR]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build-windows}"
+
+"$root/scripts/install-deps.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 python3
+
+cmake -S "$root/windows" -B "$build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
+  -DBRISEL_WINDOWS_TESTS="${BRISEL_WINDOWS_TESTS:-OFF}" >/dev/null
+cmake --build "$build" -j2
+ls -l "$build/brisel.exe" "$build/brisel-convert.exe"
