@@ -16,8 +16,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "== Sanitised test suite (build-asan)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRISEL_BUILD_GUI=OFF \
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$sanitizers -g -O1" \
-  -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" \
-  -DCMAKE_PROJECT_INCLUDE="$PWD/tests/reliability/attach.cmake" >/dev/null
+  -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" >/dev/null
 cmake --build build-asan --parallel 2
 (cd build-asan && ctest --output-on-failure --parallel 2 --timeout 300)
 

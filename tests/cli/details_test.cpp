@@ -96,7 +96,7 @@ TEST_F(Details, EveryKindAtItsSourceLine) {
 
 TEST_F(Details, MissingSectionsAndThePerKindCap) {
     std::string source = "*PADS-PCB*\n*SIGNAL* A\n";
-    for (int i = 0; i < 150; ++i) source += "Q" + std::to_string(i) + ".1\n";
+    for (int i = 0; i < 150; ++i) source.append("Q").append(std::to_string(i)).append(".1\n");
     WriteSource("cap.net", source + "*END*\n");
     const Outcome run = Convert("--details cap.net out.net");
     EXPECT_EQ(run.status, 0);
