@@ -21,5 +21,11 @@ done
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+log=$(mktemp "${TMPDIR:-/tmp}/brisel-apt-XXXXXX.log")
+if ! { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
+         --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "Installing the packages failed (log: $log)" >&2
+  exit 1
+fi
+rm -f "$log"
