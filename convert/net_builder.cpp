@@ -41,10 +41,8 @@ void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLin
     nextConnection_.Set(static_cast<std::uint64_t>(firstConnection_ + 1));
 
     PrefetchParts(connectionLine);
-    ForEachToken(connectionLine, [&](std::string_view token) {
-        checks_.At(headerLine + 1, static_cast<std::size_t>(token.data() - connectionLine.data()));
-        AddToken(token, netName);
-    });
+    checks_.At(headerLine + 1, connectionLine);
+    ForEachToken(connectionLine, [&](std::string_view token) { AddToken(token, netName); });
     FinishNet();
     WriteNetRow(target_, netName, firstConnection_);
 }

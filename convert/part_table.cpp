@@ -41,9 +41,8 @@ void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     const std::string_view partId = line.substr(0, split);
     const std::string_view partName =
         split == std::string_view::npos ? std::string_view{} : TrimSpaces(line.substr(split + 1));
-    checks_.At(lineNumber);
+    checks_.At(lineNumber, line);
     checks_.CheckName(partId, "part ID");
-    checks_.At(lineNumber, static_cast<std::size_t>(partName.data() - line.data()));
     checks_.CheckName(partName, "part name");
     WritePartRow(target_, partId, partName);
     ids_.Store(number, partId);

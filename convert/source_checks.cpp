@@ -72,16 +72,17 @@ void SourceChecks::CheckName(std::string_view name, const char* what) {
 
 void SourceChecks::ReportName(const NameCheck& check, std::string_view name, const std::string& what) {
     if (name.empty()) {
-        Report(ProblemKind::EmptyName, what + " \"\" is empty");
+        Report(ProblemKind::EmptyName, what + " \"\" is empty", name);
     } else if (check.tooLong) {
         Report(ProblemKind::LongName, what + " " + Quote(name) + " has " + std::to_string(name.size()) +
-                                          " characters; 249 is the most");
+                                          " characters; 249 is the most",
+               name);
     }
     if (check.badCharacter >= 0) {
         static constexpr char kHex[] = "0123456789ABCDEF";
         const std::string code = {'0', 'x', kHex[check.badCharacter >> 4], kHex[check.badCharacter & 15]};
         Report(ProblemKind::UnexpectedCharacter,
-               what + " " + Quote(name) + " holds the unexpected character " + code);
+               what + " " + Quote(name) + " holds the unexpected character " + code, name);
     }
 }
 
@@ -100,37 +101,47 @@ void SourceChecks::CheckReference(std::string_view token, std::size_t lastStop) 
     }
     const bool emptyOrLong = firstStop == 0 || lastStop >= 250;
     const bool badPin = firstStop != lastStop || IsBadPin(token.substr(lastStop + 1));
+    if (!(emptyOrLong || badCharacter || badPin)) return;
     if (emptyOrLong) flags_.NameTooLong = true;
     if (badCharacter) flags_.BadCharacter = true;
     if (badPin) flags_.BadPinNumber = true;
-    if (sink_ == nullptr || !(emptyOrLong || badCharacter || badPin)) return;
+    if (sink_ != nullptr) ReportReference(token, firstStop, lastStop, emptyOrLong, badCharacter, badPin);
+}
 
+void SourceChecks::ReportReference(std::string_view token, std::size_t firstStop, std::size_t lastStop,
+                                   bool emptyOrLong, bool badCharacter, bool badPin) {
     const std::string_view partId = token.substr(0, lastStop);
     const std::string where = " of pin reference " + Quote(token);
-    if (firstStop == 0) Report(ProblemKind::EmptyName, "part ID \"\"" + where + " is empty");
+    if (firstStop == 0) Report(ProblemKind::EmptyName, "part ID \"\"" + where + " is empty", token);
     if (emptyOrLong && firstStop != 0) ReportName(NameCheck{true, -1}, partId, "part ID");
     if (badCharacter) ReportName(NameCheck{false, CheckNameText(partId).badCharacter}, partId, "part ID");
     if (badPin) {
         Report(ProblemKind::BadPin, "pin " + Quote(token.substr(firstStop + 1)) + " of part " +
-                                        Quote(token.substr(0, firstStop)) + " is not a plain positive number");
+                                        Quote(token.substr(0, firstStop)) + " is not a plain positive number",
+               token);
     }
 }
 
 void SourceChecks::UnknownPart(std::string_view token, std::string_view partId) {
     if (sink_ == nullptr) return;
     Report(ProblemKind::UnknownPart, "pin reference " + Quote(token) + " names part " + Quote(partId) +
-                                         ", which is not in the part list; it was left out");
+                                         ", which is not in the part list; it was left out",
+           token);
 }
 
 void SourceChecks::NothingToRepeat(std::string_view token, std::string_view netName) {
     if (sink_ == nullptr) return;
     Report(ProblemKind::NothingToRepeat, Quote(token) + " in net " + Quote(netName) +
                                              " has no full stop and comes before the net's first pin "
-                                             "reference; it was left out");
+                                             "reference; it was left out",
+           token);
 }
 
-void SourceChecks::Report(ProblemKind kind, std::string text) {
-    if (sink_ != nullptr) sink_->Report(Problem{kind, line_, offset_, std::move(text)});
+void SourceChecks::Report(ProblemKind kind, std::string text, std::string_view where) {
+    if (sink_ == nullptr) return;
+    const bool inLine = lineStart_ != nullptr && where.data() != nullptr && where.data() >= lineStart_;
+    const auto offset = inLine ? static_cast<std::size_t>(where.data() - lineStart_) : 0;
+    sink_->Report(Problem{kind, line_, offset, std::move(text)});
 }
 
 void ReportMissingSections(SourceChecks& checks, const RunFacts& facts) {

@@ -29,11 +29,12 @@ class SourceChecks {
 public:
     SourceChecks(CheckFlags& flags, ProblemSink* sink) : flags_(flags), sink_(sink) {}
 
-    // Where the texts checked next stand: a line of the joined copy and the
-    // byte in it.
-    void At(std::int64_t joinedLine, std::size_t offset = 0) {
+    // The line of the joined copy that the texts checked next come from; a
+    // problem's place in it is found from the text's own position, only when
+    // there is a problem to report.
+    void At(std::int64_t joinedLine, std::string_view line = {}) {
         line_ = joinedLine;
-        offset_ = offset;
+        lineStart_ = line.data();
     }
 
     // `what` names the text for the problem report: "part ID", "net name".
@@ -45,17 +46,20 @@ public:
     // References the nets leave out.
     void UnknownPart(std::string_view token, std::string_view partId);
     void NothingToRepeat(std::string_view token, std::string_view netName);
-    void Report(ProblemKind kind, std::string text);
+    // `where` is the offending text, when it stands in the current line.
+    void Report(ProblemKind kind, std::string text, std::string_view where = {});
 
     CheckFlags& Flags() { return flags_; }
 
 private:
     void ReportName(const NameCheck& check, std::string_view name, const std::string& what);
+    void ReportReference(std::string_view token, std::size_t firstStop, std::size_t lastStop, bool emptyOrLong,
+                         bool badCharacter, bool badPin);
 
     CheckFlags& flags_;
     ProblemSink* sink_;
     std::int64_t line_ = 0;
-    std::size_t offset_ = 0;
+    const char* lineStart_ = nullptr;
 };
 
 // What the end-of-run warnings look at, besides the check flags.
