@@ -188,6 +188,17 @@ TEST_F(Gui, SystemInfoStartsTheProgramTheRegistryNames) {
     EXPECT_TRUE(WaitFor([] { return Session::FindForm("About Brisel") == nullptr; }));
 }
 
+// F1 reaches Help > Contents through the accelerator table, which starts
+// "Notepad.exe " followed by the help file's path.
+TEST_F(Gui, FOneOpensTheHelpFileInNotepad) {
+    PressKey(MainControl("txtSource"), VK_F1);
+    HWND notepad = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (notepad = FindWindowA("Notepad", nullptr)) != nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(notepad).find("Brisel") != std::string::npos; })) << TextOf(notepad);
+    PostMessageA(notepad, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([] { return FindWindowA("Notepad", nullptr) == nullptr; }));
+}
+
 TEST_F(Gui, FileExitEndsTheProgram) {
     Choose(Main(), MainForm(), "mnuFileExit");
     EXPECT_TRUE(session_->WaitForExit(10000));

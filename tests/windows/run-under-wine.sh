@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The Wine part of scripts/test-windows.sh; runs on a display (xvfb-run), so
+# that every Wine process, the first included, has the same one.
+#   run-under-wine.sh BUILD_DIR REPO_ROOT
+set -uo pipefail
+build="$1"
+root="$2"
+
+# One prefix per run, started once; a virtual desktop so that Wine draws the
+# window frames itself and focus needs no window manager; Wine's own fonts,
+# MS Sans Serif among them.
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineserver -k 2>/dev/null
+rm -rf "$WINEPREFIX"
+started=$SECONDS
+wineboot --init >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+wineserver -k 2>/dev/null  # the next start reads the desktop setting and the fonts
+echo "Wine prefix ready in $((SECONDS - started)) s"
+
+status=0
+(cd "$build" && ctest --output-on-failure -LE gui) || status=1
+
+# The same source must give the same bytes on Linux and on Windows.
+linux_convert="$root/build/cli/brisel-convert"
+if [ -x "$linux_convert" ]; then
+  compare="$build/compare"
+  rm -rf "$compare" && mkdir -p "$compare"
+  for source in "$root"/tests/data/*.net "$root"/examples/*.net; do
+    case "$source" in *.expected.net) continue ;; esac
+    name="$(basename "$source" .net)"
+    "$linux_convert" "$source" "$compare/$name.linux.net" >/dev/null 2>&1
+    wine "$build/brisel-convert.exe" "$(winepath -w "$source")" \
+      "$(winepath -w "$compare/$name.windows.net")" >/dev/null 2>&1
+    if [ -s "$compare/$name.linux.net" ] && cmp -s "$compare/$name.linux.net" "$compare/$name.windows.net"; then
+      echo "same bytes on Linux and Windows: $name"
+    else
+      echo "DIFFERENT on Linux and Windows: $name"
+      status=1
+    fi
+  done
+else
+  echo "no $linux_convert: Linux and Windows outputs not compared"
+fi
+
+shots="$build/screenshots"
+rm -rf "$shots" && mkdir -p "$shots"
+export BRISEL_SCREENSHOT_DIR="$(winepath -w "$shots")"
+(cd "$build" && ctest --output-on-failure -L gui) || status=1
+for window in main about; do
+  if [ -f "$shots/$window.bmp" ]; then
+    python3 "$root/tests/windows/bmp_to_png.py" "$shots/$window.bmp" "$shots/screenshot-wine-$window.png"
+  fi
+done
+wineserver -k 2>/dev/null
+exit "$status"
