@@ -29,10 +29,10 @@ RunLock::Result RunLock::Acquire(const std::string& path) {
         error_ = "Windows error " + std::to_string(GetLastError());
         return Result::Failed;
     }
-    OVERLAPPED far{};
-    far.Offset = 0;
-    far.OffsetHigh = 0x7FFFFFF0;
-    if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &far)) {
+    OVERLAPPED lockRange{};
+    lockRange.Offset = 0;
+    lockRange.OffsetHigh = 0x7FFFFFF0;
+    if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &lockRange)) {
         const DWORD code = GetLastError();
         CloseHandle(file);
         if (code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING) return Result::Busy;
