@@ -3,63 +3,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tests/cli/cli_runner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace brisel::test;
 using Strings = std::vector<std::string>;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-Strings SplitLines(const std::string& text) {
-    Strings lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-struct Outcome {
-    int status = -1;
-    Strings out, err;
-};
 
 class Cli : public testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("brisel-cli-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = FreshFolder("brisel-cli-");
         fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", dir_ / "board.net");
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Runs in the test's folder, so relative paths are relative to it.
-    Outcome Convert(const std::string& args) {
-        const std::string command = "cd '" + dir_.string() + "' && '" BRISEL_CONVERT_EXE "' " + args +
-                                    " >stdout.txt 2>stderr.txt";
-        Outcome run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = SplitLines(ReadFile(dir_ / "stdout.txt"));
-        run.err = SplitLines(ReadFile(dir_ / "stderr.txt"));
-        fs::remove(dir_ / "stdout.txt");
-        fs::remove(dir_ / "stderr.txt");
-        return run;
-    }
+    Outcome Convert(const std::string& args) { return RunConvert(dir_, args); }
     Strings Names() const {
         Strings names;
         for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());

@@ -2,59 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include <sys/wait.h>
-#include <unistd.h>
+#include "tests/cli/cli_runner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace brisel::test;
 using Strings = std::vector<std::string>;
-
-struct Outcome {
-    int status = -1;
-    Strings out, err;
-};
-
-Strings ReadLines(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    Strings lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 class Details : public testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("brisel-details-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
+    void SetUp() override { dir_ = FreshFolder("brisel-details-"); }
     void TearDown() override { fs::remove_all(dir_); }
 
     void WriteSource(const std::string& name, const std::string& bytes) {
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
     }
-    std::string DataFile(const std::string& name) {
-        std::ifstream in(fs::path(BRISEL_TEST_DATA_DIR) / name, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    Outcome Convert(const std::string& args) {
-        const std::string command =
-            "cd '" + dir_.string() + "' && '" BRISEL_CONVERT_EXE "' " + args + " >out.txt 2>err.txt";
-        const int raw = std::system(command.c_str());
-        Outcome run;
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadLines(dir_ / "out.txt");
-        run.err = ReadLines(dir_ / "err.txt");
-        return run;
-    }
+    std::string DataFile(const std::string& name) { return TestData(name); }
+    Outcome Convert(const std::string& args) { return RunConvert(dir_, args); }
 
     fs::path dir_;
 };

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/text_files.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,25 +16,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace brisel::test;
 using Strings = std::vector<std::string>;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Console output ends its lines in CR LF on Windows.
-Strings SplitLines(const std::string& text) {
-    Strings lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 struct Outcome {
     DWORD status = 0xFFFFFFFF;
