@@ -70,7 +70,7 @@ void NetBuilder::AddToken(std::string_view token, std::string_view netName) {
         checks_.CheckReference(token, stop);
         currentPin_ = token.substr(stop + 1);
         currentPartId_ = token.substr(0, stop);
-        currentPart_ = parts_.FindPart(token.substr(0, stop), partHashes_[nextHash_++]);
+        currentPart_ = parts_.FindPart(currentPartId_, partHashes_[nextHash_++]);
         haveReference_ = true;
     }
     if (!haveReference_) {
