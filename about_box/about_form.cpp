@@ -9,30 +9,17 @@ using platform::ControlKind;
 using platform::ControlDescription;
 using platform::FontDescription;
 using platform::Rgb;
+using platform::Styled;
 
 const Rgb kBlack{0, 0, 0};
 const Rgb kGrey{128, 128, 128};
 const Rgb kWhite{255, 255, 255};
 
-ControlDescription Label(const char* name, std::string caption, int left, int top, int width,
-                  int height) {
-    ControlDescription label;
-    label.kind = ControlKind::Label;
-    label.name = name;
-    label.caption = std::move(caption);
-    label.left = left;
-    label.top = top;
-    label.width = width;
-    label.height = height;
+ControlDescription Label(const char* name, std::string caption, int left, int top, int width, int height) {
+    ControlDescription label =
+        platform::MakeControl(ControlKind::Label, name, std::move(caption), "", left, top, width, height);
     label.autoSize = true;
     return label;
-}
-
-ControlDescription Styled(ControlDescription control, FontDescription font,
-                          std::optional<Rgb> color) {
-    control.font = std::move(font);
-    control.foreColor = color;
-    return control;
 }
 
 ControlDescription Link(const char* name, const char* caption, int left, int top, int width) {
@@ -43,55 +30,27 @@ ControlDescription Link(const char* name, const char* caption, int left, int top
 }
 
 ControlDescription Line(const char* name, int y, int x2, Rgb color, int widthPixels) {
-    ControlDescription line;
-    line.kind = ControlKind::Line;
-    line.name = name;
-    line.left = 75;
-    line.top = y;
-    line.width = x2 - 75;
-    line.height = 0;
+    ControlDescription line = platform::MakeControl(ControlKind::Line, name, "", "", 75, y, x2 - 75, 0);
     line.foreColor = color;
     line.lineWidthPixels = widthPixels;
     return line;
 }
 
-ControlDescription Button(const char* name, const char* caption, int left, int top, int width,
-                   int tabIndex) {
-    ControlDescription button;
-    button.kind = ControlKind::Button;
-    button.name = name;
-    button.caption = caption;
-    button.left = left;
-    button.top = top;
-    button.width = width;
-    button.height = 345;
-    button.tabIndex = tabIndex;
-    return button;
+ControlDescription Button(const char* name, const char* caption, int left, int top, int width, int tabIndex) {
+    return platform::MakeControl(ControlKind::Button, name, caption, "", left, top, width, 345, tabIndex);
 }
 
 ControlDescription Picture() {
-    ControlDescription picture;
-    picture.kind = ControlKind::PictureBox;
-    picture.name = "picIcon";
-    picture.left = 240;
-    picture.top = 240;
-    picture.width = 480;
-    picture.height = 480;
-    picture.tabIndex = 3;
+    ControlDescription picture =
+        platform::MakeControl(ControlKind::PictureBox, "picIcon", "", "", 240, 240, 480, 480, 3);
     picture.autoSize = true;
     picture.picture = platform::ImageName::kIcon32;
     return picture;
 }
 
 ControlDescription Disclaimer() {
-    ControlDescription box;
-    box.kind = ControlKind::TextBox;
-    box.name = "txtDisclaimer";
-    box.left = 240;
-    box.top = 3480;
-    box.width = 3855;
-    box.height = 855;
-    box.tabIndex = 2;
+    ControlDescription box =
+        platform::MakeControl(ControlKind::TextBox, "txtDisclaimer", "", "", 240, 3480, 3855, 855, 2);
     box.multiLine = true;
     box.verticalScrollBar = true;
     box.readOnly = true;

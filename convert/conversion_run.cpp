@@ -50,7 +50,6 @@ bool ConversionRun::JoinPass() {
     if (!source.Open(paths_.source)) return ReadFailed(paths_.source, source.Error());
     FileSink joinedFile;
     if (!joinedFile.Open(paths_.joined)) return WriteFailed(paths_.joined, joinedFile.Error());
-    joinedCreated_ = true;
     progress_.Show("Initializing...");
     LineReader reader(source);
     LineWriter joined(joinedFile);

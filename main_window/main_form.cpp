@@ -9,31 +9,14 @@ using platform::FontDescription;
 using platform::FormDescription;
 using platform::MenuDescription;
 using platform::Rgb;
+using platform::Styled;
 
 const FontDescription kBold{"MS Sans Serif", 8.25, true, false};
 const FontDescription kTitleFont{"MS Sans Serif", 13.5, true, false};
 
-ControlDescription Control(ControlKind kind, const char* name, const char* caption,
-                    const char* tooltip, int left, int top, int width, int height,
-                    int tabIndex) {
-    ControlDescription control;
-    control.kind = kind;
-    control.name = name;
-    control.caption = caption;
-    control.tooltip = tooltip;
-    control.left = left;
-    control.top = top;
-    control.width = width;
-    control.height = height;
-    control.tabIndex = tabIndex;
-    return control;
-}
-
-ControlDescription Styled(ControlDescription control, const FontDescription& font,
-                          std::optional<Rgb> color) {
-    control.font = font;
-    control.foreColor = color;
-    return control;
+ControlDescription Control(ControlKind kind, const char* name, const char* caption, const char* tooltip, int left,
+                           int top, int width, int height, int tabIndex) {
+    return platform::MakeControl(kind, name, caption, tooltip, left, top, width, height, tabIndex);
 }
 
 std::vector<ControlDescription> Controls() {

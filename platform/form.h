@@ -57,6 +57,12 @@ struct ControlDescription {
     CursorKind cursor = CursorKind::Default;
 };
 
+// Builders for the form descriptions: a control at its twips rectangle, and
+// the same control in another font and colour.
+ControlDescription MakeControl(ControlKind kind, std::string name, std::string caption, std::string tooltip,
+                               int left, int top, int width, int height, int tabIndex = -1);
+ControlDescription Styled(ControlDescription control, const FontDescription& font, std::optional<Rgb> color);
+
 struct MenuDescription {
     std::string name;
     std::string caption;   // empty for a separator
