@@ -11,9 +11,7 @@ constexpr const char* kExecutionErrorTitle = "Execution - Error";
 constexpr const char* kBrowserFailed = "Your Web browser could not be launched properly.";
 constexpr const char* kMailFailed = "Your E-mail program could not be launched properly.";
 
-bool LaunchFailed(long shellResult) {
-    return shellResult >= 0 && shellResult <= platform::kShellOpenLastFailure;
-}
+bool LaunchFailed(long shellResult) { return shellResult >= 0 && shellResult <= platform::kShellOpenLastFailure; }
 
 }  // namespace
 
@@ -59,9 +57,7 @@ void AboutBox::cmdSysInfo_Click() { StartSysInfo(platform_); }
 
 void AboutBox::lblWSurl_Click() { OpenLink(form_->Text("lblWSurl"), kBrowserFailed); }
 
-void AboutBox::lblEMadd_Click() {
-    OpenLink("Mailto:" + form_->Text("lblEMadd"), kMailFailed);
-}
+void AboutBox::lblEMadd_Click() { OpenLink("Mailto:" + form_->Text("lblEMadd"), kMailFailed); }
 
 void AboutBox::OpenLink(const std::string& target, const char* failureText) {
     if (!LaunchFailed(platform_.ShellOpen(form_.get(), target))) return;

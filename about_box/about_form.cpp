@@ -5,8 +5,8 @@
 namespace brisel::about_box {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDescription;
+using platform::ControlKind;
 using platform::FontDescription;
 using platform::Rgb;
 using platform::Styled;
@@ -23,8 +23,8 @@ ControlDescription Label(const char* name, std::string caption, int left, int to
 }
 
 ControlDescription Link(const char* name, const char* caption, int left, int top, int width) {
-    ControlDescription link = Styled(Label(name, caption, left, top, width, 195),
-                              {"MS Sans Serif", 8.25, false, true}, Rgb{0, 0, 255});
+    ControlDescription link =
+        Styled(Label(name, caption, left, top, width, 195), {"MS Sans Serif", 8.25, false, true}, Rgb{0, 0, 255});
     link.cursor = platform::CursorKind::PointingHand;
     return link;
 }
@@ -59,8 +59,7 @@ ControlDescription Disclaimer() {
 }
 
 std::vector<ControlDescription> Controls() {
-    ControlDescription description =
-        Label("lblDescription", CopyrightOneLine(), 1080, 1125, 2655, 390);
+    ControlDescription description = Label("lblDescription", CopyrightOneLine(), 1080, 1125, 2655, 390);
     description.foreColor = kBlack;
     description.wordWrap = true;
     ControlDescription ok = Button("cmdOK", "OK", 4245, 3465, 1260, 0);
@@ -72,17 +71,15 @@ std::vector<ControlDescription> Controls() {
     // pixel row, which gives the etched look.
     return {
         Picture(),
-        Styled(Label("lblTitle", "Brisel", 1080, 240, 1335, 435),
-               {"MS Sans Serif", 18, true, false}, Rgb{192, 192, 0}),
-        Styled(Label("lblVersion", "Version (unknown)", 1080, 780, 1590, 195),
-               {"MS Sans Serif", 8.25, true, false}, Rgb{128, 128, 0}),
+        Styled(Label("lblTitle", "Brisel", 1080, 240, 1335, 435), {"MS Sans Serif", 18, true, false}, Rgb{192, 192, 0}),
+        Styled(Label("lblVersion", "Version (unknown)", 1080, 780, 1590, 195), {"MS Sans Serif", 8.25, true, false},
+               Rgb{128, 128, 0}),
         description,
         Line("Line1(2)", 1800, 5624, kWhite, 2),
         Line("Line1(3)", 1800, 5639, kGrey, 1),
-        Styled(Label("lblCompany", maker::kName, 1080, 2160, 1215, 195),
-               {"MS Sans Serif", 8.25, true, false}, kBlack),
-        Styled(Label("lblAddress", maker::kPostalAddress, 1080, 2400, 3795, 195),
-               {"MS Sans Serif", 8.25, false, false}, kBlack),
+        Styled(Label("lblCompany", maker::kName, 1080, 2160, 1215, 195), {"MS Sans Serif", 8.25, true, false}, kBlack),
+        Styled(Label("lblAddress", maker::kPostalAddress, 1080, 2400, 3795, 195), {"MS Sans Serif", 8.25, false, false},
+               kBlack),
         Label("lblEmail", "E-mail address:", 1080, 2640, 1065, 195),
         Link("lblEMadd", maker::kEmail, 2280, 2640, 1515),
         Label("lblWebSite", "Web site URL:", 1080, 2880, 1050, 195),

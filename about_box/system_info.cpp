@@ -16,8 +16,7 @@ constexpr const char* kToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Locati
 
 class OpenedKey {
 public:
-    OpenedKey(platform::Registry& registry, platform::RegistryKey key)
-        : registry_(registry), key_(key) {}
+    OpenedKey(platform::Registry& registry, platform::RegistryKey key) : registry_(registry), key_(key) {}
     ~OpenedKey() { registry_.CloseKey(key_); }
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
@@ -54,11 +53,10 @@ std::optional<std::string> FindSysInfoTool(platform::Platform& platform) {
 
 }  // namespace
 
-bool GetKeyValue(platform::Registry& registry, platform::RegistryKey KeyRoot,
-                 const std::string& KeyName, const std::string& SubKeyRef, std::string& KeyVal) {
+bool GetKeyValue(platform::Registry& registry, platform::RegistryKey KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal) {
     platform::RegistryKey key = 0;
-    if (registry.OpenKey(KeyRoot, KeyName, 0, platform::kKeyAllAccess, key) !=
-        platform::kErrorSuccess) {
+    if (registry.OpenKey(KeyRoot, KeyName, 0, platform::kKeyAllAccess, key) != platform::kErrorSuccess) {
         KeyVal.clear();
         return false;
     }
@@ -66,8 +64,7 @@ bool GetKeyValue(platform::Registry& registry, platform::RegistryKey KeyRoot,
     std::vector<std::uint8_t> buffer(kValueBufferSize, 0);
     std::uint32_t size = kValueBufferSize;
     std::uint32_t type = 0;
-    if (registry.QueryValue(key, SubKeyRef, type, buffer, size) != platform::kErrorSuccess ||
-        size > kValueBufferSize) {
+    if (registry.QueryValue(key, SubKeyRef, type, buffer, size) != platform::kErrorSuccess || size > kValueBufferSize) {
         KeyVal.clear();
         return false;
     }
@@ -85,8 +82,7 @@ void StartSysInfo(platform::Platform& platform) {
             platform.StartProgram(*tool);
             return;
         }
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     platform.ShowMessage(kSysInfoUnavailable, application::kTitle, platform::MessageIcon::None);
 }
 

@@ -9,8 +9,7 @@
 
 namespace brisel::about_box {
 
-inline constexpr const char* kSysInfoUnavailable =
-    "System Information Is Unavailable At This Time";
+inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
 // A value of 0 bytes has no last byte to look at; GetKeyValue raises this
 // and its caller reports the tool as unavailable.
@@ -23,8 +22,8 @@ public:
 // as "&h" and its bytes in hex, most significant first; another type leaves
 // KeyVal as it was. A missing key or value, or one over 1024 bytes, gives
 // false and an empty KeyVal.
-bool GetKeyValue(platform::Registry& registry, platform::RegistryKey KeyRoot,
-                 const std::string& KeyName, const std::string& SubKeyRef, std::string& KeyVal);
+bool GetKeyValue(platform::Registry& registry, platform::RegistryKey KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal);
 
 // Starts MSINFO32 from the path the registry holds, or from the shared
 // tools folder when that holds the program; otherwise says it is unavailable.

@@ -14,9 +14,8 @@ int main(int argc, char* argv[]) {
     brisel::main_window::MainWindow window(platform);
 #ifdef BRISEL_HAS_ABOUT_BOX
     brisel::about_box::AboutBox about(platform);
-    window.SetAboutOpener([&about](const std::string& version, const std::string& disclaimer) {
-        about.Open(version, disclaimer);
-    });
+    window.SetAboutOpener(
+        [&about](const std::string& version, const std::string& disclaimer) { about.Open(version, disclaimer); });
 #endif
     window.Show();
     return QApplication::exec();

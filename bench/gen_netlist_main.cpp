@@ -36,8 +36,7 @@ struct CommandLine {
     bool PrintSummary = false;
 };
 
-std::optional<std::uint64_t> ParseCount(std::string_view text)
-{
+std::optional<std::uint64_t> ParseCount(std::string_view text) {
     std::uint64_t value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
@@ -46,8 +45,7 @@ std::optional<std::uint64_t> ParseCount(std::string_view text)
     return value;
 }
 
-bool ApplySize(std::string_view size, NetlistOptions& options)
-{
+bool ApplySize(std::string_view size, NetlistOptions& options) {
     if (size == "small") {
         options.Parts = 500;
         options.References = 5'000;
@@ -64,8 +62,7 @@ bool ApplySize(std::string_view size, NetlistOptions& options)
     return true;
 }
 
-bool ApplyCount(std::string_view name, std::uint64_t value, CommandLine& line)
-{
+bool ApplyCount(std::string_view name, std::uint64_t value, CommandLine& line) {
     NetlistOptions& options = line.Options;
     if (name == "--parts") {
         options.Parts = value;
@@ -84,8 +81,7 @@ bool ApplyCount(std::string_view name, std::uint64_t value, CommandLine& line)
     return true;
 }
 
-bool ApplyValue(std::string_view name, std::string_view value, CommandLine& line)
-{
+bool ApplyValue(std::string_view name, std::string_view value, CommandLine& line) {
     if (name == "--size") {
         return ApplySize(value, line.Options);
     }
@@ -97,8 +93,7 @@ bool ApplyValue(std::string_view name, std::string_view value, CommandLine& line
     return count && ApplyCount(name, *count, line);
 }
 
-std::optional<CommandLine> ParseCommandLine(int argc, char** argv)
-{
+std::optional<CommandLine> ParseCommandLine(int argc, char** argv) {
     CommandLine line;
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
@@ -117,15 +112,12 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv)
     return line;
 }
 
-void PrintSummary(const brisel::bench::NetlistSummary& summary)
-{
-    std::cerr << "parts " << summary.Parts << "\nnets " << summary.Nets << "\nreferences "
-              << summary.References << "\nsource_lines " << summary.SourceLines
-              << "\njoined_lines " << summary.JoinedLines << '\n';
+void PrintSummary(const brisel::bench::NetlistSummary& summary) {
+    std::cerr << "parts " << summary.Parts << "\nnets " << summary.Nets << "\nreferences " << summary.References
+              << "\nsource_lines " << summary.SourceLines << "\njoined_lines " << summary.JoinedLines << '\n';
 }
 
-int Generate(const CommandLine& line)
-{
+int Generate(const CommandLine& line) {
     std::ofstream file;
     if (!line.OutputPath.empty()) {
         file.open(line.OutputPath, std::ios::binary | std::ios::trunc);
@@ -149,8 +141,7 @@ int Generate(const CommandLine& line)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc == 2 && std::string_view(argv[1]) == "--help") {
         std::cout << Usage;
         return 0;

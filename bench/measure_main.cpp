@@ -15,16 +15,14 @@
 
 namespace {
 
-constexpr std::string_view Usage =
-    "Usage: brisel-bench-measure [--stdout FILE] [--stderr FILE] -- COMMAND [ARG...]\n";
+constexpr std::string_view Usage = "Usage: brisel-bench-measure [--stdout FILE] [--stderr FILE] -- COMMAND [ARG...]\n";
 
 struct Redirects {
     const char* Stdout = "/dev/null";
     const char* Stderr = "/dev/null";
 };
 
-bool Redirect(const char* path, int descriptor)
-{
+bool Redirect(const char* path, int descriptor) {
     const int file = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (file < 0) {
         return false;
@@ -34,29 +32,25 @@ bool Redirect(const char* path, int descriptor)
     return moved;
 }
 
-[[noreturn]] void RunChild(const Redirects& redirects, char** command)
-{
+[[noreturn]] void RunChild(const Redirects& redirects, char** command) {
     if (Redirect(redirects.Stdout, STDOUT_FILENO) && Redirect(redirects.Stderr, STDERR_FILENO)) {
         execvp(command[0], command);
     }
     _exit(127);
 }
 
-int ExitStatus(int status)
-{
+int ExitStatus(int status) {
     if (WIFEXITED(status)) {
         return WEXITSTATUS(status);
     }
     return 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
 }
 
-double Seconds(const timeval& time)
-{
+double Seconds(const timeval& time) {
     return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
 }
 
-int Measure(const Redirects& redirects, char** command)
-{
+int Measure(const Redirects& redirects, char** command) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child < 0) {
@@ -80,8 +74,7 @@ int Measure(const Redirects& redirects, char** command)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     Redirects redirects;
     int i = 1;
     for (; i + 1 < argc && std::string_view(argv[i]) != "--"; i += 2) {

@@ -18,7 +18,6 @@ std::uint64_t DrawNetSize(std::uint64_t remaining, SplitMix64& random);
 
 // Name of net `index` (counted from 1) with `pins` pins; names are unique
 // within a file.
-std::string NetName(std::uint64_t index, std::uint64_t pins, std::uint64_t powerNetsSoFar,
-                    SplitMix64& random);
+std::string NetName(std::uint64_t index, std::uint64_t pins, std::uint64_t powerNetsSoFar, SplitMix64& random);
 
 }  // namespace brisel::bench

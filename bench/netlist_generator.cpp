@@ -12,15 +12,13 @@
 namespace brisel::bench {
 namespace {
 
-std::string_view DrawFormatLine(SplitMix64& random)
-{
-    static constexpr std::array<std::string_view, 4> formats = {
-        "!PADS-POWERPCB-V3.0-MILS!", "*PADS-PCB*", "*PADS2000*", "!PADS-POWERPCB-V2.0-MILS!"};
+std::string_view DrawFormatLine(SplitMix64& random) {
+    static constexpr std::array<std::string_view, 4> formats = {"!PADS-POWERPCB-V3.0-MILS!", "*PADS-PCB*", "*PADS2000*",
+                                                                "!PADS-POWERPCB-V2.0-MILS!"};
     return formats[random.Below(formats.size())];
 }
 
-void WriteParts(const std::vector<GeneratedPart>& parts, PartLineStyle style, LineSink& sink)
-{
+void WriteParts(const std::vector<GeneratedPart>& parts, PartLineStyle style, LineSink& sink) {
     sink.Append("*PART*");
     sink.EndLine();
     for (const GeneratedPart& part : parts) {
@@ -30,8 +28,7 @@ void WriteParts(const std::vector<GeneratedPart>& parts, PartLineStyle style, Li
     sink.EndLine();  // the empty line that closes the part list
 }
 
-void WriteReference(const GeneratedPart& part, SplitMix64& random, LineSink& sink)
-{
+void WriteReference(const GeneratedPart& part, SplitMix64& random, LineSink& sink) {
     sink.Append(part.Id);
     sink.Append(".");
     sink.Append(random.Between(1, part.PinCount));
@@ -39,9 +36,8 @@ void WriteReference(const GeneratedPart& part, SplitMix64& random, LineSink& sin
 
 // A signal header and its references, wrapped over lines as writers do;
 // references are separated by exactly one space so each one is one connection.
-void WriteNet(std::string_view name, std::uint64_t pins, const std::vector<GeneratedPart>& parts,
-              std::uint64_t perLine, SplitMix64& random, LineSink& sink)
-{
+void WriteNet(std::string_view name, std::uint64_t pins, const std::vector<GeneratedPart>& parts, std::uint64_t perLine,
+              SplitMix64& random, LineSink& sink) {
     sink.Append("*SIGNAL* ");
     sink.Append(name);
     sink.EndLine();
@@ -56,9 +52,8 @@ void WriteNet(std::string_view name, std::uint64_t pins, const std::vector<Gener
     }
 }
 
-std::uint64_t WriteNets(const NetlistOptions& options, const std::vector<GeneratedPart>& parts,
-                        SplitMix64& random, LineSink& sink)
-{
+std::uint64_t WriteNets(const NetlistOptions& options, const std::vector<GeneratedPart>& parts, SplitMix64& random,
+                        LineSink& sink) {
     sink.Append("*NET*");
     sink.EndLine();
     if (options.SingleNet) {
@@ -79,14 +74,12 @@ std::uint64_t WriteNets(const NetlistOptions& options, const std::vector<Generat
 
 }  // namespace
 
-NetlistSummary WriteNetlist(const NetlistOptions& options, std::ostream& out)
-{
+NetlistSummary WriteNetlist(const NetlistOptions& options, std::ostream& out) {
     SplitMix64 random(options.Seed);
     LineSink sink(out, options.CrLf);
     sink.Append(DrawFormatLine(random));
     sink.EndLine();
-    const PartLineStyle style =
-        random.Below(2) == 0 ? PartLineStyle::SingleSpace : PartLineStyle::PaddedColumn;
+    const PartLineStyle style = random.Below(2) == 0 ? PartLineStyle::SingleSpace : PartLineStyle::PaddedColumn;
     const std::vector<GeneratedPart> parts = DrawParts(options.Parts, random);
     WriteParts(parts, style, sink);
 

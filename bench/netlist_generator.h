@@ -11,8 +11,8 @@ struct NetlistOptions {
     std::uint64_t Parts = 500;
     std::uint64_t References = 5000;  // pin references over all nets
     std::uint64_t Seed = 1;
-    bool CrLf = false;                // line ends CR LF instead of LF
-    bool SingleNet = false;           // every reference in one net "GND"
+    bool CrLf = false;       // line ends CR LF instead of LF
+    bool SingleNet = false;  // every reference in one net "GND"
     std::uint64_t ReferencesPerLine = 8;
 };
 

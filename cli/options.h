@@ -11,9 +11,9 @@ struct Options {
     std::string target;
     bool help = false;
     bool version = false;
-    bool details = false;  // a line per problem occurrence
-    bool strict = false;   // exit 3 when the conversion warned
-    bool verify = false;   // read the target back and check it
+    bool details = false;    // a line per problem occurrence
+    bool strict = false;     // exit 3 when the conversion warned
+    bool verify = false;     // read the target back and check it
     std::string usageError;  // set when the words are wrong
 };
 

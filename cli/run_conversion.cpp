@@ -49,8 +49,7 @@ int RunConversion(const Options& options) {
     Split(options.source, settings.SourcePath, settings.SourceFile);
     Split(options.target, settings.TargetPath, settings.TargetFile);
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {
-        std::fprintf(stderr, "%s\n",
-                     MessageLine(messages::kInvalidFilenamesTitle, messages::kMissingName).c_str());
+        std::fprintf(stderr, "%s\n", MessageLine(messages::kInvalidFilenamesTitle, messages::kMissingName).c_str());
         return 1;
     }
     const bool terminal = BRISEL_ISATTY(BRISEL_FILENO(stderr)) != 0;

@@ -2,8 +2,8 @@
 
 #include <cstring>
 #include <filesystem>
-#include <vector>
 #include <system_error>
+#include <vector>
 
 #include "convert/joining_pass.h"
 #include "convert/line_reader.h"
@@ -154,9 +154,8 @@ void ConversionRun::RemovePartialTarget() {
 void ConversionRun::ShowSummary(const Totals& totals) {
     const std::string text = "The new netlist file '" + host_.Settings().TargetFile + "' has been created." +
                              messages::kLineBreak + "The netlist contained: " + std::to_string(totals.lines) +
-                             " Lines, " + std::to_string(totals.parts) + " Parts, " +
-                             std::to_string(totals.nets) + " Nets, and " + std::to_string(totals.connections) +
-                             " Connections.";
+                             " Lines, " + std::to_string(totals.parts) + " Parts, " + std::to_string(totals.nets) +
+                             " Nets, and " + std::to_string(totals.connections) + " Connections.";
     host_.ShowMessage(text, messages::kCompleteTitle, IconKind::Information);
 }
 

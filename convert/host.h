@@ -42,8 +42,7 @@ public:
     // Sets the progress caption and repaints it at once.
     virtual void SetProgressCaption(const std::string& caption) = 0;
     // A modal message box with an OK button; returns when it is closed.
-    virtual void ShowMessage(const std::string& text, const std::string& title,
-                             IconKind icon) = 0;
+    virtual void ShowMessage(const std::string& text, const std::string& title, IconKind icon) = 0;
     virtual void Beep() = 0;
     // Moves the keyboard focus to the source path box.
     virtual void FocusSource() = 0;

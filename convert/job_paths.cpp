@@ -28,8 +28,8 @@ bool IsTemporaryFile(const std::string& path, const JobPaths& paths) {
 }
 
 std::string TemporaryFileText(const JobSettings& settings) {
-    return "The source and target files cannot be the temporary files '" + settings.SpoolFileName +
-           "' and '" + settings.JoinedFileName + "' of the target folder." + messages::kLineBreak +
+    return "The source and target files cannot be the temporary files '" + settings.SpoolFileName + "' and '" +
+           settings.JoinedFileName + "' of the target folder." + messages::kLineBreak +
            "Please enter other source and target filenames.";
 }
 
@@ -50,8 +50,7 @@ std::optional<Refusal> RefusalFor(const JobSettings& settings, const JobPaths& p
         return Refusal{TemporaryFileText(settings), messages::kInvalidFilenamesTitle};
     }
     if (!SourceExists(paths.source)) {
-        return Refusal{"The netlist file '" + settings.SourceFile + "' cannot be found.",
-                       messages::kSourceErrorTitle};
+        return Refusal{"The netlist file '" + settings.SourceFile + "' cannot be found.", messages::kSourceErrorTitle};
     }
     return std::nullopt;
 }

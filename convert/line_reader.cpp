@@ -15,8 +15,7 @@ std::size_t Find(const std::vector<char>& buffer, std::size_t from, std::size_t 
 
 }  // namespace
 
-LineReader::LineReader(ByteSource& source, std::size_t bufferSize)
-    : source_(source), buffer_(bufferSize) {}
+LineReader::LineReader(ByteSource& source, std::size_t bufferSize) : source_(source), buffer_(bufferSize) {}
 
 bool LineReader::Fill() {
     if (atEnd_) return false;
@@ -37,7 +36,8 @@ void LineReader::SkipLineFeedAfterCarriageReturn() {
 // The first CR or LF at or after pos_, or end_.
 std::size_t LineReader::FindLineEnd() {
     if (nextLineFeed_ == kUnknown || nextLineFeed_ < pos_) nextLineFeed_ = Find(buffer_, pos_, end_, '\n');
-    if (nextCarriageReturn_ == kUnknown || nextCarriageReturn_ < pos_) nextCarriageReturn_ = Find(buffer_, pos_, end_, '\r');
+    if (nextCarriageReturn_ == kUnknown || nextCarriageReturn_ < pos_)
+        nextCarriageReturn_ = Find(buffer_, pos_, end_, '\r');
     return std::min(nextLineFeed_, nextCarriageReturn_);
 }
 

@@ -5,8 +5,7 @@
 
 namespace brisel {
 
-MainPass::MainPass(ConversionHost& host, Progress& progress, LineReader& joined, LineWriter& target,
-                   LineWriter& spool)
+MainPass::MainPass(ConversionHost& host, Progress& progress, LineReader& joined, LineWriter& target, LineWriter& spool)
     : host_(host),
       progress_(progress),
       joined_(joined),
@@ -58,8 +57,6 @@ std::string_view MainPass::OnSignal(std::string_view header) {
 
 void MainPass::ReportMissingSections() { brisel::ReportMissingSections(checks_, Facts()); }
 
-RunFacts MainPass::Facts() const {
-    return {parts_.HeaderSeen(), nets_.NetHeaderSeen(), nets_.ReferencesLeftOut()};
-}
+RunFacts MainPass::Facts() const { return {parts_.HeaderSeen(), nets_.NetHeaderSeen(), nets_.ReferencesLeftOut()}; }
 
 }  // namespace brisel

@@ -19,8 +19,7 @@ namespace brisel {
 
 class MainPass {
 public:
-    MainPass(ConversionHost& host, Progress& progress, LineReader& joined, LineWriter& target,
-             LineWriter& spool);
+    MainPass(ConversionHost& host, Progress& progress, LineReader& joined, LineWriter& target, LineWriter& spool);
 
     // Stops early when a write fails.
     void Run();

@@ -4,15 +4,24 @@ namespace brisel {
 
 const char* ProblemKindName(ProblemKind kind) {
     switch (kind) {
-        case ProblemKind::UnsupportedFormat: return "unsupported format line";
-        case ProblemKind::EmptyName: return "empty name";
-        case ProblemKind::LongName: return "name of 250 characters or more";
-        case ProblemKind::UnexpectedCharacter: return "unexpected character";
-        case ProblemKind::BadPin: return "pin that is not a plain positive number";
-        case ProblemKind::UnknownPart: return "pin reference to a part not in the part list";
-        case ProblemKind::NothingToRepeat: return "text before the first pin reference of a net";
-        case ProblemKind::NoPartSection: return "missing part section";
-        case ProblemKind::NoNetSection: return "missing net section";
+        case ProblemKind::UnsupportedFormat:
+            return "unsupported format line";
+        case ProblemKind::EmptyName:
+            return "empty name";
+        case ProblemKind::LongName:
+            return "name of 250 characters or more";
+        case ProblemKind::UnexpectedCharacter:
+            return "unexpected character";
+        case ProblemKind::BadPin:
+            return "pin that is not a plain positive number";
+        case ProblemKind::UnknownPart:
+            return "pin reference to a part not in the part list";
+        case ProblemKind::NothingToRepeat:
+            return "text before the first pin reference of a net";
+        case ProblemKind::NoPartSection:
+            return "missing part section";
+        case ProblemKind::NoNetSection:
+            return "missing net section";
     }
     return "problem";
 }

@@ -22,9 +22,9 @@ RunLock::~RunLock() { Release(); }
 // Windows locks are mandatory, so the lock covers a byte far past any data
 // the file will ever hold, and the conversion's own writes are not blocked.
 RunLock::Result RunLock::Acquire(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         error_ = "Windows error " + std::to_string(GetLastError());
         return Result::Failed;
@@ -55,7 +55,8 @@ namespace {
 // Whether the open file is still the one the path names: a run that ends
 // removes the file it locked, and a lock on a removed file protects nothing.
 bool StillNamedBy(int fd, const std::string& path) {
-    struct stat open {}, named {};
+    struct stat open {
+    }, named{};
     return fstat(fd, &open) == 0 && stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
            open.st_ino == named.st_ino;
 }

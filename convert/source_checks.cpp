@@ -34,8 +34,8 @@ void Warn(ConversionHost& host, std::initializer_list<const char*> lines) {
 }  // namespace
 
 bool IsSupportedFormat(std::string_view firstLine) {
-    static constexpr std::array<std::string_view, 5> kPrefixes = {
-        "!PADS-POWERPCB-V3.0", "!PADS-POWERPCB-V1.", "!PADS-POWERPCB-V2.", "*PADS2000*", "*PADS-PCB*"};
+    static constexpr std::array<std::string_view, 5> kPrefixes = {"!PADS-POWERPCB-V3.0", "!PADS-POWERPCB-V1.",
+                                                                  "!PADS-POWERPCB-V2.", "*PADS2000*", "*PADS-PCB*"};
     for (auto prefix : kPrefixes) {
         if (StartsWithIgnoreCase(firstLine, prefix)) return true;
     }
@@ -74,15 +74,14 @@ void SourceChecks::ReportName(const NameCheck& check, std::string_view name, con
     if (name.empty()) {
         Report(ProblemKind::EmptyName, what + " \"\" is empty", name);
     } else if (check.tooLong) {
-        Report(ProblemKind::LongName, what + " " + Quote(name) + " has " + std::to_string(name.size()) +
-                                          " characters; 249 is the most",
-               name);
+        Report(ProblemKind::LongName,
+               what + " " + Quote(name) + " has " + std::to_string(name.size()) + " characters; 249 is the most", name);
     }
     if (check.badCharacter >= 0) {
         static constexpr char kHex[] = "0123456789ABCDEF";
         const std::string code = {'0', 'x', kHex[check.badCharacter >> 4], kHex[check.badCharacter & 15]};
-        Report(ProblemKind::UnexpectedCharacter,
-               what + " " + Quote(name) + " holds the unexpected character " + code, name);
+        Report(ProblemKind::UnexpectedCharacter, what + " " + Quote(name) + " holds the unexpected character " + code,
+               name);
     }
 }
 
@@ -116,24 +115,27 @@ void SourceChecks::ReportReference(std::string_view token, std::size_t firstStop
     if (emptyOrLong && firstStop != 0) ReportName(NameCheck{true, -1}, partId, "part ID");
     if (badCharacter) ReportName(NameCheck{false, CheckNameText(partId).badCharacter}, partId, "part ID");
     if (badPin) {
-        Report(ProblemKind::BadPin, "pin " + Quote(token.substr(firstStop + 1)) + " of part " +
-                                        Quote(token.substr(0, firstStop)) + " is not a plain positive number",
+        Report(ProblemKind::BadPin,
+               "pin " + Quote(token.substr(firstStop + 1)) + " of part " + Quote(token.substr(0, firstStop)) +
+                   " is not a plain positive number",
                token);
     }
 }
 
 void SourceChecks::UnknownPart(std::string_view token, std::string_view partId) {
     if (sink_ == nullptr) return;
-    Report(ProblemKind::UnknownPart, "pin reference " + Quote(token) + " names part " + Quote(partId) +
-                                         ", which is not in the part list; it was left out",
+    Report(ProblemKind::UnknownPart,
+           "pin reference " + Quote(token) + " names part " + Quote(partId) +
+               ", which is not in the part list; it was left out",
            token);
 }
 
 void SourceChecks::NothingToRepeat(std::string_view token, std::string_view netName) {
     if (sink_ == nullptr) return;
-    Report(ProblemKind::NothingToRepeat, Quote(token) + " in net " + Quote(netName) +
-                                             " has no full stop and comes before the net's first pin "
-                                             "reference; it was left out",
+    Report(ProblemKind::NothingToRepeat,
+           Quote(token) + " in net " + Quote(netName) +
+               " has no full stop and comes before the net's first pin "
+               "reference; it was left out",
            token);
 }
 
@@ -151,8 +153,7 @@ void ReportMissingSections(SourceChecks& checks, const RunFacts& facts) {
 }
 
 void ShowFormatWarning(ConversionHost& host) {
-    Warn(host, {"The netlist data is not recognized as a supported format.",
-                "The new netlist may contain errors."});
+    Warn(host, {"The netlist data is not recognized as a supported format.", "The new netlist may contain errors."});
 }
 
 void ShowEndOfRunWarnings(ConversionHost& host, const CheckFlags& flags, const RunFacts& facts) {
@@ -178,8 +179,7 @@ void ShowEndOfRunWarnings(ConversionHost& host, const CheckFlags& flags, const R
     }
     if (facts.referencesLeftOut > 0) {
         Warn(host, {"At least one pin reference names a part that is not in the part list.",
-                    "Those pin references were left out of the new netlist.",
-                    "Please correct the source netlist."});
+                    "Those pin references were left out of the new netlist.", "Please correct the source netlist."});
     }
 }
 

@@ -15,8 +15,8 @@ namespace brisel {
 bool IsSupportedFormat(std::string_view firstLine);
 
 struct NameCheck {
-    bool tooLong = false;     // empty, or 250 characters or more
-    int badCharacter = -1;    // the first byte outside space..tilde or a double quote, or -1
+    bool tooLong = false;   // empty, or 250 characters or more
+    int badCharacter = -1;  // the first byte outside space..tilde or a double quote, or -1
 };
 NameCheck CheckNameText(std::string_view name);
 

@@ -3,8 +3,8 @@
 namespace brisel::main_window {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDescription;
+using platform::ControlKind;
 using platform::FontDescription;
 using platform::FormDescription;
 using platform::MenuDescription;
@@ -23,34 +23,27 @@ std::vector<ControlDescription> Controls() {
     const Rgb olive{192, 192, 0};
     const Rgb lightGrey{224, 224, 224};
     const Rgb yellow{255, 255, 0};
-    ControlDescription title = Styled(Control(ControlKind::Label, "lblTitle", "Brisel", "", 360,
-                                       240, 4815, 495, 8),
-                               kTitleFont, olive);
+    ControlDescription title =
+        Styled(Control(ControlKind::Label, "lblTitle", "Brisel", "", 360, 240, 4815, 495, 8), kTitleFont, olive);
     title.align = platform::TextAlign::Centre;
-    ControlDescription ok = Styled(Control(ControlKind::Button, "cmdOK", "O&K",
-                                    "Starts file conversion process", 120, 2400, 1215, 495, 6),
-                            kBold, std::nullopt);
+    ControlDescription ok =
+        Styled(Control(ControlKind::Button, "cmdOK", "O&K", "Starts file conversion process", 120, 2400, 1215, 495, 6),
+               kBold, std::nullopt);
     ok.isDefault = true;
-    ControlDescription progress = Styled(
-        Control(ControlKind::Label, "lblProg", "", "", 1440, 2520, 1575, 195, 7), kBold, yellow);
+    ControlDescription progress =
+        Styled(Control(ControlKind::Label, "lblProg", "", "", 1440, 2520, 1575, 195, 7), kBold, yellow);
     progress.visible = false;
     progress.autoSize = true;
     return {
         title,
-        Styled(Control(ControlKind::Label, "lblSource", "Source:", "Reads from this file", 600,
-                       960, 735, 255, 0),
+        Styled(Control(ControlKind::Label, "lblSource", "Source:", "Reads from this file", 600, 960, 735, 255, 0),
                kBold, lightGrey),
-        Control(ControlKind::TextBox, "txtSource", "", "Enter source path", 1440, 960, 2415, 285,
-                1),
-        Control(ControlKind::Button, "cmdBrowseS", "Browse...", "Select source file", 3960, 960,
-                1095, 375, 2),
-        Styled(Control(ControlKind::Label, "lblTarget", "Target:", "Writes to this file", 600,
-                       1440, 735, 255, 3),
+        Control(ControlKind::TextBox, "txtSource", "", "Enter source path", 1440, 960, 2415, 285, 1),
+        Control(ControlKind::Button, "cmdBrowseS", "Browse...", "Select source file", 3960, 960, 1095, 375, 2),
+        Styled(Control(ControlKind::Label, "lblTarget", "Target:", "Writes to this file", 600, 1440, 735, 255, 3),
                kBold, lightGrey),
-        Control(ControlKind::TextBox, "txtTarget", "", "Enter target path", 1440, 1440, 2415, 285,
-                4),
-        Control(ControlKind::Button, "cmdBrowseT", "Browse...", "Select target file", 3960, 1440,
-                1095, 375, 5),
+        Control(ControlKind::TextBox, "txtTarget", "", "Enter target path", 1440, 1440, 2415, 285, 4),
+        Control(ControlKind::Button, "cmdBrowseT", "Browse...", "Select target file", 3960, 1440, 1095, 375, 5),
         ok,
         progress,
     };

@@ -11,10 +11,14 @@ namespace {
 
 platform::MessageIcon ToMessageIcon(IconKind icon) {
     switch (icon) {
-        case IconKind::Error: return platform::MessageIcon::Error;
-        case IconKind::Warning: return platform::MessageIcon::Warning;
-        case IconKind::Information: return platform::MessageIcon::Information;
-        case IconKind::None: break;
+        case IconKind::Error:
+            return platform::MessageIcon::Error;
+        case IconKind::Warning:
+            return platform::MessageIcon::Warning;
+        case IconKind::Information:
+            return platform::MessageIcon::Information;
+        case IconKind::None:
+            break;
     }
     return platform::MessageIcon::None;
 }
@@ -38,9 +42,7 @@ const std::string& DisclaimerText() {
 }
 
 MainWindow::MainWindow(platform::Platform& platform, Converter converter)
-    : platform_(platform),
-      converter_(std::move(converter)),
-      form_(platform.CreateForm(MainForm())) {
+    : platform_(platform), converter_(std::move(converter)), form_(platform.CreateForm(MainForm())) {
     ConnectHandlers();
     Form_Load();
 }
@@ -79,13 +81,9 @@ void MainWindow::Form_Load() {
     form_->SetText("lblProg", "");
 }
 
-void MainWindow::txtSource_LostFocus() {
-    SplitInto("txtSource", state_.SourcePath, state_.SourceFile);
-}
+void MainWindow::txtSource_LostFocus() { SplitInto("txtSource", state_.SourcePath, state_.SourceFile); }
 
-void MainWindow::txtTarget_LostFocus() {
-    SplitInto("txtTarget", state_.TargetPath, state_.TargetFile);
-}
+void MainWindow::txtTarget_LostFocus() { SplitInto("txtTarget", state_.TargetPath, state_.TargetFile); }
 
 // A text without a separator leaves the stored pair as it was.
 void MainWindow::SplitInto(const std::string& box, std::string& folder, std::string& file) {
@@ -106,8 +104,8 @@ void MainWindow::cmdOK_Click() {
 }
 
 bool MainWindow::NamesAreMissing() const {
-    return form_->Text("txtTarget").empty() || form_->Text("txtSource").empty() ||
-           state_.TargetFile.empty() || state_.SourceFile.empty();
+    return form_->Text("txtTarget").empty() || form_->Text("txtSource").empty() || state_.TargetFile.empty() ||
+           state_.SourceFile.empty();
 }
 
 // The stored pairs compared ignoring case, and two spellings of one
@@ -115,8 +113,7 @@ bool MainWindow::NamesAreMissing() const {
 bool MainWindow::NamesAreTheSameFile() const {
     const bool samePair = EqualsIgnoreCase(state_.TargetPath, state_.SourcePath) &&
                           EqualsIgnoreCase(state_.TargetFile, state_.SourceFile);
-    return samePair || SameFile(state_.SourcePath + state_.SourceFile,
-                                state_.TargetPath + state_.TargetFile);
+    return samePair || SameFile(state_.SourcePath + state_.SourceFile, state_.TargetPath + state_.TargetFile);
 }
 
 void MainWindow::RefuseNames(const char* message) {

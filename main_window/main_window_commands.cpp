@@ -23,8 +23,8 @@ struct DialogSetup {
 // Shows the dialog starting from the stored pair; on a choice stores the new
 // pair and shows the full path in the box. Cancel and every failure of the
 // dialog end quietly, changing nothing.
-void ChooseFile(platform::Platform& platform, platform::Window& form, const DialogSetup& setup,
-                bool save, const std::string& box, std::string& folder, std::string& file) {
+void ChooseFile(platform::Platform& platform, platform::Window& form, const DialogSetup& setup, bool save,
+                const std::string& box, std::string& folder, std::string& file) {
     const auto dialog = platform.CreateFileDialog();
     dialog->CancelError = true;
     try {
@@ -41,8 +41,7 @@ void ChooseFile(platform::Platform& platform, platform::Window& form, const Dial
         file = title;
         folder = chosen.substr(0, chosen.size() - title.size());
         form.SetText(box, chosen);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
 }
 
 }  // namespace
@@ -54,8 +53,7 @@ void MainWindow::mnuFileOpen_Click() {
 
 void MainWindow::mnuFileSaveAs_Click() {
     ChooseFile(platform_, *form_,
-               {"File Save As", kSaveFilter,
-                platform::kOfnOverwritePrompt | platform::kOfnHideReadOnly},
+               {"File Save As", kSaveFilter, platform::kOfnOverwritePrompt | platform::kOfnHideReadOnly},
                /*save=*/true, "txtTarget", state_.TargetPath, state_.TargetFile);
 }
 
@@ -92,8 +90,7 @@ void MainWindow::OpenHelpInViewer(const std::string& helpPath) {
 
 void MainWindow::ReportHelpNotOpened(const std::string& helpPath) {
     Beep();
-    ShowMessage("The help file " + helpPath + " could not be opened.", kHelpErrorTitle,
-                IconKind::Error);
+    ShowMessage("The help file " + helpPath + " could not be opened.", kHelpErrorTitle, IconKind::Error);
 }
 
 void MainWindow::mnuFileExit_Click() {

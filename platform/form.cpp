@@ -2,8 +2,8 @@
 
 namespace brisel::platform {
 
-ControlDescription MakeControl(ControlKind kind, std::string name, std::string caption, std::string tooltip,
-                               int left, int top, int width, int height, int tabIndex) {
+ControlDescription MakeControl(ControlKind kind, std::string name, std::string caption, std::string tooltip, int left,
+                               int top, int width, int height, int tabIndex) {
     ControlDescription control;
     control.kind = kind;
     control.name = std::move(name);

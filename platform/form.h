@@ -39,7 +39,7 @@ struct ControlDescription {
     int top = 0;
     int width = 0;
     int height = 0;
-    int tabIndex = -1;  // place in the keyboard order; labels take no focus
+    int tabIndex = -1;                    // place in the keyboard order; labels take no focus
     std::optional<FontDescription> font;  // the window's font when absent
     std::optional<Rgb> foreColor;
     std::optional<Rgb> backColor;
@@ -59,8 +59,8 @@ struct ControlDescription {
 
 // Builders for the form descriptions: a control at its twips rectangle, and
 // the same control in another font and colour.
-ControlDescription MakeControl(ControlKind kind, std::string name, std::string caption, std::string tooltip,
-                               int left, int top, int width, int height, int tabIndex = -1);
+ControlDescription MakeControl(ControlKind kind, std::string name, std::string caption, std::string tooltip, int left,
+                               int top, int width, int height, int tabIndex = -1);
 ControlDescription Styled(ControlDescription control, const FontDescription& font, std::optional<Rgb> color);
 
 struct MenuDescription {

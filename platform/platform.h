@@ -33,8 +33,7 @@ public:
 
     // A modal message box with an OK button. An empty title shows the
     // application's title.
-    virtual void ShowMessage(const std::string& text, const std::string& title,
-                             MessageIcon icon) = 0;
+    virtual void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
     virtual void Beep() = 0;
 
     // Starts a command line with a normal, focused window; throws

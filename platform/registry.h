@@ -27,27 +27,24 @@ class Registry {
 public:
     virtual ~Registry() = default;
 
-    virtual RegistryStatus OpenKey(RegistryKey root, const std::string& subKey,
-                                   std::uint32_t options, std::uint32_t access,
-                                   RegistryKey& opened) = 0;
+    virtual RegistryStatus OpenKey(RegistryKey root, const std::string& subKey, std::uint32_t options,
+                                   std::uint32_t access, RegistryKey& opened) = 0;
     // Reads the value into buffer; size holds the buffer's size on entry and
     // the number of bytes stored on return. A value larger than the buffer
     // gives kErrorMoreData.
-    virtual RegistryStatus QueryValue(RegistryKey key, const std::string& valueName,
-                                      std::uint32_t& type, std::vector<std::uint8_t>& buffer,
-                                      std::uint32_t& size) = 0;
+    virtual RegistryStatus QueryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
+                                      std::vector<std::uint8_t>& buffer, std::uint32_t& size) = 0;
     virtual RegistryStatus CloseKey(RegistryKey key) = 0;
 };
 
 // The registry of a system that has none: every key is missing.
 class EmptyRegistry final : public Registry {
 public:
-    RegistryStatus OpenKey(RegistryKey, const std::string&, std::uint32_t, std::uint32_t,
-                           RegistryKey&) override {
+    RegistryStatus OpenKey(RegistryKey, const std::string&, std::uint32_t, std::uint32_t, RegistryKey&) override {
         return kErrorFileNotFound;
     }
-    RegistryStatus QueryValue(RegistryKey, const std::string&, std::uint32_t&,
-                              std::vector<std::uint8_t>&, std::uint32_t&) override {
+    RegistryStatus QueryValue(RegistryKey, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&,
+                              std::uint32_t&) override {
         return kErrorFileNotFound;
     }
     RegistryStatus CloseKey(RegistryKey) override { return kErrorSuccess; }

@@ -10,9 +10,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     brisel::platform::win32::Win32Platform platform;
     brisel::main_window::MainWindow window(platform);
     brisel::about_box::AboutBox about(platform);
-    window.SetAboutOpener([&about](const std::string& version, const std::string& disclaimer) {
-        about.Open(version, disclaimer);
-    });
+    window.SetAboutOpener(
+        [&about](const std::string& version, const std::string& disclaimer) { about.Open(version, disclaimer); });
     window.Show();
     return platform.Run();
 }

@@ -7,9 +7,7 @@
 namespace brisel::verify {
 namespace {
 
-std::string Num(std::int64_t value) {
-    return std::to_string(value);
-}
+std::string Num(std::int64_t value) { return std::to_string(value); }
 
 std::string Range(std::size_t count) {
     return count == 0 ? "(the table is empty)" : "1.." + Num(static_cast<std::int64_t>(count));
@@ -22,12 +20,12 @@ void CheckRanges(const TargetNetlist& netlist, ProblemList& problems) {
     for (const TargetConnection& row : netlist.Connections) {
         ++number;
         if (row.Net < 1 || row.Net > nets) {
-            problems.Add("connection " + Num(number) + ": net number " + Num(row.Net) +
-                         " out of range " + Range(netlist.Nets.size()));
+            problems.Add("connection " + Num(number) + ": net number " + Num(row.Net) + " out of range " +
+                         Range(netlist.Nets.size()));
         }
         if (row.Part < 1 || row.Part > parts) {
-            problems.Add("connection " + Num(number) + ": part number " + Num(row.Part) +
-                         " out of range " + Range(netlist.Parts.size()));
+            problems.Add("connection " + Num(number) + ": part number " + Num(row.Part) + " out of range " +
+                         Range(netlist.Parts.size()));
         }
     }
 }
@@ -52,8 +50,7 @@ std::int64_t WalkChain(const TargetNetlist& netlist, std::int64_t net, ProblemLi
     const auto total = static_cast<std::int64_t>(netlist.Connections.size());
     const std::string label = "net " + Num(net) + ": ";
     std::int64_t current = netlist.Nets[net - 1].FirstConnection;
-    if (current < 1 || current > total ||
-        netlist.Connections[current - 1].Net != net) {
+    if (current < 1 || current > total || netlist.Connections[current - 1].Net != net) {
         problems.Add(label + "first connection " + Num(current) + " is not in the net");
         return -1;
     }
@@ -64,13 +61,12 @@ std::int64_t WalkChain(const TargetNetlist& netlist, std::int64_t net, ProblemLi
             return visited;
         }
         if (next <= current) {
-            problems.Add(label + "chain goes backwards at connection " + Num(current) +
-                         " (next " + Num(next) + ")");
+            problems.Add(label + "chain goes backwards at connection " + Num(current) + " (next " + Num(next) + ")");
             return -1;
         }
         if (next > total || netlist.Connections[next - 1].Net != net) {
-            problems.Add(label + "chain breaks at connection " + Num(current) + " (next " +
-                         Num(next) + " is not in the net)");
+            problems.Add(label + "chain breaks at connection " + Num(current) + " (next " + Num(next) +
+                         " is not in the net)");
             return -1;
         }
         current = next;
@@ -78,13 +74,12 @@ std::int64_t WalkChain(const TargetNetlist& netlist, std::int64_t net, ProblemLi
     }
 }
 
-void CheckChain(const TargetNetlist& netlist, std::int64_t net, const ConnectionNumbers& rows,
-                ProblemList& problems) {
+void CheckChain(const TargetNetlist& netlist, std::int64_t net, const ConnectionNumbers& rows, ProblemList& problems) {
     const std::int64_t visited = WalkChain(netlist, net, problems);
     const auto owned = static_cast<std::int64_t>(rows.size());
     if (visited >= 0 && visited != owned) {
-        problems.Add("net " + Num(net) + ": chain reaches " + Num(visited) + " of the " +
-                     Num(owned) + " connections with this net number");
+        problems.Add("net " + Num(net) + ": chain reaches " + Num(visited) + " of the " + Num(owned) +
+                     " connections with this net number");
     }
 }
 

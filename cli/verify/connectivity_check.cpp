@@ -14,9 +14,7 @@ using PinKey = std::pair<std::string, std::string>;
 // Each pin once, with the text to show for it.
 using PinSet = std::map<PinKey, std::string>;
 
-std::string Shown(std::string_view partId, std::string_view pin) {
-    return Printable(partId) + "." + Printable(pin);
-}
+std::string Shown(std::string_view partId, std::string_view pin) { return Printable(partId) + "." + Printable(pin); }
 
 PinSet SourcePins(const SourceNet& net) {
     PinSet pins;
@@ -41,8 +39,8 @@ PinSet TargetPins(const TargetNetlist& target, const ConnectionNumbers& rows) {
 }
 
 // Adds one line per pin of `from` that `other` lacks; returns how many.
-int ReportMissing(const PinSet& from, const PinSet& other, const std::string& label,
-                  const std::string& what, ProblemList& problems) {
+int ReportMissing(const PinSet& from, const PinSet& other, const std::string& label, const std::string& what,
+                  ProblemList& problems) {
     int count = 0;
     for (const auto& [key, shown] : from) {
         if (!other.contains(key)) {
@@ -56,18 +54,15 @@ int ReportMissing(const PinSet& from, const PinSet& other, const std::string& la
 void CompareNet(const SourceNet& source, const TargetNetlist& target, std::int64_t number,
                 const ConnectionNumbers& rows, ProblemList& problems) {
     const TargetNet& net = target.Nets[number - 1];
-    const std::string label =
-        "net \"" + Printable(source.Name) + "\" (net " + std::to_string(number) + "): ";
+    const std::string label = "net \"" + Printable(source.Name) + "\" (net " + std::to_string(number) + "): ";
     if (net.Name != source.Name) {
-        problems.Add("net " + std::to_string(number) + ": name \"" + Printable(net.Name) +
-                     "\" in the target, \"" + Printable(source.Name) + "\" in the source (line " +
-                     std::to_string(source.HeaderLine) + ")");
+        problems.Add("net " + std::to_string(number) + ": name \"" + Printable(net.Name) + "\" in the target, \"" +
+                     Printable(source.Name) + "\" in the source (line " + std::to_string(source.HeaderLine) + ")");
     }
     const PinSet expected = SourcePins(source);
     const PinSet written = TargetPins(target, rows);
     const int differences = ReportMissing(expected, written, label, "missing from the target", problems) +
-                            ReportMissing(written, expected, label, "in the target but not in the source",
-                                          problems);
+                            ReportMissing(written, expected, label, "in the target but not in the source", problems);
     if (differences == 0 && rows.size() != source.Pins.size()) {
         problems.Add(label + std::to_string(rows.size()) + " connections in the target, " +
                      std::to_string(source.Pins.size()) + " expected from the source");
@@ -76,8 +71,7 @@ void CompareNet(const SourceNet& source, const TargetNetlist& target, std::int64
 
 }  // namespace
 
-void CheckConnectivity(PadsSourceReader& source, const TargetNetlist& target,
-                       ProblemList& problems) {
+void CheckConnectivity(PadsSourceReader& source, const TargetNetlist& target, ProblemList& problems) {
     const std::vector<ConnectionNumbers> rows = ConnectionsByNet(target);
     const auto targetNets = static_cast<std::int64_t>(target.Nets.size());
     std::int64_t sourceNets = 0;
@@ -89,8 +83,8 @@ void CheckConnectivity(PadsSourceReader& source, const TargetNetlist& target,
         }
     }
     if (sourceNets != targetNets) {
-        problems.Add("net count: " + std::to_string(targetNets) + " in the target, " +
-                     std::to_string(sourceNets) + " in the source");
+        problems.Add("net count: " + std::to_string(targetNets) + " in the target, " + std::to_string(sourceNets) +
+                     " in the source");
     }
 }
 

@@ -8,7 +8,6 @@
 
 namespace brisel::verify {
 
-void CheckConnectivity(PadsSourceReader& source, const TargetNetlist& target,
-                       ProblemList& problems);
+void CheckConnectivity(PadsSourceReader& source, const TargetNetlist& target, ProblemList& problems);
 
 }  // namespace brisel::verify

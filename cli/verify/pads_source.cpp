@@ -5,13 +5,9 @@
 namespace brisel::verify {
 namespace {
 
-bool IsLongSignalHeader(std::string_view line) {
-    return StartsWithIgnoreCase(line, "*SIGNAL*");
-}
+bool IsLongSignalHeader(std::string_view line) { return StartsWithIgnoreCase(line, "*SIGNAL*"); }
 
-bool IsSignalHeader(std::string_view line) {
-    return IsLongSignalHeader(line) || StartsWithIgnoreCase(line, "*SIG*");
-}
+bool IsSignalHeader(std::string_view line) { return IsLongSignalHeader(line) || StartsWithIgnoreCase(line, "*SIG*"); }
 
 std::string NetNameOf(std::string_view header) {
     // The long form's name starts at the tenth character, the short form's
@@ -21,9 +17,7 @@ std::string NetNameOf(std::string_view header) {
 }
 
 // The part ID ends at the first space or tab.
-std::string_view PartIdOf(std::string_view partLine) {
-    return partLine.substr(0, partLine.find_first_of(" \t"));
-}
+std::string_view PartIdOf(std::string_view partLine) { return partLine.substr(0, partLine.find_first_of(" \t")); }
 
 }  // namespace
 
@@ -107,8 +101,7 @@ void PadsSourceReader::AddReferences(const std::string& text, SourceNet& net) co
         if (!isSpace && i + 1 < text.size()) {
             continue;
         }
-        const std::string_view token =
-            std::string_view(text).substr(start, isSpace ? i - start : i + 1 - start);
+        const std::string_view token = std::string_view(text).substr(start, isSpace ? i - start : i + 1 - start);
         start = i + 1;
         const auto stop = token.rfind('.');
         if (stop != std::string_view::npos) {

@@ -36,8 +36,7 @@ std::optional<std::int64_t> ParseNumber(std::string_view text) {
 }
 
 bool IsBanner(std::string_view line) {
-    return line.size() > kBannerStart.size() && line.starts_with(kBannerStart) &&
-           line.back() == '"' &&
+    return line.size() > kBannerStart.size() && line.starts_with(kBannerStart) && line.back() == '"' &&
            line.find('"', kBannerStart.size()) == line.size() - 1;
 }
 
@@ -45,9 +44,8 @@ bool IsBanner(std::string_view line) {
 std::optional<TargetPart> ParsePartRow(std::string_view line) {
     constexpr std::string_view tail = "\" \"\"";
     const auto space = line.find(' ');
-    if (space == std::string_view::npos || space < 2 || line[0] != '"' ||
-        line[space - 1] != '"' || !line.ends_with(tail) ||
-        line.size() < space + 2 + tail.size() || line[space + 1] != '"') {
+    if (space == std::string_view::npos || space < 2 || line[0] != '"' || line[space - 1] != '"' ||
+        !line.ends_with(tail) || line.size() < space + 2 + tail.size() || line[space + 1] != '"') {
         return std::nullopt;
     }
     const auto nameStart = space + 2;
@@ -58,8 +56,7 @@ std::optional<TargetPart> ParsePartRow(std::string_view line) {
 // "NAME" FIRST: the name may hold spaces, so the last space ends it.
 std::optional<TargetNet> ParseNetRow(std::string_view line) {
     const auto space = line.rfind(' ');
-    if (space == std::string_view::npos || space < 2 || line[0] != '"' ||
-        line[space - 1] != '"') {
+    if (space == std::string_view::npos || space < 2 || line[0] != '"' || line[space - 1] != '"') {
         return std::nullopt;
     }
     const auto first = ParseNumber(line.substr(space + 1));
@@ -95,8 +92,7 @@ enum class Stage { Header, PartTitle, PartRows, NetTitle, NetRows, ConnectionTit
 
 class TargetParser {
 public:
-    TargetParser(TargetNetlist& netlist, ProblemList& problems)
-        : netlist_(netlist), problems_(problems) {}
+    TargetParser(TargetNetlist& netlist, ProblemList& problems) : netlist_(netlist), problems_(problems) {}
 
     // Returns false at a line that breaks the layout.
     bool Feed(std::string_view line, std::int64_t number);
@@ -118,8 +114,7 @@ bool TargetParser::Fail(std::int64_t number, const std::string& what, std::strin
     return false;
 }
 
-bool TargetParser::Expect(std::string_view line, std::string_view wanted, std::int64_t number,
-                          Stage next) {
+bool TargetParser::Expect(std::string_view line, std::string_view wanted, std::int64_t number, Stage next) {
     if (line != wanted) {
         return Fail(number, std::string(wanted), line);
     }
@@ -129,31 +124,32 @@ bool TargetParser::Expect(std::string_view line, std::string_view wanted, std::i
 
 bool TargetParser::Feed(std::string_view line, std::int64_t number) {
     switch (stage_) {
-    case Stage::Header:
-        if (number == 2 ? !IsBanner(line) : line != kHeader[number - 1]) {
-            return Fail(number, number == 2 ? "the banner \"Brisel v...\"" : std::string(kHeader[number - 1]), line);
+        case Stage::Header:
+            if (number == 2 ? !IsBanner(line) : line != kHeader[number - 1]) {
+                return Fail(number, number == 2 ? "the banner \"Brisel v...\"" : std::string(kHeader[number - 1]),
+                            line);
+            }
+            if (number == 8) {
+                stage_ = Stage::PartTitle;
+            }
+            return true;
+        case Stage::PartTitle:
+            return Expect(line, kPartTitle, number, Stage::PartRows);
+        case Stage::NetTitle:
+            return Expect(line, kNetTitle, number, Stage::NetRows);
+        case Stage::ConnectionTitle:
+            return Expect(line, kConnectionTitle, number, Stage::ConnectionRows);
+        case Stage::PartRows:
+        case Stage::NetRows:
+            break;
+        case Stage::ConnectionRows: {
+            auto row = ParseConnectionRow(line);
+            if (!row) {
+                return Fail(number, "a connection row NET PART PIN NEXT", line);
+            }
+            netlist_.Connections.push_back(std::move(*row));
+            return true;
         }
-        if (number == 8) {
-            stage_ = Stage::PartTitle;
-        }
-        return true;
-    case Stage::PartTitle:
-        return Expect(line, kPartTitle, number, Stage::PartRows);
-    case Stage::NetTitle:
-        return Expect(line, kNetTitle, number, Stage::NetRows);
-    case Stage::ConnectionTitle:
-        return Expect(line, kConnectionTitle, number, Stage::ConnectionRows);
-    case Stage::PartRows:
-    case Stage::NetRows:
-        break;
-    case Stage::ConnectionRows: {
-        auto row = ParseConnectionRow(line);
-        if (!row) {
-            return Fail(number, "a connection row NET PART PIN NEXT", line);
-        }
-        netlist_.Connections.push_back(std::move(*row));
-        return true;
-    }
     }
     // An empty line ends a table; the next table's title follows it.
     if (line.empty()) {
@@ -180,21 +176,21 @@ bool TargetParser::Finish(std::int64_t lines) {
     if (stage_ == Stage::ConnectionRows) {
         return true;
     }
-    problems_.Add("target ends after line " + std::to_string(lines) + ", before the " +
-                  std::string(kConnectionTitle) + " line");
+    problems_.Add("target ends after line " + std::to_string(lines) + ", before the " + std::string(kConnectionTitle) +
+                  " line");
     return false;
 }
 
 std::string LineEndName(LineEnd end) {
     switch (end) {
-    case LineEnd::Cr:
-        return "CR";
-    case LineEnd::Lf:
-        return "LF";
-    case LineEnd::None:
-        return "missing";
-    case LineEnd::CrLf:
-        break;
+        case LineEnd::Cr:
+            return "CR";
+        case LineEnd::Lf:
+            return "LF";
+        case LineEnd::None:
+            return "missing";
+        case LineEnd::CrLf:
+            break;
     }
     return "CR LF";
 }
@@ -211,15 +207,13 @@ bool ReadTarget(std::istream& in, TargetNetlist& netlist, ProblemList& problems)
     bool intact = true;
     while (intact && splitter.Next(line, end)) {
         if (end != LineEnd::CrLf && badEnds++ == 0) {
-            firstBadEnd = "target line " + std::to_string(splitter.LineNumber()) +
-                          ": line end is " + LineEndName(end) + ", not CR LF";
+            firstBadEnd = "target line " + std::to_string(splitter.LineNumber()) + ": line end is " + LineEndName(end) +
+                          ", not CR LF";
         }
         intact = parser.Feed(line, splitter.LineNumber());
     }
     if (badEnds > 0) {
-        problems.Add(firstBadEnd + (badEnds > 1 ? " (" + std::to_string(badEnds - 1) +
-                                                      " more lines like it)"
-                                                : ""));
+        problems.Add(firstBadEnd + (badEnds > 1 ? " (" + std::to_string(badEnds - 1) + " more lines like it)" : ""));
     }
     return intact && parser.Finish(splitter.LineNumber());
 }

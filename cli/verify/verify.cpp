@@ -21,8 +21,7 @@ Report Failed(const std::string& problem) {
 }
 
 std::string CannotRead(const char* which, const std::string& path) {
-    return std::string("cannot read the ") + which + " file '" + path + "': " +
-           std::strerror(errno);
+    return std::string("cannot read the ") + which + " file '" + path + "': " + std::strerror(errno);
 }
 
 }  // namespace

@@ -11,8 +11,8 @@ namespace brisel::verify {
 
 struct Report {
     bool ok = false;
-    long long nets = 0;         // net rows in the target
-    long long connections = 0;  // connection rows in the target
+    long long nets = 0;                 // net rows in the target
+    long long connections = 0;          // connection rows in the target
     std::vector<std::string> problems;  // one line per discrepancy, empty when ok
 };
 

@@ -28,8 +28,7 @@ QWidget* CreateLabel(const ControlDescription& described, QWidget* parent) {
     auto* label = new QLabel(ToQt(described.caption), parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(described.wordWrap);
-    label->setAlignment((described.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
-                        Qt::AlignTop);
+    label->setAlignment((described.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     SetColor(label, QPalette::WindowText, described.foreColor);
     return label;
 }
@@ -40,8 +39,7 @@ QWidget* CreateTextBox(const ControlDescription& described, QWidget* parent) {
         auto* edit = new QPlainTextEdit(ToQtLines(described.caption), parent);
         edit->setReadOnly(described.readOnly);
         edit->setTabChangesFocus(true);
-        edit->setVerticalScrollBarPolicy(described.verticalScrollBar ? Qt::ScrollBarAlwaysOn
-                                                                : Qt::ScrollBarAsNeeded);
+        edit->setVerticalScrollBarPolicy(described.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
         box = edit;
     } else {
         auto* edit = new QLineEdit(ToQt(described.caption), parent);
@@ -72,11 +70,16 @@ QWidget* CreateLine(const ControlDescription& described, QWidget* parent) {
 
 QWidget* CreateWidget(const ControlDescription& described, QWidget* parent) {
     switch (described.kind) {
-        case ControlKind::Label: return CreateLabel(described, parent);
-        case ControlKind::TextBox: return CreateTextBox(described, parent);
-        case ControlKind::Button: return CreateButton(described, parent);
-        case ControlKind::PictureBox: return CreatePicture(described, parent);
-        case ControlKind::Line: return CreateLine(described, parent);
+        case ControlKind::Label:
+            return CreateLabel(described, parent);
+        case ControlKind::TextBox:
+            return CreateTextBox(described, parent);
+        case ControlKind::Button:
+            return CreateButton(described, parent);
+        case ControlKind::PictureBox:
+            return CreatePicture(described, parent);
+        case ControlKind::Line:
+            return CreateLine(described, parent);
     }
     return nullptr;
 }
@@ -97,8 +100,8 @@ QRect Geometry(const ControlDescription& described, double dpi) {
 }
 
 Qt::FocusPolicy FocusPolicyOf(const ControlDescription& described) {
-    const bool takesFocus = described.tabIndex >= 0 && described.kind != ControlKind::Label &&
-                            described.kind != ControlKind::Line;
+    const bool takesFocus =
+        described.tabIndex >= 0 && described.kind != ControlKind::Label && described.kind != ControlKind::Line;
     return takesFocus ? Qt::StrongFocus : Qt::NoFocus;
 }
 

@@ -24,8 +24,7 @@ void Configure(QFileDialog& dialog, const FileDialog& settings, bool save) {
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite,
-                     (settings.Flags & kOfnOverwritePrompt) == 0);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, (settings.Flags & kOfnOverwritePrompt) == 0);
     dialog.setOption(QFileDialog::ReadOnly, false);
     const QStringList filters = ToQtNameFilters(ParseFilter(settings.Filter));
     dialog.setNameFilters(filters);
@@ -45,8 +44,7 @@ void Configure(QFileDialog& dialog, const FileDialog& settings, bool save) {
 QStringList ToQtNameFilters(const std::vector<FilterEntry>& entries) {
     QStringList filters;
     for (const FilterEntry& entry : entries) {
-        filters.append(ToQt(entry.description) + QStringLiteral(" (") +
-                       QtPatterns(entry.patterns) + QChar(')'));
+        filters.append(ToQt(entry.description) + QStringLiteral(" (") + QtPatterns(entry.patterns) + QChar(')'));
     }
     return filters;
 }

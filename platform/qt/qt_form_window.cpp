@@ -8,8 +8,7 @@
 
 namespace brisel::platform::qt {
 
-ClientArea::ClientArea(QWidget* parent, const QPixmap& background)
-    : QWidget(parent), background_(background) {}
+ClientArea::ClientArea(QWidget* parent, const QPixmap& background) : QWidget(parent), background_(background) {}
 
 void ClientArea::paintEvent(QPaintEvent*) {
     if (background_.isNull()) return;

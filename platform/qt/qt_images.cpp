@@ -21,8 +21,6 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-QCursor PointingHandCursor() {
-    return QCursor(QPixmap(QStringLiteral(":/brisel/hand_cursor.png")), 10, 5);
-}
+QCursor PointingHandCursor() { return QCursor(QPixmap(QStringLiteral(":/brisel/hand_cursor.png")), 10, 5); }
 
 }  // namespace brisel::platform::qt

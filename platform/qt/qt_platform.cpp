@@ -25,10 +25,14 @@ constexpr long kShellStarted = 42;
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Error: return QMessageBox::Critical;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::None: break;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -53,16 +57,11 @@ std::unique_ptr<Window> QtPlatform::CreateForm(const FormDescription& form) {
     return std::make_unique<QtWindow>(form, QApplication::primaryScreen()->logicalDotsPerInch());
 }
 
-std::unique_ptr<FileDialog> QtPlatform::CreateFileDialog() {
-    return std::make_unique<QtFileDialog>();
-}
+std::unique_ptr<FileDialog> QtPlatform::CreateFileDialog() { return std::make_unique<QtFileDialog>(); }
 
-void QtPlatform::ShowMessage(const std::string& text, const std::string& title,
-                             MessageIcon icon) {
-    const QString shownTitle =
-        title.empty() ? QString::fromLatin1(kApplicationTitle) : ToQt(title);
-    QMessageBox box(ToQtIcon(icon), shownTitle, ToQtLines(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+void QtPlatform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+    const QString shownTitle = title.empty() ? QString::fromLatin1(kApplicationTitle) : ToQt(title);
+    QMessageBox box(ToQtIcon(icon), shownTitle, ToQtLines(text), QMessageBox::Ok, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
 }
@@ -85,13 +84,10 @@ TaskId QtPlatform::StartProgram(const std::string& commandLine) {
 void QtPlatform::BringToFront(TaskId) {}
 
 long QtPlatform::ShellOpen(const Window*, const std::string& target) {
-    return QDesktopServices::openUrl(ShellTarget(ToQt(target))) ? kShellStarted
-                                                                : kShellNoAssociation;
+    return QDesktopServices::openUrl(ShellTarget(ToQt(target))) ? kShellStarted : kShellNoAssociation;
 }
 
-std::string QtPlatform::ProgramFolder() const {
-    return FromQt(QCoreApplication::applicationDirPath());
-}
+std::string QtPlatform::ProgramFolder() const { return FromQt(QCoreApplication::applicationDirPath()); }
 
 bool QtPlatform::IsOrdinaryFile(const std::string& path) const {
     const QFileInfo info(ToQt(path));

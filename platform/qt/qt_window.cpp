@@ -20,8 +20,8 @@ namespace brisel::platform::qt {
 namespace {
 
 Qt::WindowFlags FlagsFor(const FormDescription& form) {
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     // A tool window is the one kind the desktop keeps out of its taskbar.
     flags |= form.showInTaskbar ? Qt::Window : Qt::Tool;
     if (form.minButton) flags |= Qt::WindowMinimizeButtonHint;
@@ -56,8 +56,7 @@ void QtWindow::BuildFrame(double logicalDpi) {
     window_->setFont(MakeFont(form_.font));
     auto* client = new ClientArea(window_, FormImage(form_.background));
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(TwipsToPixels(form_.clientWidth, logicalDpi),
-                         TwipsToPixels(form_.clientHeight, logicalDpi));
+    client->setFixedSize(TwipsToPixels(form_.clientWidth, logicalDpi), TwipsToPixels(form_.clientHeight, logicalDpi));
     window_->setCentralWidget(client);
 }
 
@@ -89,12 +88,10 @@ void QtWindow::BuildMenus() {
 
 void QtWindow::AddMenuItems(QMenu* menu, const MenuDescription& described) {
     for (const MenuDescription& item : described.items) {
-        QAction* action = item.IsSeparator() ? menu->addSeparator()
-                                             : menu->addAction(ToQt(item.caption));
+        QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(ToQt(item.caption));
         action->setObjectName(ToQt(item.name));
         if (!item.shortcut.empty()) action->setShortcut(QKeySequence(ToQt(item.shortcut)));
-        QObject::connect(action, &QAction::triggered,
-                         [this, name = item.name] { Fire(name, Event::Click); });
+        QObject::connect(action, &QAction::triggered, [this, name = item.name] { Fire(name, Event::Click); });
         actions_[item.name] = action;
     }
 }
@@ -104,8 +101,7 @@ void QtWindow::SetTabOrder() {
     for (const ControlDescription& described : form_.controls) {
         if (Control(described.name)->focusPolicy() != Qt::NoFocus) order.push_back(&described);
     }
-    std::sort(order.begin(), order.end(),
-              [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    std::sort(order.begin(), order.end(), [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(Control(order[i - 1]->name), Control(order[i]->name));
     }
@@ -118,8 +114,7 @@ void QtWindow::WatchControls() {
         if (!action->shortcut().isEmpty()) shortcuts.append(action->shortcut());
     }
     for (const ControlDescription& described : form_.controls) {
-        const bool clickable = described.kind == ControlKind::Label ||
-                               described.kind == ControlKind::PictureBox;
+        const bool clickable = described.kind == ControlKind::Label || described.kind == ControlKind::PictureBox;
         const std::string name = described.name;
         auto* relay = new EventRelay(
             Control(name), [this, name](Event event) { Fire(name, event); }, clickable);
@@ -173,17 +168,11 @@ void QtWindow::SetToolTip(const std::string& control, const std::string& text) {
     Control(control)->setToolTip(ToQt(text));
 }
 
-void QtWindow::SetEnabled(const std::string& control, bool enabled) {
-    Control(control)->setEnabled(enabled);
-}
+void QtWindow::SetEnabled(const std::string& control, bool enabled) { Control(control)->setEnabled(enabled); }
 
-void QtWindow::SetVisible(const std::string& control, bool visible) {
-    Control(control)->setVisible(visible);
-}
+void QtWindow::SetVisible(const std::string& control, bool visible) { Control(control)->setVisible(visible); }
 
-void QtWindow::SetFocus(const std::string& control) {
-    Control(control)->setFocus(Qt::OtherFocusReason);
-}
+void QtWindow::SetFocus(const std::string& control) { Control(control)->setFocus(Qt::OtherFocusReason); }
 
 void QtWindow::Repaint(const std::string& control) { Control(control)->repaint(); }
 

@@ -38,22 +38,25 @@ struct WindowKind {
 
 WindowKind KindOf(const ControlDescription& control) {
     switch (control.kind) {
-        case ControlKind::Label: return {"STATIC", LabelStyle(control), 0};
-        case ControlKind::TextBox: return {"EDIT", TextBoxStyle(control), WS_EX_CLIENTEDGE};
+        case ControlKind::Label:
+            return {"STATIC", LabelStyle(control), 0};
+        case ControlKind::TextBox:
+            return {"EDIT", TextBoxStyle(control), WS_EX_CLIENTEDGE};
         case ControlKind::Button:
             return {"BUTTON", static_cast<DWORD>(WS_TABSTOP | (control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
                     0};
-        case ControlKind::PictureBox: return {"STATIC", SS_ICON | SS_NOTIFY, 0};
-        case ControlKind::Line: break;
+        case ControlKind::PictureBox:
+            return {"STATIC", SS_ICON | SS_NOTIFY, 0};
+        case ControlKind::Line:
+            break;
     }
     return {"STATIC", 0, 0};
 }
 
 void SetPicture(HWND control, const ControlDescription& described) {
     if (described.picture != ImageName::kIcon32) return;
-    auto* icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                               MAKEINTRESOURCEA(BRISEL_IDI_PROGRAM), IMAGE_ICON,
-                                               32, 32, LR_SHARED));
+    auto* icon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRISEL_IDI_PROGRAM), IMAGE_ICON, 32, 32, LR_SHARED));
     SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
@@ -74,10 +77,9 @@ SIZE TextSize(HWND control, const std::string& text, int wrapWidth) {
 
 HFONT CreateFormFont(const FontDescription& font, int dpi) {
     const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
-    return CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                       font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       font.family.c_str());
+    return CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline ? TRUE : FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, font.family.c_str());
 }
 
 RECT ControlRect(const ControlDescription& control, int dpi) {
@@ -86,23 +88,20 @@ RECT ControlRect(const ControlDescription& control, int dpi) {
     if (control.kind == ControlKind::Line) {
         const int x2 = TwipsToPixels(control.left + control.width, dpi);
         const int y2 = TwipsToPixels(control.top + control.height, dpi);
-        return {std::min(x1, x2), std::min(y1, y2),
-                std::max(x1, x2) + control.lineWidthPixels,
+        return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + control.lineWidthPixels,
                 std::max(y1, y2) + control.lineWidthPixels};
     }
-    return {x1, y1, x1 + TwipsToPixels(control.width, dpi),
-            y1 + TwipsToPixels(control.height, dpi)};
+    return {x1, y1, x1 + TwipsToPixels(control.width, dpi), y1 + TwipsToPixels(control.height, dpi)};
 }
 
 HWND CreateControlWindow(const ControlDescription& control, HWND parent, int id, int dpi) {
     const WindowKind kind = KindOf(control);
     const RECT rect = ControlRect(control, dpi);
     const DWORD visible = control.visible ? WS_VISIBLE : 0;
-    HWND window = CreateWindowExA(kind.exStyle, kind.className, control.caption.c_str(),
-                                  WS_CHILD | visible | kind.style, rect.left, rect.top,
-                                  rect.right - rect.left, rect.bottom - rect.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  GetModuleHandleA(nullptr), nullptr);
+    HWND window =
+        CreateWindowExA(kind.exStyle, kind.className, control.caption.c_str(), WS_CHILD | visible | kind.style,
+                        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (control.kind == ControlKind::PictureBox) SetPicture(window, control);
     return window;
 }

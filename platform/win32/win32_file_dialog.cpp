@@ -1,6 +1,7 @@
 #include "platform/win32/win32_file_dialog.h"
 
 #include <windows.h>
+
 #include <commdlg.h>
 
 #include <vector>
@@ -31,8 +32,7 @@ bool Win32FileDialog::Run(bool save) {
     std::vector<char> title(MAX_PATH, '\0');
     const std::string filter = DialogFilter(Filter);
     // The dialog wants the extension without its full stop.
-    const std::string extension = !DefaultExt.empty() && DefaultExt[0] == '.' ? DefaultExt.substr(1)
-                                                                              : DefaultExt;
+    const std::string extension = !DefaultExt.empty() && DefaultExt[0] == '.' ? DefaultExt.substr(1) : DefaultExt;
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = GetActiveWindow();

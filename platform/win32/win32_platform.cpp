@@ -19,10 +19,14 @@ constexpr DWORD kStartWaitMilliseconds = 5000;
 
 UINT IconStyle(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Error: return MB_ICONERROR;
-        case MessageIcon::Warning: return MB_ICONWARNING;
-        case MessageIcon::Information: return MB_ICONINFORMATION;
-        case MessageIcon::None: break;
+        case MessageIcon::Error:
+            return MB_ICONERROR;
+        case MessageIcon::Warning:
+            return MB_ICONWARNING;
+        case MessageIcon::Information:
+            return MB_ICONINFORMATION;
+        case MessageIcon::None:
+            break;
     }
     return 0;
 }
@@ -55,8 +59,8 @@ std::string FolderOf(const std::string& fileName) {
 Win32Platform::Win32Platform() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    hiddenOwner_ = CreateWindowExA(0, "STATIC", kApplicationTitle, WS_POPUP, 0, 0, 0, 0,
-                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    hiddenOwner_ = CreateWindowExA(0, "STATIC", kApplicationTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
 }
 
 Win32Platform::~Win32Platform() {
@@ -70,12 +74,9 @@ std::unique_ptr<Window> Win32Platform::CreateForm(const FormDescription& form) {
     return std::make_unique<Win32Window>(form, dpi, hiddenOwner_);
 }
 
-std::unique_ptr<FileDialog> Win32Platform::CreateFileDialog() {
-    return std::make_unique<Win32FileDialog>();
-}
+std::unique_ptr<FileDialog> Win32Platform::CreateFileDialog() { return std::make_unique<Win32FileDialog>(); }
 
-void Win32Platform::ShowMessage(const std::string& text, const std::string& title,
-                                MessageIcon icon) {
+void Win32Platform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     MessageBoxA(GetActiveWindow(), text.c_str(), title.empty() ? kApplicationTitle : title.c_str(),
                 MB_OK | IconStyle(icon));
 }
@@ -90,8 +91,7 @@ TaskId Win32Platform::StartProgram(const std::string& commandLine) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         throw std::runtime_error("cannot start " + commandLine);
     }
     CloseHandle(process.hThread);
@@ -100,8 +100,7 @@ TaskId Win32Platform::StartProgram(const std::string& commandLine) {
 }
 
 void Win32Platform::BringToFront(TaskId task) {
-    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
-                                 static_cast<DWORD>(task));
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, static_cast<DWORD>(task));
     if (process != nullptr) {
         WaitForInputIdle(process, kStartWaitMilliseconds);
         CloseHandle(process);
@@ -115,8 +114,8 @@ void Win32Platform::BringToFront(TaskId task) {
 
 long Win32Platform::ShellOpen(const Window* owner, const std::string& target) {
     const auto* window = dynamic_cast<const Win32Window*>(owner);
-    HINSTANCE result = ShellExecuteA(window != nullptr ? window->Handle() : nullptr, "open",
-                                     target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    HINSTANCE result = ShellExecuteA(window != nullptr ? window->Handle() : nullptr, "open", target.c_str(), nullptr,
+                                     nullptr, SW_SHOWNORMAL);
     return static_cast<long>(reinterpret_cast<INT_PTR>(result));
 }
 

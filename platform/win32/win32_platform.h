@@ -15,8 +15,7 @@ public:
 
     std::unique_ptr<Window> CreateForm(const FormDescription& form) override;
     std::unique_ptr<FileDialog> CreateFileDialog() override;
-    void ShowMessage(const std::string& text, const std::string& title,
-                     MessageIcon icon) override;
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     void Beep() override;
     TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(TaskId task) override;

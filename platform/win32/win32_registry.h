@@ -13,8 +13,8 @@ class Win32Registry final : public Registry {
 public:
     ~Win32Registry() override;
 
-    RegistryStatus OpenKey(RegistryKey root, const std::string& subKey, std::uint32_t options,
-                           std::uint32_t access, RegistryKey& opened) override;
+    RegistryStatus OpenKey(RegistryKey root, const std::string& subKey, std::uint32_t options, std::uint32_t access,
+                           RegistryKey& opened) override;
     RegistryStatus QueryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
                               std::vector<std::uint8_t>& buffer, std::uint32_t& size) override;
     RegistryStatus CloseKey(RegistryKey key) override;

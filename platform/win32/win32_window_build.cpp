@@ -1,4 +1,5 @@
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -24,8 +25,7 @@ FrameStyle StyleOf(const FormDescription& form) {
         return {WS_POPUP | WS_CAPTION | WS_SYSMENU | (form.minButton ? WS_MINIMIZEBOX : 0u),
                 WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT};
     }
-    return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (form.minButton ? WS_MINIMIZEBOX : 0u),
-            WS_EX_CONTROLPARENT};
+    return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (form.minButton ? WS_MINIMIZEBOX : 0u), WS_EX_CONTROLPARENT};
 }
 
 // "Ctrl+O" or "F1" as an accelerator for the command id; false for anything
@@ -50,8 +50,7 @@ bool ParseShortcut(const std::string& text, WORD id, ACCEL& accel) {
 
 }  // namespace
 
-Win32Window::Win32Window(const FormDescription& form, int dpi, HWND hiddenOwner)
-    : form_(form), dpi_(dpi) {
+Win32Window::Win32Window(const FormDescription& form, int dpi, HWND hiddenOwner) : form_(form), dpi_(dpi) {
     BuildFrame(hiddenOwner);
     BuildControls();
     BuildMenus();
@@ -63,14 +62,12 @@ void Win32Window::BuildFrame(HWND hiddenOwner) {
     const FrameStyle frame = StyleOf(form_);
     // A window with a hidden owner gets no taskbar button of its own.
     HWND owner = form_.showInTaskbar ? nullptr : hiddenOwner;
-    hwnd_ = CreateWindowExA(frame.exStyle, kFormClass, form_.caption.c_str(), frame.style,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner, nullptr,
-                            GetModuleHandleA(nullptr), this);
+    hwnd_ = CreateWindowExA(frame.exStyle, kFormClass, form_.caption.c_str(), frame.style, CW_USEDEFAULT, CW_USEDEFAULT,
+                            100, 100, owner, nullptr, GetModuleHandleA(nullptr), this);
     if (hwnd_ == nullptr) throw std::runtime_error("cannot create the window " + form_.name);
     if (!form_.background.empty()) {
-        background_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                      MAKEINTRESOURCEA(BRISEL_IDB_BACKGROUND),
-                                                      IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        background_ = static_cast<HBITMAP>(LoadImageA(
+            GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRISEL_IDB_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     }
     windowFont_ = CreateFormFont(form_.font, dpi_);
 }
@@ -99,9 +96,8 @@ void Win32Window::BuildControls() {
     for (const Child& child : children_) {
         if (child.hwnd != nullptr) order.push_back(&child);
     }
-    std::stable_sort(order.begin(), order.end(), [](const Child* a, const Child* b) {
-        return a->described->tabIndex < b->described->tabIndex;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Child* a, const Child* b) { return a->described->tabIndex < b->described->tabIndex; });
     HWND previous = HWND_TOP;
     for (const Child* child : order) {
         SetWindowPos(child->hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -122,8 +118,7 @@ void Win32Window::BuildMenus() {
                 AppendMenuA(popup, MF_SEPARATOR, static_cast<UINT_PTR>(id), nullptr);
                 continue;
             }
-            const std::string caption =
-                item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut;
+            const std::string caption = item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut;
             AppendMenuA(popup, MF_STRING, static_cast<UINT_PTR>(id), caption.c_str());
             ACCEL accel;
             if (ParseShortcut(item.shortcut, static_cast<WORD>(id), accel)) accels.push_back(accel);
@@ -134,8 +129,7 @@ void Win32Window::BuildMenus() {
     if (!accels.empty()) {
         accelerators_ = CreateAcceleratorTableA(accels.data(), static_cast<int>(accels.size()));
     }
-    RECT frame{0, 0, TwipsToPixels(form_.clientWidth, dpi_),
-               TwipsToPixels(form_.clientHeight, dpi_)};
+    RECT frame{0, 0, TwipsToPixels(form_.clientWidth, dpi_), TwipsToPixels(form_.clientHeight, dpi_)};
     const FrameStyle style = StyleOf(form_);
     AdjustWindowRectEx(&frame, style.style, bar != nullptr, style.exStyle);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -145,15 +139,14 @@ void Win32Window::BuildMenus() {
     GetClientRect(hwnd_, &client);
     const int missing = TwipsToPixels(form_.clientHeight, dpi_) - client.bottom;
     if (missing > 0) {
-        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
-                     frame.bottom - frame.top + missing, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
 void Win32Window::BuildToolTips() {
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
     for (const Child& child : children_) {
         if (child.hwnd != nullptr && !child.described->tooltip.empty()) {

@@ -25,12 +25,12 @@ void Win32Window::RegisterClass() {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &Win32Window::Procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = static_cast<HICON>(LoadImageA(
-        instance, MAKEINTRESOURCEA(BRISEL_IDI_PROGRAM), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-        GetSystemMetrics(SM_CYICON), LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageA(
-        instance, MAKEINTRESOURCEA(BRISEL_IDI_PROGRAM), IMAGE_ICON,
-        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    windowClass.hIcon =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(BRISEL_IDI_PROGRAM), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(BRISEL_IDI_PROGRAM), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kFormClass;
@@ -61,7 +61,9 @@ LRESULT CALLBACK Win32Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND: PaintBackground(reinterpret_cast<HDC>(wParam)); return 1;
+        case WM_ERASEBKGND:
+            PaintBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
             return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -81,8 +83,12 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnActivate(LOWORD(wParam) != WA_INACTIVE);
             if (LOWORD(wParam) != WA_INACTIVE) return 0;
             break;
-        case WM_CLOSE: Close(); return 0;
-        case WM_DESTROY: OnDestroy(); break;
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            break;
         case WM_NCDESTROY: {
             auto& open = OpenList();
             open.erase(std::remove(open.begin(), open.end(), this), open.end());
@@ -91,7 +97,8 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (open.empty()) PostQuitMessage(0);
             return DefWindowProcA(gone, message, wParam, lParam);
         }
-        default: break;
+        default:
+            break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
@@ -107,8 +114,7 @@ void Win32Window::PaintBackground(HDC dc) {
         HGDIOBJ old = SelectObject(memory, background_);
         BITMAP bitmap;
         GetObjectA(background_, sizeof bitmap, &bitmap);
-        StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, bitmap.bmWidth,
-                   bitmap.bmHeight, SRCCOPY);
+        StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, bitmap.bmWidth, bitmap.bmHeight, SRCCOPY);
         SelectObject(memory, old);
         DeleteDC(memory);
     }
@@ -123,10 +129,11 @@ void Win32Window::PaintBackground(HDC dc) {
 
 LRESULT Win32Window::ColourStatic(HDC dc, HWND control) {
     const Child* child = ChildWithHandle(control);
-    if (child == nullptr) return DefWindowProcA(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    if (child == nullptr)
+        return DefWindowProcA(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(control));
     const ControlDescription& described = *child->described;
-    SetTextColor(dc, described.foreColor ? ToColorRef(*described.foreColor)
-                                         : GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(dc, described.foreColor ? ToColorRef(*described.foreColor) : GetSysColor(COLOR_WINDOWTEXT));
     if (IsTransparentLabel(described)) {
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
@@ -180,7 +187,8 @@ void Win32Window::OnCommand(int id, int code, HWND control) {
             }
             break;
         }
-        case ControlKind::Line: break;
+        case ControlKind::Line:
+            break;
     }
 }
 
@@ -198,8 +206,7 @@ void Win32Window::OnActivate(bool active) {
         if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
         return;
     }
-    HWND target = lastFocus_ != nullptr && IsWindow(lastFocus_) ? lastFocus_
-                                                                 : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    HWND target = lastFocus_ != nullptr && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     if (target != nullptr) ::SetFocus(target);
 }
 

@@ -28,8 +28,7 @@ constexpr std::uint64_t ExpectedLines = 370'509;
 constexpr std::uint64_t ExpectedNets = 135'252;
 constexpr std::uint64_t ExpectedChecksum = 0xDD460AAEFC6516D8ULL;
 
-NetlistOptions LargeOptions()
-{
+NetlistOptions LargeOptions() {
     NetlistOptions options;
     options.Parts = 100'000;
     options.References = 1'000'000;
@@ -45,14 +44,12 @@ struct Completion {
     std::uint64_t Connections = 0;
 };
 
-std::string ReadFile(const fs::path& path)
-{
+std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool ParseCompletion(const std::string& output, Completion& completion)
-{
+bool ParseCompletion(const std::string& output, Completion& completion) {
     static const std::regex pattern(
         "The netlist contained: (\\d+) Lines, (\\d+) Parts, (\\d+) Nets, and (\\d+) "
         "Connections\\.");
@@ -60,32 +57,27 @@ bool ParseCompletion(const std::string& output, Completion& completion)
     if (!std::regex_search(output, match, pattern)) {
         return false;
     }
-    completion = {std::stoull(match[1]), std::stoull(match[2]), std::stoull(match[3]),
-                  std::stoull(match[4])};
+    completion = {std::stoull(match[1]), std::stoull(match[2]), std::stoull(match[3]), std::stoull(match[4])};
     return true;
 }
 
 class LargeNetlistTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         folder_ = fs::temp_directory_path() / ("brisel-large-netlist-" + std::to_string(stamp));
         fs::create_directories(folder_);
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
     }
 
     // Runs brisel-convert SOURCE TARGET and returns its exit status.
-    int Convert(const fs::path& source, const fs::path& target)
-    {
-        const std::string command = "\"" BRISEL_CONVERT_PATH "\" \"" + source.string() +
-                                    "\" \"" + target.string() + "\" >\"" +
-                                    Out().string() + "\" 2>\"" + Err().string() + "\"";
+    int Convert(const fs::path& source, const fs::path& target) {
+        const std::string command = "\"" BRISEL_CONVERT_PATH "\" \"" + source.string() + "\" \"" + target.string() +
+                                    "\" >\"" + Out().string() + "\" 2>\"" + Err().string() + "\"";
 #ifdef _WIN32
         // cmd.exe drops the first and last quote of the whole line.
         return std::system(("\"" + command + "\"").c_str());
@@ -100,8 +92,7 @@ protected:
     fs::path folder_;
 };
 
-TEST_F(LargeNetlistTest, ConvertsWithStableCountsAndChecksum)
-{
+TEST_F(LargeNetlistTest, ConvertsWithStableCountsAndChecksum) {
     const fs::path source = folder_ / "large.net";
     const fs::path target = folder_ / "large-expresspcb.net";
     std::ofstream out(source, std::ios::binary);

@@ -16,8 +16,7 @@ struct ConnectionRow {
     std::uint64_t Next = 0;
 };
 
-std::optional<std::uint64_t> ParseNumber(std::string_view& text)
-{
+std::optional<std::uint64_t> ParseNumber(std::string_view& text) {
     std::uint64_t value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc()) {
@@ -30,8 +29,7 @@ std::optional<std::uint64_t> ParseNumber(std::string_view& text)
     return value;
 }
 
-std::optional<ConnectionRow> ParseConnectionRow(std::string_view line)
-{
+std::optional<ConnectionRow> ParseConnectionRow(std::string_view line) {
     const auto net = ParseNumber(line);
     const auto part = ParseNumber(line);
     const auto pin = ParseNumber(line);
@@ -44,8 +42,7 @@ std::optional<ConnectionRow> ParseConnectionRow(std::string_view line)
 
 class TableReader {
 public:
-    void Read(std::string_view line)
-    {
+    void Read(std::string_view line) {
         if (line == "\"Part IDs Table\"") {
             section_ = Section::Parts;
         } else if (line == "\"Net Names Table\"") {
@@ -57,8 +54,7 @@ public:
         }
     }
 
-    TargetTables Finish()
-    {
+    TargetTables Finish() {
         if (previous_.Net != 0 && previous_.Next != 0) {
             Report("the last connection row names a next connection");
         }
@@ -66,25 +62,23 @@ public:
     }
 
 private:
-    void ReadRow(std::string_view line)
-    {
+    void ReadRow(std::string_view line) {
         switch (section_) {
-        case Section::Header:
-            break;
-        case Section::Parts:
-            ++tables_.PartRows;
-            break;
-        case Section::Nets:
-            ReadNetRow(line);
-            break;
-        case Section::Connections:
-            ReadConnectionRow(line);
-            break;
+            case Section::Header:
+                break;
+            case Section::Parts:
+                ++tables_.PartRows;
+                break;
+            case Section::Nets:
+                ReadNetRow(line);
+                break;
+            case Section::Connections:
+                ReadConnectionRow(line);
+                break;
         }
     }
 
-    void ReadNetRow(std::string_view line)
-    {
+    void ReadNetRow(std::string_view line) {
         ++tables_.NetRows;
         std::string_view first = line.substr(line.rfind(' ') + 1);
         const auto number = ParseNumber(first);
@@ -94,8 +88,7 @@ private:
         }
     }
 
-    void ReadConnectionRow(std::string_view line)
-    {
+    void ReadConnectionRow(std::string_view line) {
         const std::uint64_t number = ++tables_.ConnectionRows;
         const auto row = ParseConnectionRow(line);
         if (!row || row->Net == 0 || row->Net > firstConnections_.size() || row->Part == 0 ||
@@ -113,8 +106,7 @@ private:
         previous_ = *row;
     }
 
-    void Report(const std::string& problem)
-    {
+    void Report(const std::string& problem) {
         if (tables_.FirstProblem.empty()) {
             tables_.FirstProblem = problem;
         }
@@ -128,8 +120,7 @@ private:
 
 }  // namespace
 
-TargetTables ReadTargetTables(std::string_view target)
-{
+TargetTables ReadTargetTables(std::string_view target) {
     TableReader reader;
     while (!target.empty()) {
         const std::size_t end = target.find("\r\n");
@@ -139,8 +130,7 @@ TargetTables ReadTargetTables(std::string_view target)
     return reader.Finish();
 }
 
-std::uint64_t Fnv1a64(std::string_view bytes)
-{
+std::uint64_t Fnv1a64(std::string_view bytes) {
     std::uint64_t hash = 0xCBF29CE484222325ULL;
     for (const char byte : bytes) {
         hash ^= static_cast<unsigned char>(byte);

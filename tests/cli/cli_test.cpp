@@ -72,12 +72,15 @@ TEST_F(Cli, ErrorsExitOneAndLeaveNothingBehind) {
     };
     const Case cases[] = {
         {"none.net out.net", "Source File - Error: The netlist file 'none.net' cannot be found."},
-        {"board.net out/", "Invalid Filenames - Error: Please enter source and target filenames before trying to "
-                           "start the file conversion process."},
-        {"'' out.net", "Invalid Filenames - Error: Please enter source and target filenames before trying to "
-                       "start the file conversion process."},
-        {"board.net ./BOARD.NET", "Invalid Filenames - Error: Please enter different source and target filenames "
-                                  "before trying to start the file conversion process."},
+        {"board.net out/",
+         "Invalid Filenames - Error: Please enter source and target filenames before trying to "
+         "start the file conversion process."},
+        {"'' out.net",
+         "Invalid Filenames - Error: Please enter source and target filenames before trying to "
+         "start the file conversion process."},
+        {"board.net ./BOARD.NET",
+         "Invalid Filenames - Error: Please enter different source and target filenames "
+         "before trying to start the file conversion process."},
     };
     for (const auto& c : cases) {
         const Outcome run = Convert(c.args);

@@ -55,8 +55,7 @@ TEST_F(Details, EveryKindAtItsSourceLine) {
         const Outcome run = Convert("--details every.net out.net");
         EXPECT_EQ(run.status, 0);
         ASSERT_GE(run.err.size(), kEveryProblem.size());
-        EXPECT_EQ(Strings(run.err.begin(), run.err.begin() + static_cast<long>(kEveryProblem.size())),
-                  kEveryProblem);
+        EXPECT_EQ(Strings(run.err.begin(), run.err.begin() + static_cast<long>(kEveryProblem.size())), kEveryProblem);
         // then the end-of-run warnings, unchanged: names, characters, pins, left out
         EXPECT_EQ(run.err.size(), kEveryProblem.size() + 4);
     }
@@ -69,8 +68,9 @@ TEST_F(Details, MissingSectionsAndThePerKindCap) {
     const Outcome run = Convert("--details cap.net out.net");
     EXPECT_EQ(run.status, 0);
     ASSERT_FALSE(run.err.empty());
-    EXPECT_EQ(run.err[0], "cap.net:3: warning: pin reference \"Q0.1\" names part \"Q0\", which is not in the part "
-                          "list; it was left out");
+    EXPECT_EQ(run.err[0],
+              "cap.net:3: warning: pin reference \"Q0.1\" names part \"Q0\", which is not in the part "
+              "list; it was left out");
     EXPECT_EQ(run.err[99].rfind("cap.net:102: warning: pin reference \"Q99.1\"", 0), 0u);
     EXPECT_EQ(run.err[100], "cap.net: warning: no part section (\"*PART*\") was found");
     EXPECT_EQ(run.err[101], "cap.net: warning: no net section (\"*NET*\") was found");

@@ -46,8 +46,7 @@ std::vector<std::string> RecordingHost::Captions() const { return WithPrefix(eve
 
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("brisel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    path_ = fs::temp_directory_path() / ("brisel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(path_);
     fs::create_directories(path_);
 }

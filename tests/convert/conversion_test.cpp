@@ -10,9 +10,9 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-const std::string kWorkedExample = Lines({
-    "!PADS-POWERPCB-V3.0-MILS!", "*PART*", "C1 0.1uF", "R1 10K", "U1 74HC00", "", "*NET*",
-    "*SIGNAL* GND", "C1.2 U1.7", "*SIGNAL* VCC", "C1.1 U1.14 R1.1", "*END*"});
+const std::string kWorkedExample =
+    Lines({"!PADS-POWERPCB-V3.0-MILS!", "*PART*", "C1 0.1uF", "R1 10K", "U1 74HC00", "", "*NET*", "*SIGNAL* GND",
+           "C1.2 U1.7", "*SIGNAL* VCC", "C1.1 U1.14 R1.1", "*END*"});
 
 const std::string kCompleteTitle = "Information: File Conversion - Complete | ";
 
@@ -25,11 +25,29 @@ std::string Summary(const std::string& lines, const std::string& parts, const st
 TEST(Conversion, WorkedExampleIsByteExact) {
     const auto run = Convert(kWorkedExample);
     EXPECT_EQ(run.result, ConversionResult::Completed);
-    EXPECT_EQ(run.target, Lines({"\"ExpressPCB Netlist\"", "\"Brisel v1.02 netlist converted from PADS\"", "1",
-                                 "0", "0", "\"\"", "\"\"", "\"\"", "\"Part IDs Table\"", "\"C1\" \"0.1uF\" \"\"",
-                                 "\"R1\" \"10K\" \"\"", "\"U1\" \"74HC00\" \"\"", "", "\"Net Names Table\"",
-                                 "\"GND\" 1", "\"VCC\" 3", "", "\"Net Connections Table\"", "1 1 2 2", "1 3 7 0",
-                                 "2 1 1 4", "2 3 14 5", "2 2 1 0"}));
+    EXPECT_EQ(run.target, Lines({"\"ExpressPCB Netlist\"",
+                                 "\"Brisel v1.02 netlist converted from PADS\"",
+                                 "1",
+                                 "0",
+                                 "0",
+                                 "\"\"",
+                                 "\"\"",
+                                 "\"\"",
+                                 "\"Part IDs Table\"",
+                                 "\"C1\" \"0.1uF\" \"\"",
+                                 "\"R1\" \"10K\" \"\"",
+                                 "\"U1\" \"74HC00\" \"\"",
+                                 "",
+                                 "\"Net Names Table\"",
+                                 "\"GND\" 1",
+                                 "\"VCC\" 3",
+                                 "",
+                                 "\"Net Connections Table\"",
+                                 "1 1 2 2",
+                                 "1 3 7 0",
+                                 "2 1 1 4",
+                                 "2 3 14 5",
+                                 "2 2 1 0"}));
     EXPECT_EQ(run.host.Captions(), (Strings{"Initializing...", "Converting...", "71% Complete", "76% Complete",
                                             "82% Complete", "88% Complete", "94% Complete", "100% Complete"}));
     EXPECT_EQ(run.host.events.back(), Summary("12", "3", "2", "5"));
@@ -68,21 +86,28 @@ TEST(Conversion, WithoutEndOnlyTheCopySetsThePercentage) {
 TEST(Conversion, EveryWarningInOrderEachWithItsBeepThenTheSummary) {
     const auto run = Convert(Lines({"!PADS-POWERPCB-V3.1", "*SIGNAL*", "\"Q\".0 X9.1", "*END*"}));
     const Strings expected = {
-        "beep", "Warning: Source File - Warning | The netlist data is not recognized as a supported format.\r\n"
-                "The new netlist may contain errors.",
-        "beep", "Warning: Source File - Warning | No part data was found.\r\nThe new netlist may contain errors.",
-        "beep", "Warning: Source File - Warning | No net data was found.\r\nThe new netlist may contain errors.",
-        "beep", "Warning: Source File - Warning | At least one part ID, part name, or net name is too long for "
-                "ExpressPCB.\r\nPlease correct the source netlist.\r\nThe new netlist may not import properly.",
-        "beep", "Warning: Source File - Warning | An unexpected character was detected.\r\nAt least one part ID, "
-                "part name, or net name contains invalid data for ExpressPCB.\r\nPlease correct the source "
-                "netlist.\r\nThe new netlist may not import properly.",
-        "beep", "Warning: Source File - Warning | An alphanumeric pin number (or pin zero) was detected.\r\nPin "
-                "numbers cannot contain letters (or equal 0) in ExpressPCB.\r\nPlease correct the source "
-                "netlist.\r\nThe new netlist may not import properly.",
-        "beep", "Warning: Source File - Warning | At least one pin reference names a part that is not in the "
-                "part list.\r\nThose pin references were left out of the new netlist.\r\nPlease correct the "
-                "source netlist.",
+        "beep",
+        "Warning: Source File - Warning | The netlist data is not recognized as a supported format.\r\n"
+        "The new netlist may contain errors.",
+        "beep",
+        "Warning: Source File - Warning | No part data was found.\r\nThe new netlist may contain errors.",
+        "beep",
+        "Warning: Source File - Warning | No net data was found.\r\nThe new netlist may contain errors.",
+        "beep",
+        "Warning: Source File - Warning | At least one part ID, part name, or net name is too long for "
+        "ExpressPCB.\r\nPlease correct the source netlist.\r\nThe new netlist may not import properly.",
+        "beep",
+        "Warning: Source File - Warning | An unexpected character was detected.\r\nAt least one part ID, "
+        "part name, or net name contains invalid data for ExpressPCB.\r\nPlease correct the source "
+        "netlist.\r\nThe new netlist may not import properly.",
+        "beep",
+        "Warning: Source File - Warning | An alphanumeric pin number (or pin zero) was detected.\r\nPin "
+        "numbers cannot contain letters (or equal 0) in ExpressPCB.\r\nPlease correct the source "
+        "netlist.\r\nThe new netlist may not import properly.",
+        "beep",
+        "Warning: Source File - Warning | At least one pin reference names a part that is not in the "
+        "part list.\r\nThose pin references were left out of the new netlist.\r\nPlease correct the "
+        "source netlist.",
     };
     Strings seen;
     for (const auto& e : run.host.events) {
@@ -112,8 +137,8 @@ TEST(Conversion, EachConversionReportsOnlyItsOwnProblems) {
 
 TEST(Conversion, EightBitTextPassesThroughUnchanged) {
     const std::string name("R\xe9sistance\x7f\x00z", 14);
-    const auto run = Convert(Lines({"*PADS-PCB*", "*PART*", "R1 " + name, "", "*NET*", "*SIGNAL* N\xff", "R1.1",
-                                    "*END*"}));
+    const auto run =
+        Convert(Lines({"*PADS-PCB*", "*PART*", "R1 " + name, "", "*NET*", "*SIGNAL* N\xff", "R1.1", "*END*"}));
     const auto body = BodyLines(run.target);
     EXPECT_EQ(body[1], "\"R1\" \"" + name + "\" \"\"");
     EXPECT_EQ(body[4], "\"N\xff\" 1");

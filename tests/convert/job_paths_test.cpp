@@ -32,8 +32,9 @@ TEST(Refusals, MissingSourceNamesOnlyTheFileAndTouchesNothing) {
     Job job;
     job.host.settings.SourceFile = "nope.net";
     EXPECT_EQ(job.Run(), ConversionResult::Refused);
-    EXPECT_EQ(job.host.events, (Strings{"beep", "Error: Source File - Error | The netlist file 'nope.net' cannot be "
-                                                "found.",
+    EXPECT_EQ(job.host.events, (Strings{"beep",
+                                        "Error: Source File - Error | The netlist file 'nope.net' cannot be "
+                                        "found.",
                                         "focus"}));
     EXPECT_EQ(job.folder.Names(), Strings{"board.net"});
 }
@@ -43,7 +44,7 @@ TEST(Refusals, TheSameFileUnderAnySpelling) {
     fs::create_directory(job.folder.Path() / "sub");
     fs::create_symlink(job.folder.Path() / "board.net", job.folder.Path() / "link.net");
     const std::pair<std::string, std::string> targets[] = {
-        {job.folder.Folder(), "BOARD.NET"},          // letter case of the stored names
+        {job.folder.Folder(), "BOARD.NET"},  // letter case of the stored names
         {job.folder.Folder() + "sub/../", "board.net"},
         {job.folder.Folder() + "./", "board.net"},
         {job.folder.Folder(), "link.net"},
@@ -85,8 +86,7 @@ TEST(Failures, ReadAndWriteFailuresRemoveEverythingTheRunWrote) {
     const Case cases[] = {
         {"target folder missing", [](Job& j) { j.host.settings.TargetPath = j.folder.Folder() + "none/"; },
          "No such file or directory"},
-        {"target is a folder", [](Job& j) { fs::create_directory(j.folder.Path() / "out.net"); },
-         "Is a directory"},
+        {"target is a folder", [](Job& j) { fs::create_directory(j.folder.Path() / "out.net"); }, "Is a directory"},
         {"source is a folder",
          [](Job& j) {
              fs::create_directory(j.folder.Path() / "dir.net");

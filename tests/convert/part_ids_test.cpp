@@ -54,8 +54,7 @@ TEST(DecimalCounter, CountsAcrossEveryCarry) {
     for (int i = 0; i < 3; ++i, counter.Increment()) seen += std::string(counter.Text()) + " ";
     EXPECT_EQ(seen, "7 8 9 10 99998 99999 100000 ");
     char text[21];
-    EXPECT_EQ(std::string(text, PutDecimal(text, std::int64_t{-9223372036854775807LL - 1})),
-              "-9223372036854775808");
+    EXPECT_EQ(std::string(text, PutDecimal(text, std::int64_t{-9223372036854775807LL - 1})), "-9223372036854775808");
 }
 
 }  // namespace

@@ -85,7 +85,8 @@ TEST(CheckReference, EverySplitIsChecked) {
     for (const auto& c : cases) {
         CheckFlags flags;
         const std::string_view token = c.token;
-        if (token.find('.') != std::string_view::npos) SourceChecks(flags, nullptr).CheckReference(token, token.rfind('.'));
+        if (token.find('.') != std::string_view::npos)
+            SourceChecks(flags, nullptr).CheckReference(token, token.rfind('.'));
         EXPECT_EQ(flags.NameTooLong, c.flags.NameTooLong) << c.token;
         EXPECT_EQ(flags.BadCharacter, c.flags.BadCharacter) << c.token;
         EXPECT_EQ(flags.BadPinNumber, c.flags.BadPinNumber) << c.token;

@@ -28,8 +28,9 @@ TEST_P(Tables, TargetBodyIsExact) {
 }
 
 #define PARTS "*PART*", "C1 0.1uF", "R1 10K", "U1 74HC00", "", "*NET*"
-#define PART_ROWS "\"Part IDs Table\"", "\"C1\" \"0.1uF\" \"\"", "\"R1\" \"10K\" \"\"", "\"U1\" \"74HC00\" \"\"", \
-                  "", "\"Net Names Table\""
+#define PART_ROWS                                                                                       \
+    "\"Part IDs Table\"", "\"C1\" \"0.1uF\" \"\"", "\"R1\" \"10K\" \"\"", "\"U1\" \"74HC00\" \"\"", "", \
+        "\"Net Names Table\""
 #define CONNECTIONS "", "\"Net Connections Table\""
 
 // clang-format off
@@ -136,8 +137,8 @@ TEST(PartNumbers, CountFromThePartHeaderEvenOnTheFirstLine) {
 }
 
 TEST(PartNumbers, ASignalInsideAnOpenSectionSkipsNoNumber) {
-    const auto run = Convert(Lines({"*PADS-PCB*", "*PART*", "U1 a", "*SIGNAL* X", "*REMARK*", "U2 b", "*NET*",
-                                    "*SIGNAL* A", "U2.1", "*END*"}));
+    const auto run = Convert(Lines(
+        {"*PADS-PCB*", "*PART*", "U1 a", "*SIGNAL* X", "*REMARK*", "U2 b", "*NET*", "*SIGNAL* A", "U2.1", "*END*"}));
     EXPECT_EQ(BodyLines(run.target).back(), "2 2 1 0");
 }
 

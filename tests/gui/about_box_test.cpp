@@ -83,11 +83,10 @@ TEST_P(LinkTest, HandsTheShellTheTargetAndReportsResultsUpTo32AsFailure) {
     EXPECT_TRUE(about.IsLoaded());
 }
 
-const std::string kWebFailed = MessageEntry(
-    "Execution - Error", "Your Web browser could not be launched properly.", MessageIcon::Error);
+const std::string kWebFailed =
+    MessageEntry("Execution - Error", "Your Web browser could not be launched properly.", MessageIcon::Error);
 const std::string kMailFailed =
-    MessageEntry("Execution - Error", "Your E-mail program could not be launched properly.",
-                 MessageIcon::Error);
+    MessageEntry("Execution - Error", "Your E-mail program could not be launched properly.", MessageIcon::Error);
 const std::string kMailTarget = std::string("Mailto:") + about_box::maker::kEmail;
 
 // clang-format off

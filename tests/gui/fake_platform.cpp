@@ -7,10 +7,14 @@ namespace {
 
 const char* IconName(platform::MessageIcon icon) {
     switch (icon) {
-        case platform::MessageIcon::Error: return "error";
-        case platform::MessageIcon::Warning: return "warning";
-        case platform::MessageIcon::Information: return "information";
-        case platform::MessageIcon::None: break;
+        case platform::MessageIcon::Error:
+            return "error";
+        case platform::MessageIcon::Warning:
+            return "warning";
+        case platform::MessageIcon::Information:
+            return "information";
+        case platform::MessageIcon::None:
+            break;
     }
     return "none";
 }
@@ -21,8 +25,8 @@ public:
 
 protected:
     bool Run(bool save) override {
-        platform_.dialogsShown.push_back({save, CancelError, DialogTitle, Filter, FilterIndex,
-                                          DefaultExt, FileName, Flags});
+        platform_.dialogsShown.push_back(
+            {save, CancelError, DialogTitle, Filter, FilterIndex, DefaultExt, FileName, Flags});
         if (platform_.dialogAnswers.empty()) throw std::logic_error("no dialog answer scripted");
         const DialogAnswer answer = platform_.dialogAnswers.front();
         platform_.dialogAnswers.pop_front();
@@ -39,13 +43,11 @@ private:
 
 }  // namespace
 
-std::string MessageEntry(const std::string& title, const std::string& text,
-                         platform::MessageIcon icon) {
+std::string MessageEntry(const std::string& title, const std::string& text, platform::MessageIcon icon) {
     return "message [" + title + "] [" + IconName(icon) + "] " + text;
 }
 
-FakeWindow::FakeWindow(const platform::FormDescription& form, Log& log)
-    : name_(form.name), log_(log) {
+FakeWindow::FakeWindow(const platform::FormDescription& form, Log& log) : name_(form.name), log_(log) {
     caption_ = form.caption;
     for (const platform::ControlDescription& control : form.controls) {
         texts_[control.name] = control.caption;
@@ -66,9 +68,7 @@ void FakeWindow::SetText(const std::string& control, const std::string& text) {
     Record("text " + control + " [" + text + "]");
 }
 
-void FakeWindow::SetToolTip(const std::string& control, const std::string& text) {
-    toolTips_.at(control) = text;
-}
+void FakeWindow::SetToolTip(const std::string& control, const std::string& text) { toolTips_.at(control) = text; }
 
 void FakeWindow::SetEnabled(const std::string& control, bool enabled) {
     enabled_.at(control) = enabled;
@@ -138,8 +138,7 @@ std::unique_ptr<platform::FileDialog> FakePlatform::CreateFileDialog() {
     return std::make_unique<FakeFileDialog>(*this);
 }
 
-void FakePlatform::ShowMessage(const std::string& text, const std::string& title,
-                               platform::MessageIcon icon) {
+void FakePlatform::ShowMessage(const std::string& text, const std::string& title, platform::MessageIcon icon) {
     log.push_back(MessageEntry(title, text, icon));
 }
 
@@ -149,9 +148,7 @@ platform::TaskId FakePlatform::StartProgram(const std::string& commandLine) {
     return 4711;
 }
 
-void FakePlatform::BringToFront(platform::TaskId task) {
-    log.push_back("front " + std::to_string(task));
-}
+void FakePlatform::BringToFront(platform::TaskId task) { log.push_back("front " + std::to_string(task)); }
 
 long FakePlatform::ShellOpen(const platform::Window*, const std::string& target) {
     log.push_back("shell [" + target + "]");
@@ -165,9 +162,7 @@ bool FakePlatform::IsOrdinaryFile(const std::string& path) const {
     return false;
 }
 
-FakeWindow& FakePlatform::LastWindow(const std::string& formName) {
-    return *windows_.at(formName);
-}
+FakeWindow& FakePlatform::LastWindow(const std::string& formName) { return *windows_.at(formName); }
 
 Log FakePlatform::Entries(const std::string& prefix) const {
     Log matching;

@@ -88,8 +88,7 @@ class FakePlatform final : public platform::Platform {
 public:
     std::unique_ptr<platform::Window> CreateForm(const platform::FormDescription& form) override;
     std::unique_ptr<platform::FileDialog> CreateFileDialog() override;
-    void ShowMessage(const std::string& text, const std::string& title,
-                     platform::MessageIcon icon) override;
+    void ShowMessage(const std::string& text, const std::string& title, platform::MessageIcon icon) override;
     void Beep() override { log.push_back("beep"); }
     platform::TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(platform::TaskId task) override;
@@ -120,7 +119,6 @@ private:
     std::map<std::string, FakeWindow*> windows_;
 };
 
-std::string MessageEntry(const std::string& title, const std::string& text,
-                         platform::MessageIcon icon);
+std::string MessageEntry(const std::string& title, const std::string& text, platform::MessageIcon icon);
 
 }  // namespace brisel::testing

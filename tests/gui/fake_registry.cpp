@@ -8,9 +8,8 @@ void FakeRegistry::Set(const std::string& key, const std::string& name, Registry
     keys_[key][name] = std::move(value);
 }
 
-platform::RegistryStatus FakeRegistry::OpenKey(platform::RegistryKey root,
-                                               const std::string& subKey, std::uint32_t options,
-                                               std::uint32_t access,
+platform::RegistryStatus FakeRegistry::OpenKey(platform::RegistryKey root, const std::string& subKey,
+                                               std::uint32_t options, std::uint32_t access,
                                                platform::RegistryKey& opened) {
     lastAccess = access;
     lastOptions = options;
@@ -22,10 +21,8 @@ platform::RegistryStatus FakeRegistry::OpenKey(platform::RegistryKey root,
     return platform::kErrorSuccess;
 }
 
-platform::RegistryStatus FakeRegistry::QueryValue(platform::RegistryKey key,
-                                                  const std::string& valueName,
-                                                  std::uint32_t& type,
-                                                  std::vector<std::uint8_t>& buffer,
+platform::RegistryStatus FakeRegistry::QueryValue(platform::RegistryKey key, const std::string& valueName,
+                                                  std::uint32_t& type, std::vector<std::uint8_t>& buffer,
                                                   std::uint32_t& size) {
     lastBufferSize = size;
     const auto& values = keys_.at(open_.at(key));

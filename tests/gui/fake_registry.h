@@ -19,12 +19,10 @@ class FakeRegistry final : public platform::Registry {
 public:
     void Set(const std::string& key, const std::string& name, RegistryValue value);
 
-    platform::RegistryStatus OpenKey(platform::RegistryKey root, const std::string& subKey,
-                                     std::uint32_t options, std::uint32_t access,
-                                     platform::RegistryKey& opened) override;
-    platform::RegistryStatus QueryValue(platform::RegistryKey key, const std::string& valueName,
-                                        std::uint32_t& type, std::vector<std::uint8_t>& buffer,
-                                        std::uint32_t& size) override;
+    platform::RegistryStatus OpenKey(platform::RegistryKey root, const std::string& subKey, std::uint32_t options,
+                                     std::uint32_t access, platform::RegistryKey& opened) override;
+    platform::RegistryStatus QueryValue(platform::RegistryKey key, const std::string& valueName, std::uint32_t& type,
+                                        std::vector<std::uint8_t>& buffer, std::uint32_t& size) override;
     platform::RegistryStatus CloseKey(platform::RegistryKey key) override;
 
     int OpenKeys() const { return static_cast<int>(open_.size()); }

@@ -25,8 +25,7 @@ class FileDialogTest : public MainWindowTest, public ::testing::WithParamInterfa
 protected:
     std::string StoredPath() const {
         const auto& state = window.State();
-        return GetParam().save ? state.TargetPath + state.TargetFile
-                               : state.SourcePath + state.SourceFile;
+        return GetParam().save ? state.TargetPath + state.TargetFile : state.SourcePath + state.SourceFile;
     }
 };
 

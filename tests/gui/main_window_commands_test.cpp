@@ -23,8 +23,7 @@ TEST_F(MainWindowTest, OkIsBusyDuringTheConversionAndIdleAfter) {
     duringConversion = [](ConversionHost& host) { host.SetProgressCaption("50% Complete"); };
     log().clear();
     Form().Click("cmdOK");
-    const Log expected = Concat(
-        {kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle});
+    const Log expected = Concat({kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle});
     EXPECT_EQ(log(), expected);
     EXPECT_TRUE(Form().Enabled("cmdOK"));
     EXPECT_FALSE(Form().Visible("lblProg"));
@@ -39,12 +38,11 @@ TEST_F(MainWindowTest, ConversionErrorsItReportsItselfStillEndIdle) {
     };
     log().clear();
     Form().Click("cmdOK");
-    const Log expected = Concat(
-        {kBusy,
-         {"convert", "beep",
-          MessageEntry(messages::kSourceErrorTitle, "missing", MessageIcon::Error),
-          "focus txtSource"},
-         kIdle});
+    const Log expected =
+        Concat({kBusy,
+                {"convert", "beep", MessageEntry(messages::kSourceErrorTitle, "missing", MessageIcon::Error),
+                 "focus txtSource"},
+                kIdle});
     EXPECT_EQ(log(), expected);
 }
 
@@ -52,12 +50,11 @@ TEST_F(MainWindowTest, ConversionThatThrowsIsReportedAfterTheWindowIsIdle) {
     duringConversion = [](ConversionHost&) { throw std::runtime_error("disk on fire"); };
     log().clear();
     Form().Click("cmdOK");
-    const Log expected = Concat(
-        {kBusy,
-         {"convert"},
-         kIdle,
-         {"beep", MessageEntry(messages::kConversionErrorTitle, "disk on fire",
-                               MessageIcon::Error)}});
+    const Log expected =
+        Concat({kBusy,
+                {"convert"},
+                kIdle,
+                {"beep", MessageEntry(messages::kConversionErrorTitle, "disk on fire", MessageIcon::Error)}});
     EXPECT_EQ(log(), expected);
 }
 
@@ -90,9 +87,7 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
     other.helpViewer = GetParam().viewer;
     other.shellResult = GetParam().shellResult;
     other.startFails = GetParam().startFails;
-    main_window::MainWindow help(other, [](ConversionHost&) {
-        return ConversionResult::Completed;
-    });
+    main_window::MainWindow help(other, [](ConversionHost&) { return ConversionResult::Completed; });
     other.log.clear();
     other.LastWindow("frmMain").Click("mnuHelpContents");
     Log expected;
@@ -108,8 +103,7 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
 }
 
 const std::string kNotOpened = MessageEntry(
-    "Help - Error", "The help file /Program Files/Conv/Brisel.txt could not be opened.",
-    MessageIcon::Error);
+    "Help - Error", "The help file /Program Files/Conv/Brisel.txt could not be opened.", MessageIcon::Error);
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Viewers, HelpTest, ::testing::Values(

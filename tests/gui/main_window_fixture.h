@@ -47,8 +47,7 @@ protected:
     FakePlatform platform;
     JobSettings seen;
     std::function<void(ConversionHost&)> duringConversion;
-    main_window::MainWindow window{platform,
-                                   [this](ConversionHost& host) { return Convert(host); }};
+    main_window::MainWindow window{platform, [this](ConversionHost& host) { return Convert(host); }};
 };
 
 }  // namespace brisel::testing

@@ -11,10 +11,8 @@ namespace {
 
 using platform::MessageIcon;
 
-const std::string kMissing =
-    MessageEntry(messages::kInvalidFilenamesTitle, messages::kMissingName, MessageIcon::Error);
-const std::string kSame =
-    MessageEntry(messages::kInvalidFilenamesTitle, messages::kSameFile, MessageIcon::Error);
+const std::string kMissing = MessageEntry(messages::kInvalidFilenamesTitle, messages::kMissingName, MessageIcon::Error);
+const std::string kSame = MessageEntry(messages::kInvalidFilenamesTitle, messages::kSameFile, MessageIcon::Error);
 
 TEST_F(MainWindowTest, LoadStepFillsTheDefaults) {
     const auto& state = window.State();
@@ -58,12 +56,9 @@ class ProgramFolderTest : public ::testing::TestWithParam<FolderCase> {};
 TEST_P(ProgramFolderTest, AppPathEndsInExactlyOneSeparator) {
     FakePlatform platform;
     platform.programFolder = Native(GetParam().programFolder);
-    main_window::MainWindow window(platform, [](ConversionHost&) {
-        return ConversionResult::Completed;
-    });
+    main_window::MainWindow window(platform, [](ConversionHost&) { return ConversionResult::Completed; });
     EXPECT_EQ(window.State().AppPath, Native(GetParam().appPath));
-    EXPECT_EQ(platform.LastWindow("frmMain").Text("txtSource"),
-              Native(GetParam().appPath) + "PadsPCB.net");
+    EXPECT_EQ(platform.LastWindow("frmMain").Text("txtSource"), Native(GetParam().appPath) + "PadsPCB.net");
 }
 
 // clang-format off
@@ -114,8 +109,7 @@ TEST_P(UnsplitTest, TextWithoutSeparatorKeepsTheStoredPair) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, UnsplitTest,
-                         ::testing::Values(UnsplitCase{"BareName", "board.net"},
-                                           UnsplitCase{"Empty", ""}),
+                         ::testing::Values(UnsplitCase{"BareName", "board.net"}, UnsplitCase{"Empty", ""}),
                          [](const auto& row) { return row.param.name; });
 
 TEST_F(MainWindowTest, TypingAloneChangesNoStoredField) {

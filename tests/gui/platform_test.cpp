@@ -42,8 +42,7 @@ TEST(MainForm, KeyboardOrderSkipsLabels) {
     std::sort(order.begin(), order.end());
     std::vector<std::string> names;
     for (const auto& entry : order) names.push_back(entry.second);
-    EXPECT_EQ(names, (std::vector<std::string>{"txtSource", "cmdBrowseS", "txtTarget",
-                                               "cmdBrowseT", "cmdOK"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"txtSource", "cmdBrowseS", "txtTarget", "cmdBrowseT", "cmdOK"}));
 }
 
 }  // namespace

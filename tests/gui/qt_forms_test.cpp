@@ -22,8 +22,8 @@
 namespace brisel::testing {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDescription;
+using platform::ControlKind;
 using platform::FormDescription;
 
 class QtFormTest : public ::testing::TestWithParam<const FormDescription*> {
@@ -33,9 +33,7 @@ protected:
     static double Dpi() { return QApplication::primaryScreen()->logicalDotsPerInch(); }
     static int Px(int twips) { return platform::TwipsToPixels(twips, Dpi()); }
     QWidget* Top() { return window_.TopLevel(); }
-    QWidget* Control(const ControlDescription& described) {
-        return Child(Top(), described.name.c_str());
-    }
+    QWidget* Control(const ControlDescription& described) { return Child(Top(), described.name.c_str()); }
 
     platform::qt::QtPlatform platform_;  // loads the pictures
     platform::qt::QtWindow window_;
@@ -77,8 +75,7 @@ TEST_P(QtFormTest, FontsAndColoursFollowTheDescription) {
         EXPECT_DOUBLE_EQ(control->font().pointSizeF(), font.points);
         if (described.foreColor && described.kind == ControlKind::Label) {
             const QColor color = control->palette().color(QPalette::WindowText);
-            EXPECT_EQ(color, QColor(described.foreColor->red, described.foreColor->green,
-                                    described.foreColor->blue));
+            EXPECT_EQ(color, QColor(described.foreColor->red, described.foreColor->green, described.foreColor->blue));
         }
     }
 }
@@ -91,8 +88,7 @@ TEST_P(QtFormTest, LabelsShowTheirCaptions) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, QtFormTest,
-                         ::testing::Values(&main_window::MainForm(), &about_box::AboutForm()),
+INSTANTIATE_TEST_SUITE_P(Forms, QtFormTest, ::testing::Values(&main_window::MainForm(), &about_box::AboutForm()),
                          [](const auto& row) { return row.param->name; });
 
 TEST(QtMainForm, MenusCarryTheirAccessKeysAndShortcuts) {
@@ -155,10 +151,10 @@ TEST(QtAboutForm, FocusStartsOnOkAndTabSkipsTheHiddenButton) {
 }
 
 TEST(QtFileDialogFilters, WindowsFiltersBecomeQtNameFilters) {
-    const auto filters = platform::qt::ToQtNameFilters(platform::ParseFilter(
-        "PADS-PowerPCB Netlist File (*.net)|*.net|All Files (*.*)|*.*|Two|*.a;*.b"));
-    EXPECT_EQ(filters, QStringList({"PADS-PowerPCB Netlist File (*.net) (*.net)",
-                                    "All Files (*.*) (*)", "Two (*.a *.b)"}));
+    const auto filters = platform::qt::ToQtNameFilters(
+        platform::ParseFilter("PADS-PowerPCB Netlist File (*.net)|*.net|All Files (*.*)|*.*|Two|*.a;*.b"));
+    EXPECT_EQ(filters,
+              QStringList({"PADS-PowerPCB Netlist File (*.net) (*.net)", "All Files (*.*) (*)", "Two (*.a *.b)"}));
 }
 
 }  // namespace

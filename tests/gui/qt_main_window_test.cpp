@@ -28,9 +28,8 @@ namespace fs = std::filesystem;
 class QtMainWindowTest : public ::testing::Test {
 protected:
     QtMainWindowTest() {
-        window.SetAboutOpener([this](const std::string& version, const std::string& text) {
-            about.Open(version, text);
-        });
+        window.SetAboutOpener(
+            [this](const std::string& version, const std::string& text) { about.Open(version, text); });
         window.Show();
         top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
         EXPECT_TRUE(QTest::qWaitForWindowActive(top));
@@ -94,8 +93,7 @@ TEST_F(QtMainWindowTest, OpeningAMenuDoesNotSplit) {
     TypeInto("txtSource", "/in/cpu.asc");
     auto* menuBar = static_cast<QMainWindow*>(top)->menuBar();
     auto* fileMenu = top->findChild<QMenu*>("mnuFile");
-    QTest::mouseClick(menuBar, Qt::LeftButton, {},
-                      menuBar->actionGeometry(fileMenu->menuAction()).center());
+    QTest::mouseClick(menuBar, Qt::LeftButton, {}, menuBar->actionGeometry(fileMenu->menuAction()).center());
     EXPECT_TRUE(QTest::qWaitFor([&] { return fileMenu->isVisible(); }));
     fileMenu->hide();
     QTest::qWait(50);
@@ -126,8 +124,7 @@ TEST_F(QtMainWindowTest, F1OpensTheHelpFileFromTheProgramsFolder) {
     UrlRecorder shell({"file"});
     Key(Qt::Key_F1);
     ASSERT_EQ(shell.opened.size(), 1);
-    EXPECT_EQ(shell.opened[0].toLocalFile(),
-              QCoreApplication::applicationDirPath() + "/Brisel.txt");
+    EXPECT_EQ(shell.opened[0].toLocalFile(), QCoreApplication::applicationDirPath() + "/Brisel.txt");
 }
 
 TEST_F(QtMainWindowTest, EnterInABoxSplitsItThenPressesOk) {
@@ -145,9 +142,9 @@ TEST_F(QtMainWindowTest, AltKPressesOk) {
     Key(Qt::Key_K, Qt::AltModifier);
     // The button animates its click before it runs.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
-    EXPECT_EQ(answerer.seen, (std::vector<std::string>{
-                                 "Invalid Filenames - Error: Please enter source and target "
-                                 "filenames before trying to start the file conversion process."}));
+    EXPECT_EQ(answerer.seen,
+              (std::vector<std::string>{"Invalid Filenames - Error: Please enter source and target "
+                                        "filenames before trying to start the file conversion process."}));
     EXPECT_EQ(top->focusWidget()->objectName(), "txtSource");
 }
 
@@ -175,9 +172,8 @@ TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 #ifdef BRISEL_CONVERT_PROGRAM
     const fs::path cliTarget = folder / "cli.net";
-    const std::string command = std::string("\"") + BRISEL_CONVERT_PROGRAM + "\" \"" +
-                                BRISEL_EXAMPLE_NETLIST + "\" \"" + cliTarget.string() +
-                                "\" >/dev/null 2>&1";
+    const std::string command = std::string("\"") + BRISEL_CONVERT_PROGRAM + "\" \"" + BRISEL_EXAMPLE_NETLIST +
+                                "\" \"" + cliTarget.string() + "\" >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(ReadAll(target), ReadAll(cliTarget));
 #endif
@@ -197,8 +193,7 @@ TEST(QtBusyWindow, ShowsTheHourglassAndPaintedProgressWhileConverting) {
         okEnabled = Child(top, "cmdOK")->isEnabled();
         progressVisible = Child(top, "lblProg")->isVisible();
         progressText = Child<QLabel>(top, "lblProg")->text();
-        pointer = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
-                                                 : Qt::ArrowCursor;
+        pointer = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor;
         return ConversionResult::Completed;
     });
     top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();

@@ -34,8 +34,7 @@ TEST_P(GetKeyValueTest, ReadsTheValueAsDescribed) {
     if (GetParam().keyExists) registry.Set(kKey, "other", {});
     if (GetParam().valueExists) registry.Set(kKey, "Value", GetParam().value);
     std::string keyVal = "entry";
-    const bool result =
-        GetKeyValue(registry, platform::kHkeyLocalMachine, kKey, "Value", keyVal);
+    const bool result = GetKeyValue(registry, platform::kHkeyLocalMachine, kKey, "Value", keyVal);
     EXPECT_EQ(result, GetParam().result);
     EXPECT_EQ(keyVal, GetParam().keyVal);
     EXPECT_EQ(registry.OpenKeys(), 0);  // the key is closed again
@@ -83,8 +82,7 @@ TEST(GetKeyValue, ValueOfZeroBytesRaisesAnErrorForTheCaller) {
 
 const char* const kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const char* const kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string kUnavailable =
-    MessageEntry("Brisel", about_box::kSysInfoUnavailable, platform::MessageIcon::None);
+const std::string kUnavailable = MessageEntry("Brisel", about_box::kSysInfoUnavailable, platform::MessageIcon::None);
 
 struct SysInfoCase {
     const char* name;

@@ -37,8 +37,8 @@ std::string Summary(const std::string& counts) {
 
 // Two parts and one net of two pins, with the given line end.
 std::string SmallBoard(const std::string& end) {
-    return "*PADS-PCB*" + end + "*PART*" + end + "U1 R" + end + "U2 C" + end + "*NET*" + end + "*SIGNAL* GND" +
-           end + "U1.1 U2.1" + end + "*END*" + end;
+    return "*PADS-PCB*" + end + "*PART*" + end + "U1 R" + end + "U2 C" + end + "*NET*" + end + "*SIGNAL* GND" + end +
+           "U1.1 U2.1" + end + "*END*" + end;
 }
 
 std::string RandomBytes(std::size_t size) {
@@ -125,21 +125,21 @@ TEST_P(BadInputs, ConvertToTheEndWithTheRightWarnings) {
     EXPECT_EQ(fs::file_size(folder.Path() / "board.net"), sourceSize);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sources, BadInputs, testing::ValuesIn(kBadInputs),
-                         [](const auto& row) {
-                             std::string name;
-                             for (const char* c = row.param.name; *c; ++c) {
-                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Sources, BadInputs, testing::ValuesIn(kBadInputs), [](const auto& row) {
+    std::string name;
+    for (const char* c = row.param.name; *c; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+    }
+    return name;
+});
 
 // Texts pass through byte for byte: the NUL bytes and the lone CR line ends
 // change nothing but what they must.
 TEST(BadInputBytes, NulBytesReachTheTarget) {
     test::TempFolder folder;
-    WriteText(folder.Path() / "board.net", "*PADS-PCB*\r\n*PART*\r\nU1\0 R\r\n*NET*\r\n*SIGNAL* G\0ND\r\n"
-                                           "U1\0.1\r\n*END*\r\n"s);
+    WriteText(folder.Path() / "board.net",
+              "*PADS-PCB*\r\n*PART*\r\nU1\0 R\r\n*NET*\r\n*SIGNAL* G\0ND\r\n"
+              "U1\0.1\r\n*END*\r\n"s);
     ASSERT_EQ(RunConvert({{"board.net", "out.net"}, folder.Path()}).status, 0);
     const std::string target = ReadBytes(folder.Path() / "out.net");
     EXPECT_NE(target.find("\"U1\0\" \"R\" \"\"\r\n"s), std::string::npos);

@@ -58,8 +58,7 @@ TEST_F(CliFaults, TargetIsAFolder) {
 
 TEST_F(CliFaults, SourceIsAFolder) {
     fs::create_directory(Dir() / "in.net");
-    ExpectFailure(Convert({"in.net", "out.net"}), ErrorLine("in.net", "read: Is a directory"),
-                  {"board.net", "in.net"});
+    ExpectFailure(Convert({"in.net", "out.net"}), ErrorLine("in.net", "read: Is a directory"), {"board.net", "in.net"});
 }
 
 TEST_F(CliFaults, TargetFolderNotWritable) {
@@ -128,8 +127,8 @@ TEST_F(DiskFull, TargetInAnotherFolder) {
 TEST_F(DiskFull, TargetBehindALinkIsEmptiedNotRemoved) {
     WriteBytes(Dir() / "real.net", "an older netlist\r\n");
     fs::create_symlink("real.net", Dir() / "link.net");
-    ExpectFailure(Convert({"board.net", "link.net"}, targetSize_ - 1),
-                  ErrorLine("link.net", "written: File too large"), {"board.net", "link.net", "real.net"});
+    ExpectFailure(Convert({"board.net", "link.net"}, targetSize_ - 1), ErrorLine("link.net", "written: File too large"),
+                  {"board.net", "link.net", "real.net"});
     EXPECT_TRUE(fs::is_symlink(Dir() / "link.net"));
     EXPECT_EQ(fs::read_symlink(Dir() / "link.net"), "real.net");
     EXPECT_EQ(ReadBytes(Dir() / "real.net"), "");
@@ -142,8 +141,7 @@ TEST_F(CliFaults, TargetBehindALinkIsWrittenThroughIt) {
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
     EXPECT_TRUE(fs::is_symlink(Dir() / "link.net"));
-    EXPECT_EQ(ReadBytes(Dir() / "real.net"),
-              ReadBytes(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(ReadBytes(Dir() / "real.net"), ReadBytes(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
     EXPECT_EQ(Names(Dir()), (Strings{"board.net", "link.net", "real.net"}));
 }
 

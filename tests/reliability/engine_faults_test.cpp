@@ -98,8 +98,8 @@ TEST_F(EngineFaults, DiskFullWhileJoining) {
 
 TEST_F(EngineFaults, DiskFullWhileWritingTheTarget) {
     // The source has 208,714 bytes, the spool 341,865 and the target 408,687.
-    ExpectFailure(ConvertWithFileSizeLimit(400000),
-                  ErrorEvent(folder_.Folder() + "out.net", "written: File too large"), {"board.net"});
+    ExpectFailure(ConvertWithFileSizeLimit(400000), ErrorEvent(folder_.Folder() + "out.net", "written: File too large"),
+                  {"board.net"});
 }
 
 }  // namespace

@@ -36,9 +36,7 @@ struct SourceCase {
     const char* expected;
 };
 
-void PrintTo(const SourceCase& sourceCase, std::ostream* out) {
-    *out << sourceCase.why;
-}
+void PrintTo(const SourceCase& sourceCase, std::ostream* out) { *out << sourceCase.why; }
 
 class PadsSourceTest : public ::testing::TestWithParam<SourceCase> {};
 

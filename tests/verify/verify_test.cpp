@@ -12,16 +12,43 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const Lines kSource = {
-    "!PADS-POWERPCB-V3.0-MILS!", "*PART*", "C1 0.1uF", "R1 10K", "U1 74HC00", "",
-    "*NET*", "*SIGNAL* GND", "C1.2 U1.7", "*SIGNAL* VCC", "C1.1 U1.14 R1.1", "*END*"};
+const Lines kSource = {"!PADS-POWERPCB-V3.0-MILS!",
+                       "*PART*",
+                       "C1 0.1uF",
+                       "R1 10K",
+                       "U1 74HC00",
+                       "",
+                       "*NET*",
+                       "*SIGNAL* GND",
+                       "C1.2 U1.7",
+                       "*SIGNAL* VCC",
+                       "C1.1 U1.14 R1.1",
+                       "*END*"};
 
 // The target a conversion writes for kSource; line n is kTarget[n - 1].
-const Lines kTarget = {
-    "\"ExpressPCB Netlist\"", "\"Brisel v1.02 test banner\"", "1", "0", "0", "\"\"", "\"\"", "\"\"",
-    "\"Part IDs Table\"", "\"C1\" \"0.1uF\" \"\"", "\"R1\" \"10K\" \"\"", "\"U1\" \"74HC00\" \"\"",
-    "", "\"Net Names Table\"", "\"GND\" 1", "\"VCC\" 3",
-    "", "\"Net Connections Table\"", "1 1 2 2", "1 3 7 0", "2 1 1 4", "2 3 14 5", "2 2 1 0"};
+const Lines kTarget = {"\"ExpressPCB Netlist\"",
+                       "\"Brisel v1.02 test banner\"",
+                       "1",
+                       "0",
+                       "0",
+                       "\"\"",
+                       "\"\"",
+                       "\"\"",
+                       "\"Part IDs Table\"",
+                       "\"C1\" \"0.1uF\" \"\"",
+                       "\"R1\" \"10K\" \"\"",
+                       "\"U1\" \"74HC00\" \"\"",
+                       "",
+                       "\"Net Names Table\"",
+                       "\"GND\" 1",
+                       "\"VCC\" 3",
+                       "",
+                       "\"Net Connections Table\"",
+                       "1 1 2 2",
+                       "1 3 7 0",
+                       "2 1 1 4",
+                       "2 3 14 5",
+                       "2 2 1 0"};
 
 std::string Join(const Lines& lines, const std::string& end = "\r\n") {
     std::string text;
@@ -74,8 +101,7 @@ TEST_F(VerifyTest, TargetLineEndsMustBeCrLf) {
 TEST_F(VerifyTest, MissingFinalLineEndIsCaught) {
     std::string target = Join(kTarget);
     target.resize(target.size() - 2);
-    EXPECT_EQ(Verify(Join(kSource), target).problems,
-              Lines{"target line 23: line end is missing, not CR LF"});
+    EXPECT_EQ(Verify(Join(kSource), target).problems, Lines{"target line 23: line end is missing, not CR LF"});
 }
 
 TEST_F(VerifyTest, MissingTargetIsReported) {
@@ -87,13 +113,29 @@ TEST_F(VerifyTest, MissingTargetIsReported) {
 }
 
 TEST_F(VerifyTest, EmptyNetsEmptyPinsAndQuotesVerify) {
-    const Lines source = {"*PADS-PCB*", "*PART*", "U1 NAND GATE", "J\"1 CONN", "", "*NET*",
-                          "*SIGNAL* NC", "*SIG* A\"B", "U1. j\"1.2", "u1.3", "*SIGNAL* LAST", "*END*"};
-    const Lines target = {
-        "\"ExpressPCB Netlist\"", "\"Brisel v1.02 x\"", "1", "0", "0", "\"\"", "\"\"", "\"\"",
-        "\"Part IDs Table\"", "\"U1\" \"NAND GATE\" \"\"", "\"J\"1\" \"CONN\" \"\"",
-        "", "\"Net Names Table\"", "\"NC\" 1", "\"A\"B\" 1", "\"LAST\" 4",
-        "", "\"Net Connections Table\"", "2 1  2", "2 2 2 3", "2 1 3 0"};
+    const Lines source = {"*PADS-PCB*", "*PART*",     "U1 NAND GATE", "J\"1 CONN",     "",     "*NET*", "*SIGNAL* NC",
+                          "*SIG* A\"B", "U1. j\"1.2", "u1.3",         "*SIGNAL* LAST", "*END*"};
+    const Lines target = {"\"ExpressPCB Netlist\"",
+                          "\"Brisel v1.02 x\"",
+                          "1",
+                          "0",
+                          "0",
+                          "\"\"",
+                          "\"\"",
+                          "\"\"",
+                          "\"Part IDs Table\"",
+                          "\"U1\" \"NAND GATE\" \"\"",
+                          "\"J\"1\" \"CONN\" \"\"",
+                          "",
+                          "\"Net Names Table\"",
+                          "\"NC\" 1",
+                          "\"A\"B\" 1",
+                          "\"LAST\" 4",
+                          "",
+                          "\"Net Connections Table\"",
+                          "2 1  2",
+                          "2 2 2 3",
+                          "2 1 3 0"};
     const Report report = Verify(Join(source), Join(target));
     EXPECT_EQ(report.problems, Lines{});
     EXPECT_EQ(report.nets, 3);
@@ -113,9 +155,7 @@ struct Damage {
     Lines expected;
 };
 
-void PrintTo(const Damage& damage, std::ostream* out) {
-    *out << damage.why;
-}
+void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.why; }
 
 class DamagedTargetTest : public VerifyTest, public ::testing::WithParamInterface<Damage> {};
 

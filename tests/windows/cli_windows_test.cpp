@@ -26,8 +26,8 @@ struct Outcome {
 
 HANDLE InheritableFile(const fs::path& path) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return CreateFileA(path.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileA(path.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // Runs the command line in the folder, its output caught in files beside
@@ -46,8 +46,8 @@ Outcome RunProgram(const std::string& arguments, const fs::path& folder) {
     std::string line = "\"" BRISEL_CONVERT_EXE "\" " + arguments;
     PROCESS_INFORMATION process{};
     Outcome run;
-    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                       folder.string().c_str(), &startup, &process)) {
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.string().c_str(), &startup,
+                       &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
         GetExitCodeProcess(process.hProcess, &run.status);
         CloseHandle(process.hProcess);
@@ -128,15 +128,17 @@ TEST_F(WindowsCli, ErrorsExitOneAndLeaveNothingBehind) {
         std::string arguments;
         const char* line;
     };
-    const std::string missing = "Invalid Filenames - Error: Please enter source and target filenames before "
-                                "trying to start the file conversion process.";
+    const std::string missing =
+        "Invalid Filenames - Error: Please enter source and target filenames before "
+        "trying to start the file conversion process.";
     const Case cases[] = {
         {"none.net out.net", "Source File - Error: The netlist file 'none.net' cannot be found."},
         {"board.net out\\", missing.c_str()},
         {"\"\" out.net", missing.c_str()},
         // Letter case and a ".\" do not make another file on Windows.
-        {"board.net .\\BOARD.NET", "Invalid Filenames - Error: Please enter different source and target "
-                                   "filenames before trying to start the file conversion process."},
+        {"board.net .\\BOARD.NET",
+         "Invalid Filenames - Error: Please enter different source and target "
+         "filenames before trying to start the file conversion process."},
         {Quoted(dir_ / "board.net") + " " + Quoted(dir_ / ".." / "boards with spaces" / "Board.Net"),
          "Invalid Filenames - Error: Please enter different source and target filenames before trying to start "
          "the file conversion process."},

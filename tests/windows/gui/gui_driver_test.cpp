@@ -19,8 +19,8 @@ namespace brisel::gui_test {
 namespace {
 
 namespace fs = std::filesystem;
-using main_window::MainForm;
 using about_box::AboutForm;
+using main_window::MainForm;
 
 const char* const kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 

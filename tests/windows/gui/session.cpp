@@ -35,18 +35,19 @@ Session::Session(const std::string& exe) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
         throw std::runtime_error("cannot start " + exe);
     }
     CloseHandle(started.hThread);
     process_ = started.hProcess;
     processId_ = started.dwProcessId;
     Search search{processId_, nullptr};
-    WaitFor([&] {
-        EnumWindows(&MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    }, 30000);
+    WaitFor(
+        [&] {
+            EnumWindows(&MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        30000);
     main_ = search.found;
     if (main_ == nullptr) throw std::runtime_error("the main window did not open");
     thread_ = GetWindowThreadProcessId(main_, nullptr);
@@ -57,9 +58,7 @@ Session::~Session() {
     CloseHandle(process_);
 }
 
-HWND Session::FindForm(const std::string& title) {
-    return FindWindowA(platform::win32::kFormClass, title.c_str());
-}
+HWND Session::FindForm(const std::string& title) { return FindWindowA(platform::win32::kFormClass, title.c_str()); }
 
 HWND Session::WaitForMessageBox(const std::string& title) {
     HWND box = nullptr;
@@ -155,13 +154,13 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
     BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const int stride = (width * 3 + 3) & ~3;
     std::vector<char> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()), 0,
-                          0, sizeof(BITMAPFILEHEADER) + sizeof header};
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()), 0, 0,
+                          sizeof(BITMAPFILEHEADER) + sizeof header};
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
