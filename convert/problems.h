@@ -1,7 +1,7 @@
 #pragma once
 // Each occurrence of a problem in the source, for callers that want to tell
-// the user exactly where it stands. The message boxes say only that a kind
-// of problem occurred; a ProblemSink hears of every occurrence.
+// the user exactly where it stands. The warnings say only that a kind of
+// problem occurred; a ProblemSink hears of every occurrence.
 
 #include <cstdint>
 #include <string>
@@ -22,8 +22,11 @@ enum class ProblemKind {
 };
 inline constexpr int kProblemKindCount = 9;
 
+// The longest name the target takes.
+inline constexpr std::size_t kLongestName = 249;
+
 // What the kind is called in summaries: "unexpected character".
-const char* ProblemKindName(ProblemKind kind);
+std::string ProblemKindName(ProblemKind kind);
 
 struct Problem {
     ProblemKind kind;
@@ -31,6 +34,7 @@ struct Problem {
     // the byte in it where the offending text starts.
     std::int64_t joinedLine = 0;
     std::size_t offset = 0;
+    std::int64_t sourceLine = 0;  // the line an editor shows; 0 for the whole file
     std::string text;  // "pin \"A1\" of part \"U3\" is not a plain positive number"
 };
 

@@ -16,12 +16,25 @@ namespace brisel::test {
 
 namespace fs = std::filesystem;
 
-void RecordingHost::ShowMessage(const std::string& text, const std::string& title, IconKind icon) {
-    static const char* const kIcons[] = {"None", "Error", "Warning", "Information"};
-    events.push_back(std::string(kIcons[static_cast<int>(icon)]) + ": " + title + " | " + text);
+void RecordingHost::ShowMessage(const messages::Message& message) {
+    static const char* const kIcons[] = {"Error", "Warning", "Information"};
+    events.push_back(std::string(kIcons[static_cast<int>(message.icon)]) + ": " + message.title + " | " +
+                     message.BoxText());
 }
 
 namespace {
+
+class WarningRecorder : public messages::BoxReporter {
+public:
+    explicit WarningRecorder(RecordingHost& host) : BoxReporter(host, host.settings), host_(host) {}
+    void Warning(RunWarning warning) override {
+        host_.warnings.push_back(warning);
+        BoxReporter::Warning(warning);
+    }
+
+private:
+    RecordingHost& host_;
+};
 
 std::vector<std::string> WithPrefix(const Events& events, const std::string& prefix, bool keep) {
     std::vector<std::string> out;
@@ -40,6 +53,16 @@ std::vector<std::string> RecordingHost::Messages() const {
         if (e != "beep" && e != "focus" && e.rfind("caption: ", 0) != 0) out.push_back(e);
     }
     return out;
+}
+
+ConversionResult RecordingHost::Run(FileSystem& files) {
+    warnings.clear();
+    WarningRecorder reporter(*this);
+    return ConvertNetlist(settings, files, reporter).result;
+}
+
+bool RecordingHost::Warned(RunWarning warning) const {
+    return std::find(warnings.begin(), warnings.end(), warning) != warnings.end();
 }
 
 std::vector<std::string> RecordingHost::Captions() const { return WithPrefix(events, "caption: ", true); }
@@ -88,7 +111,7 @@ Conversion Convert(const std::string& source) {
     settings.SourcePath = settings.TargetPath = folder.Folder();
     settings.SourceFile = "board.net";
     settings.TargetFile = "out.net";
-    conversion.result = ConvertNetlist(conversion.host);
+    conversion.result = conversion.host.Run();
     if (folder.Exists("out.net")) conversion.target = folder.Read("out.net");
     return conversion;
 }

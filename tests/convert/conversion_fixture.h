@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "convert/convert_netlist.h"
-#include "convert/host.h"
+#include "convert/disk_file_system.h"
+#include "messages/message_boxes.h"
 
 namespace brisel::test {
 
@@ -15,16 +16,18 @@ namespace brisel::test {
 // "beep", "focus", "Warning: Title | text".
 using Events = std::vector<std::string>;
 
-class RecordingHost : public ConversionHost {
+// Converts as the window does, through message boxes that it records.
+class RecordingHost : public messages::MessageBoxes {
 public:
     JobSettings settings;
-    CheckFlags flags;
     Events events;
+    std::vector<RunWarning> warnings;
 
-    const JobSettings& Settings() const override { return settings; }
-    CheckFlags& Flags() override { return flags; }
+    ConversionResult Run(FileSystem& files = TheDisk());
+    bool Warned(RunWarning warning) const;
+
     void SetProgressCaption(const std::string& caption) override { events.push_back("caption: " + caption); }
-    void ShowMessage(const std::string& text, const std::string& title, IconKind icon) override;
+    void ShowMessage(const messages::Message& message) override;
     void Beep() override { events.push_back("beep"); }
     void FocusSource() override { events.push_back("focus"); }
 
