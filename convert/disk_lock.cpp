@@ -28,7 +28,9 @@ private:
     HANDLE file_;
 };
 
-LockAttempt Failed(DWORD code) { return {LockAttempt::Result::Failed, nullptr, "Windows error " + std::to_string(code)}; }
+LockAttempt Failed(DWORD code) {
+    return {LockAttempt::Result::Failed, nullptr, "Windows error " + std::to_string(code)};
+}
 
 }  // namespace
 

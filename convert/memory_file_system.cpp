@@ -129,7 +129,8 @@ bool MemoryFileSystem::Truncate(const std::string& path) {
 }
 
 LockAttempt MemoryFileSystem::Lock(const std::string& path) {
-    if (const std::string* reason = Failure(Operation::Lock, path)) return {LockAttempt::Result::Failed, nullptr, *reason};
+    if (const std::string* reason = Failure(Operation::Lock, path))
+        return {LockAttempt::Result::Failed, nullptr, *reason};
     if (locked_.count(path) > 0) return {LockAttempt::Result::Busy, nullptr, {}};
     files_[path];  // created if need be, never emptied
     locked_.insert(path);

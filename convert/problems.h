@@ -35,7 +35,7 @@ struct Problem {
     std::int64_t joinedLine = 0;
     std::size_t offset = 0;
     std::int64_t sourceLine = 0;  // the line an editor shows; 0 for the whole file
-    std::string text;  // "pin \"A1\" of part \"U3\" is not a plain positive number"
+    std::string text;             // "pin \"A1\" of part \"U3\" is not a plain positive number"
 };
 
 class ProblemSink {

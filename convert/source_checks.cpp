@@ -65,7 +65,8 @@ void SourceChecks::ReportName(const NameCheck& check, std::string_view name, con
     } else if (check.tooLong) {
         Report(ProblemKind::LongName,
                what + " " + Quote(name) + " has " + std::to_string(name.size()) + " characters; " +
-                   std::to_string(kLongestName) + " is the most", name);
+                   std::to_string(kLongestName) + " is the most",
+               name);
     }
     if (check.badCharacter >= 0) {
         static constexpr char kHex[] = "0123456789ABCDEF";

@@ -89,7 +89,8 @@ void MainWindow::OpenHelpInViewer(const std::string& helpPath) {
 }
 
 void MainWindow::ReportHelpNotOpened(const std::string& helpPath) {
-    messages::Say(*this, {kHelpErrorTitle, {"The help file " + helpPath + " could not be opened."}, messages::Icon::Error});
+    messages::Say(*this,
+                  {kHelpErrorTitle, {"The help file " + helpPath + " could not be opened."}, messages::Icon::Error});
 }
 
 void MainWindow::mnuFileExit_Click() {

@@ -6,6 +6,7 @@
 
 #include "conversion_fixture.h"
 #include "convert/memory_file_system.h"
+#include "tests/support/case_names.h"
 
 namespace brisel::test {
 namespace {
@@ -14,8 +15,8 @@ using Operation = MemoryFileSystem::Operation;
 using Strings = std::vector<std::string>;
 
 const std::string kFolder = "mem/";
-const std::string kSource = Lines({"*PADS-PCB*", "*PART*", "U1 x", "U2 y", "", "*NET*", "*SIGNAL* A", "U1.1 U2.1",
-                                   "*END*"});
+const std::string kSource =
+    Lines({"*PADS-PCB*", "*PART*", "U1 x", "U2 y", "", "*NET*", "*SIGNAL* A", "U1.1 U2.1", "*END*"});
 
 struct FaultCase {
     const char* why;
@@ -66,7 +67,7 @@ TEST_P(FileFaults, EndTheRunAndLeaveOnlyTheSource) {
     EXPECT_EQ(files.Bytes(kFolder + "board.net"), kSource);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachOperation, FileFaults, testing::ValuesIn(kFaults));
+INSTANTIATE_TEST_SUITE_P(EachOperation, FileFaults, testing::ValuesIn(kFaults), ByWhy());
 
 TEST_F(FileFaults, AnotherRunHoldingTheLockStopsThisOneAndTouchesNothing) {
     const LockAttempt other = files.Lock(kFolder + "BriselTemp2.txt");

@@ -50,10 +50,10 @@ TEST(EngineFaults, DiskFullWhileWritingTheTarget) {
     host.settings = {folder.Folder(), "board.net", folder.Folder(), "out.net"};
     // The source has 208,714 bytes, the spool 341,865 and the target 408,687.
     EXPECT_EQ(ConvertWithFileSizeLimit(host, 400000), ConversionResult::Failed);
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Error: File Conversion - Error | The file '" +
-                                                        folder.Folder() +
-                                                        "out.net' could not be written: File too large.\r\nThe new "
-                                                        "netlist was not created."});
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{"Error: File Conversion - Error | The file '" + folder.Folder() +
+                                       "out.net' could not be written: File too large.\r\nThe new "
+                                       "netlist was not created."});
     EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"board.net"});
     EXPECT_EQ(ReadBytes(folder.Path() / "board.net"), source);
 }
