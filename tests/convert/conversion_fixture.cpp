@@ -1,20 +1,8 @@
 #include "conversion_fixture.h"
 
 #include <algorithm>
-#include <atomic>
-#include <fstream>
-#include <sstream>
-
-#ifdef _WIN32
-#include <process.h>
-#define getpid _getpid
-#else
-#include <unistd.h>
-#endif
 
 namespace brisel::test {
-
-namespace fs = std::filesystem;
 
 void RecordingHost::ShowMessage(const messages::Message& message) {
     static const char* const kIcons[] = {"Error", "Warning", "Information"};
@@ -66,42 +54,6 @@ bool RecordingHost::Warned(RunWarning warning) const {
 }
 
 std::vector<std::string> RecordingHost::Captions() const { return WithPrefix(events, "caption: ", true); }
-
-TempFolder::TempFolder() {
-    static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() / ("brisel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(path_, ignored);
-}
-
-std::string TempFolder::Folder() const { return path_.string() + "/"; }
-
-std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-    return (path_ / name).string();
-}
-
-std::string TempFolder::Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool TempFolder::Exists(const std::string& name) const { return fs::exists(path_ / name); }
-
-std::vector<std::string> TempFolder::Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 Conversion Convert(const std::string& source) {
     TempFolder folder;

@@ -9,6 +9,7 @@
 #include "convert/convert_netlist.h"
 #include "convert/disk_file_system.h"
 #include "messages/message_boxes.h"
+#include "tests/support/temp_folder.h"
 
 namespace brisel::test {
 
@@ -33,23 +34,6 @@ public:
 
     std::vector<std::string> Messages() const;  // message events only
     std::vector<std::string> Captions() const;  // caption events only
-};
-
-// A folder of its own, removed at the end.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::filesystem::path& Path() const { return path_; }
-    // The folder as the conversion holds it: with its trailing separator.
-    std::string Folder() const;
-    std::string Write(const std::string& name, const std::string& bytes) const;
-    std::string Read(const std::string& name) const;
-    bool Exists(const std::string& name) const;
-    std::vector<std::string> Names() const;
-
-private:
-    std::filesystem::path path_;
 };
 
 struct Conversion {

@@ -24,7 +24,7 @@ class CliFaults : public testing::Test {
 protected:
     void SetUp() override {
         fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", Dir() / "board.net");
-        source_ = ReadBytes(Dir() / "board.net");
+        source_ = ReadFile(Dir() / "board.net");
     }
     const fs::path& Dir() const { return folder_.Path(); }
     Outcome Convert(Strings args, long long fileSizeLimit = -1) {
@@ -35,7 +35,7 @@ protected:
         EXPECT_EQ(run.err, Strings{line});
         EXPECT_TRUE(run.out.empty());
         EXPECT_EQ(Names(Dir()), names);
-        EXPECT_EQ(ReadBytes(Dir() / "board.net"), source_);
+        EXPECT_EQ(ReadFile(Dir() / "board.net"), source_);
     }
 
     test::TempFolder folder_;
@@ -81,24 +81,24 @@ TEST_F(CliFaults, SourceNotReadable) {
 // The link stays and keeps pointing at its file, emptied: no partial netlist
 // is left behind the link, and nothing else is removed.
 TEST_F(CliFaults, TargetBehindALinkIsEmptiedNotRemoved) {
-    WriteBytes(Dir() / "real.net", "an older netlist\r\n");
+    WriteFile(Dir() / "real.net", "an older netlist\r\n");
     fs::create_symlink("real.net", Dir() / "link.net");
     // The worked example has 136 bytes and its target 267.
     ExpectFailure(Convert({"board.net", "link.net"}, 200), ErrorLine("link.net", "written: File too large"),
                   {"board.net", "link.net", "real.net"});
     EXPECT_TRUE(fs::is_symlink(Dir() / "link.net"));
     EXPECT_EQ(fs::read_symlink(Dir() / "link.net"), "real.net");
-    EXPECT_EQ(ReadBytes(Dir() / "real.net"), "");
+    EXPECT_EQ(ReadFile(Dir() / "real.net"), "");
 }
 
 TEST_F(CliFaults, TargetBehindALinkIsWrittenThroughIt) {
-    WriteBytes(Dir() / "real.net", "an older netlist\r\n");
+    WriteFile(Dir() / "real.net", "an older netlist\r\n");
     fs::create_symlink("real.net", Dir() / "link.net");
     const Outcome run = Convert({"board.net", "link.net"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
     EXPECT_TRUE(fs::is_symlink(Dir() / "link.net"));
-    EXPECT_EQ(ReadBytes(Dir() / "real.net"), ReadBytes(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(ReadFile(Dir() / "real.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
     EXPECT_EQ(Names(Dir()), (Strings{"board.net", "link.net", "real.net"}));
 }
 

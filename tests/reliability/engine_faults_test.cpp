@@ -29,12 +29,12 @@ ConversionResult ConvertWithFileSizeLimit(test::RecordingHost& host, rlim_t byte
         const ConversionResult result = host.Run();
         std::string messages;
         for (const auto& message : host.Messages()) messages += message + '\0';
-        WriteBytes(report, messages.substr(0, bytes));
+        WriteFile(report, messages.substr(0, bytes));
         ::_exit(static_cast<int>(result));
     }
     int raw = 0;
     ::waitpid(child, &raw, 0);
-    const std::string messages = ReadBytes(report);
+    const std::string messages = ReadFile(report);
     fs::remove(report);
     for (std::size_t start = 0, end; (end = messages.find('\0', start)) != std::string::npos; start = end + 1) {
         host.events.push_back(messages.substr(start, end - start));
@@ -45,7 +45,7 @@ ConversionResult ConvertWithFileSizeLimit(test::RecordingHost& host, rlim_t byte
 TEST(EngineFaults, DiskFullWhileWritingTheTarget) {
     test::TempFolder folder;
     WriteNetlist(folder.Path() / "board.net", 2000, 2000, 10);
-    const std::string source = ReadBytes(folder.Path() / "board.net");
+    const std::string source = ReadFile(folder.Path() / "board.net");
     test::RecordingHost host;
     host.settings = {folder.Folder(), "board.net", folder.Folder(), "out.net"};
     // The source has 208,714 bytes, the spool 341,865 and the target 408,687.
@@ -55,7 +55,7 @@ TEST(EngineFaults, DiskFullWhileWritingTheTarget) {
                                        "out.net' could not be written: File too large.\r\nThe new "
                                        "netlist was not created."});
     EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"board.net"});
-    EXPECT_EQ(ReadBytes(folder.Path() / "board.net"), source);
+    EXPECT_EQ(ReadFile(folder.Path() / "board.net"), source);
 }
 
 }  // namespace
