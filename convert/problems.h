@@ -44,7 +44,7 @@ public:
     virtual void Report(const Problem& problem) = 0;
 };
 
-// Text quoted for a message: control and non-ASCII bytes as \xNN, a double
+// Text quoted for a problem text: control and non-ASCII bytes as \xNN, a double
 // quote as \", and at most 60 characters with "..." after them.
 std::string Quote(std::string_view text);
 
