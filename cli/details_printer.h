@@ -1,30 +1,26 @@
 #pragma once
-// `--details`: one line per problem occurrence, as compilers write them:
-// "board.net:214: warning: pin "A1" of part "U3" is not a plain positive number".
+// `--details`: one line per problem occurrence on standard error, in the
+// words the window's Problems list uses too.
 
-#include <array>
 #include <cstdio>
 #include <string>
 
-#include "convert/problems.h"
+#include "messages/problem_lines.h"
 
 namespace brisel::cli {
 
 class DetailsPrinter {
 public:
     // `label` names the source in each line.
-    DetailsPrinter(std::string label, std::FILE* err) : label_(std::move(label)), err_(err) {}
+    DetailsPrinter(std::string label, std::FILE* err) : lines_(std::move(label)), err_(err) {}
 
     void Print(const Problem& problem);
     // One line for each kind that had more occurrences than were shown.
     void PrintOmitted();
 
-    static constexpr int kMostPerKind = 100;
-
 private:
-    std::string label_;
+    messages::ProblemLines lines_;
     std::FILE* err_;
-    std::array<long long, kProblemKindCount> counts_{};
 };
 
 }  // namespace brisel::cli

@@ -56,6 +56,7 @@ std::vector<MenuDescription> Menus() {
          "",
          {{"mnuFileOpen", "&Open...", "Ctrl+O", {}},
           {"mnuFileSaveAs", "Save &As...", "Ctrl+A", {}},
+          {"mnuFileProblems", "&Problems...", "", {}, false},
           {"mnuFileBar1", "", "", {}},
           {"mnuFileExit", "E&xit", "", {}}}},
         {"mnuHelp",

@@ -6,6 +6,7 @@
 #include "convert/file_paths.h"
 #include "convert/job_paths.h"
 #include "main_window/main_form.h"
+#include "messages/problem_lines.h"
 
 namespace brisel::main_window {
 namespace {
@@ -22,22 +23,33 @@ platform::MessageIcon ToMessageIcon(messages::Icon icon) {
     return platform::MessageIcon::Information;
 }
 
-// The boxes, and the window's check flags set from the warnings.
+// The boxes, the window's check flags set from the warnings, and the
+// problem lines.
 class WindowReporter : public messages::BoxReporter {
 public:
-    WindowReporter(messages::MessageBoxes& boxes, const JobSettings& job, CheckFlags& flags)
-        : BoxReporter(boxes, job), flags_(flags) {
-        flags_ = CheckFlags{};
+    WindowReporter(messages::MessageBoxes& boxes, const JobSettings& job, MainWindowState& state)
+        : BoxReporter(boxes, job), state_(state), lines_(job.SourceFile) {
+        state_.Flags = CheckFlags{};
+        state_.Problems.clear();
     }
     void Warning(RunWarning warning) override {
-        flags_.NameTooLong |= warning == RunWarning::NameTooLong;
-        flags_.BadCharacter |= warning == RunWarning::BadCharacter;
-        flags_.BadPinNumber |= warning == RunWarning::BadPinNumber;
+        state_.Flags.NameTooLong |= warning == RunWarning::NameTooLong;
+        state_.Flags.BadCharacter |= warning == RunWarning::BadCharacter;
+        state_.Flags.BadPinNumber |= warning == RunWarning::BadPinNumber;
         BoxReporter::Warning(warning);
+    }
+    bool WantsProblems() const override { return true; }
+    void ProblemFound(const Problem& problem) override {
+        if (auto line = lines_.Add(problem)) state_.Problems.push_back(std::move(*line));
+    }
+    void Finished(const Outcome& outcome) override {
+        for (std::string& line : lines_.Omitted()) state_.Problems.push_back(std::move(line));
+        BoxReporter::Finished(outcome);
     }
 
 private:
-    CheckFlags& flags_;
+    MainWindowState& state_;
+    messages::ProblemLines lines_;
 };
 
 std::string WithTrailingSeparator(const std::string& folder) {
@@ -59,7 +71,11 @@ const std::string& DisclaimerText() {
 }
 
 MainWindow::MainWindow(platform::Platform& platform, Converter converter, FileSystem& files)
-    : platform_(platform), converter_(std::move(converter)), files_(files), form_(platform.CreateForm(MainForm())) {
+    : platform_(platform),
+      converter_(std::move(converter)),
+      files_(files),
+      form_(platform.CreateForm(MainForm())),
+      problems_(platform) {
     ConnectHandlers();
     Form_Load();
 }
@@ -74,6 +90,7 @@ void MainWindow::ConnectHandlers() {
     form_->On("cmdBrowseT", Event::Click, [this] { cmdBrowseT_Click(); });
     form_->On("cmdOK", Event::Click, [this] { cmdOK_Click(); });
     form_->On("mnuHelpContents", Event::Click, [this] { mnuHelpContents_Click(); });
+    form_->On("mnuFileProblems", Event::Click, [this] { mnuFileProblems_Click(); });
     form_->On("mnuFileExit", Event::Click, [this] { mnuFileExit_Click(); });
     form_->On("mnuHelpAbout", Event::Click, [this] { mnuHelpAbout_Click(); });
 }
@@ -156,7 +173,7 @@ void MainWindow::LeaveBusyState() {
 void MainWindow::RunConversion(const JobSettings& job) {
     std::string failure;
     try {
-        WindowReporter reporter(*this, job, state_.Flags);
+        WindowReporter reporter(*this, job, state_);
         converter_(job, files_, reporter);
     } catch (const std::exception& error) {
         failure = error.what();
@@ -164,7 +181,14 @@ void MainWindow::RunConversion(const JobSettings& job) {
         failure = "The conversion stopped because of an unknown error.";
     }
     LeaveBusyState();
+    ShowProblems();
     if (!failure.empty()) messages::Say(*this, {messages::kConversionErrorTitle, {failure}, messages::Icon::Error});
+}
+
+// The Problems window and its menu item follow each conversion that ran.
+void MainWindow::ShowProblems() {
+    form_->SetEnabled("mnuFileProblems", !state_.Problems.empty());
+    problems_.Update(state_.Problems);
 }
 
 void MainWindow::SetProgressCaption(const std::string& caption) {

@@ -11,6 +11,7 @@
 #include "convert/disk_file_system.h"
 #include "messages/message_boxes.h"
 #include "platform/platform.h"
+#include "problems_window/problems_window.h"
 
 namespace brisel::main_window {
 
@@ -38,6 +39,8 @@ struct MainWindowState {
     std::string SourcePath;
     std::string TargetPath;
     CheckFlags Flags;
+    // The last conversion's problems, one a line as `--details` words them.
+    std::vector<std::string> Problems;
 };
 
 class MainWindow final : public messages::MessageBoxes {
@@ -50,6 +53,7 @@ public:
 
     const MainWindowState& State() const { return state_; }
     platform::Window& Form() { return *form_; }
+    problems_window::ProblemsWindow& ProblemsWindow() { return problems_; }
 
     // Event handlers.
     void Form_Load();
@@ -61,6 +65,7 @@ public:
     void cmdBrowseT_Click();
     void cmdOK_Click();
     void mnuHelpContents_Click();
+    void mnuFileProblems_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
 
@@ -78,6 +83,7 @@ private:
     void RunConversion(const JobSettings& job);
     void EnterBusyState();
     void LeaveBusyState();
+    void ShowProblems();
     void OpenHelpInNotepad(const std::string& helpPath);
     void OpenHelpInViewer(const std::string& helpPath);
     void ReportHelpNotOpened(const std::string& helpPath);
@@ -88,6 +94,7 @@ private:
     std::unique_ptr<platform::Window> form_;
     MainWindowState state_;
     AboutOpener aboutOpener_;
+    problems_window::ProblemsWindow problems_;
 };
 
 // The disclaimer the About box shows.

@@ -93,6 +93,8 @@ void MainWindow::ReportHelpNotOpened(const std::string& helpPath) {
                   {kHelpErrorTitle, {"The help file " + helpPath + " could not be opened."}, messages::Icon::Error});
 }
 
+void MainWindow::mnuFileProblems_Click() { problems_.Open(state_.Problems); }
+
 void MainWindow::mnuFileExit_Click() {
     platform_.CloseAllFiles();
     form_->Close();

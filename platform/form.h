@@ -27,6 +27,9 @@ struct FontDescription {
 enum class ControlKind { Label, TextBox, Button, PictureBox, Line };
 enum class TextAlign { Left, Centre };
 enum class CursorKind { Default, PointingHand };
+// How a control follows a sizable form: it keeps its place, grows with the
+// form, or keeps its distance to the form's bottom right corner.
+enum class Anchoring { TopLeft, Stretch, BottomRight };
 
 struct ControlDescription {
     ControlKind kind = ControlKind::Label;
@@ -50,11 +53,13 @@ struct ControlDescription {
     bool wordWrap = false;
     bool multiLine = false;
     bool verticalScrollBar = false;
+    bool horizontalScrollBar = false;  // multi-line boxes: lines are not wrapped
     bool readOnly = false;
     bool isDefault = false;  // pressed by Enter
     bool isCancel = false;   // pressed by Esc
     std::string picture;     // image name, see ImageName below
     CursorKind cursor = CursorKind::Default;
+    Anchoring anchoring = Anchoring::TopLeft;
 };
 
 // Builders for the form descriptions: a control at its twips rectangle, and
@@ -68,10 +73,12 @@ struct MenuDescription {
     std::string caption;   // empty for a separator
     std::string shortcut;  // "Ctrl+O", "F1" or empty
     std::vector<MenuDescription> items;
+    bool enabled = true;
     bool IsSeparator() const { return caption.empty(); }
 };
 
-enum class BorderStyle { FixedSingle, FixedDialog };
+// A sizable form is never made smaller than its described client size.
+enum class BorderStyle { FixedSingle, FixedDialog, Sizable };
 
 // Images every backend provides under these names.
 namespace ImageName {

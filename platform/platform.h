@@ -35,6 +35,8 @@ public:
     // application's title.
     virtual void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
     virtual void Beep() = 0;
+    // Puts the text on the clipboard; its lines end in CR LF.
+    virtual void SetClipboardText(const std::string& text) = 0;
 
     // Starts a command line with a normal, focused window; throws
     // std::runtime_error when it cannot be started.

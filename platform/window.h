@@ -27,6 +27,7 @@ public:
     virtual std::string Text(const std::string& control) const = 0;
     virtual void SetText(const std::string& control, const std::string& text) = 0;
     virtual void SetToolTip(const std::string& control, const std::string& text) = 0;
+    // Controls and menu items alike.
     virtual void SetEnabled(const std::string& control, bool enabled) = 0;
     virtual void SetVisible(const std::string& control, bool visible) = 0;
     virtual void SetFocus(const std::string& control) = 0;

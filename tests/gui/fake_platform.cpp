@@ -55,6 +55,9 @@ FakeWindow::FakeWindow(const platform::FormDescription& form, Log& log) : name_(
         enabled_[control.name] = true;
         visible_[control.name] = control.visible;
     }
+    for (const platform::MenuDescription& menu : form.menus) {
+        for (const platform::MenuDescription& item : menu.items) enabled_[item.name] = item.enabled;
+    }
 }
 
 void FakeWindow::On(const std::string& control, platform::Event event, platform::Handler handler) {
@@ -146,6 +149,11 @@ platform::TaskId FakePlatform::StartProgram(const std::string& commandLine) {
     log.push_back("start [" + commandLine + "]");
     if (startFails || commandLine.empty()) throw std::runtime_error("cannot start");
     return 4711;
+}
+
+void FakePlatform::SetClipboardText(const std::string& text) {
+    clipboard = text;
+    log.push_back("clipboard [" + text + "]");
 }
 
 void FakePlatform::BringToFront(platform::TaskId task) { log.push_back("front " + std::to_string(task)); }

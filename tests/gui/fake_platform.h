@@ -90,6 +90,7 @@ public:
     std::unique_ptr<platform::FileDialog> CreateFileDialog() override;
     void ShowMessage(const std::string& text, const std::string& title, platform::MessageIcon icon) override;
     void Beep() override { log.push_back("beep"); }
+    void SetClipboardText(const std::string& text) override;
     platform::TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(platform::TaskId task) override;
     long ShellOpen(const platform::Window* owner, const std::string& target) override;
@@ -112,6 +113,7 @@ public:
     long shellResult = 42;
     bool startFails = false;
     std::vector<std::string> ordinaryFiles;
+    std::string clipboard;
     FakeRegistry registry;
     int formsCreated = 0;
 

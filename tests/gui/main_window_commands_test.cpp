@@ -13,6 +13,7 @@ using platform::MessageIcon;
 
 const Log kBusy{"disable cmdOK", "pointer hourglass", "show lblProg"};
 const Log kIdle{"hide lblProg", "text lblProg []", "pointer default", "enable cmdOK"};
+const Log kNoProblems{"disable mnuFileProblems"};
 
 Log Concat(std::initializer_list<Log> parts) {
     Log all;
@@ -24,7 +25,8 @@ TEST_F(MainWindowTest, OkIsBusyDuringTheConversionAndIdleAfter) {
     duringConversion = [](ConversionReporter& reporter) { reporter.Progress({ProgressStep::Stage::Percent, 50}); };
     log().clear();
     Form().Click("cmdOK");
-    const Log expected = Concat({kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle});
+    const Log expected =
+        Concat({kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle, kNoProblems});
     EXPECT_EQ(log(), expected);
     EXPECT_TRUE(Form().Enabled("cmdOK"));
     EXPECT_FALSE(Form().Visible("lblProg"));
@@ -45,7 +47,8 @@ TEST_F(MainWindowTest, ConversionErrorsItReportsItselfStillEndIdle) {
                                   MessageEntry(messages::kSourceErrorTitle,
                                                "The netlist file 'PadsPCB.net' cannot be found.", MessageIcon::Error),
                                   "focus txtSource"},
-                                 kIdle});
+                                 kIdle,
+                                 kNoProblems});
     EXPECT_EQ(log(), expected);
 }
 
@@ -57,6 +60,7 @@ TEST_F(MainWindowTest, ConversionThatThrowsIsReportedAfterTheWindowIsIdle) {
         Concat({kBusy,
                 {"convert"},
                 kIdle,
+                kNoProblems,
                 {"beep", MessageEntry(messages::kConversionErrorTitle, "disk on fire", MessageIcon::Error)}});
     EXPECT_EQ(log(), expected);
 }

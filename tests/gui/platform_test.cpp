@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "main_window/main_form.h"
+#include "platform/anchoring.h"
 #include "platform/file_dialog.h"
 #include "platform/twips.h"
 
@@ -44,6 +45,25 @@ TEST(MainForm, KeyboardOrderSkipsLabels) {
     for (const auto& entry : order) names.push_back(entry.second);
     EXPECT_EQ(names, (std::vector<std::string>{"txtSource", "cmdBrowseS", "txtTarget", "cmdBrowseT", "cmdOK"}));
 }
+
+struct FollowCase {
+    const char* name;
+    platform::Anchoring anchoring;
+    platform::PixelRect expected;  // for {10, 20, 100, 50} in a client 30 wider and 40 higher
+};
+
+class FollowTest : public ::testing::TestWithParam<FollowCase> {};
+
+TEST_P(FollowTest, PlacesTheControlInTheGrownForm) {
+    EXPECT_EQ(platform::Follow(GetParam().anchoring, {10, 20, 100, 50}, 30, 40), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Anchorings, FollowTest,
+                         ::testing::Values(FollowCase{"TopLeft", platform::Anchoring::TopLeft, {10, 20, 100, 50}},
+                                           FollowCase{"Stretch", platform::Anchoring::Stretch, {10, 20, 130, 90}},
+                                           FollowCase{
+                                               "BottomRight", platform::Anchoring::BottomRight, {40, 60, 100, 50}}),
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace brisel::testing

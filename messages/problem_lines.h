@@ -1,0 +1,35 @@
+#pragma once
+// The words of each problem occurrence where it stands in the source, as
+// compilers write them: "board.net:214: warning: pin "A1" of part "U3" is not
+// a plain positive number". At most kMostPerKind lines of a kind are worded;
+// the rest are counted into one line per kind.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "convert/problems.h"
+
+namespace brisel::messages {
+
+class ProblemLines {
+public:
+    static constexpr int kMostPerKind = 100;
+
+    // `label` names the source in each line.
+    explicit ProblemLines(std::string label) : label_(std::move(label)) {}
+
+    // The line for this occurrence, or nothing once its kind has had its
+    // kMostPerKind lines.
+    std::optional<std::string> Add(const Problem& problem);
+    // "board.net: warning: 3 more of the kind "..." not shown" for each kind
+    // that had more occurrences than lines.
+    std::vector<std::string> Omitted() const;
+
+private:
+    std::string label_;
+    std::array<long long, kProblemKindCount> counts_{};
+};
+
+}  // namespace brisel::messages

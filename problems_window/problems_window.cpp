@@ -1,0 +1,53 @@
+#include "problems_window/problems_window.h"
+
+#include "problems_window/problems_form.h"
+
+namespace brisel::problems_window {
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        if (!text.empty()) text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+
+}  // namespace
+
+void ProblemsWindow::Open(const std::vector<std::string>& lines) {
+    Load();
+    form_->SetText("txtProblems", Joined(lines));
+    form_->Show();
+    form_->SetFocus("txtProblems");
+}
+
+void ProblemsWindow::Update(const std::vector<std::string>& lines) {
+    if (IsLoaded()) form_->SetText("txtProblems", Joined(lines));
+}
+
+// A window closed by the user is discarded only here, never inside one of
+// its own event handlers.
+void ProblemsWindow::Load() {
+    if (IsLoaded()) return;
+    form_.reset();
+    form_ = platform_.CreateForm(ProblemsForm());
+    ConnectHandlers();
+}
+
+void ProblemsWindow::ConnectHandlers() {
+    using platform::Event;
+    form_->On("cmdCopy", Event::Click, [this] { cmdCopy_Click(); });
+    form_->On("cmdClose", Event::Click, [this] { cmdClose_Click(); });
+}
+
+// Every line, each with its line end, whatever part of the list is selected.
+void ProblemsWindow::cmdCopy_Click() {
+    const std::string text = form_->Text("txtProblems");
+    platform_.SetClipboardText(text.empty() ? text : text + "\r\n");
+}
+
+void ProblemsWindow::cmdClose_Click() { form_->Close(); }
+
+}  // namespace brisel::problems_window

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "messages/messages.h"
+#include "tests/gui/main_window_fixture.h"
+
+namespace brisel::testing {
+namespace {
+
+Problem At(ProblemKind kind, std::int64_t sourceLine, std::string text) {
+    return {kind, /*joinedLine=*/sourceLine, /*offset=*/0, sourceLine, std::move(text)};
+}
+
+const Problem kBadPin = At(ProblemKind::BadPin, 16, "pin \"0\" of part \"C1\" is not a plain positive number");
+const Problem kNoNets{ProblemKind::NoNetSection, 0, 0, 0, "the file has no net section"};
+const std::string kBadPinLine = "PadsPCB.net:16: warning: pin \"0\" of part \"C1\" is not a plain positive number";
+
+class ProblemsTest : public MainWindowTest {
+protected:
+    // A conversion that warns once and reports these problems.
+    void ConvertReporting(std::vector<Problem> problems) {
+        duringConversion = [problems](ConversionReporter& reporter) {
+            if (!problems.empty()) reporter.Warning(RunWarning::BadPinNumber);
+            for (const Problem& problem : problems) {
+                if (reporter.WantsProblems()) reporter.ProblemFound(problem);
+            }
+            reporter.Finished({});
+        };
+        Form().Click("cmdOK");
+    }
+    FakeWindow& Problems() { return platform.LastWindow("frmProblems"); }
+    void OpenProblems() { Form().Click("mnuFileProblems"); }
+};
+
+TEST_F(ProblemsTest, TheMenuItemIsDisabledBeforeAnyConversion) { EXPECT_FALSE(Form().Enabled("mnuFileProblems")); }
+
+TEST_F(ProblemsTest, AConversionWithProblemsEnablesTheMenuItemAndOneWithoutDisablesItAgain) {
+    ConvertReporting({kBadPin});
+    EXPECT_TRUE(Form().Enabled("mnuFileProblems"));
+    ConvertReporting({});
+    EXPECT_FALSE(Form().Enabled("mnuFileProblems"));
+}
+
+TEST_F(ProblemsTest, TheMessageBoxesAndTheirOrderStayAsWithoutTheList) {
+    ConvertReporting({kBadPin, kBadPin});
+    const Log boxes = platform.Entries("message");
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0], MessageEntry("Source File - Warning", messages::ForWarning(RunWarning::BadPinNumber).BoxText(),
+                                     platform::MessageIcon::Warning));
+    EXPECT_EQ(boxes[1].rfind("message [File Conversion - Complete]", 0), 0u) << boxes[1];
+    EXPECT_EQ(platform.formsCreated, 1);  // the list opens only from the menu
+}
+
+TEST_F(ProblemsTest, TheWindowListsEachProblemWithItsSourceLineAsDetailsWordsIt) {
+    ConvertReporting({kBadPin, kNoNets});
+    OpenProblems();
+    EXPECT_EQ(Problems().Text("txtProblems"), kBadPinLine + "\r\nPadsPCB.net: warning: the file has no net section");
+    EXPECT_EQ(Problems().Focus(), "txtProblems");
+    EXPECT_EQ(Problems().Caption(), "Problems");
+}
+
+TEST_F(ProblemsTest, AtMostAHundredLinesOfAKindAndThenHowManyMore) {
+    std::vector<Problem> many(103, kBadPin);
+    many.push_back(kNoNets);
+    ConvertReporting(many);
+    OpenProblems();
+    const auto& lines = window.State().Problems;
+    ASSERT_EQ(lines.size(), 102u);
+    EXPECT_EQ(lines[99], kBadPinLine);
+    EXPECT_EQ(lines[100], "PadsPCB.net: warning: the file has no net section");
+    EXPECT_EQ(lines[101],
+              "PadsPCB.net: warning: 3 more of the kind \"pin that is not a plain positive number\" not shown");
+}
+
+TEST_F(ProblemsTest, CopyPutsEveryLineOnTheClipboardEachWithItsLineEnd) {
+    ConvertReporting({kBadPin, kNoNets});
+    OpenProblems();
+    Problems().Click("cmdCopy");
+    EXPECT_EQ(platform.clipboard, kBadPinLine + "\r\nPadsPCB.net: warning: the file has no net section\r\n");
+}
+
+TEST_F(ProblemsTest, OpeningAgainKeepsOneWindowAndBringsItToTheFront) {
+    ConvertReporting({kBadPin});
+    OpenProblems();
+    OpenProblems();
+    EXPECT_EQ(platform.formsCreated, 2);  // the main window and one list
+    EXPECT_EQ(Problems().ShowCount(), 2);
+}
+
+TEST_F(ProblemsTest, CloseUnloadsAndTheMenuItemLoadsANewWindow) {
+    ConvertReporting({kBadPin});
+    OpenProblems();
+    Problems().Click("cmdClose");
+    EXPECT_FALSE(window.ProblemsWindow().IsLoaded());
+    OpenProblems();
+    EXPECT_EQ(platform.formsCreated, 3);
+    EXPECT_EQ(Problems().Text("txtProblems"), kBadPinLine);
+}
+
+TEST_F(ProblemsTest, AnOpenWindowListsTheNextConversionsProblems) {
+    ConvertReporting({kBadPin});
+    OpenProblems();
+    ConvertReporting({kNoNets});
+    EXPECT_EQ(Problems().Text("txtProblems"), "PadsPCB.net: warning: the file has no net section");
+    ConvertReporting({});
+    EXPECT_EQ(Problems().Text("txtProblems"), "");
+}
+
+}  // namespace
+}  // namespace brisel::testing
