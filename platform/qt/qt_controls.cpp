@@ -40,6 +40,7 @@ QWidget* CreateTextBox(const ControlDescription& described, QWidget* parent) {
         edit->setReadOnly(described.readOnly);
         edit->setTabChangesFocus(true);
         edit->setVerticalScrollBarPolicy(described.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+        if (described.horizontalScrollBar) edit->setLineWrapMode(QPlainTextEdit::NoWrap);
         box = edit;
     } else {
         auto* edit = new QLineEdit(ToQt(described.caption), parent);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 
 namespace brisel::platform::qt {
 
@@ -14,6 +15,11 @@ void ClientArea::paintEvent(QPaintEvent*) {
     if (background_.isNull()) return;
     QPainter painter(this);
     painter.drawPixmap(QRect(QPoint(0, 0), size()), background_);
+}
+
+void ClientArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (resizeHandler_) resizeHandler_(event->size());
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,5 @@
 #pragma once
-// The top-level Qt window of a form: a fixed-size client area under an
+// The top-level Qt window of a form: a client area under an
 // optional menu bar. It presses the default and cancel buttons for Enter and
 // Esc, and reports its closing.
 
@@ -16,12 +16,16 @@ class ClientArea final : public QWidget {
     Q_OBJECT
 public:
     ClientArea(QWidget* parent, const QPixmap& background);
+    // Called with the new size each time a sizable form's area is resized.
+    void SetResizeHandler(std::function<void(QSize)> handler) { resizeHandler_ = std::move(handler); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QPixmap background_;
+    std::function<void(QSize)> resizeHandler_;
 };
 
 class FormWindow final : public QMainWindow {

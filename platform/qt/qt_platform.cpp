@@ -1,6 +1,7 @@
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -67,6 +68,9 @@ void QtPlatform::ShowMessage(const std::string& text, const std::string& title, 
 }
 
 void QtPlatform::Beep() { QApplication::beep(); }
+
+// Qt hands the desktop its own line ends.
+void QtPlatform::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(ToQtLines(text)); }
 
 TaskId QtPlatform::StartProgram(const std::string& commandLine) {
     QStringList arguments = QProcess::splitCommand(ToQt(commandLine));

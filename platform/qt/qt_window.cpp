@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/anchoring.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_images.h"
 #include "platform/qt/qt_text.h"
@@ -25,6 +26,7 @@ Qt::WindowFlags FlagsFor(const FormDescription& form) {
     // A tool window is the one kind the desktop keeps out of its taskbar.
     flags |= form.showInTaskbar ? Qt::Window : Qt::Tool;
     if (form.minButton) flags |= Qt::WindowMinimizeButtonHint;
+    if (form.border == BorderStyle::Sizable) flags |= Qt::WindowMaximizeButtonHint;
     return flags;
 }
 
@@ -56,7 +58,14 @@ void QtWindow::BuildFrame(double logicalDpi) {
     window_->setFont(MakeFont(form_.font));
     auto* client = new ClientArea(window_, FormImage(form_.background));
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(TwipsToPixels(form_.clientWidth, logicalDpi), TwipsToPixels(form_.clientHeight, logicalDpi));
+    designedClient_ =
+        QSize(TwipsToPixels(form_.clientWidth, logicalDpi), TwipsToPixels(form_.clientHeight, logicalDpi));
+    if (IsSizable()) {
+        client->setMinimumSize(designedClient_);
+        client->SetResizeHandler([this](QSize size) { FollowClientSize(size); });
+    } else {
+        client->setFixedSize(designedClient_);
+    }
     window_->setCentralWidget(client);
 }
 
@@ -65,6 +74,7 @@ void QtWindow::BuildControls(double logicalDpi) {
     for (const ControlDescription& described : form_.controls) {
         QWidget* control = CreateControl(described, client, logicalDpi);
         controls_[described.name] = control;
+        if (described.anchoring != Anchoring::TopLeft) anchored_.push_back({control, &described, control->geometry()});
         auto* button = qobject_cast<QPushButton*>(control);
         if (button != nullptr && described.isDefault) window_->SetDefaultButton(button);
         if (button != nullptr && described.isCancel) window_->SetCancelButton(button);
@@ -81,15 +91,35 @@ void QtWindow::BuildMenus() {
         menu->setObjectName(ToQt(described.name));
         AddMenuItems(menu, described);
     }
-    const QSize client = window_->centralWidget()->size();
     const int menuHeight = form_.menus.empty() ? 0 : window_->menuBar()->sizeHint().height();
-    window_->setFixedSize(client.width(), client.height() + menuHeight);
+    const QSize frame(designedClient_.width(), designedClient_.height() + menuHeight);
+    if (IsSizable()) {
+        window_->setMinimumSize(frame);
+        window_->resize(frame);
+    } else {
+        window_->setFixedSize(frame);
+    }
+}
+
+bool QtWindow::IsSizable() const { return form_.border == BorderStyle::Sizable; }
+
+void QtWindow::FollowClientSize(QSize size) {
+    const int grownWidth = size.width() - designedClient_.width();
+    const int grownHeight = size.height() - designedClient_.height();
+    for (const AnchoredControl& anchored : anchored_) {
+        if (anchored.widget.isNull()) continue;
+        const QRect& at = anchored.designed;
+        const PixelRect rect =
+            Follow(anchored.described->anchoring, {at.x(), at.y(), at.width(), at.height()}, grownWidth, grownHeight);
+        anchored.widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
+    }
 }
 
 void QtWindow::AddMenuItems(QMenu* menu, const MenuDescription& described) {
     for (const MenuDescription& item : described.items) {
         QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(ToQt(item.caption));
         action->setObjectName(ToQt(item.name));
+        action->setEnabled(item.enabled);
         if (!item.shortcut.empty()) action->setShortcut(QKeySequence(ToQt(item.shortcut)));
         QObject::connect(action, &QAction::triggered, [this, name = item.name] { Fire(name, Event::Click); });
         actions_[item.name] = action;
@@ -168,7 +198,14 @@ void QtWindow::SetToolTip(const std::string& control, const std::string& text) {
     Control(control)->setToolTip(ToQt(text));
 }
 
-void QtWindow::SetEnabled(const std::string& control, bool enabled) { Control(control)->setEnabled(enabled); }
+void QtWindow::SetEnabled(const std::string& control, bool enabled) {
+    const auto item = actions_.find(control);
+    if (item != actions_.end() && !item->second.isNull()) {
+        item->second->setEnabled(enabled);
+        return;
+    }
+    Control(control)->setEnabled(enabled);
+}
 
 void QtWindow::SetVisible(const std::string& control, bool visible) { Control(control)->setVisible(visible); }
 

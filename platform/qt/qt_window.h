@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "platform/form.h"
 #include "platform/qt/qt_form_window.h"
@@ -42,12 +43,24 @@ private:
     void WatchControls();
     QWidget* Control(const std::string& name) const;
     void Fire(const std::string& control, Event event);
+    bool IsSizable() const;
+    void FollowClientSize(QSize size);
+
+    // A control that moves or grows with a sizable form, and where it stands
+    // at the described size.
+    struct AnchoredControl {
+        QPointer<QWidget> widget;
+        const ControlDescription* described;
+        QRect designed;
+    };
 
     FormDescription form_;
     QPointer<FormWindow> window_;
     std::map<std::string, QPointer<QWidget>> controls_;
     std::map<std::string, QPointer<QAction>> actions_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
+    std::vector<AnchoredControl> anchored_;
+    QSize designedClient_;
     bool closed_ = false;
     bool centred_ = false;
     bool hourglass_ = false;

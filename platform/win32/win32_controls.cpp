@@ -23,6 +23,7 @@ DWORD TextBoxStyle(const ControlDescription& control) {
     if (control.multiLine) {
         style |= ES_MULTILINE | ES_AUTOVSCROLL;
         if (control.verticalScrollBar) style |= WS_VSCROLL;
+        if (control.horizontalScrollBar) style |= WS_HSCROLL | ES_AUTOHSCROLL;
     } else {
         style |= ES_AUTOHSCROLL;
     }

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -82,6 +83,20 @@ void Win32Platform::ShowMessage(const std::string& text, const std::string& titl
 }
 
 void Win32Platform::Beep() { MessageBeep(MB_OK); }
+
+// The clipboard takes the memory once SetClipboardData succeeds.
+void Win32Platform::SetClipboardText(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory == nullptr) throw std::runtime_error("There is not enough memory to copy the list.");
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    const bool copied = OpenClipboard(hiddenOwner_) && EmptyClipboard() && SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    if (!copied) {
+        GlobalFree(memory);
+        throw std::runtime_error("The list could not be copied to the clipboard.");
+    }
+}
 
 TaskId Win32Platform::StartProgram(const std::string& commandLine) {
     std::vector<char> line(commandLine.begin(), commandLine.end());

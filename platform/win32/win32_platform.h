@@ -17,6 +17,7 @@ public:
     std::unique_ptr<FileDialog> CreateFileDialog() override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     void Beep() override;
+    void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(TaskId task) override;
     long ShellOpen(const Window* owner, const std::string& target) override;

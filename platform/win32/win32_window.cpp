@@ -67,6 +67,11 @@ void Win32Window::SetText(const std::string& control, const std::string& text) {
 }
 
 void Win32Window::SetEnabled(const std::string& control, bool enabled) {
+    for (const auto& [id, item] : menuItems_) {
+        if (item != control) continue;
+        EnableMenuItem(GetMenu(hwnd_), static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        return;
+    }
     if (HWND hwnd = ChildNamed(control).hwnd) EnableWindow(hwnd, enabled ? TRUE : FALSE);
 }
 

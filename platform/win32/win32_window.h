@@ -65,6 +65,8 @@ private:
     void OnCommand(int id, int code, HWND control);
     void OnActivate(bool active);
     void OnDestroy();
+    void FollowClientSize(int width, int height);
+    void LimitFrameSize(MINMAXINFO& limits) const;
     void PressButton(const Child& button);
     void RedrawUnder(HWND control, bool now);
 
@@ -85,6 +87,7 @@ private:
     std::vector<Child> children_;
     std::map<int, std::string> menuItems_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
+    SIZE smallestFrame_{};  // the frame of the described client size
     HWND lastFocus_ = nullptr;
     bool hourglass_ = false;
     bool centred_ = false;

@@ -21,11 +21,17 @@ struct FrameStyle {
 };
 
 FrameStyle StyleOf(const FormDescription& form) {
-    if (form.border == BorderStyle::FixedDialog) {
-        return {WS_POPUP | WS_CAPTION | WS_SYSMENU | (form.minButton ? WS_MINIMIZEBOX : 0u),
-                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT};
+    const DWORD minimize = form.minButton ? WS_MINIMIZEBOX : 0u;
+    switch (form.border) {
+        case BorderStyle::FixedDialog:
+            return {WS_POPUP | WS_CAPTION | WS_SYSMENU | minimize, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT};
+        case BorderStyle::Sizable:
+            return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | minimize,
+                    WS_EX_CONTROLPARENT};
+        case BorderStyle::FixedSingle:
+            break;
     }
-    return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (form.minButton ? WS_MINIMIZEBOX : 0u), WS_EX_CONTROLPARENT};
+    return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | minimize, WS_EX_CONTROLPARENT};
 }
 
 // "Ctrl+O" or "F1" as an accelerator for the command id; false for anything
@@ -119,7 +125,8 @@ void Win32Window::BuildMenus() {
                 continue;
             }
             const std::string caption = item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut;
-            AppendMenuA(popup, MF_STRING, static_cast<UINT_PTR>(id), caption.c_str());
+            AppendMenuA(popup, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id),
+                        caption.c_str());
             ACCEL accel;
             if (ParseShortcut(item.shortcut, static_cast<WORD>(id), accel)) accels.push_back(accel);
         }
@@ -142,6 +149,9 @@ void Win32Window::BuildMenus() {
         SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    RECT described;
+    GetWindowRect(hwnd_, &described);
+    smallestFrame_ = {described.right - described.left, described.bottom - described.top};
 }
 
 void Win32Window::BuildToolTips() {

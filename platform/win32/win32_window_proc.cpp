@@ -1,5 +1,7 @@
 #include <algorithm>
 
+#include "platform/anchoring.h"
+#include "platform/twips.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_ids.h"
 #include "platform/win32/win32_resources.h"
@@ -83,6 +85,14 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnActivate(LOWORD(wParam) != WA_INACTIVE);
             if (LOWORD(wParam) != WA_INACTIVE) return 0;
             break;
+        case WM_SIZE:
+            if (form_.border == BorderStyle::Sizable && wParam != SIZE_MINIMIZED) {
+                FollowClientSize(LOWORD(lParam), HIWORD(lParam));
+            }
+            break;
+        case WM_GETMINMAXINFO:
+            LimitFrameSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
         case WM_CLOSE:
             Close();
             return 0;
@@ -101,6 +111,28 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+// Controls anchored to the right or bottom follow the client area from where
+// the form describes them.
+void Win32Window::FollowClientSize(int width, int height) {
+    const int grownWidth = width - TwipsToPixels(form_.clientWidth, dpi_);
+    const int grownHeight = height - TwipsToPixels(form_.clientHeight, dpi_);
+    for (const Child& child : children_) {
+        const ControlDescription& described = *child.described;
+        if (child.hwnd == nullptr || described.anchoring == Anchoring::TopLeft) continue;
+        const RECT at = ControlRect(described, dpi_);
+        const PixelRect rect = Follow(described.anchoring, {at.left, at.top, at.right - at.left, at.bottom - at.top},
+                                      grownWidth, grownHeight);
+        SetWindowPos(child.hwnd, nullptr, rect.left, rect.top, std::max(rect.width, 0), std::max(rect.height, 0),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Window::LimitFrameSize(MINMAXINFO& limits) const {
+    if (form_.border != BorderStyle::Sizable || smallestFrame_.cx == 0) return;
+    limits.ptMinTrackSize = {smallestFrame_.cx, smallestFrame_.cy};
 }
 
 // The picture first, then the lines in the order of the description, so a

@@ -17,6 +17,7 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_window.h"
 #include "platform/twips.h"
+#include "problems_window/problems_form.h"
 #include "tests/gui/qt_test_helpers.h"
 
 namespace brisel::testing {
@@ -39,10 +40,12 @@ protected:
     platform::qt::QtWindow window_;
 };
 
-TEST_P(QtFormTest, ClientAreaHasTheDescribedFixedSize) {
+// Only a sizable form can grow, and none is smaller than described.
+TEST_P(QtFormTest, ClientAreaHasTheDescribedSize) {
     QWidget* client = Child(Top(), "clientArea");
     EXPECT_EQ(client->size(), QSize(Px(GetParam()->clientWidth), Px(GetParam()->clientHeight)));
-    EXPECT_EQ(Top()->minimumSize(), Top()->maximumSize());
+    EXPECT_EQ(Top()->minimumSize(), Top()->size());
+    EXPECT_EQ(Top()->minimumSize() == Top()->maximumSize(), GetParam()->border != platform::BorderStyle::Sizable);
     EXPECT_EQ(Top()->windowTitle().toStdString(), GetParam()->caption);
 }
 
@@ -88,7 +91,9 @@ TEST_P(QtFormTest, LabelsShowTheirCaptions) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, QtFormTest, ::testing::Values(&main_window::MainForm(), &about_box::AboutForm()),
+INSTANTIATE_TEST_SUITE_P(Forms, QtFormTest,
+                         ::testing::Values(&main_window::MainForm(), &about_box::AboutForm(),
+                                           &problems_window::ProblemsForm()),
                          [](const auto& row) { return row.param->name; });
 
 TEST(QtMainForm, MenusCarryTheirAccessKeysAndShortcuts) {

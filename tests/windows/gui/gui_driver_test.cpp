@@ -14,6 +14,7 @@
 #include "brisel_version.h"
 #include "main_window/main_form.h"
 #include "platform/twips.h"
+#include "problems_window/problems_form.h"
 #include "session.h"
 
 namespace brisel::gui_test {
@@ -22,6 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using about_box::AboutForm;
 using main_window::MainForm;
+using problems_window::ProblemsForm;
 
 const char* const kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
@@ -198,6 +200,76 @@ TEST_F(Gui, FOneOpensTheHelpFileInNotepad) {
     EXPECT_TRUE(WaitFor([&] { return TextOf(notepad).find("Brisel") != std::string::npos; })) << TextOf(notepad);
     PostMessageA(notepad, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([] { return FindWindowA("Notepad", nullptr) == nullptr; }));
+}
+
+// Answers each warning, then the completion message.
+void AnswerUntilComplete() {
+    for (int boxes = 0; boxes < 10; ++boxes) {
+        HWND box = nullptr;
+        WaitFor([&] {
+            return (box = FindWindowA("#32770", "File Conversion - Complete")) != nullptr ||
+                   (box = FindWindowA("#32770", "Source File - Warning")) != nullptr;
+        });
+        ASSERT_NE(box, nullptr);
+        const bool complete = TextOf(box) == "File Conversion - Complete";
+        Session::Answer(box);
+        if (complete) return;
+    }
+    FAIL() << "no completion message";
+}
+
+bool MenuItemGrayed(HWND form, const char* item) {
+    return (GetMenuState(GetMenu(form), static_cast<UINT>(MenuCommandOf(MainForm(), item)), MF_BYCOMMAND) &
+            MF_GRAYED) != 0;
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The list shows each problem where it stands, as brisel-convert --details
+// words it; Copy puts every line on the clipboard; the list grows with the
+// window.
+TEST_F(Gui, FileProblemsListsTheProblemsOfTheLastConversion) {
+    EXPECT_TRUE(MenuItemGrayed(Main(), "mnuFileProblems"));
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "every_problem.net", folder_ / "every_problem.net");
+    TypeText(MainControl("txtSource"), (folder_ / "every_problem.net").string());
+    TypeText(MainControl("txtTarget"), (folder_ / "every_out.net").string());
+    PressKey(MainControl("txtTarget"), VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("cmdBrowseT")));
+    Click(MainControl("cmdOK"));
+    AnswerUntilComplete();
+    ASSERT_TRUE(WaitFor([] { return !MenuItemGrayed(Main(), "mnuFileProblems"); }));
+    Choose(Main(), MainForm(), "mnuFileProblems");
+    HWND problems = nullptr;
+    ASSERT_TRUE(
+        WaitFor([&] { return (problems = Session::FindForm("Problems")) != nullptr && IsWindowVisible(problems); }));
+    HWND list = ControlOf(problems, ProblemsForm(), "txtProblems");
+    const std::string text = TextOf(list);
+    EXPECT_EQ(text.rfind("every_problem.net:", 0), 0u) << text;
+    EXPECT_NE(text.find("\r\nevery_problem.net:12: warning: pin reference \"Q9.1\" names part \"Q9\""),
+              std::string::npos)
+        << text;
+    Click(ControlOf(problems, ProblemsForm(), "cmdCopy"));
+    EXPECT_TRUE(WaitFor([&] { return ClipboardText() == text + "\r\n"; })) << ClipboardText();
+    Picture(problems, "problems.bmp");
+    const RECT before = ClientRectOf(list);
+    RECT frame;
+    GetWindowRect(problems, &frame);
+    SetWindowPos(problems, nullptr, 0, 0, frame.right - frame.left + 80, frame.bottom - frame.top + 40,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    const RECT after = ClientRectOf(list);
+    EXPECT_EQ(after.right - after.left, before.right - before.left + 80);
+    EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 40);
+    PostMessageA(problems, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([] { return Session::FindForm("Problems") == nullptr; }));
 }
 
 TEST_F(Gui, FileExitEndsTheProgram) {
