@@ -1,6 +1,9 @@
 #include "cli/run_conversion.h"
 
 #include <cstdio>
+#include <fstream>
+#include <string>
+#include <string_view>
 
 #ifdef _WIN32
 #include <io.h>
@@ -31,15 +34,33 @@ void Split(const std::string& path, std::string& folder, std::string& file) {
     }
 }
 
+// Until the conversion hands on the bytes it reads, the source is read a
+// second time here.
+void FeedSource(const std::string& path, verify::Verifier& verifier) {
+    std::ifstream source(path, std::ios::binary);
+    std::string block(1 << 16, '\0');
+    while (source.read(block.data(), static_cast<std::streamsize>(block.size())) || source.gcount() > 0) {
+        verifier.FeedSource(std::string_view(block.data(), static_cast<std::size_t>(source.gcount())));
+    }
+}
+
 // Reads the target back with a reader that shares nothing with the writer.
-bool Verify(const Options& options) {
-    const verify::Report report = verify::VerifyConversion(options.source, options.target);
+// Returns the exit status it calls for: 4 for a discrepancy, 3 when it warned
+// under --strict, else 0.
+int Verify(const Options& options) {
+    verify::Verifier verifier;
+    FeedSource(options.source, verifier);
+    const verify::Report report = verifier.CheckTarget(options.target);
+    for (const verify::ImportRisk& risk : report.risks) {
+        std::fprintf(stderr, "%s:%lld: warning: %s\n", options.source.c_str(), static_cast<long long>(risk.Line),
+                     risk.Text.c_str());
+    }
     if (!report.ok) {
         for (const std::string& problem : report.problems) std::fprintf(stderr, "verify: %s\n", problem.c_str());
-        return false;
+        return 4;
     }
     std::printf("verified: %lld nets, %lld connections\n", report.nets, report.connections);
-    return true;
+    return options.strict && !report.risks.empty() ? 3 : 0;
 }
 
 }  // namespace
@@ -59,8 +80,9 @@ int RunConversion(const Options& options) {
     const ConversionResult result = ConvertNetlist(host);
     details.PrintOmitted();
     if (result != ConversionResult::Completed) return 1;
-    if (options.verify && !Verify(options)) return 4;
-    return options.strict && host.Warnings() > 0 ? 3 : 0;
+    const int verified = options.verify ? Verify(options) : 0;
+    if (verified == 4) return 4;
+    return options.strict && host.Warnings() > 0 ? 3 : verified;
 }
 
 }  // namespace brisel::cli

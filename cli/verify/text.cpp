@@ -1,18 +1,17 @@
 #include "cli/verify/text.h"
 
 namespace brisel::verify {
-namespace {
-
-char FoldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
-
 std::string FoldCase(std::string_view text) {
-    std::string folded(text);
+    std::string folded;
+    FoldCaseInto(text, folded);
+    return folded;
+}
+
+void FoldCaseInto(std::string_view text, std::string& folded) {
+    folded.assign(text);
     for (char& c : folded) {
         c = FoldChar(c);
     }
-    return folded;
 }
 
 bool StartsWithIgnoreCase(std::string_view text, std::string_view keyword) {
