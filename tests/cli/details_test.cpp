@@ -78,6 +78,24 @@ TEST_F(Details, MissingSectionsAndThePerKindCap) {
               "cap.net: warning: 50 more of the kind \"pin reference to a part not in the part list\" not shown");
 }
 
+// A token without a full stop repeats the reference before it; when that
+// reference's part is missing, the line says what was repeated.
+TEST_F(Details, ARepeatedLeftOutReferenceSaysWhatItRepeats) {
+    WriteSource("repeat.net", "*PADS-PCB*\n*PART*\nU1 X\n\n*NET*\n*SIGNAL* A\nU1.1 A1.3 D4\nA1.2  U1.2\n*END*\n");
+    const Outcome run = Convert("--details repeat.net out.net");
+    ASSERT_GE(run.err.size(), 4u);
+    EXPECT_EQ(
+        Strings(run.err.begin(), run.err.begin() + 4),
+        (Strings{"repeat.net:7: warning: pin reference \"A1.3\" names part \"A1\", which is not in the part list; "
+                 "it was left out",
+                 "repeat.net:7: warning: the token \"D4\" has no full stop, so it repeats the part of the "
+                 "reference before it, \"A1\", which is not in the part list; it was left out",
+                 "repeat.net:8: warning: pin reference \"A1.2\" names part \"A1\", which is not in the part list; "
+                 "it was left out",
+                 "repeat.net:8: warning: an extra space gives an empty token, which repeats the part of the "
+                 "reference before it, \"A1\", which is not in the part list; it was left out"}));
+}
+
 TEST_F(Details, WithoutTheOptionNothingChanges) {
     WriteSource("every.net", DataFile("every_problem.net"));
     const Outcome run = Convert("every.net out.net");
