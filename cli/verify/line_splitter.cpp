@@ -1,6 +1,15 @@
 #include "cli/verify/line_splitter.h"
 
+#include <cstring>
+
 namespace brisel::verify {
+namespace {
+
+const char* Find(const char* from, const char* end, char c) {
+    return static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(end - from)));
+}
+
+}  // namespace
 
 void LineSplitter::Emit(std::string_view line, LineEnd end) { handler_.OnLine(line, end, ++lines_); }
 
@@ -31,18 +40,29 @@ void LineSplitter::Feed(std::string_view bytes) {
     std::size_t start = 0;
     if (crPending_ && !bytes.empty()) {
         crPending_ = false;
-        const bool lf = bytes[0] == '\n';
-        Emit(partial_, lf ? LineEnd::CrLf : LineEnd::Cr);
+        const bool crLf = bytes[0] == '\n';
+        Emit(partial_, crLf ? LineEnd::CrLf : LineEnd::Cr);
         partial_.clear();
-        start = lf ? 1 : 0;
+        start = crLf ? 1 : 0;
     }
+    // The next LF is found once and used until it is passed, so that a
+    // block of CR line ends is not searched to its end for every line.
+    const char* end = bytes.data() + bytes.size();
+    const char* lf = nullptr;
+    bool lfAhead = true;  // the block may hold another LF
     while (start < bytes.size()) {
-        const std::size_t stop = bytes.find_first_of("\r\n", start);
-        if (stop == std::string_view::npos) {
-            partial_.append(bytes.substr(start));
+        const char* from = bytes.data() + start;
+        if (lfAhead && (lf == nullptr || lf < from)) {
+            lf = Find(from, end, '\n');
+            lfAhead = lf != nullptr;
+        }
+        const char* cr = Find(from, lf == nullptr ? end : lf, '\r');
+        const char* stop = cr != nullptr ? cr : lf;
+        if (stop == nullptr) {
+            partial_.append(from, end);
             return;
         }
-        start = TakeLine(bytes, start, stop);
+        start = TakeLine(bytes, start, static_cast<std::size_t>(stop - bytes.data()));
     }
 }
 

@@ -66,7 +66,7 @@ bool PadsSourceReader::TakePartLine(std::string_view line, std::int64_t number) 
         return line.empty();
     }
     if (line.front() == '*') return false;
-    partIds_.insert(FoldCase(PartIdOf(line)));
+    partIds_.Insert(PartIdOf(line));
     layout_.PartRow(PartIdOf(line), PartNameOf(line));
     return true;
 }
@@ -90,7 +90,7 @@ void PadsSourceReader::OnPartHeader(std::int64_t number) {
     // so earlier part IDs are no longer found.
     if (section_ != PartSection::Ended) {
         section_ = PartSection::Open;
-        partIds_.clear();
+        partIds_.Clear();
     }
 }
 
@@ -141,10 +141,10 @@ void PadsSourceReader::AddToken(std::string_view token) {
     const auto stop = token.rfind('.');
     if (stop != std::string_view::npos) {
         const std::string_view partId = token.substr(0, stop);
-        FoldCaseInto(partId, folded_);
+        const Hasher part = PartHash(partId);
         haveReference_ = true;
-        kept_ = partIds_.contains(folded_);
-        if (kept_) pinHash_ = PinHash(PartHash(partId), token.substr(stop + 1));
+        kept_ = partIds_.Contains(partId, part);
+        if (kept_) pinHash_ = PinHash(part, token.substr(stop + 1));
     }
     if (haveReference_ && kept_) {
         net_.Pins.Add(pinHash_);

@@ -10,11 +10,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "cli/verify/digest.h"
 #include "cli/verify/line_splitter.h"
+#include "cli/verify/part_id_set.h"
 #include "cli/verify/table_layout.h"
 
 namespace brisel::verify {
@@ -63,8 +63,7 @@ private:
     PartSection section_ = PartSection::NotSeen;
     bool netHeaderSeen_ = false;
     bool netOutsideTableTold_ = false;
-    std::unordered_set<std::string> partIds_;  // letter case folded
-    std::string folded_;
+    PartIdSet partIds_;
 
     // The net being read. Its references are the following lines joined
     // with single spaces, without the spaces at the very start.

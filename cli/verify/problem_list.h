@@ -16,7 +16,6 @@ public:
     // Takes over the lines of another list, and its count of lines left out.
     void Append(ProblemList&& other);
     bool Empty() const { return lines_.empty(); }
-    std::size_t Count() const { return lines_.size() + dropped_; }
 
     // The kept lines, then one line that counts the ones left out.
     std::vector<std::string> Take();

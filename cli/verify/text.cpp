@@ -2,16 +2,11 @@
 
 namespace brisel::verify {
 std::string FoldCase(std::string_view text) {
-    std::string folded;
-    FoldCaseInto(text, folded);
-    return folded;
-}
-
-void FoldCaseInto(std::string_view text, std::string& folded) {
-    folded.assign(text);
+    std::string folded(text);
     for (char& c : folded) {
         c = FoldChar(c);
     }
+    return folded;
 }
 
 bool StartsWithIgnoreCase(std::string_view text, std::string_view keyword) {

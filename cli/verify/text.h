@@ -10,8 +10,6 @@ inline char FoldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>
 
 // ASCII letters in lower case; every other byte as it is.
 std::string FoldCase(std::string_view text);
-// The same into a buffer that is used again and again.
-void FoldCaseInto(std::string_view text, std::string& folded);
 
 // True when text begins with keyword, ASCII letter case ignored.
 bool StartsWithIgnoreCase(std::string_view text, std::string_view keyword);
