@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <string_view>
 
 #ifdef _WIN32
 #include <io.h>
@@ -34,22 +33,18 @@ void Split(const std::string& path, std::string& folder, std::string& file) {
     }
 }
 
-// Until the conversion hands on the bytes it reads, the source is read a
-// second time here.
-void FeedSource(const std::string& path, verify::Verifier& verifier) {
-    std::ifstream source(path, std::ios::binary);
-    std::string block(1 << 16, '\0');
-    while (source.read(block.data(), static_cast<std::streamsize>(block.size())) || source.gcount() > 0) {
-        verifier.FeedSource(std::string_view(block.data(), static_cast<std::size_t>(source.gcount())));
-    }
-}
-
 // Reads the target back with a reader that shares nothing with the writer.
 // Returns the exit status it calls for: 4 for a discrepancy, 3 when it warned
 // under --strict, else 0.
 int Verify(const Options& options) {
     verify::Verifier verifier;
-    FeedSource(options.source, verifier);
+    // Until the conversion hands on the bytes it reads, the source is read
+    // a second time here.
+    std::ifstream source(options.source, std::ios::binary);
+    if (!verifier.FeedSource(source)) {
+        std::fprintf(stderr, "verify: a read failed while verifying\n");
+        return 4;
+    }
     const verify::Report report = verifier.CheckTarget(options.target);
     for (const verify::ImportRisk& risk : report.risks) {
         std::fprintf(stderr, "%s:%lld: warning: %s\n", options.source.c_str(), static_cast<long long>(risk.Line),

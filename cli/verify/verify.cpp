@@ -80,11 +80,16 @@ Report Verifier::CheckTarget(const std::string& targetPath) {
     return CheckTarget(target);
 }
 
+bool Verifier::FeedSource(std::istream& source) {
+    ReadBlocks(source, [this](std::string_view bytes) { FeedSource(bytes); });
+    return !source.bad();
+}
+
 Report VerifyConversion(std::istream& source, std::istream& target) {
     Verifier verifier;
-    ReadBlocks(source, [&verifier](std::string_view bytes) { verifier.FeedSource(bytes); });
+    const bool read = verifier.FeedSource(source);
     Report report = verifier.CheckTarget(target);
-    if (source.bad()) {
+    if (!read) {
         report.ok = false;
         report.problems.push_back("a read failed while verifying");
     }

@@ -28,6 +28,8 @@ class Verifier {
 public:
     // The source's bytes, in order, in blocks of any size.
     void FeedSource(std::string_view bytes) { source_.Feed(bytes); }
+    // All of an open stream (binary mode); returns false when a read failed.
+    bool FeedSource(std::istream& source);
 
     // Ends the source, then checks the target's layout, numbers and chains,
     // and that each of its nets holds exactly the pins of the same net of
