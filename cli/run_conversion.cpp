@@ -1,7 +1,6 @@
 #include "cli/run_conversion.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #ifdef _WIN32
@@ -14,12 +13,14 @@
 #define BRISEL_FILENO fileno
 #endif
 
-#include "cli/console_host.h"
+#include "cli/console_reporter.h"
 #include "cli/details_printer.h"
+#include "cli/source_tap.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
+#include "convert/disk_file_system.h"
 #include "convert/file_paths.h"
-#include "convert/messages.h"
+#include "messages/messages.h"
 
 namespace brisel::cli {
 
@@ -36,15 +37,8 @@ void Split(const std::string& path, std::string& folder, std::string& file) {
 // Reads the target back with a reader that shares nothing with the writer.
 // Returns the exit status it calls for: 4 for a discrepancy, 3 when it warned
 // under --strict, else 0.
-int Verify(const Options& options) {
-    verify::Verifier verifier;
-    // Until the conversion hands on the bytes it reads, the source is read
-    // a second time here.
-    std::ifstream source(options.source, std::ios::binary);
-    if (!verifier.FeedSource(source)) {
-        std::fprintf(stderr, "verify: a read failed while verifying\n");
-        return 4;
-    }
+// The verifier has been fed the source as the conversion read it.
+int Verify(const Options& options, verify::Verifier& verifier) {
     const verify::Report report = verifier.CheckTarget(options.target);
     for (const verify::ImportRisk& risk : report.risks) {
         std::fprintf(stderr, "%s:%lld: warning: %s\n", options.source.c_str(), static_cast<long long>(risk.Line),
@@ -65,19 +59,20 @@ int RunConversion(const Options& options) {
     Split(options.source, settings.SourcePath, settings.SourceFile);
     Split(options.target, settings.TargetPath, settings.TargetFile);
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {
-        std::fprintf(stderr, "%s\n", MessageLine(messages::kInvalidFilenamesTitle, messages::kMissingName).c_str());
+        std::fprintf(stderr, "%s\n", messages::MissingNames().OneLine().c_str());
         return 1;
     }
     const bool terminal = BRISEL_ISATTY(BRISEL_FILENO(stderr)) != 0;
-    ConsoleHost host(settings, stdout, stderr, terminal);
-    DetailsPrinter details(options.source, options.source, stderr);
-    if (options.details) host.SetProblemSink(&details);
-    const ConversionResult result = ConvertNetlist(host);
+    DetailsPrinter details(options.source, stderr);
+    ConsoleReporter reporter(settings, stdout, stderr, terminal, options.details ? &details : nullptr);
+    verify::Verifier verifier;
+    SourceTap tappedDisk(TheDisk(), settings.SourcePath + settings.SourceFile, verifier);
+    const Outcome outcome = ConvertNetlist(settings, options.verify ? tappedDisk : TheDisk(), reporter);
     details.PrintOmitted();
-    if (result != ConversionResult::Completed) return 1;
-    const int verified = options.verify ? Verify(options) : 0;
+    if (outcome.result != ConversionResult::Completed) return 1;
+    const int verified = options.verify ? Verify(options, verifier) : 0;
     if (verified == 4) return 4;
-    return options.strict && host.Warnings() > 0 ? 3 : verified;
+    return options.strict && reporter.Warnings() > 0 ? 3 : verified;
 }
 
 }  // namespace brisel::cli

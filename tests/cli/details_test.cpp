@@ -15,16 +15,12 @@ using Strings = std::vector<std::string>;
 
 class Details : public testing::Test {
 protected:
-    void SetUp() override { dir_ = FreshFolder("brisel-details-"); }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    void WriteSource(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    }
+    void WriteSource(const std::string& name, const std::string& bytes) { WriteFile(dir_ / name, bytes); }
     std::string DataFile(const std::string& name) { return TestData(name); }
     Outcome Convert(const std::string& args) { return RunConvert(dir_, args); }
 
-    fs::path dir_;
+    TempFolder folder_;
+    const fs::path& dir_ = folder_.Path();
 };
 
 const Strings kEveryProblem = {
@@ -186,6 +182,16 @@ TEST_F(Details, ImportRisksCountForStrict) {
     EXPECT_EQ(Convert("--verify two.net a.net").status, 0);
     EXPECT_EQ(Convert("--verify --strict two.net b.net").status, 3);
     EXPECT_EQ(Convert("--strict two.net c.net").status, 0);
+}
+
+// The conversion reads a pipe once; the check takes what it read.
+TEST_F(Details, VerifiesASourceReadFromAPipe) {
+    WriteSource("good.net", DataFile("worked_example.net"));
+    const Outcome run = RunConvert(dir_, "--verify /dev/stdin out.net", "cat good.net");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, Strings{});
+    ASSERT_FALSE(run.out.empty());
+    EXPECT_EQ(run.out.back(), "verified: 2 nets, 5 connections");
 }
 
 }  // namespace
