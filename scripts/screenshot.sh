@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts brisel under Xvfb and saves pictures of the main window and the
-# About box into docs/.  Usage: scripts/screenshot.sh [BUILD_DIR]
+# Starts brisel under Xvfb on tests/data/every_problem.net and saves pictures
+# of the main window, the About box and, after the conversion, the Problems
+# window into docs/.  Usage: scripts/screenshot.sh [BUILD_DIR]
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -14,11 +15,18 @@ if [ -z "${BRISEL_IN_XVFB:-}" ]; then
 fi
 
 capture="$root/scripts/x11_capture.py"
-QT_QPA_PLATFORM=xcb "$program" &
+work="$(mktemp -d)"
+cp "$root/tests/data/every_problem.net" "$work/"
+QT_QPA_PLATFORM=xcb "$program" "$work/every_problem.net" "$work/every_problem_expresspcb.net" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 python3 "$capture" wait-and-grab "Brisel" "$root/docs/screenshot-main.png"
 python3 "$capture" keys "Alt_L+h" "a"
 python3 "$capture" wait-and-grab "About Brisel" "$root/docs/screenshot-about.png"
-echo "saved docs/screenshot-main.png and docs/screenshot-about.png"
+# Esc closes the About box; Enter presses OK, then closes the five warnings
+# and the completion message; Alt+F, P opens the list.
+python3 "$capture" keys "Escape" "Return" "Return" "Return" "Return" "Return" "Return" "Return"
+python3 "$capture" keys "Alt_L+f" "p"
+python3 "$capture" wait-and-grab "Problems" "$root/docs/screenshot-problems.png"
+echo "saved docs/screenshot-main.png, docs/screenshot-about.png and docs/screenshot-problems.png"

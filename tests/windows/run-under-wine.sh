@@ -49,7 +49,7 @@ shots="$build/screenshots"
 rm -rf "$shots" && mkdir -p "$shots"
 export BRISEL_SCREENSHOT_DIR="$(winepath -w "$shots")"
 (cd "$build" && ctest --output-on-failure -L gui) || status=1
-for window in main about; do
+for window in main about problems; do
   if [ -f "$shots/$window.bmp" ]; then
     python3 "$root/tests/windows/bmp_to_png.py" "$shots/$window.bmp" "$shots/screenshot-wine-$window.png"
   fi
