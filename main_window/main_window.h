@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "convert/convert_netlist.h"
 #include "convert/disk_file_system.h"
