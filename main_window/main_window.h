@@ -72,7 +72,7 @@ private:
     void LeaveBusyState();
     void OpenHelpInNotepad(const std::string& helpPath);
     void OpenHelpInViewer(const std::string& helpPath);
-    void ReportHelpNotOpened(const std::string& helpPath);
+    void ReportHelpNotOpened(const std::string& helpPath, platform::OpenResult result);
 
     platform::Platform& platform_;
     Converter converter_;

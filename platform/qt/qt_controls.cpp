@@ -85,18 +85,18 @@ QWidget* CreateWidget(const ControlDescription& described, QWidget* parent) {
 }
 
 QRect LineGeometry(const ControlDescription& described, double dpi) {
-    const int x1 = TwipsToPixels(described.left, dpi);
-    const int y1 = TwipsToPixels(described.top, dpi);
-    const int x2 = TwipsToPixels(described.left + described.width, dpi);
-    const int y2 = TwipsToPixels(described.top + described.height, dpi);
+    const int x1 = TwipsToPixels(described.bounds.left, dpi);
+    const int y1 = TwipsToPixels(described.bounds.top, dpi);
+    const int x2 = TwipsToPixels(described.bounds.left + described.bounds.width, dpi);
+    const int y2 = TwipsToPixels(described.bounds.top + described.bounds.height, dpi);
     return QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + described.lineWidthPixels,
                  std::abs(y2 - y1) + described.lineWidthPixels);
 }
 
 QRect Geometry(const ControlDescription& described, double dpi) {
     if (described.kind == ControlKind::Line) return LineGeometry(described, dpi);
-    return QRect(TwipsToPixels(described.left, dpi), TwipsToPixels(described.top, dpi),
-                 TwipsToPixels(described.width, dpi), TwipsToPixels(described.height, dpi));
+    return QRect(TwipsToPixels(described.bounds.left, dpi), TwipsToPixels(described.bounds.top, dpi),
+                 TwipsToPixels(described.bounds.width, dpi), TwipsToPixels(described.bounds.height, dpi));
 }
 
 Qt::FocusPolicy FocusPolicyOf(const ControlDescription& described) {

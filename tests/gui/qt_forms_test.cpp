@@ -52,13 +52,13 @@ TEST_P(QtFormTest, EveryControlSitsWhereTheDescriptionPutsIt) {
         QWidget* control = Control(described);
         ASSERT_NE(control, nullptr);
         if (described.kind == ControlKind::Line) {
-            EXPECT_EQ(control->pos(), QPoint(Px(described.left), Px(described.top)));
+            EXPECT_EQ(control->pos(), QPoint(Px(described.bounds.left), Px(described.bounds.top)));
             EXPECT_EQ(control->height(), described.lineWidthPixels);
             continue;
         }
-        EXPECT_EQ(control->pos(), QPoint(Px(described.left), Px(described.top)));
+        EXPECT_EQ(control->pos(), QPoint(Px(described.bounds.left), Px(described.bounds.top)));
         if (!described.autoSize) {
-            EXPECT_EQ(control->size(), QSize(Px(described.width), Px(described.height)));
+            EXPECT_EQ(control->size(), QSize(Px(described.bounds.width), Px(described.bounds.height)));
         }
         EXPECT_EQ(control->isVisibleTo(Top()), described.visible);
         EXPECT_EQ(control->toolTip().toStdString(), described.tooltip);

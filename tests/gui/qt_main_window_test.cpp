@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "about_box/about_box.h"
+#include "about_box/maker_info.h"
 #include "main_window/main_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_window.h"
@@ -121,10 +122,22 @@ TEST_F(QtMainWindowTest, MenuShortcutsReachTheirCommandsEvenFromAPathBox) {
 }
 
 TEST_F(QtMainWindowTest, F1OpensTheHelpFileFromTheProgramsFolder) {
+    const fs::path help = QCoreApplication::applicationDirPath().toStdString() + "/Brisel.txt";
+    std::ofstream(help) << "help\n";
     UrlRecorder shell({"file"});
     Key(Qt::Key_F1);
     ASSERT_EQ(shell.opened.size(), 1);
-    EXPECT_EQ(shell.opened[0].toLocalFile(), QCoreApplication::applicationDirPath() + "/Brisel.txt");
+    EXPECT_EQ(shell.opened[0].toLocalFile().toStdString(), help.string());
+    fs::remove(help);
+}
+
+TEST_F(QtMainWindowTest, F1WithoutTheHelpFileNamesTheMissingFile) {
+    const std::string help = QCoreApplication::applicationDirPath().toStdString() + "/Brisel.txt";
+    fs::remove(help);
+    ModalAnswerer answerer;
+    Key(Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
+    EXPECT_EQ(answerer.seen[0], "Help - Error: The help file " + help + " was not found.");
 }
 
 TEST_F(QtMainWindowTest, EnterInABoxSplitsItThenPressesOk) {
@@ -242,8 +255,8 @@ TEST_F(QtMainWindowTest, AboutLinksReachTheShell) {
     QTest::mouseClick(Child(box, "lblWSurl"), Qt::LeftButton);
     QTest::mouseClick(Child(box, "lblEMadd"), Qt::LeftButton);
     ASSERT_EQ(shell.opened.size(), 2);
-    EXPECT_EQ(shell.opened[0].toString(), "https://www.example.org/brisel/");
-    EXPECT_EQ(shell.opened[1].toString(), "mailto:brisel@example.org");
+    EXPECT_EQ(shell.opened[0].toString().toStdString(), about_box::maker::kWebAddress);
+    EXPECT_EQ(shell.opened[1].toString().toStdString(), std::string("mailto:") + about_box::maker::kEmail);
 }
 
 }  // namespace

@@ -101,11 +101,11 @@ TEST_F(Gui, TheMainWindowOpensWithItsTitleAndControlsWhereTheFormSays) {
         HWND hwnd = MainControl(control.name.c_str());
         ASSERT_NE(hwnd, nullptr) << control.name;
         const RECT rect = ClientRectOf(hwnd);
-        EXPECT_EQ(rect.left, platform::TwipsToPixels(control.left, dpi)) << control.name;
-        EXPECT_EQ(rect.top, platform::TwipsToPixels(control.top, dpi)) << control.name;
+        EXPECT_EQ(rect.left, platform::TwipsToPixels(control.bounds.left, dpi)) << control.name;
+        EXPECT_EQ(rect.top, platform::TwipsToPixels(control.bounds.top, dpi)) << control.name;
         if (!control.autoSize) {
-            EXPECT_EQ(rect.right - rect.left, platform::TwipsToPixels(control.width, dpi)) << control.name;
-            EXPECT_EQ(rect.bottom - rect.top, platform::TwipsToPixels(control.height, dpi)) << control.name;
+            EXPECT_EQ(rect.right - rect.left, platform::TwipsToPixels(control.bounds.width, dpi)) << control.name;
+            EXPECT_EQ(rect.bottom - rect.top, platform::TwipsToPixels(control.bounds.height, dpi)) << control.name;
         }
         EXPECT_EQ(IsWindowVisible(hwnd) != FALSE, control.visible) << control.name;
         if (control.kind != platform::ControlKind::TextBox) {
