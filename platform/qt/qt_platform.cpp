@@ -43,6 +43,8 @@ QtPlatform::QtPlatform() {
     LoadImageResources();
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication::setWindowIcon(ProgramIcon());
+    // The forms end the program themselves once none of them is open.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 std::unique_ptr<Window> QtPlatform::CreateForm(const FormDescription& form) {

@@ -2,9 +2,12 @@
 // A form built from its description as real Qt widgets.
 
 #include <QAction>
+#include <QCursor>
 #include <QPointer>
 #include <map>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "platform/form.h"
 #include "platform/qt/qt_form_window.h"
@@ -42,6 +45,8 @@ private:
     void WatchControls();
     QWidget* Control(const std::string& name) const;
     void Fire(const std::string& control, Event event);
+    void ShowHourglass();
+    void RestorePointers();
 
     FormDescription form_;
     QPointer<FormWindow> window_;
@@ -51,6 +56,8 @@ private:
     bool closed_ = false;
     bool centred_ = false;
     bool hourglass_ = false;
+    // Each widget's own pointer before the hourglass, if it had one.
+    std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> savedPointers_;
 };
 
 }  // namespace brisel::platform::qt

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -194,19 +195,21 @@ TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     fs::remove_all(folder);
 }
 
-TEST(QtBusyWindow, ShowsTheHourglassAndPaintedProgressWhileConverting) {
+TEST(QtBusyWindow, ShowsTheHourglassOverTheWindowOnlyAndPaintedProgressWhileConverting) {
     platform::qt::QtPlatform platform;
     bool okEnabled = true;
     bool progressVisible = false;
     QString progressText;
-    Qt::CursorShape pointer = Qt::ArrowCursor;
+    std::vector<Qt::CursorShape> pointers;
+    const QCursor* overridden = nullptr;
     QWidget* top = nullptr;
     main_window::MainWindow window(platform, [&](ConversionHost& host) {
         host.SetProgressCaption("50% Complete");
         okEnabled = Child(top, "cmdOK")->isEnabled();
         progressVisible = Child(top, "lblProg")->isVisible();
         progressText = Child<QLabel>(top, "lblProg")->text();
-        pointer = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor;
+        pointers = {top->cursor().shape(), Child(top, "txtSource")->cursor().shape()};
+        overridden = QApplication::overrideCursor();
         return ConversionResult::Completed;
     });
     top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
@@ -215,9 +218,27 @@ TEST(QtBusyWindow, ShowsTheHourglassAndPaintedProgressWhileConverting) {
     EXPECT_FALSE(okEnabled);
     EXPECT_TRUE(progressVisible);
     EXPECT_EQ(progressText, "50% Complete");
-    EXPECT_EQ(pointer, Qt::WaitCursor);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(pointers, (std::vector<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
+    EXPECT_EQ(overridden, nullptr);  // message boxes keep their own pointer
+    EXPECT_EQ(top->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Child(top, "txtSource")->cursor().shape(), Qt::IBeamCursor);
     EXPECT_TRUE(Child(top, "cmdOK")->isEnabled());
+}
+
+// The title bar's close button sends the same close event as close().
+TEST_F(QtMainWindowTest, ClosingTheMainWindowLeavesTheAboutBoxOpenAndTheProgramEndsWithIt) {
+    top->findChild<QAction*>("mnuHelpAbout")->trigger();
+    QWidget* box = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
+    bool aboutStayed = false;
+    QTimer::singleShot(0, [&] {
+        top->close();
+        aboutStayed = about.IsLoaded() && box->isVisible();
+        QTimer::singleShot(0, [&] { box->close(); });
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(aboutStayed);
+    EXPECT_FALSE(about.IsLoaded());
 }
 
 TEST_F(QtMainWindowTest, HelpAboutOpensOneModelessBoxThatEnterAndEscClose) {
