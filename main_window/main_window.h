@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "convert/convert_netlist.h"
 #include "convert/host.h"
@@ -35,6 +36,10 @@ public:
     explicit MainWindow(platform::Platform& platform, Converter converter = ConvertNetlist);
 
     void Show();
+    // Puts a path into a box as if typed there and left: the program's
+    // command line and files dropped on the window.
+    void PutPath(const std::string& box, const std::string& path);
+    void PutStartPaths(const std::vector<std::string>& paths);
     void SetAboutOpener(AboutOpener opener) { aboutOpener_ = std::move(opener); }
 
     const MainWindowState& State() const { return state_; }
@@ -42,6 +47,7 @@ public:
 
     // Event handlers.
     void Form_Load();
+    void Form_DragDrop(const std::string& control, const std::string& path);
     void txtSource_LostFocus();
     void txtTarget_LostFocus();
     void mnuFileOpen_Click();

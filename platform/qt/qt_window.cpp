@@ -142,6 +142,10 @@ void QtWindow::On(const std::string& control, Event event, Handler handler) {
     handlers_[{control, event}] = std::move(handler);
 }
 
+void QtWindow::OnDrop(DropHandler handler) {
+    if (window_) window_->SetDropHandler(std::move(handler));
+}
+
 void QtWindow::Fire(const std::string& control, Event event) {
     const auto found = handlers_.find({control, event});
     if (found == handlers_.end()) return;

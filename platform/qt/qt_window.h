@@ -21,6 +21,7 @@ public:
     ~QtWindow() override;
 
     void On(const std::string& control, Event event, Handler handler) override;
+    void OnDrop(DropHandler handler) override;
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;

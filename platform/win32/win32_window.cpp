@@ -34,6 +34,22 @@ void Win32Window::On(const std::string& control, Event event, Handler handler) {
     handlers_[{control, event}] = std::move(handler);
 }
 
+void Win32Window::OnDrop(DropHandler handler) {
+    dropHandler_ = std::move(handler);
+    DragAcceptFiles(hwnd_, TRUE);
+}
+
+// The first file dropped, and the control under the point of the drop.
+void Win32Window::OnDropFiles(HDROP drop) {
+    std::string file(DragQueryFileA(drop, 0, nullptr, 0) + 1, '\0');
+    file.resize(DragQueryFileA(drop, 0, file.data(), static_cast<UINT>(file.size())));
+    POINT point{};
+    DragQueryPoint(drop, &point);
+    DragFinish(drop);
+    const Child* under = ChildWithHandle(ChildWindowFromPointEx(hwnd_, point, CWP_SKIPINVISIBLE));
+    if (dropHandler_ && !file.empty()) dropHandler_(under != nullptr ? under->described->name : "", file);
+}
+
 // Handlers run inside the window procedure, where no exception may pass.
 void Win32Window::Fire(const std::string& name, Event event) {
     const auto found = handlers_.find({name, event});

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <map>
 #include <utility>
 #include <vector>
@@ -21,6 +23,7 @@ public:
     Win32Window& operator=(const Win32Window&) = delete;
 
     void On(const std::string& control, Event event, Handler handler) override;
+    void OnDrop(DropHandler handler) override;
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;
@@ -65,6 +68,7 @@ private:
     void OnCommand(int id, int code, HWND control);
     void OnActivate(bool active);
     void OnDestroy();
+    void OnDropFiles(HDROP drop);
     void PressButton(const Child& button);
     void RedrawUnder(HWND control, bool now);
 
@@ -85,6 +89,7 @@ private:
     std::vector<Child> children_;
     std::map<int, std::string> menuItems_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
+    DropHandler dropHandler_;
     HWND lastFocus_ = nullptr;
     bool hourglass_ = false;
     bool centred_ = false;

@@ -83,6 +83,9 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnActivate(LOWORD(wParam) != WA_INACTIVE);
             if (LOWORD(wParam) != WA_INACTIVE) return 0;
             break;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_CLOSE:
             Close();
             return 0;

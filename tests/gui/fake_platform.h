@@ -20,6 +20,7 @@ public:
     FakeWindow(const platform::FormDescription& form, Log& log);
 
     void On(const std::string& control, platform::Event event, platform::Handler handler) override;
+    void OnDrop(platform::DropHandler handler) override { dropHandler_ = std::move(handler); }
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;
@@ -38,6 +39,9 @@ public:
     void Type(const std::string& control, const std::string& text) { texts_[control] = text; }
     void MoveFocusTo(const std::string& control);
     void Click(const std::string& control);
+    void Drop(const std::string& control, const std::string& path) {
+        if (dropHandler_) dropHandler_(control, path);
+    }
     void Fire(const std::string& control, platform::Event event);
 
     std::string ToolTip(const std::string& control) const;
@@ -58,6 +62,7 @@ private:
     std::map<std::string, bool> enabled_;
     std::map<std::string, bool> visible_;
     std::map<std::pair<std::string, platform::Event>, platform::Handler> handlers_;
+    platform::DropHandler dropHandler_;
     std::string focus_;
     std::string caption_;
     platform::Pointer pointer_ = platform::Pointer::Default;

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -192,6 +193,50 @@ TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     EXPECT_EQ(ReadAll(target), ReadAll(cliTarget));
 #endif
     EXPECT_FALSE(ReadAll(target).empty());
+    fs::remove_all(folder);
+}
+
+// A file dragged from a file manager and dropped at the centre of a control.
+void DropFile(QWidget* top, QWidget* on, const std::string& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    const QPointF at = on->mapTo(top, on->rect().center());
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(top, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(top, &drop);
+}
+
+TEST_F(QtMainWindowTest, DroppedFilesGoToTheTargetBoxOrElseToTheSource) {
+    DropFile(top, Box("txtTarget"), "/drop/out.net");
+    DropFile(top, Child(top, "cmdOK"), "/drop/in.net");
+    EXPECT_EQ(Box("txtTarget")->text(), "/drop/out.net");
+    EXPECT_EQ(window.State().TargetPath + window.State().TargetFile, "/drop/out.net");
+    EXPECT_EQ(Box("txtSource")->text(), "/drop/in.net");
+    EXPECT_EQ(window.State().SourcePath + window.State().SourceFile, "/drop/in.net");
+}
+
+TEST(QtStartPaths, TwoPathsOnTheCommandLineAndEnterConvertLikeTheCommandLine) {
+    const fs::path folder = fs::temp_directory_path() / "brisel_qt_start_paths";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    platform::qt::QtPlatform platform;
+    main_window::MainWindow window(platform);
+    window.PutStartPaths({BRISEL_EXAMPLE_NETLIST, (folder / "window.net").string()});
+    window.Show();
+    QWidget* top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    ModalAnswerer answerer;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_FALSE(answerer.seen.empty());
+    EXPECT_EQ(answerer.seen.back().rfind("File Conversion - Complete", 0), 0u) << answerer.seen.back();
+#ifdef BRISEL_CONVERT_PROGRAM
+    const std::string command = std::string("\"") + BRISEL_CONVERT_PROGRAM + "\" \"" + BRISEL_EXAMPLE_NETLIST +
+                                "\" \"" + (folder / "cli.net").string() + "\" >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadAll(folder / "window.net"), ReadAll(folder / "cli.net"));
+#endif
+    QApplication::closeAllWindows();
     fs::remove_all(folder);
 }
 
