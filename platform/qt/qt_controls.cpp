@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <cstdlib>
 
 #include "platform/qt/qt_images.h"
@@ -33,6 +36,16 @@ QWidget* CreateLabel(const ControlDescription& described, QWidget* parent) {
     return label;
 }
 
+// A scroll bar whose thumb may be short, so that it shows even in a box only
+// a few lines high (the style's own minimum leaves no room beside the arrows).
+class ShortThumbStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_ScrollBarSliderMin) return 6;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 QWidget* CreateTextBox(const ControlDescription& described, QWidget* parent) {
     QWidget* box = nullptr;
     if (described.multiLine) {
@@ -40,6 +53,9 @@ QWidget* CreateTextBox(const ControlDescription& described, QWidget* parent) {
         edit->setReadOnly(described.readOnly);
         edit->setTabChangesFocus(true);
         edit->setVerticalScrollBarPolicy(described.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+        auto* style = new ShortThumbStyle;
+        style->setParent(edit);
+        edit->verticalScrollBar()->setStyle(style);
         box = edit;
     } else {
         auto* edit = new QLineEdit(ToQt(described.caption), parent);
