@@ -72,7 +72,9 @@ std::string FolderOf(const std::string& fileName) {
 Win32Platform::Win32Platform() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    hiddenOwner_ = CreateWindowExA(0, "STATIC", kApplicationTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    // Untitled, so that a search for the program's window by its title never
+    // finds this one.
+    hiddenOwner_ = CreateWindowExA(0, "STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                    GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -160,9 +162,13 @@ int Win32Platform::Run() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         Win32Window* form = Win32Window::FromHandle(GetAncestor(message.hwnd, GA_ROOT));
-        if (form != nullptr && form->PreTranslate(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        if (form == nullptr || !form->PreTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (Win32Window* focused = Win32Window::FromHandle(GetAncestor(GetFocus(), GA_ROOT))) {
+            focused->FollowFocus();
+        }
     }
     return static_cast<int>(message.wParam);
 }

@@ -82,8 +82,13 @@ void Win32Window::SetText(const std::string& control, const std::string& text) {
     if (transparent) RedrawUnder(child.hwnd, false);
 }
 
+// A control that loses the focus by being disabled hands it on to the next
+// one, as Tab would.
 void Win32Window::SetEnabled(const std::string& control, bool enabled) {
-    if (HWND hwnd = ChildNamed(control).hwnd) EnableWindow(hwnd, enabled ? TRUE : FALSE);
+    HWND hwnd = ChildNamed(control).hwnd;
+    if (hwnd == nullptr) return;
+    if (!enabled && GetFocus() == hwnd) ::SetFocus(GetNextDlgTabItem(hwnd_, hwnd, FALSE));
+    EnableWindow(hwnd, enabled ? TRUE : FALSE);
 }
 
 void Win32Window::SetVisible(const std::string& control, bool visible) {
@@ -111,11 +116,14 @@ void Win32Window::SetCaption(const std::string& caption) {
     if (hwnd_ != nullptr) SetWindowTextA(hwnd_, caption.c_str());
 }
 
-// The conversion holds the message loop, so the pointer is set at once as
-// well as on every WM_SETCURSOR.
+// The conversion holds the message loop, so the pointer is set at once when
+// it is over this window, as well as on every WM_SETCURSOR.
 void Win32Window::SetPointer(Pointer pointer) {
     hourglass_ = pointer == Pointer::Hourglass;
-    SetCursor(LoadCursorA(nullptr, hourglass_ ? IDC_WAIT : IDC_ARROW));
+    POINT at{};
+    GetCursorPos(&at);
+    HWND under = WindowFromPoint(at);
+    if (under == hwnd_ || IsChild(hwnd_, under)) SetCursor(LoadCursorA(nullptr, hourglass_ ? IDC_WAIT : IDC_ARROW));
 }
 
 void Win32Window::Show() {

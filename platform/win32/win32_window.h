@@ -41,6 +41,9 @@ public:
     // Keyboard handling of the message loop: accelerators, then Tab, Enter,
     // Esc and access keys. True when the message was used up.
     bool PreTranslate(MSG& message);
+    // Keeps the default button's heavy frame as the dialog manager does: on
+    // a focused button, otherwise on the form's default button.
+    void FollowFocus();
 
     // The form that owns a top-level window, or null.
     static Win32Window* FromHandle(HWND hwnd);
@@ -64,7 +67,7 @@ private:
     void BuildToolTips();
     void PaintBackground(HDC dc);
     LRESULT ColourStatic(HDC dc, HWND control);
-    bool SetCursorFor(HWND control);
+    bool SetCursorFor(HWND control, WORD hitTest);
     void OnCommand(int id, int code, HWND control);
     void OnActivate(bool active);
     void OnDestroy();
@@ -91,6 +94,7 @@ private:
     std::map<std::pair<std::string, Event>, Handler> handlers_;
     DropHandler dropHandler_;
     HWND lastFocus_ = nullptr;
+    HWND framedButton_ = nullptr;
     bool hourglass_ = false;
     bool centred_ = false;
 };
