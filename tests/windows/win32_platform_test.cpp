@@ -42,7 +42,7 @@ TEST(DialogFlags, HideTheReadOnlyBoxAndAskBeforeOverwritingOnlyWhenRequested) {
 }
 
 TEST(DialogFilter, EndsEachPieceWithAZeroAndTheWholeWithTwo) {
-    EXPECT_EQ(DialogFilter("A (*.net)|*.net|"), std::string("A (*.net)\0*.net\0\0", 18));
+    EXPECT_EQ(DialogFilter("A (*.net)|*.net|"), std::string("A (*.net)\0*.net\0\0", 17));
 }
 
 class RegistryTest : public ::testing::Test {
@@ -82,8 +82,8 @@ TEST_F(RegistryTest, ReadsTheStoredBytesAndTheirType) {
 }
 
 TEST_F(RegistryTest, MissingKeysAndValuesAndLongerValuesGiveNothing) {
-    Set("Long", REG_SZ, std::string(1025, 'a'));
-    Set("Fits", REG_SZ, std::string(1024, 'a'));
+    Set("Long", REG_BINARY, std::string(1025, 'a'));
+    Set("Fits", REG_BINARY, std::string(1024, 'a'));
     EXPECT_FALSE(Read("Long"));
     EXPECT_TRUE(Read("Fits"));
     EXPECT_FALSE(Read("Absent"));
