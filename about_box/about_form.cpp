@@ -123,6 +123,19 @@ std::vector<ControlDescription> Controls() {
     };
 }
 
+platform::FormDescription BuildAboutForm() {
+    return {
+        .name = "frmAbout",
+        .caption = "About Brisel",
+        .clientWidth = 5730,
+        .clientHeight = 4440,
+        .border = platform::BorderStyle::FixedDialog,
+        .minButton = false,
+        .showInTaskbar = false,
+        .controls = Controls(),
+    };
+}
+
 }  // namespace
 
 std::string CopyrightOneLine() {
@@ -134,16 +147,7 @@ std::string CopyrightTwoLines() {
 }
 
 const platform::FormDescription& AboutForm() {
-    static const platform::FormDescription form{
-        .name = "frmAbout",
-        .caption = "About Brisel",
-        .clientWidth = 5730,
-        .clientHeight = 4440,
-        .border = platform::BorderStyle::FixedDialog,
-        .minButton = false,
-        .showInTaskbar = false,
-        .controls = Controls(),
-    };
+    static const platform::FormDescription form = BuildAboutForm();
     return form;
 }
 

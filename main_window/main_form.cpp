@@ -101,10 +101,8 @@ std::vector<MenuDescription> Menus() {
     };
 }
 
-}  // namespace
-
-const platform::FormDescription& MainForm() {
-    static const FormDescription form{
+FormDescription BuildMainForm() {
+    return {
         .name = "frmMain",
         .caption = "Brisel",
         .clientWidth = 5610,
@@ -115,6 +113,12 @@ const platform::FormDescription& MainForm() {
         .controls = Controls(),
         .menus = Menus(),
     };
+}
+
+}  // namespace
+
+const platform::FormDescription& MainForm() {
+    static const FormDescription form = BuildMainForm();
     return form;
 }
 
