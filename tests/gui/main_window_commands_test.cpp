@@ -10,6 +10,7 @@ namespace brisel::testing {
 namespace {
 
 using platform::MessageIcon;
+using platform::OpenResult;
 
 const Log kBusy{"disable cmdOK", "pointer hourglass", "show lblProg"};
 const Log kIdle{"hide lblProg", "text lblProg []", "pointer default", "enable cmdOK"};
@@ -75,14 +76,14 @@ TEST_F(MainWindowTest, HelpOpensTheHelpFileWithTheDesktopViewer) {
 struct HelpCase {
     const char* name;
     platform::TextViewer viewer;
-    long shellResult;
+    platform::OpenResult shellResult;
     bool startFails;
     Log expected;
 };
 
 class HelpTest : public MainWindowTest, public ::testing::WithParamInterface<HelpCase> {};
 
-TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
+TEST_P(HelpTest, StartsTheViewerOrSaysWhatKeptTheFileFromShowing) {
     // Windows' command line is built from the same folder text, whatever the
     // build's separator; no quotation marks even with a space in it.
     FakePlatform other;
@@ -107,16 +108,24 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
 
 const std::string kNotOpened = MessageEntry(
     "Help - Error", "The help file /Program Files/Conv/Brisel.txt could not be opened.", MessageIcon::Error);
+const std::string kNotFound =
+    MessageEntry("Help - Error", "The help file /Program Files/Conv/Brisel.txt was not found.", MessageIcon::Error);
+const std::string kNoViewer = MessageEntry(
+    "Help - Error", "No program to show the help file /Program Files/Conv/Brisel.txt was found.", MessageIcon::Error);
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Viewers, HelpTest, ::testing::Values(
-    HelpCase{"Notepad", platform::TextViewer::Notepad, 0, false,
+    HelpCase{"Notepad", platform::TextViewer::Notepad, OpenResult::Opened, false,
              {"start [Notepad.exe /Program Files/Conv/Brisel.txt]", "front 4711"}},
-    HelpCase{"NotepadFails", platform::TextViewer::Notepad, 0, true,
-             {"start [Notepad.exe /Program Files/Conv/Brisel.txt]", "beep", kNotOpened}},
-    HelpCase{"Viewer", platform::TextViewer::ShellDefault, 33, false,
+    HelpCase{"NotepadMissing", platform::TextViewer::Notepad, OpenResult::Opened, true,
+             {"start [Notepad.exe /Program Files/Conv/Brisel.txt]", "beep", kNoViewer}},
+    HelpCase{"Viewer", platform::TextViewer::ShellDefault, OpenResult::Opened, false,
              {"shell [/Program Files/Conv/Brisel.txt]"}},
-    HelpCase{"ViewerFailsAt32", platform::TextViewer::ShellDefault, 32, false,
+    HelpCase{"ViewerMissing", platform::TextViewer::ShellDefault, OpenResult::NoProgram, false,
+             {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNoViewer}},
+    HelpCase{"HelpFileMissing", platform::TextViewer::ShellDefault, OpenResult::NotFound, false,
+             {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNotFound}},
+    HelpCase{"ViewerFails", platform::TextViewer::ShellDefault, OpenResult::Failed, false,
              {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNotOpened}}),
     [](const auto& row) { return row.param.name; });
 // clang-format on

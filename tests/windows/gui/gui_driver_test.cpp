@@ -102,11 +102,11 @@ TEST_F(Gui, TheMainWindowOpensWithItsTitleAndControlsWhereTheFormSays) {
         HWND hwnd = MainControl(control.name.c_str());
         ASSERT_NE(hwnd, nullptr) << control.name;
         const RECT rect = ClientRectOf(hwnd);
-        EXPECT_EQ(rect.left, platform::TwipsToPixels(control.left, dpi)) << control.name;
-        EXPECT_EQ(rect.top, platform::TwipsToPixels(control.top, dpi)) << control.name;
+        EXPECT_EQ(rect.left, platform::TwipsToPixels(control.bounds.left, dpi)) << control.name;
+        EXPECT_EQ(rect.top, platform::TwipsToPixels(control.bounds.top, dpi)) << control.name;
         if (!control.autoSize) {
-            EXPECT_EQ(rect.right - rect.left, platform::TwipsToPixels(control.width, dpi)) << control.name;
-            EXPECT_EQ(rect.bottom - rect.top, platform::TwipsToPixels(control.height, dpi)) << control.name;
+            EXPECT_EQ(rect.right - rect.left, platform::TwipsToPixels(control.bounds.width, dpi)) << control.name;
+            EXPECT_EQ(rect.bottom - rect.top, platform::TwipsToPixels(control.bounds.height, dpi)) << control.name;
         }
         EXPECT_EQ(IsWindowVisible(hwnd) != FALSE, control.visible) << control.name;
         if (control.kind != platform::ControlKind::TextBox) {
@@ -137,6 +137,8 @@ TEST_F(Gui, TypedPathsAndOkConvertANetlistAndShowTheCompletionMessage) {
     Session::Answer(box);
     EXPECT_EQ(ReadFile(folder_ / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
     EXPECT_TRUE(WaitFor([] { return IsWindowEnabled(MainControl("cmdOK")) != FALSE; }));
+    // OK was disabled with the focus on it: the focus went on to the source box.
+    EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
     EXPECT_FALSE(IsWindowVisible(MainControl("lblProg")));
     EXPECT_EQ(TextOf(MainControl("lblProg")), "");
 }
@@ -150,6 +152,30 @@ TEST_F(Gui, AnEmptyTargetGivesTheMissingNameErrorWithTheFocusInTheSourceBox) {
               "Please enter source and target filenames before trying to start the file conversion process.");
     Session::Answer(box);
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
+}
+
+bool Framed(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
+
+TEST_F(Gui, TheDefaultFrameFollowsAFocusedButtonAndOtherwiseStaysOnOk) {
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtSource")));  // where the last error left it
+    PressKey(MainControl("txtSource"), VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("cmdBrowseS")));
+    EXPECT_TRUE(WaitFor([] { return Framed(MainControl("cmdBrowseS")); }));
+    EXPECT_FALSE(Framed(MainControl("cmdOK")));
+    PressKey(MainControl("cmdBrowseS"), VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtTarget")));
+    EXPECT_TRUE(WaitFor([] { return Framed(MainControl("cmdOK")); }));
+    EXPECT_FALSE(Framed(MainControl("cmdBrowseS")));
+}
+
+TEST_F(Gui, OnlyTheMainWindowIsTitledBrisel) { EXPECT_EQ(session_->WindowsTitled("Brisel"), 1); }
+
+TEST_F(Gui, AFileDroppedOnTheTargetBoxBecomesTheTargetAndElsewhereTheSource) {
+    const RECT target = ClientRectOf(MainControl("txtTarget"));
+    session_->DropFile(Main(), {target.left + 5, target.top + 5}, "C:\\drop\\out.net");
+    EXPECT_TRUE(WaitFor([] { return TextOf(MainControl("txtTarget")) == "C:\\drop\\out.net"; }));
+    session_->DropFile(Main(), {2, 2}, "C:\\drop\\in.net");
+    EXPECT_TRUE(WaitFor([] { return TextOf(MainControl("txtSource")) == "C:\\drop\\in.net"; }));
 }
 
 TEST_F(Gui, HelpAboutShowsVersionOneZeroTwo) {
@@ -203,6 +229,39 @@ TEST_F(Gui, FOneOpensTheHelpFileInNotepad) {
 TEST_F(Gui, FileExitEndsTheProgram) {
     Choose(Main(), MainForm(), "mnuFileExit");
     EXPECT_TRUE(session_->WaitForExit(10000));
+}
+
+// Each of these starts a program of its own.
+TEST(GuiRun, ClosingTheMainWindowLeavesTheAboutBoxAndTheProgramEndsWithIt) {
+    Session session((ProgramFolder() / "brisel.exe").string());
+    PostMessageA(session.MainWindow(), WM_COMMAND, MAKEWPARAM(MenuCommandOf(MainForm(), "mnuHelpAbout"), 0), 0);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (about = Session::FindForm("About Brisel")) != nullptr; }));
+    PostMessageA(session.MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);  // the title bar's close button
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(session.MainWindow()); }));
+    EXPECT_TRUE(IsWindowVisible(about));
+    EXPECT_FALSE(session.WaitForExit(500));
+    PostMessageA(ControlOf(about, AboutForm(), "cmdOK"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(session.WaitForExit(10000));
+}
+
+TEST(GuiRun, TwoPathsOnTheCommandLineAndEnterConvertLikeBriselConvert) {
+    const fs::path folder = fs::temp_directory_path() / ("brisel start " + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder);
+    const fs::path source = fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net";
+    Session session((ProgramFolder() / "brisel.exe").string(),
+                    "\"" + source.string() + "\" \"" + (folder / "out.net").string() + "\"");
+    HWND sourceBox = ControlOf(session.MainWindow(), MainForm(), "txtSource");
+    EXPECT_EQ(TextOf(sourceBox), source.string());
+    ASSERT_TRUE(session.WaitForFocus(sourceBox));
+    PressKey(sourceBox, VK_RETURN);
+    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
+    ASSERT_NE(box, nullptr);
+    Session::Answer(box);
+    EXPECT_EQ(ReadFile(folder / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    PostMessageA(session.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(session.WaitForExit(10000));
+    fs::remove_all(folder);
 }
 
 }  // namespace

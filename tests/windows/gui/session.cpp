@@ -1,5 +1,7 @@
 #include "session.h"
 
+#include <shlobj.h>
+
 #include <fstream>
 #include <stdexcept>
 #include <vector>
@@ -30,8 +32,8 @@ BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM data) {
 
 }  // namespace
 
-Session::Session(const std::string& exe) {
-    std::string line = "\"" + exe + "\"";
+Session::Session(const std::string& exe, const std::string& arguments) {
+    std::string line = "\"" + exe + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -86,6 +88,35 @@ bool Session::WaitForFocus(HWND control) const {
 
 bool Session::WaitForExit(int milliseconds) const {
     return WaitForSingleObject(process_, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
+}
+
+int Session::WindowsTitled(const std::string& title) const {
+    struct Count {
+        DWORD processId;
+        std::string title;
+        int found;
+    } count{processId_, title, 0};
+    EnumWindows(
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Count*>(data);
+            DWORD processId = 0;
+            GetWindowThreadProcessId(hwnd, &processId);
+            if (processId == search->processId && TextOf(hwnd) == search->title) ++search->found;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.found;
+}
+
+void Session::DropFile(HWND window, POINT at, const std::string& path) const {
+    std::vector<char> drop(sizeof(DROPFILES) + path.size() + 2, '\0');
+    auto* header = reinterpret_cast<DROPFILES*>(drop.data());
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = at;
+    path.copy(drop.data() + sizeof(DROPFILES), path.size());
+    void* remote = VirtualAllocEx(process_, nullptr, drop.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    WriteProcessMemory(process_, remote, drop.data(), drop.size(), nullptr);
+    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
 
 HWND ControlOf(HWND form, const platform::FormDescription& described, const std::string& name) {
