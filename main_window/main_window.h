@@ -70,6 +70,7 @@ private:
     void RunConversion();
     void EnterBusyState();
     void LeaveBusyState();
+    std::string HelpFilePath() const;
     void OpenHelpInNotepad(const std::string& helpPath);
     void OpenHelpInViewer(const std::string& helpPath);
     void ReportHelpNotOpened(const std::string& helpPath);

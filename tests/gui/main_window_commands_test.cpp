@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "convert/messages.h"
 #include "tests/gui/main_window_fixture.h"
@@ -115,6 +117,36 @@ INSTANTIATE_TEST_SUITE_P(Viewers, HelpTest, ::testing::Values(
              {"shell [/Program Files/Conv/Brisel.txt]"}},
     HelpCase{"ViewerFailsAt32", platform::TextViewer::ShellDefault, 32, false,
              {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNotOpened}}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
+
+struct HelpFileCase {
+    const char* name;
+    std::vector<std::string> existing;
+    std::string opened;
+};
+
+class HelpFileTest : public ::testing::TestWithParam<HelpFileCase> {};
+
+TEST_P(HelpFileTest, IsLookedForBesideTheProgramThenInTheInstalledDataFolder) {
+    FakePlatform installed;
+    installed.programFolder = Native("/opt/tree/bin");
+    for (const std::string& file : GetParam().existing) installed.ordinaryFiles.push_back(Native(file));
+    main_window::MainWindow help(installed, [](ConversionHost&) { return ConversionResult::Completed; });
+    installed.log.clear();
+    installed.LastWindow("frmMain").Click("mnuHelpContents");
+    EXPECT_EQ(installed.log, Log{"shell [" + Native(GetParam().opened) + "]"});
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Places, HelpFileTest, ::testing::Values(
+    HelpFileCase{"BesideTheProgram", {"/opt/tree/bin/Brisel.txt"}, "/opt/tree/bin/Brisel.txt"},
+    HelpFileCase{"InstalledDataFolder", {"/opt/tree/share/brisel/Brisel.txt"}, "/opt/tree/share/brisel/Brisel.txt"},
+    // A copy beside the program wins, as on Windows.
+    HelpFileCase{"Both", {"/opt/tree/share/brisel/Brisel.txt", "/opt/tree/bin/Brisel.txt"},
+                 "/opt/tree/bin/Brisel.txt"},
+    // The viewer then says which file is missing: the one beside the program.
+    HelpFileCase{"Neither", {}, "/opt/tree/bin/Brisel.txt"}),
     [](const auto& row) { return row.param.name; });
 // clang-format on
 
