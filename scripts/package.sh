@@ -30,10 +30,7 @@ stage="$build/windows/$name"
 rm -rf "$build/windows" && mkdir -p "$stage/examples"
 cp "$windows_build/brisel.exe" "$windows_build/brisel-convert.exe" "$windows_build/Brisel.txt" "$stage/"
 cp examples/board.net "$stage/examples/"
-cp windows/resources/brisel.ico "$build/windows/"
-# wixl takes the files' paths relative to the current folder only.
-(cd "$build/windows" && cmake -E tar cf "$dist/$name.zip" --format=zip "$name" &&
-  wixl -a x64 -D Version="$numeric_version" -D Stage="$name" -D Icon=brisel.ico \
-    -o "$dist/$name.msi" "$root/packaging/brisel.wxs")
+(cd "$build/windows" && cmake -E tar cf "$dist/$name.zip" --format=zip "$name")
+packaging/make-msi.sh "$stage" "$numeric_version" "$dist/$name.msi"
 
 ls -l "$dist"

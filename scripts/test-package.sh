@@ -4,7 +4,8 @@
 #     installed brisel-convert converts the installed example into the same
 #     bytes as the build tree's; the installed brisel opens its help file on
 #     F1; a purge leaves none of its files;
-#   - the MSI under Wine: install, convert, shortcut, uninstall.
+#   - the MSI under Wine: install, convert, shortcut, installed-programs entry,
+#     an MSI of a later version replacing it, uninstall.
 # Installs the package on this machine (as root or through sudo) and purges it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -43,7 +44,11 @@ done
 check "no file of the package left${left:+: $left}" test -z "$left"
 
 echo "== $msi under Wine"
-xvfb-run -a tests/packaging/msi_under_wine.sh "$root/$msi" "$work/built.net" "$work" || status=1
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)
+later_version=$(echo "$version" | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
+packaging/make-msi.sh build-package/windows/Brisel-*-x64 "$later_version" "$work/later.msi"
+xvfb-run -a tests/packaging/msi_under_wine.sh "$root/$msi" "$version" "$work/later.msi" "$later_version" \
+  "$work/built.net" "$work" || status=1
 
 if [ "$status" = 0 ]; then
   rm -rf "$work"
