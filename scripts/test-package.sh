@@ -2,8 +2,8 @@
 # Tests the packages that scripts/package.sh wrote into dist/, once installed:
 #   - the .deb: lintian finds no error and no warning; apt-get install; the
 #     installed brisel-convert converts the installed example into the same
-#     bytes as the build tree's; the installed brisel opens its help file on
-#     F1; a purge leaves none of its files;
+#     bytes as the build tree's; the menu entry is valid; the installed brisel
+#     opens its help file on F1; a purge leaves none of its files;
 #   - the MSI under Wine: install, convert, shortcut, installed-programs entry,
 #     an MSI of a later version replacing it, uninstall.
 # Installs the package on this machine (as root or through sudo) and purges it.
@@ -15,7 +15,7 @@ deb=$(ls dist/brisel_*_amd64.deb)
 msi=$(ls dist/Brisel-*-x64.msi)
 [ -x "$built_convert" ] || { echo "no $built_convert: run scripts/package.sh first" >&2; exit 1; }
 
-scripts/install-deps.sh lintian xvfb xauth libx11-6 libxtst6 python3 wine wine64
+scripts/install-deps.sh lintian desktop-file-utils xvfb xauth libx11-6 libxtst6 python3 wine wine64
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/brisel-package-test-XXXXXX")
@@ -32,6 +32,7 @@ dpkg -L brisel | sort >"$work/files"
 example=/usr/share/doc/brisel/examples/board.net
 check "installed brisel-convert converts $example" convert_installed_example
 check "same bytes as the build tree's brisel-convert" cmp "$work/built.net" "$work/installed.net"
+check "desktop-file-validate the menu entry" desktop-file-validate /usr/share/applications/brisel.desktop
 opened=$(xvfb-run -a -s "-screen 0 800x600x24" tests/packaging/help_file_check.sh "$root" "$work" | tail -n 1)
 check "F1 in the installed brisel opens /usr/share/brisel/Brisel.txt ($opened)" \
   test "$opened" = "file:///usr/share/brisel/Brisel.txt"
