@@ -1,14 +1,13 @@
 # The Debian package: cpack -G DEB in the build folder writes
 # brisel_<version>_amd64.deb.
 
-# The version as the program shows it: 1.0.2 is "1.02".
-set(BRISEL_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}${PROJECT_VERSION_PATCH}")
 set(BRISEL_PACKAGE_MAINTAINER "Example Maker (placeholder) <brisel@example.org>"
     CACHE STRING "Name and e-mail address of the Debian package's maintainer")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brisel)
-set(CPACK_PACKAGE_VERSION ${BRISEL_PACKAGE_VERSION})
+# The version as the programs show it: 1.0.2 is "1.02".
+set(CPACK_PACKAGE_VERSION ${BRISEL_APP_VERSION})
 set(CPACK_PACKAGE_CONTACT ${BRISEL_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convert PADS netlists into ExpressPCB netlists")
 # Lines of the long description stay under 80 columns, as Debian asks.
