@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -80,6 +81,8 @@ struct HelpCase {
     Log expected;
 };
 
+void PrintTo(const HelpCase& helpCase, std::ostream* out) { *out << helpCase.name; }
+
 class HelpTest : public MainWindowTest, public ::testing::WithParamInterface<HelpCase> {};
 
 TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
@@ -126,6 +129,8 @@ struct HelpFileCase {
     std::vector<std::string> existing;
     std::string opened;
 };
+
+void PrintTo(const HelpFileCase& helpFileCase, std::ostream* out) { *out << helpFileCase.name; }
 
 class HelpFileTest : public ::testing::TestWithParam<HelpFileCase> {};
 
