@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "brisel_version.h"
-#include "convert/messages.h"
+#include "messages/messages.h"
 #include "tests/gui/main_window_fixture.h"
 
 namespace brisel::testing {
@@ -24,7 +24,7 @@ Log Concat(std::initializer_list<Log> parts) {
 }
 
 TEST_F(MainWindowTest, OkIsBusyDuringTheConversionAndIdleAfter) {
-    duringConversion = [](ConversionHost& host) { host.SetProgressCaption("50% Complete"); };
+    duringConversion = [](ConversionReporter& reporter) { reporter.Progress({ProgressStep::Stage::Percent, 50}); };
     log().clear();
     Form().Click("cmdOK");
     const Log expected = Concat({kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle});
@@ -35,23 +35,25 @@ TEST_F(MainWindowTest, OkIsBusyDuringTheConversionAndIdleAfter) {
 }
 
 TEST_F(MainWindowTest, ConversionErrorsItReportsItselfStillEndIdle) {
-    duringConversion = [](ConversionHost& host) {
-        host.Beep();
-        host.ShowMessage("missing", messages::kSourceErrorTitle, IconKind::Error);
-        host.FocusSource();
+    duringConversion = [](ConversionReporter& reporter) {
+        Outcome refused;
+        refused.result = ConversionResult::Refused;
+        refused.refusal = Refusal::SourceMissing;
+        reporter.Finished(refused);
     };
     log().clear();
     Form().Click("cmdOK");
-    const Log expected =
-        Concat({kBusy,
-                {"convert", "beep", MessageEntry(messages::kSourceErrorTitle, "missing", MessageIcon::Error),
-                 "focus txtSource"},
-                kIdle});
+    const Log expected = Concat({kBusy,
+                                 {"convert", "beep",
+                                  MessageEntry(messages::kSourceErrorTitle,
+                                               "The netlist file 'PadsPCB.net' cannot be found.", MessageIcon::Error),
+                                  "focus txtSource"},
+                                 kIdle});
     EXPECT_EQ(log(), expected);
 }
 
 TEST_F(MainWindowTest, ConversionThatThrowsIsReportedAfterTheWindowIsIdle) {
-    duringConversion = [](ConversionHost&) { throw std::runtime_error("disk on fire"); };
+    duringConversion = [](ConversionReporter&) { throw std::runtime_error("disk on fire"); };
     log().clear();
     Form().Click("cmdOK");
     const Log expected =
@@ -63,7 +65,7 @@ TEST_F(MainWindowTest, ConversionThatThrowsIsReportedAfterTheWindowIsIdle) {
 }
 
 TEST_F(MainWindowTest, ConversionSetsTheWindowsCheckFlags) {
-    duringConversion = [](ConversionHost& host) { host.Flags().BadPinNumber = true; };
+    duringConversion = [](ConversionReporter& reporter) { reporter.Warning(RunWarning::BadPinNumber); };
     Form().Click("cmdOK");
     EXPECT_TRUE(window.State().Flags.BadPinNumber);
 }
@@ -93,7 +95,7 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
     other.helpViewer = GetParam().viewer;
     other.shellResult = GetParam().shellResult;
     other.startFails = GetParam().startFails;
-    main_window::MainWindow help(other, [](ConversionHost&) { return ConversionResult::Completed; });
+    main_window::MainWindow help(other, [](const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; });
     other.log.clear();
     other.LastWindow("frmMain").Click("mnuHelpContents");
     Log expected;
