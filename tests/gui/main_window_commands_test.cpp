@@ -83,6 +83,9 @@ struct HelpCase {
     Log expected;
 };
 
+// For windows whose conversion is never started.
+Outcome NoConversion(const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; }
+
 void PrintTo(const HelpCase& helpCase, std::ostream* out) { *out << helpCase.name; }
 
 class HelpTest : public MainWindowTest, public ::testing::WithParamInterface<HelpCase> {};
@@ -95,7 +98,7 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
     other.helpViewer = GetParam().viewer;
     other.shellResult = GetParam().shellResult;
     other.startFails = GetParam().startFails;
-    main_window::MainWindow help(other, [](const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; });
+    main_window::MainWindow help(other, NoConversion);
     other.log.clear();
     other.LastWindow("frmMain").Click("mnuHelpContents");
     Log expected;
@@ -140,7 +143,7 @@ TEST_P(HelpFileTest, IsLookedForBesideTheProgramThenInTheInstalledDataFolder) {
     FakePlatform installed;
     installed.programFolder = Native("/opt/tree/bin");
     for (const std::string& file : GetParam().existing) installed.ordinaryFiles.push_back(Native(file));
-    main_window::MainWindow help(installed, [](ConversionHost&) { return ConversionResult::Completed; });
+    main_window::MainWindow help(installed, NoConversion);
     installed.log.clear();
     installed.LastWindow("frmMain").Click("mnuHelpContents");
     EXPECT_EQ(installed.log, Log{"shell [" + Native(GetParam().opened) + "]"});
