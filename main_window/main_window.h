@@ -84,6 +84,7 @@ private:
     void RunConversion(const JobSettings& job);
     void EnterBusyState();
     void LeaveBusyState();
+    std::string HelpFilePath() const;
     void OpenHelpInNotepad(const std::string& helpPath);
     void OpenHelpInViewer(const std::string& helpPath);
     void ReportHelpNotOpened(const std::string& helpPath, platform::OpenResult result);

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "convert/file_paths.h"
 #include "main_window/main_window.h"
 
 namespace brisel::main_window {
@@ -25,6 +26,15 @@ std::string HelpFailureText(const std::string& helpPath, platform::OpenResult re
             break;
     }
     return "The help file " + helpPath + " could not be opened.";
+}
+
+// An installed tree keeps its data in share/brisel/ beside the programs'
+// folder; the folder ends in a separator.
+std::string InstalledDataFolder(const std::string& programFolder) {
+    const char separator = PathSeparator();
+    const std::size_t parentEnd = programFolder.find_last_of(separator, programFolder.size() - 2);
+    const std::string prefix = parentEnd == std::string::npos ? programFolder : programFolder.substr(0, parentEnd + 1);
+    return prefix + "share" + separator + "brisel" + separator;
 }
 
 // Shows the dialog starting from the stored pair; on a choice stores the new
@@ -62,8 +72,18 @@ void MainWindow::cmdBrowseS_Click() { mnuFileOpen_Click(); }
 
 void MainWindow::cmdBrowseT_Click() { mnuFileSaveAs_Click(); }
 
+// Beside the program first, as on Windows, then in the installed tree's data
+// folder, so that the installed tree can be moved; the path beside the program
+// is the one reported when neither exists.
+std::string MainWindow::HelpFilePath() const {
+    const std::string beside = state_.AppPath + state_.FileNames[0];
+    if (platform_.IsOrdinaryFile(beside)) return beside;
+    const std::string installed = InstalledDataFolder(state_.AppPath) + state_.FileNames[0];
+    return platform_.IsOrdinaryFile(installed) ? installed : beside;
+}
+
 void MainWindow::mnuHelpContents_Click() {
-    const std::string helpPath = state_.AppPath + state_.FileNames[0];
+    const std::string helpPath = HelpFilePath();
     if (platform_.HelpViewer() == platform::TextViewer::Notepad) {
         OpenHelpInNotepad(helpPath);
     } else {

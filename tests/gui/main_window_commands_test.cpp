@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "brisel_version.h"
 #include "messages/messages.h"
@@ -81,6 +84,11 @@ struct HelpCase {
     Log expected;
 };
 
+// For windows whose conversion is never started.
+Outcome NoConversion(const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; }
+
+void PrintTo(const HelpCase& helpCase, std::ostream* out) { *out << helpCase.name; }
+
 class HelpTest : public MainWindowTest, public ::testing::WithParamInterface<HelpCase> {};
 
 TEST_P(HelpTest, StartsTheViewerOrSaysWhatKeptTheFileFromShowing) {
@@ -91,7 +99,7 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhatKeptTheFileFromShowing) {
     other.helpViewer = GetParam().viewer;
     other.shellResult = GetParam().shellResult;
     other.startFails = GetParam().startFails;
-    main_window::MainWindow help(other, [](const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; });
+    main_window::MainWindow help(other, NoConversion);
     other.log.clear();
     other.LastWindow("frmMain").Click("mnuHelpContents");
     Log expected;
@@ -127,6 +135,38 @@ INSTANTIATE_TEST_SUITE_P(Viewers, HelpTest, ::testing::Values(
              {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNotFound}},
     HelpCase{"ViewerFails", platform::TextViewer::ShellDefault, OpenResult::Failed, false,
              {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNotOpened}}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
+
+struct HelpFileCase {
+    const char* name;
+    std::vector<std::string> existing;
+    std::string opened;
+};
+
+void PrintTo(const HelpFileCase& helpFileCase, std::ostream* out) { *out << helpFileCase.name; }
+
+class HelpFileTest : public ::testing::TestWithParam<HelpFileCase> {};
+
+TEST_P(HelpFileTest, IsLookedForBesideTheProgramThenInTheInstalledDataFolder) {
+    FakePlatform installed;
+    installed.programFolder = Native("/opt/tree/bin");
+    for (const std::string& file : GetParam().existing) installed.ordinaryFiles.push_back(Native(file));
+    main_window::MainWindow help(installed, NoConversion);
+    installed.log.clear();
+    installed.LastWindow("frmMain").Click("mnuHelpContents");
+    EXPECT_EQ(installed.log, Log{"shell [" + Native(GetParam().opened) + "]"});
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Places, HelpFileTest, ::testing::Values(
+    HelpFileCase{"BesideTheProgram", {"/opt/tree/bin/Brisel.txt"}, "/opt/tree/bin/Brisel.txt"},
+    HelpFileCase{"InstalledDataFolder", {"/opt/tree/share/brisel/Brisel.txt"}, "/opt/tree/share/brisel/Brisel.txt"},
+    // A copy beside the program wins, as on Windows.
+    HelpFileCase{"Both", {"/opt/tree/share/brisel/Brisel.txt", "/opt/tree/bin/Brisel.txt"},
+                 "/opt/tree/bin/Brisel.txt"},
+    // The viewer then says which file is missing: the one beside the program.
+    HelpFileCase{"Neither", {}, "/opt/tree/bin/Brisel.txt"}),
     [](const auto& row) { return row.param.name; });
 // clang-format on
 

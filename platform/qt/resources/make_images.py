@@ -2,7 +2,8 @@
 """Draws Brisel's pictures: the main window's background (374 x 200), the
 program icon (16 and 32 pixels) and the two-colour pointing-hand cursor
 (32 x 32, hot spot 10, 5). Uses only the standard library; run it in this
-folder to rewrite the PNG files that the Qt resource file compiles in."""
+folder to rewrite the PNG files that the Qt resource file compiles in, and
+the desktop theme's icons in packaging/icons/ (16 to 256 pixels)."""
 
 import struct
 import zlib
@@ -136,3 +137,5 @@ if __name__ == "__main__":
     write_png("icon16.png", 16, 16, icon(16))
     write_png("icon32.png", 32, 32, icon(32))
     write_png("hand_cursor.png", 32, 32, cursor)
+    for size in (16, 32, 48, 128, 256):
+        write_png(f"../../../packaging/icons/brisel-{size}.png", size, size, icon(size))
