@@ -44,7 +44,7 @@
     worker.terminate();
     worker = null;
     if (!running) return;
-    addMessage('The conversion stopped: the browser could not finish it, most likely for lack of memory.', 1);
+    addMessage('The conversion stopped: the browser could not run it to its end, perhaps for lack of memory.', 1);
     finish();
   }
 

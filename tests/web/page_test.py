@@ -36,6 +36,13 @@ return {
 """
 
 
+RECORD_CAPTIONS = """
+window.captions = [];
+new MutationObserver(() => window.captions.push(document.getElementById('progress').textContent))
+    .observe(document.getElementById('progress'), {childList: true, characterData: true, subtree: true});
+"""
+
+
 class Expected:
     """What brisel-convert --details --verify says and writes for one source."""
 
@@ -79,12 +86,14 @@ class Page:
         WebDriverWait(self.driver, timeout, poll_frequency=0.05).until(
             lambda d: d.execute_script("return !document.getElementById('form').hasAttribute('aria-busy')"))
 
-    def convert(self, source):
+    def convert(self, source, while_busy=lambda: None):
         """Picks the file, converts, and returns the seconds from the click to the result."""
         self.open()
         self.element("source").send_keys(str(source))
+        self.driver.execute_script(RECORD_CAPTIONS)
         started = time.perf_counter()
         self.element("convert").click()
+        while_busy()
         self.wait_until_done()
         return time.perf_counter() - started
 
@@ -139,10 +148,10 @@ def target_name(source):
     return source.stem + "-expresspcb.net"
 
 
-def check_file(page, checks, cli, source):
+def check_file(page, checks, cli, source, while_busy=lambda: None):
     """One netlist through the page and the command line; returns both times."""
     expected = Expected(cli, source, target_name(source))
-    seconds = page.convert(source)
+    seconds = page.convert(source, while_busy)
     state = page.state()
     checks.equal(f"{source.name}: messages", state["messages"], expected.messages)
     checks.equal(f"{source.name}: problems", state["problems"], expected.problems)
@@ -182,7 +191,17 @@ def check_keyboard(page, checks, cli, source):
 def check_large(page, checks, cli, generator, folder):
     source = pathlib.Path(folder, "large.net")
     subprocess.run([generator, "--size", "large", "-o", str(source)], check=True)
-    browser, native = check_file(page, checks, cli, source)
+
+    def responsive():
+        started = time.perf_counter()
+        page.driver.execute_script("return document.getElementById('progress').textContent")
+        checks.true("large.net: the page answers at once while converting", time.perf_counter() - started < 1)
+
+    browser, native = check_file(page, checks, cli, source, responsive)
+    captions = [c for c in page.driver.execute_script("return window.captions") if c]
+    checks.equal("large.net: progress captions", [captions[0], captions[1], captions[-1]],
+                 ["Initializing...", "Converting...", "100% Complete"])
+    checks.true("large.net: percentages in between", any(re.fullmatch(r"\d\d% Complete", c) for c in captions))
     print(f"large netlist ({source.stat().st_size:,} bytes): browser {browser:.2f} s, "
           f"brisel-convert {native:.2f} s, ratio {browser / native:.1f}")
 
