@@ -18,6 +18,7 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -54,7 +55,7 @@ class Expected:
                                  capture_output=True, check=False)
             self.seconds = time.perf_counter() - started
             target = pathlib.Path(folder, target_name)
-            self.bytes = target.read_bytes() if target.exists() else None
+            self.bytes = target.read_bytes() if target.is_file() else None
         out = run.stdout.decode("utf-8", "replace").splitlines()
         err = run.stderr.decode("utf-8", "replace").splitlines()
         label = source.name
@@ -166,26 +167,35 @@ def check_file(page, checks, cli, source, while_busy=lambda: None):
 def check_keyboard(page, checks, cli, source):
     """Tab to the picker, choose, convert and download without the mouse."""
     page.open()
-    body = page.driver.find_element(By.TAG_NAME, "body")
-    active = page.driver.switch_to.active_element
-    body.send_keys(Keys.TAB)
-    active = page.driver.switch_to.active_element
-    checks.equal("keyboard: Tab reaches the picker first", active.get_attribute("id"), "source")
-    active.send_keys(str(source))  # what choosing in the file dialog does
-    active.send_keys(Keys.TAB)
-    active = page.driver.switch_to.active_element
-    checks.equal("keyboard: then the name", active.get_attribute("id"), "target")
-    active.send_keys(Keys.TAB)
-    active = page.driver.switch_to.active_element
-    checks.equal("keyboard: then Convert", active.get_attribute("id"), "convert")
-    active.send_keys(Keys.ENTER)
+
+    def press(key, expected_id):
+        ActionChains(page.driver).send_keys(key).perform()
+        active = page.driver.switch_to.active_element
+        checks.equal(f"keyboard: {key!r} moves to #{expected_id}", active.get_attribute("id"), expected_id)
+        return active
+
+    press(Keys.TAB, "source").send_keys(str(source))  # what choosing in the file dialog does
+    press(Keys.TAB, "target")
+    press(Keys.TAB, "convert")
+    ActionChains(page.driver).send_keys(Keys.ENTER).perform()
     page.wait_until_done()
-    page.driver.switch_to.active_element.send_keys(Keys.TAB)
-    active = page.driver.switch_to.active_element
-    checks.equal("keyboard: then the download", active.get_attribute("id"), "download")
-    data = page.download(lambda: active.send_keys(Keys.ENTER))
+    press(Keys.TAB, "download")
+    data = page.download(lambda: ActionChains(page.driver).send_keys(Keys.ENTER).perform())
     checks.true("keyboard: downloaded bytes equal brisel-convert's",
                 data == Expected(cli, source, target_name(source)).bytes)
+
+
+def check_previous_result_kept(page, checks, cli, source):
+    """A conversion that is refused leaves the last new netlist to download."""
+    page.convert(source)
+    page.element("target").clear()
+    page.element("convert").click()
+    page.wait_until_done()
+    state = page.state()
+    checks.equal("empty name: messages", state["messages"], Expected(cli, source, "").messages)
+    checks.equal("empty name: the last netlist is still offered", state["download"], target_name(source))
+    data = page.download(lambda: page.element("download").click())
+    checks.true("empty name: the last netlist's bytes", data == Expected(cli, source, target_name(source)).bytes)
 
 
 def check_large(page, checks, cli, generator, folder):
@@ -207,6 +217,8 @@ def check_large(page, checks, cli, generator, folder):
 
 
 def main(site, cli, generator, pictures, netlists):
+    cli, generator = (str(pathlib.Path(p).resolve()) for p in (cli, generator))
+    netlists = [str(pathlib.Path(n).resolve()) for n in netlists]
     checks = Checks()
     with tempfile.TemporaryDirectory() as folder:
         server = subprocess.Popen([sys.executable, "-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
@@ -214,12 +226,14 @@ def main(site, cli, generator, pictures, netlists):
         port = re.search(r"port (\d+)", server.stdout.readline()).group(1)
         page = Page(f"http://127.0.0.1:{port}/index.html", pathlib.Path(folder, "downloads"))
         try:
-            extra = [pathlib.Path(folder, "empty.net"), pathlib.Path(folder, "binary.net")]
-            extra[0].write_bytes(b"")
-            extra[1].write_bytes(bytes(range(256)) * 16)
-            for source in [pathlib.Path(n) for n in netlists] + extra:
-                check_file(page, checks, cli, source)
             every_problem = next(pathlib.Path(n) for n in netlists if n.endswith("every_problem.net"))
+            extra = {"empty.net": b"", "binary.net": bytes(range(256)) * 16,
+                     "плата с ошибками.net": every_problem.read_bytes()}
+            for name, data in extra.items():
+                pathlib.Path(folder, name).write_bytes(data)
+            for source in [pathlib.Path(n) for n in netlists] + [pathlib.Path(folder, n) for n in extra]:
+                check_file(page, checks, cli, source)
+            check_previous_result_kept(page, checks, cli, every_problem)
             check_keyboard(page, checks, cli, every_problem)
             page.convert(every_problem)
             checks.true("every_problem.net: the Problems list shows line numbers",
