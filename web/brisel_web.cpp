@@ -1,7 +1,8 @@
 // The page's way into the conversion. The worker puts the picked netlist into
 // its in-memory current folder; BriselConvert converts it there exactly as
-// `brisel-convert --details --verify SOURCE TARGET` would, and hands every
-// message, progress caption and problem line to the worker as it comes.
+// `brisel-convert --details --verify SOURCE TARGET` would, and hands the
+// worker each progress caption and message as it comes, then the problem
+// lines and the verification.
 
 #include <emscripten/emscripten.h>
 
