@@ -15,12 +15,13 @@ function postEvent(kind, text, code) {
 
 // A file that outgrows the browser's memory fails its write like a full
 // disk, so the conversion reports it and removes its files.
+const outOfMemory = 48; // ENOMEM in the C library's numbering
 const expandFileStorage = MEMFS.expandFileStorage;
 MEMFS.expandFileStorage = function (node, capacity) {
   try {
     expandFileStorage(node, capacity);
   } catch (error) {
-    if (error instanceof RangeError) throw new FS.ErrnoError(ERRNO_CODES.ENOMEM);
+    if (error instanceof RangeError) throw new FS.ErrnoError(outOfMemory);
     throw error;
   }
 };
