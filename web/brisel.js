@@ -16,7 +16,6 @@
   const problems = byId('problems');
   const copyStatus = byId('copy-status');
 
-  const iconClass = ['', 'error', 'warning', 'information'];
   let worker = null;
   let running = null; // the request being converted
   let result = null; // the last new netlist: {url, file}
@@ -44,7 +43,8 @@
     worker.terminate();
     worker = null;
     if (!running) return;
-    addMessage('The conversion stopped: the browser could not run it to its end, perhaps for lack of memory.', 1);
+    const why = 'The conversion stopped: the browser could not run it to its end, perhaps for lack of memory.';
+    addMessage(why, 'error');
     finish();
   }
 
@@ -71,9 +71,9 @@
     document.body.classList.remove('busy');
   }
 
-  function addMessage(text, icon) {
+  function addMessage(text, kind) {
     const item = document.createElement('li');
-    item.className = iconClass[icon] || '';
+    item.className = kind;
     item.textContent = text;
     messages.append(item);
   }
@@ -114,7 +114,9 @@
 
   const handlers = {
     progress: (event) => (progress.textContent = event.text),
-    message: (event) => addMessage(event.text, event.code),
+    error: (event) => addMessage(event.text, event.kind),
+    warning: (event) => addMessage(event.text, event.kind),
+    information: (event) => addMessage(event.text, event.kind),
     problems: (event) => showProblems(event.text, running.file ? running.file.name : ''),
     verification: (event) => {
       verification.textContent += (verification.textContent ? '\n' : '') + event.text;

@@ -40,8 +40,10 @@ public:
     void FocusSource() override {}
     ProblemSink* Problems() override { return &problems_; }
 
+    // A message goes to the page as the event "error", "warning" or "information".
     static void PostMessageLine(const std::string& title, const std::string& text, IconKind icon) {
-        PostEvent("message", cli::MessageLine(title, text).c_str(), static_cast<int>(icon));
+        const char* kind = icon == IconKind::Error ? "error" : icon == IconKind::Warning ? "warning" : "information";
+        PostEvent(kind, cli::MessageLine(title, text).c_str(), 0);
     }
 
 private:
