@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/console_host.h"
 #include "cli/details_printer.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
-#include "convert/messages.h"
+#include "convert/disk_file_system.h"
+#include "messages/messages.h"
 
 // Defined by the worker script: one event for the page.
 EM_JS(void, PostEvent, (const char* kind, const char* text, int code),
@@ -26,30 +26,29 @@ namespace {
 
 using namespace brisel;
 
-class PageHost : public ConversionHost {
+// A message goes to the page as the event "error", "warning" or "information".
+void Post(const messages::Message& message) {
+    const char* kind = message.icon == messages::Icon::Error     ? "error"
+                       : message.icon == messages::Icon::Warning ? "warning"
+                                                                 : "information";
+    PostEvent(kind, message.OneLine().c_str(), 0);
+}
+
+class PageReporter : public ConversionReporter {
 public:
-    PageHost(JobSettings settings, ProblemSink& problems) : settings_(std::move(settings)), problems_(problems) {}
+    PageReporter(const JobSettings& settings, cli::DetailsPrinter& details) : settings_(settings), details_(details) {}
 
-    const JobSettings& Settings() const override { return settings_; }
-    CheckFlags& Flags() override { return flags_; }
-    void SetProgressCaption(const std::string& caption) override { PostEvent("progress", caption.c_str(), 0); }
-    void ShowMessage(const std::string& text, const std::string& title, IconKind icon) override {
-        PostMessageLine(title, text, icon);
+    void Progress(const ProgressStep& step) override {
+        PostEvent("progress", messages::ProgressCaption(step).c_str(), 0);
     }
-    void Beep() override {}
-    void FocusSource() override {}
-    ProblemSink* Problems() override { return &problems_; }
-
-    // A message goes to the page as the event "error", "warning" or "information".
-    static void PostMessageLine(const std::string& title, const std::string& text, IconKind icon) {
-        const char* kind = icon == IconKind::Error ? "error" : icon == IconKind::Warning ? "warning" : "information";
-        PostEvent(kind, cli::MessageLine(title, text).c_str(), 0);
-    }
+    void Warning(RunWarning warning) override { Post(messages::ForWarning(warning)); }
+    bool WantsProblems() const override { return true; }
+    void ProblemFound(const Problem& problem) override { details_.Print(problem); }
+    void Finished(const Outcome& outcome) override { Post(messages::ForOutcome(outcome, settings_)); }
 
 private:
-    JobSettings settings_;
-    CheckFlags flags_;
-    ProblemSink& problems_;
+    const JobSettings& settings_;
+    cli::DetailsPrinter& details_;
 };
 
 // The problem lines as `--details` prints them, collected in memory.
@@ -106,18 +105,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
     settings.SourceFile = source;
     settings.TargetFile = target;
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {
-        PageHost::PostMessageLine(messages::kInvalidFilenamesTitle, messages::kMissingName, IconKind::Error);
+        Post(messages::MissingNames());
         return static_cast<int>(ConversionResult::Refused);
     }
     DetailsText details;
-    ConversionResult result;
-    {
-        cli::DetailsPrinter printer(source, source, details.Stream());
-        PageHost host(settings, printer);
-        result = ConvertNetlist(host);
-        printer.PrintOmitted();
-    }
+    cli::DetailsPrinter printer(source, details.Stream());
+    PageReporter reporter(settings, printer);
+    const Outcome outcome = ConvertNetlist(settings, TheDisk(), reporter);
+    printer.PrintOmitted();
     details.Post();
-    if (result == ConversionResult::Completed) PostVerification(source, target);
-    return static_cast<int>(result);
+    if (outcome.result == ConversionResult::Completed) PostVerification(source, target);
+    return static_cast<int>(outcome.result);
 }
