@@ -113,12 +113,21 @@ void SourceChecks::ReportReference(std::string_view token, std::size_t firstStop
     }
 }
 
+// A token without a full stop repeats the reference before it, so its
+// problem is that reference's part; saying so tells the designer what to fix.
 void SourceChecks::UnknownPart(std::string_view token, std::string_view partId) {
     if (sink_ == nullptr) return;
-    Report(ProblemKind::UnknownPart,
-           "pin reference " + Quote(token) + " names part " + Quote(partId) +
-               ", which is not in the part list; it was left out",
-           token);
+    const std::string missing = Quote(partId) + ", which is not in the part list; it was left out";
+    const std::string repeats = "repeats the part of the reference before it, " + missing;
+    std::string text;
+    if (token.find('.') != std::string_view::npos) {
+        text = "pin reference " + Quote(token) + " names part " + missing;
+    } else if (token.empty()) {
+        text = "an extra space gives an empty token, which " + repeats;
+    } else {
+        text = "the token " + Quote(token) + " has no full stop, so it " + repeats;
+    }
+    Report(ProblemKind::UnknownPart, std::move(text), token);
 }
 
 void SourceChecks::NothingToRepeat(std::string_view token, std::string_view netName) {
