@@ -1,8 +1,8 @@
 // The page's way into the conversion. The worker puts the picked netlist into
 // its in-memory current folder; BriselConvert converts it there exactly as
 // `brisel-convert --details --verify SOURCE TARGET` would, and hands the
-// worker each progress caption and message as it comes, then the problem
-// lines and the verification.
+// worker each progress caption and message as it comes, then the
+// verification and the problem lines.
 
 #include <emscripten/emscripten.h>
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/details_printer.h"
+#include "cli/source_tap.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
 #include "convert/disk_file_system.h"
@@ -83,10 +84,15 @@ private:
     std::ifstream stream_;
 };
 
-void PostVerification(const std::string& source, const std::string& target) {
-    BufferedInput sourceFile(source);
+// The verification's lines; its import risks join the problem lines, in the
+// form `--details` uses.
+void Verify(verify::Verifier& verifier, const std::string& source, const std::string& target, std::FILE* details) {
     BufferedInput targetFile(target);
-    const verify::Report report = verify::VerifyConversion(sourceFile.Stream(), targetFile.Stream());
+    const verify::Report report = verifier.CheckTarget(targetFile.Stream());
+    for (const verify::ImportRisk& risk : report.risks) {
+        std::fprintf(details, "%s:%lld: warning: %s\n", source.c_str(), static_cast<long long>(risk.Line),
+                     risk.Text.c_str());
+    }
     if (report.ok) {
         const std::string line = "verified: " + std::to_string(report.nets) + " nets, " +
                                  std::to_string(report.connections) + " connections";
@@ -111,9 +117,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
     DetailsText details;
     cli::DetailsPrinter printer(source, details.Stream());
     PageReporter reporter(settings, printer);
-    const Outcome outcome = ConvertNetlist(settings, TheDisk(), reporter);
+    verify::Verifier verifier;
+    cli::SourceTap tappedDisk(TheDisk(), settings.SourceFile, verifier);
+    const Outcome outcome = ConvertNetlist(settings, tappedDisk, reporter);
     printer.PrintOmitted();
+    if (outcome.result == ConversionResult::Completed) Verify(verifier, source, target, details.Stream());
     details.Post();
-    if (outcome.result == ConversionResult::Completed) PostVerification(source, target);
     return static_cast<int>(outcome.result);
 }
