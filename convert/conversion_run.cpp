@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/native_path.h"
 #include "convert/joining_pass.h"
 #include "convert/line_reader.h"
 #include "convert/line_writer.h"
@@ -134,8 +135,8 @@ ConversionResult ConversionRun::Fail() {
 // The spool first, then the joined copy; only those this run wrote.
 void ConversionRun::RemoveTemporaryFiles() {
     std::error_code ignored;
-    if (spoolCreated_) fs::remove(fs::path(paths_.spool), ignored);
-    if (joinedCreated_) fs::remove(fs::path(paths_.joined), ignored);
+    if (spoolCreated_) fs::remove(NativePath(paths_.spool), ignored);
+    if (joinedCreated_) fs::remove(NativePath(paths_.joined), ignored);
 }
 
 // Only a plain file that this conversion wrote goes; a device such as
@@ -143,7 +144,7 @@ void ConversionRun::RemoveTemporaryFiles() {
 void ConversionRun::RemovePartialTarget() {
     if (!targetCreated_ || !target_.IsRegularFile()) return;
     std::error_code ignored;
-    const fs::path target(paths_.target);
+    const fs::path target = NativePath(paths_.target);
     if (fs::is_symlink(target, ignored)) {
         fs::resize_file(target, 0, ignored);
     } else {

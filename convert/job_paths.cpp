@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/native_path.h"
 #include "convert/file_paths.h"
 #include "convert/messages.h"
 
@@ -35,7 +36,7 @@ std::string TemporaryFileText(const JobSettings& settings) {
 
 bool SourceExists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(path), error);
+    return std::filesystem::exists(NativePath(path), error);
 }
 
 }  // namespace

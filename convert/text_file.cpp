@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/native_path.h"
+
 namespace brisel {
 
 std::string SystemError() {
@@ -19,7 +21,7 @@ bool FileSource::Open(const std::string& path) {
     Close();
     error_.clear();
     errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
+    file_ = OpenFile(path, "rb");
     if (file_ == nullptr) {
         error_ = SystemError();
         return false;
@@ -48,7 +50,7 @@ FileSink::~FileSink() {
 bool FileSink::Open(const std::string& path) {
     error_.clear();
     errno = 0;
-    file_ = std::fopen(path.c_str(), "wb");
+    file_ = OpenFile(path, "wb");
     if (file_ == nullptr) {
         error_ = SystemError();
         return false;

@@ -10,6 +10,7 @@
 #include "cli/verify/problem_list.h"
 #include "cli/verify/target_netlist.h"
 #include "cli/verify/target_reader.h"
+#include "common/native_path.h"
 
 namespace brisel::verify {
 namespace {
@@ -46,11 +47,11 @@ Report VerifyConversion(std::istream& source, std::istream& target) {
 }
 
 Report VerifyConversion(const std::string& sourcePath, const std::string& targetPath) {
-    std::ifstream target(targetPath, std::ios::binary);
+    std::ifstream target(NativePath(targetPath), std::ios::binary);
     if (!target) {
         return Failed(CannotRead("target", targetPath));
     }
-    std::ifstream source(sourcePath, std::ios::binary);
+    std::ifstream source(NativePath(sourcePath), std::ios::binary);
     if (!source) {
         return Failed(CannotRead("source", sourcePath));
     }
