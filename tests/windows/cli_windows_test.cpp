@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,8 +44,10 @@ HANDLE InheritableFile(const fs::path& path) {
 }
 
 // Runs the command line in the folder, its output caught in files beside
-// the folder so that the folder's own listing stays as the program left it.
-Outcome RunProgram(const std::string& arguments, const fs::path& folder) {
+// the folder so that the folder's own listing stays as the program left it;
+// `whileRunning` is called every millisecond until the program ends.
+Outcome RunProgram(
+    const std::string& arguments, const fs::path& folder, const std::function<void()>& whileRunning = [] {}) {
     const fs::path outPath = folder.parent_path() / "stdout.txt";
     const fs::path errPath = folder.parent_path() / "stderr.txt";
     HANDLE out = InheritableFile(outPath);
@@ -59,7 +62,7 @@ Outcome RunProgram(const std::string& arguments, const fs::path& folder) {
     PROCESS_INFORMATION process{};
     Outcome run;
     if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &process)) {
-        WaitForSingleObject(process.hProcess, INFINITE);
+        while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT) whileRunning();
         GetExitCodeProcess(process.hProcess, &run.status);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
@@ -238,6 +241,18 @@ TEST_F(WindowsCli, RefusalsOfNamesInAnyScriptNameThemAsGiven) {
         EXPECT_TRUE(run.out.empty()) << c.arguments;
         EXPECT_EQ(Names(), (Strings{"board.net", kFolder})) << c.arguments;
     }
+}
+
+// The program shares the test's console: its output code page is UTF-8 while
+// the program runs, and the user's again when it has ended.
+TEST_F(WindowsCli, AConsoleShowsUtf8WhileTheProgramRunsAndGetsItsCodePageBack) {
+    ASSERT_NE(GetConsoleOutputCP(), 0u) << "no console";
+    ASSERT_TRUE(SetConsoleOutputCP(437));
+    bool sawUtf8 = false;
+    const Outcome run = RunProgram("board.net out.net", dir_, [&] { sawUtf8 |= GetConsoleOutputCP() == CP_UTF8; });
+    EXPECT_EQ(run.status, 0u);
+    EXPECT_TRUE(sawUtf8);
+    EXPECT_EQ(GetConsoleOutputCP(), 437u);
 }
 
 // The run lock is a Windows byte-range lock: while another holder has it the
