@@ -76,6 +76,11 @@ Outcome RunProgram(
 
 std::string Quoted(const fs::path& path) { return "\"" + Utf8(path) + "\""; }
 
+struct Refusal {
+    std::string arguments;
+    std::string line;  // the one line on standard error
+};
+
 class WindowsCli : public testing::Test {
 protected:
     void SetUp() override {
@@ -89,6 +94,17 @@ protected:
 
     static fs::path Data(const char* name) { return fs::path(BRISEL_TEST_DATA_DIR) / name; }
     Outcome Convert(const std::string& arguments) { return RunProgram(arguments, dir_); }
+    // Each run exits 1 with its error line alone and leaves the folder as it was.
+    void ExpectRefusals(const std::vector<Refusal>& refusals) {
+        const Strings before = Names();
+        for (const Refusal& refusal : refusals) {
+            const Outcome run = Convert(refusal.arguments);
+            EXPECT_EQ(run.status, 1u) << refusal.arguments;
+            EXPECT_EQ(run.err, Strings{refusal.line}) << refusal.arguments;
+            EXPECT_TRUE(run.out.empty()) << refusal.arguments;
+            EXPECT_EQ(Names(), before) << refusal.arguments;
+        }
+    }
     Strings Names() const {
         Strings names;
         for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(Utf8(entry.path().filename()));
@@ -138,17 +154,13 @@ TEST_F(WindowsCli, RelativePathsWithBackslashesIntoASubfolder) {
 }
 
 TEST_F(WindowsCli, ErrorsExitOneAndLeaveNothingBehind) {
-    struct Case {
-        std::string arguments;
-        const char* line;
-    };
     const std::string missing =
         "Invalid Filenames - Error: Please enter source and target filenames before "
         "trying to start the file conversion process.";
-    const Case cases[] = {
+    const std::vector<Refusal> refusals = {
         {"none.net out.net", "Source File - Error: The netlist file 'none.net' cannot be found."},
-        {"board.net out\\", missing.c_str()},
-        {"\"\" out.net", missing.c_str()},
+        {"board.net out\\", missing},
+        {"\"\" out.net", missing},
         // Letter case and a ".\" do not make another file on Windows.
         {"board.net .\\BOARD.NET",
          "Invalid Filenames - Error: Please enter different source and target "
@@ -157,13 +169,7 @@ TEST_F(WindowsCli, ErrorsExitOneAndLeaveNothingBehind) {
          "Invalid Filenames - Error: Please enter different source and target filenames before trying to start "
          "the file conversion process."},
     };
-    for (const Case& c : cases) {
-        const Outcome run = Convert(c.arguments);
-        EXPECT_EQ(run.status, 1u) << c.arguments;
-        EXPECT_EQ(run.err, Strings{c.line}) << c.arguments;
-        EXPECT_TRUE(run.out.empty()) << c.arguments;
-        EXPECT_EQ(Names(), Strings{"board.net"}) << c.arguments;
-    }
+    ExpectRefusals(refusals);
 }
 
 TEST_F(WindowsCli, UsageAndVersion) {
@@ -216,14 +222,10 @@ TEST_F(WindowsCli, NamesInAnyScriptConvertByTheirRelativePathsAndVerify) {
 }
 
 TEST_F(WindowsCli, RefusalsOfNamesInAnyScriptNameThemAsGiven) {
-    struct Case {
-        std::string arguments;
-        std::string line;
-    };
     fs::create_directory(dir_ / PathOf(kFolder));
     fs::copy_file(Data("worked_example.net"), dir_ / PathOf(kFolder) / PathOf(kSource));
     const std::string source = "\"" + kFolder + "\\" + kSource + "\"";
-    const Case cases[] = {
+    const std::vector<Refusal> refusals = {
         {"\"" + kFolder + "\\нет 无.net\" out.net",
          "Source File - Error: The netlist file 'нет 无.net' cannot be found."},
         // Another letter case of a Cyrillic name is the same file on Windows.
@@ -234,13 +236,7 @@ TEST_F(WindowsCli, RefusalsOfNamesInAnyScriptNameThemAsGiven) {
          "Invalid Filenames - Error: The source and target files cannot be the temporary files 'BriselTemp.txt' "
          "and 'BriselTemp2.txt' of the target folder. Please enter other source and target filenames."},
     };
-    for (const Case& c : cases) {
-        const Outcome run = Convert(c.arguments);
-        EXPECT_EQ(run.status, 1u) << c.arguments;
-        EXPECT_EQ(run.err, Strings{c.line}) << c.arguments;
-        EXPECT_TRUE(run.out.empty()) << c.arguments;
-        EXPECT_EQ(Names(), (Strings{"board.net", kFolder})) << c.arguments;
-    }
+    ExpectRefusals(refusals);
 }
 
 // The program shares the test's console: its output code page is UTF-8 while
