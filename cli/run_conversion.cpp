@@ -12,12 +12,13 @@
 #define BRISEL_FILENO fileno
 #endif
 
-#include "cli/console_host.h"
+#include "cli/console_reporter.h"
 #include "cli/details_printer.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
+#include "convert/disk_file_system.h"
 #include "convert/file_paths.h"
-#include "convert/messages.h"
+#include "messages/messages.h"
 
 namespace brisel::cli {
 
@@ -49,18 +50,17 @@ int RunConversion(const Options& options) {
     Split(options.source, settings.SourcePath, settings.SourceFile);
     Split(options.target, settings.TargetPath, settings.TargetFile);
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {
-        std::fprintf(stderr, "%s\n", MessageLine(messages::kInvalidFilenamesTitle, messages::kMissingName).c_str());
+        std::fprintf(stderr, "%s\n", messages::MissingNames().OneLine().c_str());
         return 1;
     }
     const bool terminal = BRISEL_ISATTY(BRISEL_FILENO(stderr)) != 0;
-    ConsoleHost host(settings, stdout, stderr, terminal);
-    DetailsPrinter details(options.source, options.source, stderr);
-    if (options.details) host.SetProblemSink(&details);
-    const ConversionResult result = ConvertNetlist(host);
+    DetailsPrinter details(options.source, stderr);
+    ConsoleReporter reporter(settings, stdout, stderr, terminal, options.details ? &details : nullptr);
+    const Outcome outcome = ConvertNetlist(settings, TheDisk(), reporter);
     details.PrintOmitted();
-    if (result != ConversionResult::Completed) return 1;
+    if (outcome.result != ConversionResult::Completed) return 1;
     if (options.verify && !Verify(options)) return 4;
-    return options.strict && host.Warnings() > 0 ? 3 : 0;
+    return options.strict && reporter.Warnings() > 0 ? 3 : 0;
 }
 
 }  // namespace brisel::cli

@@ -26,8 +26,6 @@ bool SplitPath(std::string_view text, std::string& folder, std::string& file) {
     return true;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) { return SameTextIgnoringCase(a, b); }
-
 namespace {
 
 // The absolute path with "." and ".." resolved and the links of its existing
@@ -50,7 +48,7 @@ bool SameFile(const std::string& a, const std::string& b) {
         const bool same = fs::equivalent(NativePath(a), NativePath(b), error);
         if (!error) return same;
     }
-    return EqualsIgnoreCase(NormalPath(a), NormalPath(b));
+    return SameTextIgnoringCase(NormalPath(a), NormalPath(b));
 }
 
 }  // namespace brisel

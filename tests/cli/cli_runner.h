@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
 #include "tests/support/text_files.h"
 
 namespace brisel::test {
@@ -33,14 +34,6 @@ inline Outcome RunConvert(const std::filesystem::path& folder, const std::string
     std::filesystem::remove(outFile);
     std::filesystem::remove(errFile);
     return run;
-}
-
-// A fresh folder for this test process.
-inline std::filesystem::path FreshFolder(const std::string& prefix) {
-    const auto folder = std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
 }
 
 inline std::string TestData(const std::string& name) {

@@ -20,21 +20,13 @@ using Strings = std::vector<std::string>;
 
 class Cli : public testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = FreshFolder("brisel-cli-");
-        fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", dir_ / "board.net");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", dir_ / "board.net"); }
 
     Outcome Convert(const std::string& args) { return RunConvert(dir_, args); }
-    Strings Names() const {
-        Strings names;
-        for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    Strings Names() const { return folder_.Names(); }
 
-    fs::path dir_;
+    TempFolder folder_;
+    const fs::path& dir_ = folder_.Path();
 };
 
 TEST_F(Cli, ConvertsTheWorkedExampleByteForByte) {

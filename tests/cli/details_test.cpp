@@ -15,16 +15,12 @@ using Strings = std::vector<std::string>;
 
 class Details : public testing::Test {
 protected:
-    void SetUp() override { dir_ = FreshFolder("brisel-details-"); }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    void WriteSource(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    }
+    void WriteSource(const std::string& name, const std::string& bytes) { WriteFile(dir_ / name, bytes); }
     std::string DataFile(const std::string& name) { return TestData(name); }
     Outcome Convert(const std::string& args) { return RunConvert(dir_, args); }
 
-    fs::path dir_;
+    TempFolder folder_;
+    const fs::path& dir_ = folder_.Path();
 };
 
 const Strings kEveryProblem = {
