@@ -32,6 +32,18 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
+// Cyrillic, Greek, CJK and an emoji: outside every ANSI code page together.
+const std::string kScriptsFolder = "Дмитрий Ωμέγα 设计 🔌";
+const std::string kScriptsSource = "плата.net";
+const std::string kScriptsTarget = "вывод 🔌.net";
+
+fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
 fs::path ProgramFolder() {
     char name[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, name, MAX_PATH);
@@ -141,6 +153,43 @@ TEST_F(Gui, TypedPathsAndOkConvertANetlistAndShowTheCompletionMessage) {
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
     EXPECT_FALSE(IsWindowVisible(MainControl("lblProg")));
     EXPECT_EQ(TextOf(MainControl("lblProg")), "");
+}
+
+TEST_F(Gui, PathsInAnyScriptSetThroughTheWideMessagesConvert) {
+    const fs::path folder = folder_ / PathOf(kScriptsFolder);
+    fs::create_directories(folder);
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", folder / PathOf(kScriptsSource));
+    SetUtf8Text(MainControl("txtSource"), Utf8(folder / PathOf(kScriptsSource)));
+    PressKey(MainControl("txtSource"), VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("cmdBrowseS")));
+    PressKey(MainControl("cmdBrowseS"), VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtTarget")));
+    SetUtf8Text(MainControl("txtTarget"), Utf8(folder / PathOf(kScriptsTarget)));
+    Click(MainControl("cmdOK"));
+    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
+    ASSERT_NE(box, nullptr);
+    const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(text.find("'" + kScriptsTarget + "' has been created."), std::string::npos) << text;
+    Session::Answer(box);
+    EXPECT_EQ(ReadFile(folder / PathOf(kScriptsTarget)),
+              ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+}
+
+// The name typed into the Open dialog's file name box, as a user would type it.
+TEST_F(Gui, TheOpenDialogShowsTheChosenPathInAnyScriptIntact) {
+    const fs::path chosen = folder_ / PathOf(kScriptsFolder) / PathOf(kScriptsSource);
+    ASSERT_TRUE(fs::exists(chosen));
+    Click(MainControl("cmdBrowseS"));
+    HWND dialog = Session::WaitForMessageBox("File Open");
+    ASSERT_NE(dialog, nullptr);
+    HWND name = GetDlgItem(dialog, 0x47C);  // the Explorer style's file name box
+    if (name == nullptr) name = GetDlgItem(dialog, 0x480);
+    ASSERT_NE(name, nullptr);
+    SetUtf8Text(name, Utf8(chosen));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(WaitFor([&] { return Utf8TextOf(MainControl("txtSource")) == Utf8(chosen); }))
+        << Utf8TextOf(MainControl("txtSource"));
 }
 
 TEST_F(Gui, AnEmptyTargetGivesTheMissingNameErrorWithTheFocusInTheSourceBox) {

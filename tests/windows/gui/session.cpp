@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <vector>
@@ -157,6 +158,20 @@ std::string TextOf(HWND window) {
 
 void TypeText(HWND edit, const std::string& text) {
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string Utf8TextOf(HWND window) {
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    const std::u8string utf8 = std::filesystem::path(text).u8string();
+    return {utf8.begin(), utf8.end()};
+}
+
+void SetUtf8Text(HWND window, const std::string& text) {
+    const std::wstring wide = std::filesystem::path(std::u8string(text.begin(), text.end())).wstring();
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 void PressKey(HWND control, WPARAM key) {

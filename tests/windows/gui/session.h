@@ -61,6 +61,10 @@ int MenuCommandOf(const platform::FormDescription& described, const std::string&
 RECT ClientRectOf(HWND control);
 std::string TextOf(HWND window);
 void TypeText(HWND edit, const std::string& text);
+// The text in UTF-8, through the wide messages, whatever the code pages of the
+// two programs.
+std::string Utf8TextOf(HWND window);
+void SetUtf8Text(HWND window, const std::string& text);
 // A key pressed on the focused control, through the program's message loop.
 void PressKey(HWND control, WPARAM key);
 int SystemDpi();
