@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/native_path.h"
 #include "convert/disk_lock.h"
 #include "convert/file_paths.h"
 #include "convert/text_file.h"
@@ -21,22 +22,22 @@ std::unique_ptr<WritableFile> DiskFileSystem::OpenForWriting(const std::string& 
 
 bool DiskFileSystem::Exists(const std::string& path) {
     std::error_code error;
-    return fs::exists(fs::path(path), error);
+    return fs::exists(NativePath(path), error);
 }
 
 bool DiskFileSystem::Remove(const std::string& path) {
     std::error_code error;
-    return fs::remove(fs::path(path), error);
+    return fs::remove(NativePath(path), error);
 }
 
 bool DiskFileSystem::IsLink(const std::string& path) {
     std::error_code error;
-    return fs::is_symlink(fs::path(path), error);
+    return fs::is_symlink(NativePath(path), error);
 }
 
 bool DiskFileSystem::Truncate(const std::string& path) {
     std::error_code error;
-    fs::resize_file(fs::path(path), 0, error);
+    fs::resize_file(NativePath(path), 0, error);
     return !error;
 }
 

@@ -4,6 +4,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "common/native_path.h"
 #else
 #include <fcntl.h>
 #include <sys/file.h>
@@ -37,9 +39,9 @@ LockAttempt Failed(DWORD code) {
 // Windows locks are mandatory, so the lock covers a byte far past any data
 // the file will ever hold, and the conversion's own writes are not blocked.
 LockAttempt LockOnDisk(const std::string& path) {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(NativePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return Failed(GetLastError());
     OVERLAPPED lockRange{};
     lockRange.Offset = 0;

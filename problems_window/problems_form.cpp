@@ -3,56 +3,51 @@
 namespace brisel::problems_window {
 namespace {
 
+using platform::Anchoring;
 using platform::ControlDescription;
 using platform::ControlKind;
 
-ControlDescription ProblemList() {
-    ControlDescription list;
-    list.kind = ControlKind::TextBox;
-    list.name = "txtProblems";
-    list.left = 120;
-    list.top = 120;
-    list.width = 8760;
-    list.height = 4035;
-    list.tabIndex = 0;
-    list.backColor = platform::Rgb{255, 255, 255};
-    list.multiLine = true;
-    list.verticalScrollBar = true;
-    list.horizontalScrollBar = true;
-    list.readOnly = true;
-    list.anchoring = platform::Anchoring::Stretch;
-    return list;
-}
-
-ControlDescription Button(const char* name, const char* caption, const char* tooltip, int left, int tabIndex) {
-    ControlDescription button;
-    button.kind = ControlKind::Button;
-    button.name = name;
-    button.caption = caption;
-    button.tooltip = tooltip;
-    button.left = left;
-    button.top = 4275;
-    button.width = 1215;
-    button.height = 375;
-    button.tabIndex = tabIndex;
-    button.anchoring = platform::Anchoring::BottomRight;
-    return button;
+std::vector<ControlDescription> Controls() {
+    return {
+        {.kind = ControlKind::TextBox,
+         .name = "txtProblems",
+         .bounds = {.left = 120, .top = 120, .width = 8760, .height = 4035},
+         .tabIndex = 0,
+         .backColor = platform::Rgb{255, 255, 255},
+         .multiLine = true,
+         .verticalScrollBar = true,
+         .horizontalScrollBar = true,
+         .readOnly = true,
+         .anchoring = Anchoring::Stretch},
+        {.kind = ControlKind::Button,
+         .name = "cmdCopy",
+         .caption = "&Copy",
+         .tooltip = "Copies every line to the clipboard",
+         .bounds = {.left = 6360, .top = 4275, .width = 1215, .height = 375},
+         .tabIndex = 1,
+         .anchoring = Anchoring::BottomRight},
+        {.kind = ControlKind::Button,
+         .name = "cmdClose",
+         .caption = "Close",
+         .bounds = {.left = 7665, .top = 4275, .width = 1215, .height = 375},
+         .tabIndex = 2,
+         .isDefault = true,
+         .isCancel = true,
+         .anchoring = Anchoring::BottomRight},
+    };
 }
 
 platform::FormDescription BuildProblemsForm() {
-    ControlDescription close = Button("cmdClose", "Close", "", 7665, 2);
-    close.isDefault = true;
-    close.isCancel = true;
-    platform::FormDescription form;
-    form.name = "frmProblems";
-    form.caption = "Problems";
-    form.clientWidth = 9000;
-    form.clientHeight = 4770;
-    form.border = platform::BorderStyle::Sizable;
-    form.minButton = false;
-    form.showInTaskbar = false;
-    form.controls = {ProblemList(), Button("cmdCopy", "&Copy", "Copies every line to the clipboard", 6360, 1), close};
-    return form;
+    return {
+        .name = "frmProblems",
+        .caption = "Problems",
+        .clientWidth = 9000,
+        .clientHeight = 4770,
+        .border = platform::BorderStyle::Sizable,
+        .minButton = false,
+        .showInTaskbar = false,
+        .controls = Controls(),
+    };
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "cli/verify/problem_list.h"
 #include "cli/verify/target_netlist.h"
 #include "cli/verify/target_reader.h"
+#include "common/native_path.h"
 
 namespace brisel::verify {
 namespace {
@@ -71,7 +72,7 @@ Report Verifier::CheckTarget(std::istream& target) {
 }
 
 Report Verifier::CheckTarget(const std::string& targetPath) {
-    std::ifstream target(targetPath, std::ios::binary);
+    std::ifstream target(NativePath(targetPath), std::ios::binary);
     if (!target) {
         Report report;
         report.problems.push_back("cannot read the target file '" + targetPath + "': " + std::strerror(errno));

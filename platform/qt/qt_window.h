@@ -2,8 +2,10 @@
 // A form built from its description as real Qt widgets.
 
 #include <QAction>
+#include <QCursor>
 #include <QPointer>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -19,6 +21,7 @@ public:
     ~QtWindow() override;
 
     void On(const std::string& control, Event event, Handler handler) override;
+    void OnDrop(DropHandler handler) override;
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;
@@ -43,6 +46,8 @@ private:
     void WatchControls();
     QWidget* Control(const std::string& name) const;
     void Fire(const std::string& control, Event event);
+    void ShowHourglass();
+    void RestorePointers();
     bool IsSizable() const;
     void FollowClientSize(QSize size);
 
@@ -64,6 +69,8 @@ private:
     bool closed_ = false;
     bool centred_ = false;
     bool hourglass_ = false;
+    // Each widget's own pointer before the hourglass, if it had one.
+    std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> savedPointers_;
 };
 
 }  // namespace brisel::platform::qt

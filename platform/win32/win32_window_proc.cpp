@@ -70,7 +70,7 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
             return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_SETCURSOR:
-            if (SetCursorFor(reinterpret_cast<HWND>(wParam)) && LOWORD(lParam) == HTCLIENT) return TRUE;
+            if (SetCursorFor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
             break;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -92,6 +92,9 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_GETMINMAXINFO:
             LimitFrameSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
         case WM_CLOSE:
             Close();
@@ -178,11 +181,14 @@ LRESULT Win32Window::ColourStatic(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(described.readOnly ? COLOR_BTNFACE : COLOR_WINDOW));
 }
 
-bool Win32Window::SetCursorFor(HWND control) {
+// While busy the whole window shows the hourglass, also while a message box
+// has disabled it (the hit-test code is then HTERROR).
+bool Win32Window::SetCursorFor(HWND control, WORD hitTest) {
     if (hourglass_) {
         SetCursor(LoadCursorA(nullptr, IDC_WAIT));
         return true;
     }
+    if (hitTest != HTCLIENT) return false;
     const Child* child = ChildWithHandle(control);
     if (child == nullptr || child->described->cursor != CursorKind::PointingHand) return false;
     SetCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRISEL_IDC_HAND)));
@@ -232,14 +238,35 @@ void Win32Window::PressButton(const Child& button) {
     Fire(button.described->name, Event::Click);
 }
 
+// The focus is saved when the window is deactivated and given back when it
+// is activated again, but never to a control that cannot take it now.
 void Win32Window::OnActivate(bool active) {
     if (!active) {
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
         return;
     }
-    HWND target = lastFocus_ != nullptr && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    const bool usable =
+        lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_);
+    HWND target = usable ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     if (target != nullptr) ::SetFocus(target);
+}
+
+void Win32Window::FollowFocus() {
+    const Child* focused = ChildWithHandle(GetFocus());
+    const ControlDescription* fallback = DescribedButton(/*cancel=*/false);
+    HWND framed = nullptr;
+    if (focused != nullptr && focused->described->kind == ControlKind::Button) {
+        framed = focused->hwnd;
+    } else if (fallback != nullptr) {
+        framed = ChildNamed(fallback->name).hwnd;
+    }
+    if (framed == framedButton_) return;
+    for (const Child& child : children_) {
+        if (child.described->kind != ControlKind::Button || child.hwnd == nullptr) continue;
+        SendMessageA(child.hwnd, BM_SETSTYLE, child.hwnd == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
+    framedButton_ = framed;
 }
 
 void Win32Window::OnDestroy() {
