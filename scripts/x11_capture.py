@@ -4,6 +4,7 @@ presses keys there, using only libX11 and libXtst through ctypes.
 
   x11_capture.py wait-and-grab TITLE FILE   waits for the window, saves it
   x11_capture.py keys KEY[+KEY...] ...      presses each chord in turn
+  x11_capture.py click TITLE X Y            clicks at X, Y inside the window
 """
 
 import ctypes
@@ -52,6 +53,8 @@ x11.XKeysymToKeycode.restype = c_uint
 x11.XKeysymToKeycode.argtypes = [c_void_p, c_ulong]
 x11.XFlush.argtypes = [c_void_p]
 xtst.XTestFakeKeyEvent.argtypes = [c_void_p, c_uint, c_int, c_ulong]
+xtst.XTestFakeMotionEvent.argtypes = [c_void_p, c_int, c_int, c_int, c_ulong]
+xtst.XTestFakeButtonEvent.argtypes = [c_void_p, c_uint, c_int, c_ulong]
 
 display = x11.XOpenDisplay(None)
 if not display:
@@ -124,9 +127,22 @@ def press(chord):
     time.sleep(0.4)
 
 
+def click(title, x, y):
+    window = find_window(title)
+    if window is None:
+        sys.exit("window not found: " + title)
+    xtst.XTestFakeMotionEvent(display, -1, window.x + x, window.y + y, 0)
+    xtst.XTestFakeButtonEvent(display, 1, 1, 0)
+    xtst.XTestFakeButtonEvent(display, 1, 0, 0)
+    x11.XFlush(display)
+    time.sleep(0.4)
+
+
 if __name__ == "__main__":
     if sys.argv[1] == "wait-and-grab":
         wait_and_grab(sys.argv[2], sys.argv[3])
     elif sys.argv[1] == "keys":
         for chord in sys.argv[2:]:
             press(chord)
+    elif sys.argv[1] == "click":
+        click(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
