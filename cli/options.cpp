@@ -14,7 +14,11 @@ const char* const kUsage =
     "Messages are printed one a line as \"Title: text\": the completion summary on\n"
     "standard output, errors and warnings on standard error. The temporary files\n"
     "BriselTemp.txt and BriselTemp2.txt are made in TARGET's folder while the\n"
-    "conversion runs, and removed at its end.\n"
+    "conversion runs, and removed at its end. The new netlist is written to\n"
+    "BriselTemp3.txt beside TARGET and then takes TARGET's place, so that a\n"
+    "failed conversion leaves the old TARGET as it was; a TARGET with several\n"
+    "names (hard links), a device or a pipe is written in place. While another\n"
+    "conversion uses TARGET's folder, brisel-convert waits for it to finish.\n"
     "\n"
     "Options:\n"
     "  --details      also print each problem where it stands in SOURCE, as\n"
@@ -24,6 +28,8 @@ const char* const kUsage =
     "  --verify       read TARGET back and check its tables, its connection\n"
     "                 chains and that each net holds the pins of the same net of\n"
     "                 SOURCE; prints \"verified: N nets, M connections\"\n"
+    "  --no-wait      fail at once, instead of waiting, when another conversion\n"
+    "                 uses TARGET's folder\n"
     "  -h, --help     show this help and exit\n"
     "  -V, --version  show the version and exit\n"
     "\n"
@@ -54,6 +60,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.strict = true;
         } else if (arg == "--verify") {
             options.verify = true;
+        } else if (arg == "--no-wait") {
+            options.noWait = true;
         } else {
             options.usageError = "unknown option '" + arg + "'";
             return options;
