@@ -170,8 +170,8 @@ TEST_F(WindowsCli, VerifyReadsTheTargetBack) {
     EXPECT_EQ(run.out[1].rfind("verified: 2 nets, 5 connections", 0), 0u) << run.out[1];
 }
 
-// The run lock is a Windows byte-range lock: while another holder has it the
-// conversion is refused at once and writes nothing.
+// The run lock is a Windows byte-range lock: while another holder has it a
+// conversion with --no-wait is refused at once and writes nothing.
 TEST_F(WindowsCli, ALockedTemporaryFileRefusesASecondConversion) {
     const fs::path joined = dir_ / "BriselTemp2.txt";
     HANDLE held = CreateFileA(joined.string().c_str(), GENERIC_READ | GENERIC_WRITE,
@@ -181,7 +181,7 @@ TEST_F(WindowsCli, ALockedTemporaryFileRefusesASecondConversion) {
     OVERLAPPED range{};
     range.OffsetHigh = 0x7FFFFFF0;
     ASSERT_TRUE(LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &range));
-    const Outcome run = Convert("board.net second.net");
+    const Outcome run = Convert("--no-wait board.net second.net");
     UnlockFileEx(held, 0, 1, 0, &range);
     CloseHandle(held);
     EXPECT_EQ(run.status, 1u);
