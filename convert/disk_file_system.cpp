@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "convert/disk_lock.h"
-#include "convert/disk_owner.h"
+#include "convert/disk_system.h"
 #include "convert/file_paths.h"
 #include "convert/text_file.h"
 

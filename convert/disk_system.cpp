@@ -1,4 +1,4 @@
-#include "convert/disk_owner.h"
+#include "convert/disk_system.h"
 
 #ifdef _WIN32
 #include <windows.h>
