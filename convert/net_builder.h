@@ -4,13 +4,14 @@
 // connections are numbered across all nets, and each names the next one of
 // its net (0 for the last).
 
+#include <array>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "convert/decimal.h"
 #include "convert/line_writer.h"
 #include "convert/part_table.h"
+#include "convert/pin_reference.h"
 #include "convert/source_checks.h"
 
 namespace brisel {
@@ -32,8 +33,13 @@ public:
     std::int64_t ReferencesLeftOut() const { return leftOut_; }
 
 private:
-    void PrefetchParts(std::string_view connectionLine);
-    void AddToken(std::string_view token, std::string_view netName);
+    // A reference with the hash of its part ID, once that is known.
+    struct Reference {
+        PinReference pin;
+        std::uint64_t partHash = 0;
+    };
+    std::size_t SplitBatch(const char*& next, const char* end);
+    void AddReference(const Reference& reference, std::string_view netName);
     void AddRow(const PartNumber& part, std::string_view pin);
     void FinishNet();
 
@@ -57,8 +63,7 @@ private:
     const PartNumber* currentPart_ = nullptr;
     const PartNumber* pendingPart_ = nullptr;  // the row not yet written, if any
     std::string_view pendingPin_;
-    std::vector<std::uint64_t> partHashes_;  // of the current net's references, in order
-    std::size_t nextHash_ = 0;
+    std::array<Reference, 32> batch_;
     DecimalCounter netNumber_;
     DecimalCounter nextConnection_;  // the number of the row after the pending one
 };

@@ -4,22 +4,12 @@
 #include <string>
 
 #include "convert/messages.h"
+#include "convert/name_bytes.h"
 #include "convert/netlist_text.h"
 
 namespace brisel {
 
 namespace {
-
-// Only the printable ASCII characters pass, the double quote excepted.
-struct BadNameBytes {
-    bool bad[256];
-    constexpr BadNameBytes() : bad() {
-        for (int c = 0; c < 256; ++c) bad[c] = c < 32 || c > 126 || c == '"';
-    }
-};
-constexpr BadNameBytes kBadNameBytes{};
-
-bool IsBadNameByte(unsigned char c) { return kBadNameBytes.bad[c]; }
 
 void Warn(ConversionHost& host, std::initializer_list<const char*> lines) {
     std::string text;
