@@ -16,7 +16,8 @@ void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLin
     pendingPart_ = nullptr;
     checks_.At(headerLine);
     checks_.CheckName(netName, "net name");
-    netNumber_.Set(static_cast<std::uint64_t>(++netCount_));
+    ++netCount_;
+    netNumber_.Increment();
     nextConnection_.Set(static_cast<std::uint64_t>(firstConnection_ + 1));
 
     checks_.At(headerLine + 1, connectionLine);

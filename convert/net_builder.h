@@ -64,7 +64,7 @@ private:
     const PartNumber* pendingPart_ = nullptr;  // the row not yet written, if any
     std::string_view pendingPin_;
     std::array<Reference, 32> batch_;
-    DecimalCounter netNumber_;
+    DecimalCounter netNumber_;       // counts along with netCount_
     DecimalCounter nextConnection_;  // the number of the row after the pending one
 };
 
