@@ -3,6 +3,7 @@
 #include "about_box/about_form.h"
 #include "about_box/application_record.h"
 #include "about_box/system_info.h"
+#include "brisel_version.h"
 
 namespace brisel::about_box {
 namespace {
@@ -45,9 +46,7 @@ void AboutBox::ConnectHandlers() {
 
 void AboutBox::Form_Load() {
     form_->SetCaption(std::string("About ") + application::kTitle);
-    form_->SetText("lblVersion", "Version " + std::to_string(application::kMajor) + "." +
-                                     std::to_string(application::kMinor) + "." +
-                                     std::to_string(application::kRevision));
+    form_->SetText("lblVersion", std::string("Version ") + version::kNumbers);
     form_->SetText("lblTitle", application::kTitle);
 }
 

@@ -1,8 +1,10 @@
 #include "cli/options.h"
 
+#include "brisel_version.h"
+
 namespace brisel::cli {
 
-const char* const kVersion = "brisel-convert 1.02";
+const char* const kVersion = "brisel-convert " BRISEL_APP_VERSION;
 
 const char* const kUsage =
     "Usage: brisel-convert [OPTION]... SOURCE TARGET\n"

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "brisel_version.h"
 #include "convert/problems.h"
 
 namespace brisel {
@@ -27,7 +28,7 @@ struct JobSettings {
     std::string SourceFile;
     std::string TargetPath;
     std::string TargetFile;
-    std::string AppVersion = "1.02";
+    std::string AppVersion = version::kAppVersion;
     std::string SpoolFileName = "BriselTemp.txt";    // connection spool
     std::string JoinedFileName = "BriselTemp2.txt";  // joined copy
 };

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "brisel_version.h"
 #include "convert/file_paths.h"
 #include "convert/messages.h"
 #include "main_window/main_form.h"
@@ -67,7 +68,7 @@ void MainWindow::Show() {
 }
 
 void MainWindow::Form_Load() {
-    state_.AppVersion = "1.02";
+    state_.AppVersion = version::kAppVersion;
     state_.Disclaimer = DisclaimerText();
     state_.SourceFile = "PadsPCB.net";
     state_.TargetFile = "ExpressPCB.net";

@@ -9,8 +9,12 @@ build="${1:-$root/build-windows}"
 
 "$root/scripts/install-deps.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 python3
 
-cmake -S "$root/windows" -B "$build" -G Ninja \
+# A folder configured from another source folder (the former windows/ project) starts afresh.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$root" "$build/CMakeCache.txt"; then
+  rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+fi
+cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
-  -DBRISEL_WINDOWS_TESTS="${BRISEL_WINDOWS_TESTS:-OFF}" >/dev/null
+  -DBRISEL_BUILD_TESTS="${BRISEL_WINDOWS_TESTS:-OFF}" >/dev/null
 cmake --build "$build" -j2
 ls -l "$build/brisel.exe" "$build/brisel-convert.exe"

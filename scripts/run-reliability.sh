@@ -21,12 +21,17 @@ cmake --build build-asan --parallel 2
 (cd build-asan && ctest --output-on-failure --parallel 2 --timeout 300)
 
 echo "== Fuzzing whole conversions for ${fuzz_seconds} s (build-fuzz)"
-CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build-fuzz --parallel 2
+# A folder configured from the former fuzz/ project starts afresh.
+if [ -f build-fuzz/CMakeCache.txt ] && ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$PWD" build-fuzz/CMakeCache.txt; then
+  rm -rf build-fuzz/CMakeCache.txt build-fuzz/CMakeFiles
+fi
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DBRISEL_BUILD_FUZZ=ON -DBRISEL_BUILD_GUI=OFF -DBRISEL_BUILD_TESTS=OFF >/dev/null
+cmake --build build-fuzz --parallel 2 --target brisel_fuzz_conversion
 work=$(mktemp -d "${TMPDIR:-/tmp}/brisel-fuzzing-XXXXXX")
 mkdir -p "$work/corpus" "$work/tmp"
 cp tests/data/*.net examples/*.net tests/reliability/data/* "$work/corpus/"
-if TMPDIR="$work/tmp" build-fuzz/brisel_fuzz_conversion -max_total_time="$fuzz_seconds" \
+if TMPDIR="$work/tmp" build-fuzz/fuzz/brisel_fuzz_conversion -max_total_time="$fuzz_seconds" \
      -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus"; then
   rm -rf "$work"
 else

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "brisel_version.h"
 #include "tests/cli/cli_runner.h"
 
 namespace {
@@ -103,7 +104,7 @@ TEST_F(Cli, UsageHelpAndVersion) {
         {"a b c", 2, nullptr, "brisel-convert: too many operands"},
         {"--bogus a b", 2, nullptr, "brisel-convert: unknown option '--bogus'"},
         {"--help", 0, "Usage: brisel-convert [OPTION]... SOURCE TARGET", nullptr},
-        {"--version", 0, "brisel-convert 1.02", nullptr},
+        {"--version", 0, "brisel-convert " BRISEL_APP_VERSION, nullptr},
     };
     for (const auto& c : cases) {
         const Outcome run = Convert(c.args);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "brisel_version.h"
 #include "conversion_fixture.h"
 
 namespace brisel::test {
@@ -26,7 +27,7 @@ TEST(Conversion, WorkedExampleIsByteExact) {
     const auto run = Convert(kWorkedExample);
     EXPECT_EQ(run.result, ConversionResult::Completed);
     EXPECT_EQ(run.target, Lines({"\"ExpressPCB Netlist\"",
-                                 "\"Brisel v1.02 netlist converted from PADS\"",
+                                 "\"Brisel v" BRISEL_APP_VERSION " netlist converted from PADS\"",
                                  "1",
                                  "0",
                                  "0",

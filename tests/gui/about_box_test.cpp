@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "about_box/maker_info.h"
+#include "brisel_version.h"
 #include "tests/gui/fake_platform.h"
 
 namespace brisel::testing {
@@ -10,9 +11,12 @@ namespace {
 
 using platform::MessageIcon;
 
+const std::string kOpenedVersion = std::string("Version ") + version::kAppVersion;
+const std::string kLoadedVersion = std::string("Version ") + version::kNumbers;
+
 class AboutBoxTest : public ::testing::Test {
 protected:
-    void Open() { about.Open("1.02", "First.\r\nSecond."); }
+    void Open() { about.Open(version::kAppVersion, "First.\r\nSecond."); }
     FakeWindow& Form() { return platform.LastWindow("frmAbout"); }
 
     FakePlatform platform;
@@ -23,7 +27,7 @@ TEST_F(AboutBoxTest, OpeningShowsTheMainWindowsVersionNotTheLoadText) {
     Open();
     EXPECT_EQ(Form().Caption(), "About Brisel");
     EXPECT_EQ(Form().Text("lblTitle"), "Brisel");
-    EXPECT_EQ(Form().Text("lblVersion"), "Version 1.02");
+    EXPECT_EQ(Form().Text("lblVersion"), kOpenedVersion);
     EXPECT_EQ(Form().Text("txtDisclaimer"), "First.\r\nSecond.");
     EXPECT_EQ(Form().Text("lblDescription").find("\r\n") != std::string::npos, true);
     EXPECT_FALSE(Form().Visible("cmdSysInfo"));
@@ -32,17 +36,17 @@ TEST_F(AboutBoxTest, OpeningShowsTheMainWindowsVersionNotTheLoadText) {
 TEST_F(AboutBoxTest, LoadStepsRunBeforeTheOpenStepsInOrder) {
     Open();
     EXPECT_EQ(platform.Entries("text lblVersion"),
-              (Log{"text lblVersion [Version 1.0.2]", "text lblVersion [Version 1.02]"}));
+              (Log{"text lblVersion [" + kLoadedVersion + "]", "text lblVersion [" + kOpenedVersion + "]"}));
     EXPECT_EQ(platform.log.back(), "show window frmAbout");
 }
 
 TEST_F(AboutBoxTest, OpeningAgainKeepsOneBoxRefillsItAndBringsItToTheFront) {
     Open();
     Form().SetText("lblVersion", "changed");
-    about.Open("1.02", "Other.");
+    about.Open(version::kAppVersion, "Other.");
     EXPECT_EQ(platform.formsCreated, 1);
     EXPECT_EQ(Form().ShowCount(), 2);
-    EXPECT_EQ(Form().Text("lblVersion"), "Version 1.02");
+    EXPECT_EQ(Form().Text("lblVersion"), kOpenedVersion);
     EXPECT_EQ(Form().Text("txtDisclaimer"), "Other.");
 }
 
@@ -53,7 +57,7 @@ TEST_F(AboutBoxTest, OkUnloadsAndTheNextOpeningLoadsAgain) {
     platform.log.clear();
     Open();
     EXPECT_EQ(platform.formsCreated, 2);
-    EXPECT_EQ(platform.Entries("text lblVersion").front(), "text lblVersion [Version 1.0.2]");
+    EXPECT_EQ(platform.Entries("text lblVersion").front(), "text lblVersion [" + kLoadedVersion + "]");
 }
 
 TEST_F(AboutBoxTest, ClosingByTheTitleBarAlsoUnloads) {

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "brisel_version.h"
 #include "convert/messages.h"
 #include "tests/gui/main_window_fixture.h"
 
@@ -138,7 +139,7 @@ TEST_F(MainWindowTest, AboutHandsTheBoxTheVersionAndDisclaimer) {
         disclaimer = d;
     });
     Form().Click("mnuHelpAbout");
-    EXPECT_EQ(version, "1.02");
+    EXPECT_EQ(version, brisel::version::kAppVersion);
     EXPECT_EQ(disclaimer, main_window::DisclaimerText());
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "brisel_version.h"
 #include "convert/messages.h"
 #include "tests/gui/main_window_fixture.h"
 
@@ -16,7 +17,7 @@ const std::string kSame = MessageEntry(messages::kInvalidFilenamesTitle, message
 
 TEST_F(MainWindowTest, LoadStepFillsTheDefaults) {
     const auto& state = window.State();
-    EXPECT_EQ(state.AppVersion, "1.02");
+    EXPECT_EQ(state.AppVersion, version::kAppVersion);
     EXPECT_EQ(state.AppPath, Native("/opt/brisel/"));
     EXPECT_EQ(state.SourcePath, state.AppPath);
     EXPECT_EQ(state.TargetPath, state.AppPath);
@@ -25,7 +26,7 @@ TEST_F(MainWindowTest, LoadStepFillsTheDefaults) {
     EXPECT_EQ(state.FileNames[2], "BriselTemp2.txt");
     EXPECT_EQ(Form().Text("txtSource"), Native("/opt/brisel/PadsPCB.net"));
     EXPECT_EQ(Form().Text("txtTarget"), Native("/opt/brisel/ExpressPCB.net"));
-    EXPECT_EQ(Form().ToolTip("lblTitle"), "Version 1.02");
+    EXPECT_EQ(Form().ToolTip("lblTitle"), std::string("Version ") + version::kAppVersion);
     EXPECT_EQ(Form().Text("lblProg"), "");
     EXPECT_FALSE(Form().Visible("lblProg"));
     EXPECT_FALSE(state.Flags.NameTooLong || state.Flags.BadCharacter || state.Flags.BadPinNumber);
@@ -180,7 +181,7 @@ TEST_F(MainWindowTest, ConversionGetsTheStoredPairsNotTheBoxTexts) {
     EXPECT_EQ(seen.SourceFile, "a.net");
     EXPECT_EQ(seen.TargetPath, Native("/out/"));
     EXPECT_EQ(seen.TargetFile, "b.net");
-    EXPECT_EQ(seen.AppVersion, "1.02");
+    EXPECT_EQ(seen.AppVersion, version::kAppVersion);
     EXPECT_EQ(seen.SpoolFileName, "BriselTemp.txt");
     EXPECT_EQ(seen.JoinedFileName, "BriselTemp2.txt");
 }

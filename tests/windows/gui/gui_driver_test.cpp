@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "about_box/about_form.h"
+#include "brisel_version.h"
 #include "main_window/main_form.h"
 #include "platform/twips.h"
 #include "session.h"
@@ -154,7 +155,7 @@ TEST_F(Gui, AnEmptyTargetGivesTheMissingNameErrorWithTheFocusInTheSourceBox) {
 TEST_F(Gui, HelpAboutShowsVersionOneZeroTwo) {
     HWND about = OpenAbout();
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(TextOf(ControlOf(about, AboutForm(), "lblVersion")), "Version 1.02");
+    EXPECT_EQ(TextOf(ControlOf(about, AboutForm(), "lblVersion")), "Version " BRISEL_APP_VERSION);
     EXPECT_EQ(TextOf(ControlOf(about, AboutForm(), "lblTitle")), "Brisel");
     EXPECT_FALSE(IsWindowVisible(ControlOf(about, AboutForm(), "cmdSysInfo")));
     // The picture box sizes itself to the program's 32 x 32 picture.
