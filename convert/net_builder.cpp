@@ -10,7 +10,7 @@ void NetBuilder::OnNetHeader() {
 }
 
 void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLine, std::int64_t headerLine) {
-    firstConnection_ += connectionsInNet_;
+    if (connectionsInNet_ > 0) firstConnection_ = nextConnection_;  // the row after the last net's last
     connectionsInNet_ = 0;
     haveReference_ = false;
     pendingPart_ = nullptr;
@@ -18,7 +18,8 @@ void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLin
     checks_.CheckName(netName, "net name");
     ++netCount_;
     netNumber_.Increment();
-    nextConnection_.Set(static_cast<std::uint64_t>(firstConnection_ + 1));
+    nextConnection_ = firstConnection_;
+    nextConnection_.Increment();
 
     checks_.At(headerLine + 1, connectionLine);
     const char* next = connectionLine.data();
@@ -28,7 +29,7 @@ void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLin
         for (std::size_t i = 0; i < count; ++i) AddReference(batch_[i], netName);
     }
     FinishNet();
-    WriteNetRow(target_, netName, firstConnection_);
+    WriteNetRow(target_, netName, firstConnection_.Text());
 }
 
 // Only the space separates references, and every space ends one: a run of

@@ -19,7 +19,9 @@ namespace brisel {
 class NetBuilder {
 public:
     NetBuilder(LineWriter& target, LineWriter& spool, const PartTable& parts, SourceChecks& checks)
-        : target_(target), spool_(spool), parts_(parts), checks_(checks) {}
+        : target_(target), spool_(spool), parts_(parts), checks_(checks) {
+        firstConnection_.Set(1);
+    }
 
     // The "*NET*" line opens the Net Names Table.
     void OnNetHeader();
@@ -51,7 +53,6 @@ private:
     bool netHeaderSeen_ = false;
     std::int64_t netCount_ = 0;
     std::int64_t connectionCount_ = 0;
-    std::int64_t firstConnection_ = 1;
     std::int64_t leftOut_ = 0;
 
     // The current net. A row is written once the next one is known, so that
@@ -64,8 +65,11 @@ private:
     const PartNumber* pendingPart_ = nullptr;  // the row not yet written, if any
     std::string_view pendingPin_;
     std::array<Reference, 32> batch_;
-    DecimalCounter netNumber_;       // counts along with netCount_
-    DecimalCounter nextConnection_;  // the number of the row after the pending one
+    DecimalCounter netNumber_;  // counts along with netCount_
+    // Row numbers as text, counted up by one rather than written anew: the
+    // current net's first row, and the row after the pending one.
+    DecimalCounter firstConnection_;
+    DecimalCounter nextConnection_;
 };
 
 }  // namespace brisel

@@ -29,11 +29,10 @@ void WriteNetTableHeader(LineWriter& target) {
     target.WriteLine("\"Net Names Table\"");
 }
 
-void WriteNetRow(LineWriter& target, std::string_view netName, std::int64_t firstConnection) {
+void WriteNetRow(LineWriter& target, std::string_view netName, std::string_view firstConnection) {
     target.WriteQuoted(netName);
     target.WriteChar(' ');
-    target.WriteNumber(firstConnection);
-    target.EndLine();
+    target.WriteLine(firstConnection);
 }
 
 void WriteConnectionTableHeader(LineWriter& target) {

@@ -12,7 +12,7 @@ void WriteHeader(LineWriter& target, std::string_view appVersion);
 void WritePartTableHeader(LineWriter& target);
 void WritePartRow(LineWriter& target, std::string_view partId, std::string_view partName);
 void WriteNetTableHeader(LineWriter& target);
-void WriteNetRow(LineWriter& target, std::string_view netName, std::int64_t firstConnection);
+void WriteNetRow(LineWriter& target, std::string_view netName, std::string_view firstConnection);
 void WriteConnectionTableHeader(LineWriter& target);
 // A connection row from the decimal texts of its numbers; the pin is written
 // as read from the source.
