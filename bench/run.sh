@@ -165,6 +165,8 @@ rss_10x=$(change "${RSS_OF[large]}" "${RSS_OF[large-10x-refs]}")
 # references, so proportional time shows as 1 or a little less.
 per_mb_10x=$(awk -v t10="${SECONDS_OF[large-10x-refs]}" -v mb10="${MB_OF[large-10x-refs]}" \
     -v t1="${SECONDS_OF[large]}" -v mb1="${MB_OF[large]}" 'BEGIN {printf "%.2f", (t10 / mb10) / (t1 / mb1)}')
+cpu_per_mb_10x=$(awk -v t10="${CPU_OF[large-10x-refs]}" -v mb10="${MB_OF[large-10x-refs]}" \
+    -v t1="${CPU_OF[large]}" -v mb1="${MB_OF[large]}" 'BEGIN {printf "%.2f", (t10 / mb10) / (t1 / mb1)}')
 stress_growth=$(ratio "${SECONDS_OF[stress-4x]}" "${SECONDS_OF[stress]}")
 small_seconds=$(awk -v t="${SECONDS_OF[small]}" 'BEGIN {printf "%.4f", t}')
 
@@ -193,6 +195,7 @@ verdict "$(completed stress stress-4x) && $stress_growth <= 6" \
     "stress: 4 x the references takes $stress_growth x the time (linear: about 4, at most 6)"
 verdict "$(completed small) && $small_seconds < 0.05" \
     "small: converts in $small_seconds s (well under 0.1 s: under 0.05)"
+echo "INFO  in processor time per source MB, 10,000,000 references take $cpu_per_mb_10x x that of 1,000,000"
 echo "INFO  500 parts, 5,000 lookups: scanning the whole part table takes $SMALL_LOOKUP_RATIO x the index's time"
 echo "INFO  5,000 parts, 50,000 lookups: it takes $MEDIUM_LOOKUP_RATIO x the index's time"
 (( FAILED_TARGETS == 0 ))
