@@ -4,20 +4,18 @@
 
 #include <array>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include "convert/problems.h"
-#include "convert/source_line_map.h"
 
 namespace brisel::cli {
 
-class DetailsPrinter : public ProblemSink {
+class DetailsPrinter {
 public:
-    // `label` names the source in each line; `path` is where to read it.
-    DetailsPrinter(std::string label, std::string path, std::FILE* err);
+    // `label` names the source in each line.
+    DetailsPrinter(std::string label, std::FILE* err) : label_(std::move(label)), err_(err) {}
 
-    void Report(const Problem& problem) override;
+    void Print(const Problem& problem);
     // One line for each kind that had more occurrences than were shown.
     void PrintOmitted();
 
@@ -25,9 +23,7 @@ public:
 
 private:
     std::string label_;
-    std::string path_;
     std::FILE* err_;
-    std::unique_ptr<SourceLineMap> lines_;  // opened at the first problem
     std::array<long long, kProblemKindCount> counts_{};
 };
 

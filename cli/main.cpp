@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     using namespace brisel::cli;
     const Options options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.usageError.empty()) {
-        std::fprintf(stderr, "brisel-convert: %s\n%s", options.usageError.c_str(), kUsage);
+        std::fprintf(stderr, "brisel-convert: %s\n%s\n", options.usageError.c_str(), kTryHelp);
         return 2;
     }
     if (options.help) {

@@ -1,6 +1,7 @@
 #include "cli/run_conversion.h"
 
 #include <cstdio>
+#include <string>
 
 #ifdef _WIN32
 #include <io.h>
@@ -12,12 +13,14 @@
 #define BRISEL_FILENO fileno
 #endif
 
-#include "cli/console_host.h"
+#include "cli/console_reporter.h"
 #include "cli/details_printer.h"
+#include "cli/source_tap.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
+#include "convert/disk_file_system.h"
 #include "convert/file_paths.h"
-#include "convert/messages.h"
+#include "messages/messages.h"
 
 namespace brisel::cli {
 
@@ -32,14 +35,21 @@ void Split(const std::string& path, std::string& folder, std::string& file) {
 }
 
 // Reads the target back with a reader that shares nothing with the writer.
-bool Verify(const Options& options) {
-    const verify::Report report = verify::VerifyConversion(options.source, options.target);
+// Returns the exit status it calls for: 4 for a discrepancy, 3 when it warned
+// under --strict, else 0.
+// The verifier has been fed the source as the conversion read it.
+int Verify(const Options& options, verify::Verifier& verifier) {
+    const verify::Report report = verifier.CheckTarget(options.target);
+    for (const verify::ImportRisk& risk : report.risks) {
+        std::fprintf(stderr, "%s:%lld: warning: %s\n", options.source.c_str(), static_cast<long long>(risk.Line),
+                     risk.Text.c_str());
+    }
     if (!report.ok) {
         for (const std::string& problem : report.problems) std::fprintf(stderr, "verify: %s\n", problem.c_str());
-        return false;
+        return 4;
     }
     std::printf("verified: %lld nets, %lld connections\n", report.nets, report.connections);
-    return true;
+    return options.strict && !report.risks.empty() ? 3 : 0;
 }
 
 }  // namespace
@@ -49,18 +59,20 @@ int RunConversion(const Options& options) {
     Split(options.source, settings.SourcePath, settings.SourceFile);
     Split(options.target, settings.TargetPath, settings.TargetFile);
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {
-        std::fprintf(stderr, "%s\n", MessageLine(messages::kInvalidFilenamesTitle, messages::kMissingName).c_str());
+        std::fprintf(stderr, "%s\n", messages::MissingNames().OneLine().c_str());
         return 1;
     }
     const bool terminal = BRISEL_ISATTY(BRISEL_FILENO(stderr)) != 0;
-    ConsoleHost host(settings, stdout, stderr, terminal);
-    DetailsPrinter details(options.source, options.source, stderr);
-    if (options.details) host.SetProblemSink(&details);
-    const ConversionResult result = ConvertNetlist(host);
+    DetailsPrinter details(options.source, stderr);
+    ConsoleReporter reporter(settings, stdout, stderr, terminal, options.details ? &details : nullptr);
+    verify::Verifier verifier;
+    SourceTap tappedDisk(TheDisk(), settings.SourcePath + settings.SourceFile, verifier);
+    const Outcome outcome = ConvertNetlist(settings, options.verify ? tappedDisk : TheDisk(), reporter);
     details.PrintOmitted();
-    if (result != ConversionResult::Completed) return 1;
-    if (options.verify && !Verify(options)) return 4;
-    return options.strict && host.Warnings() > 0 ? 3 : 0;
+    if (outcome.result != ConversionResult::Completed) return 1;
+    const int verified = options.verify ? Verify(options, verifier) : 0;
+    if (verified == 4) return 4;
+    return options.strict && reporter.Warnings() > 0 ? 3 : verified;
 }
 
 }  // namespace brisel::cli

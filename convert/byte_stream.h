@@ -22,6 +22,8 @@ public:
     virtual ~ByteSink() = default;
     // Writes all `size` bytes or fails.
     virtual bool Write(const char* data, std::size_t size) = 0;
+    // Hands what was written on to its destination.
+    virtual bool Flush() { return !Failed(); }
     virtual bool Failed() const = 0;
     virtual std::string Error() const = 0;
 };

@@ -1,88 +1,85 @@
 #include "convert/conversion_run.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "convert/joining_pass.h"
 #include "convert/line_reader.h"
-#include "convert/line_writer.h"
 #include "convert/main_pass.h"
-#include "convert/messages.h"
 #include "convert/netlist_layout.h"
 
 namespace brisel {
 
-namespace fs = std::filesystem;
+ConversionRun::ConversionRun(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter)
+    : settings_(settings), files_(files), reporter_(reporter), paths_(JobPaths::From(settings)), progress_(reporter) {
+    if (reporter.WantsProblems()) problems_.emplace(files, paths_.source, reporter);
+}
 
-ConversionRun::ConversionRun(ConversionHost& host, JobPaths paths)
-    : host_(host), paths_(std::move(paths)), progress_(host) {}
-
-ConversionResult ConversionRun::Run() {
-    Totals totals;
-    if (!LockTemporaryFiles() || !JoinPass() || !MainPass(totals)) return Fail();
+Outcome ConversionRun::Run() {
+    Outcome outcome;
+    if (!LockTemporaryFiles() || !JoinPass() || !MainPass(outcome.counts)) return Fail();
     RemoveTemporaryFiles();
-    lock_.Release();
-    ShowSummary(totals);
-    return ConversionResult::Completed;
+    lock_.reset();
+    return outcome;
 }
 
 // Another conversion into the same folder is told at once and touches
 // nothing; leftovers of a run that died are taken over.
 bool ConversionRun::LockTemporaryFiles() {
-    switch (lock_.Acquire(paths_.joined)) {
-        case RunLock::Result::Acquired:
+    LockAttempt attempt = files_.Lock(paths_.joined);
+    switch (attempt.result) {
+        case LockAttempt::Result::Acquired:
+            lock_ = std::move(attempt.lock);
             joinedCreated_ = true;
             return true;
-        case RunLock::Result::Busy:
-            failure_ = "Another conversion is using the temporary file '" + paths_.joined + "' at the moment." +
-                       messages::kLineBreak + "Please wait until it has finished, then try again.";
-            return false;
-        case RunLock::Result::Failed:
+        case LockAttempt::Result::Busy:
+            return Failed(Failure::Operation::Busy, paths_.joined, {});
+        case LockAttempt::Result::Failed:
             break;
     }
-    return WriteFailed(paths_.joined, lock_.Error());
+    return WriteFailed(paths_.joined, attempt.error);
 }
 
 bool ConversionRun::JoinPass() {
-    FileSource source;
-    if (!source.Open(paths_.source)) return ReadFailed(paths_.source, source.Error());
-    FileSink joinedFile;
-    if (!joinedFile.Open(paths_.joined)) return WriteFailed(paths_.joined, joinedFile.Error());
-    progress_.Show("Initializing...");
-    LineReader reader(source);
-    LineWriter joined(joinedFile);
+    const auto source = files_.OpenForReading(paths_.source);
+    if (source->Failed()) return ReadFailed(paths_.source, source->Error());
+    const auto joinedFile = files_.OpenForWriting(paths_.joined);
+    if (joinedFile->Failed()) return WriteFailed(paths_.joined, joinedFile->Error());
+    progress_.Show(ProgressStep::Stage::Initializing);
+    LineReader reader(*source);
+    LineWriter joined(*joinedFile);
     JoinSignals(reader, joined);
-    if (source.Failed()) return ReadFailed(paths_.source, source.Error());
-    if (!joined.Flush() || !joinedFile.Close()) return WriteFailed(paths_.joined, joinedFile.Error());
+    if (source->Failed()) return ReadFailed(paths_.source, source->Error());
+    if (!joined.Flush() || !joinedFile->Close()) return WriteFailed(paths_.joined, joinedFile->Error());
     return true;
 }
 
-bool ConversionRun::MainPass(Totals& totals) {
-    FileSource joinedFile;
-    if (!joinedFile.Open(paths_.joined)) return ReadFailed(paths_.joined, joinedFile.Error());
-    if (!target_.Open(paths_.target)) return WriteFailed(paths_.target, target_.Error());
+bool ConversionRun::MainPass(Counts& counts) {
+    const auto joinedFile = files_.OpenForReading(paths_.joined);
+    if (joinedFile->Failed()) return ReadFailed(paths_.joined, joinedFile->Error());
+    target_ = files_.OpenForWriting(paths_.target);
+    if (target_->Failed()) return WriteFailed(paths_.target, target_->Error());
     targetCreated_ = true;
-    FileSink spoolFile;
-    if (!spoolFile.Open(paths_.spool)) return WriteFailed(paths_.spool, spoolFile.Error());
+    const auto spoolFile = files_.OpenForWriting(paths_.spool);
+    if (spoolFile->Failed()) return WriteFailed(paths_.spool, spoolFile->Error());
     spoolCreated_ = true;
-    progress_.Show("Converting...");
+    progress_.Show(ProgressStep::Stage::Converting);
 
-    LineReader joined(joinedFile);
-    LineWriter target(target_);
-    LineWriter spool(spoolFile);
-    brisel::MainPass pass(host_, progress_, joined, target, spool);
+    LineReader joined(*joinedFile);
+    LineWriter target(*target_);
+    LineWriter spool(*spoolFile);
+    ProblemSink* problems = problems_ ? &*problems_ : nullptr;
+    brisel::MainPass pass(reporter_, problems, settings_.AppVersion, progress_, {joined, target, spool});
     pass.Run();
-    if (joinedFile.Failed()) return ReadFailed(paths_.joined, joinedFile.Error());
-    if (!spool.Flush() || !spoolFile.Close()) return WriteFailed(paths_.spool, spoolFile.Error());
-    if (target.Failed()) return WriteFailed(paths_.target, target_.Error());
-    totals = {pass.LineCount(), pass.PartCount(), pass.NetCount(), pass.ConnectionCount()};
+    if (joinedFile->Failed()) return ReadFailed(paths_.joined, joinedFile->Error());
+    if (!spool.Flush() || !spoolFile->Close()) return WriteFailed(paths_.spool, spoolFile->Error());
+    if (target.Failed()) return WriteFailed(paths_.target, target_->Error());
+    counts = {pass.LineCount(), pass.PartCount(), pass.NetCount(), pass.ConnectionCount()};
 
     pass.ReportMissingSections();
-    ShowEndOfRunWarnings(host_, host_.Flags(), pass.Facts());
+    ReportEndOfRunWarnings(reporter_, pass.Findings(), pass.Facts());
     WriteConnectionTableHeader(target);
-    return CopyConnections(target, totals) && CloseTarget(target);
+    return CopyConnections(target, counts) && CloseTarget(target);
 }
 
 namespace {
@@ -104,75 +101,67 @@ std::int64_t CountLineFeeds(const char* data, std::size_t size) {
 
 // The spool holds only rows this run wrote, each ended by CR LF, so it is
 // copied in blocks and its rows are counted by their line feeds.
-bool ConversionRun::CopyConnections(LineWriter& target, const Totals& totals) {
-    FileSource spool;
-    if (!spool.Open(paths_.spool)) return ReadFailed(paths_.spool, spool.Error());
-    const std::int64_t total = totals.lines + totals.connections;
+bool ConversionRun::CopyConnections(LineWriter& target, const Counts& counts) {
+    const auto spool = files_.OpenForReading(paths_.spool);
+    if (spool->Failed()) return ReadFailed(paths_.spool, spool->Error());
+    const std::int64_t total = counts.lines + counts.connections;
     std::int64_t copied = 0;
     std::vector<char> block(1 << 18);
-    while (const std::size_t size = spool.Read(block.data(), block.size())) {
+    while (const std::size_t size = spool->Read(block.data(), block.size())) {
         target.Write(std::string_view(block.data(), size));
-        if (target.Failed()) return WriteFailed(paths_.target, target_.Error());
+        if (target.Failed()) return WriteFailed(paths_.target, target_->Error());
         for (std::int64_t rows = CountLineFeeds(block.data(), size); rows > 0; --rows) {
-            progress_.ShowPercent(totals.lines + ++copied, total);
+            progress_.ShowPercent(counts.lines + ++copied, total);
         }
     }
-    if (spool.Failed()) return ReadFailed(paths_.spool, spool.Error());
+    if (spool->Failed()) return ReadFailed(paths_.spool, spool->Error());
     return true;
 }
 
 bool ConversionRun::CloseTarget(LineWriter& target) {
-    if (!target.Flush() || !target_.Close()) return WriteFailed(paths_.target, target_.Error());
+    if (!target.Flush() || !target_->Close()) return WriteFailed(paths_.target, target_->Error());
     return true;
 }
 
-bool ConversionRun::ReadFailed(const std::string& path, const std::string& reason) {
-    failure_ = "The file '" + path + "' could not be read: " + reason + ".";
+bool ConversionRun::Failed(Failure::Operation operation, const std::string& path, const std::string& reason) {
+    failure_ = {operation, path, reason};
     return false;
+}
+
+bool ConversionRun::ReadFailed(const std::string& path, const std::string& reason) {
+    return Failed(Failure::Operation::Read, path, reason);
 }
 
 bool ConversionRun::WriteFailed(const std::string& path, const std::string& reason) {
-    failure_ = "The file '" + path + "' could not be written: " + reason + ".";
-    return false;
+    return Failed(Failure::Operation::Write, path, reason);
 }
 
-ConversionResult ConversionRun::Fail() {
-    target_.Close();
+Outcome ConversionRun::Fail() {
+    if (target_) target_->Close();
     RemoveTemporaryFiles();
-    lock_.Release();
+    lock_.reset();
     RemovePartialTarget();
-    host_.Beep();
-    host_.ShowMessage(*failure_ + messages::kLineBreak + "The new netlist was not created.",
-                      messages::kConversionErrorTitle, IconKind::Error);
-    return ConversionResult::Failed;
+    Outcome outcome;
+    outcome.result = ConversionResult::Failed;
+    outcome.failure = failure_;
+    return outcome;
 }
 
 // The spool first, then the joined copy; only those this run wrote.
 void ConversionRun::RemoveTemporaryFiles() {
-    std::error_code ignored;
-    if (spoolCreated_) fs::remove(fs::path(paths_.spool), ignored);
-    if (joinedCreated_) fs::remove(fs::path(paths_.joined), ignored);
+    if (spoolCreated_) files_.Remove(paths_.spool);
+    if (joinedCreated_) files_.Remove(paths_.joined);
 }
 
 // Only a plain file that this conversion wrote goes; a device such as
 // /dev/null stays, and a link keeps pointing at its file, emptied.
 void ConversionRun::RemovePartialTarget() {
-    if (!targetCreated_ || !target_.IsRegularFile()) return;
-    std::error_code ignored;
-    const fs::path target(paths_.target);
-    if (fs::is_symlink(target, ignored)) {
-        fs::resize_file(target, 0, ignored);
+    if (!targetCreated_ || !target_->IsRegularFile()) return;
+    if (files_.IsLink(paths_.target)) {
+        files_.Truncate(paths_.target);
     } else {
-        fs::remove(target, ignored);
+        files_.Remove(paths_.target);
     }
-}
-
-void ConversionRun::ShowSummary(const Totals& totals) {
-    const std::string text = "The new netlist file '" + host_.Settings().TargetFile + "' has been created." +
-                             messages::kLineBreak + "The netlist contained: " + std::to_string(totals.lines) +
-                             " Lines, " + std::to_string(totals.parts) + " Parts, " + std::to_string(totals.nets) +
-                             " Nets, and " + std::to_string(totals.connections) + " Connections.";
-    host_.ShowMessage(text, messages::kCompleteTitle, IconKind::Information);
 }
 
 }  // namespace brisel

@@ -1,53 +1,53 @@
 #pragma once
 // One conversion once its paths have passed: the joining pass, the main
 // pass, the warnings, the copy of the connection rows, the clean-up and the
-// summary. A read or write failure ends it with an error message; the
-// partial target and the temporary files are removed, the source is only
-// ever read.
+// counts. A read or write failure ends it; the partial target and the
+// temporary files are removed, the source is only ever read.
 
+#include <memory>
 #include <optional>
 #include <string>
 
-#include "convert/convert_netlist.h"
+#include "convert/conversion_report.h"
+#include "convert/file_system.h"
+#include "convert/job.h"
 #include "convert/job_paths.h"
 #include "convert/line_writer.h"
+#include "convert/problem_locator.h"
 #include "convert/progress.h"
-#include "convert/run_lock.h"
-#include "convert/text_file.h"
 
 namespace brisel {
 
 class ConversionRun {
 public:
-    ConversionRun(ConversionHost& host, JobPaths paths);
-    ConversionResult Run();
+    ConversionRun(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter);
+    Outcome Run();
 
 private:
-    struct Totals {
-        std::int64_t lines = 0, parts = 0, nets = 0, connections = 0;
-    };
-
     bool LockTemporaryFiles();
     bool JoinPass();
-    bool MainPass(Totals& totals);
-    bool CopyConnections(LineWriter& target, const Totals& totals);
+    bool MainPass(Counts& counts);
+    bool CopyConnections(LineWriter& target, const Counts& counts);
     bool CloseTarget(LineWriter& target);
+    bool Failed(Failure::Operation operation, const std::string& path, const std::string& reason);
     bool ReadFailed(const std::string& path, const std::string& reason);
     bool WriteFailed(const std::string& path, const std::string& reason);
-    ConversionResult Fail();
+    Outcome Fail();
     void RemoveTemporaryFiles();
     void RemovePartialTarget();
-    void ShowSummary(const Totals& totals);
 
-    ConversionHost& host_;
+    const JobSettings& settings_;
+    FileSystem& files_;
+    ConversionReporter& reporter_;
     JobPaths paths_;
     Progress progress_;
-    RunLock lock_;
-    FileSink target_;
+    std::optional<ProblemLocator> problems_;
+    std::unique_ptr<FileLock> lock_;
+    std::unique_ptr<WritableFile> target_;
     bool targetCreated_ = false;
     bool joinedCreated_ = false;
     bool spoolCreated_ = false;
-    std::optional<std::string> failure_;
+    Failure failure_;
 };
 
 }  // namespace brisel

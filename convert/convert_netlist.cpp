@@ -5,17 +5,16 @@
 
 namespace brisel {
 
-ConversionResult ConvertNetlist(ConversionHost& host) {
-    host.Flags() = CheckFlags{};
-    const JobSettings& settings = host.Settings();
-    const JobPaths paths = JobPaths::From(settings);
-    if (const auto refusal = RefusalFor(settings, paths)) {
-        host.Beep();
-        host.ShowMessage(refusal->text, refusal->title, IconKind::Error);
-        host.FocusSource();
-        return ConversionResult::Refused;
+Outcome ConvertNetlist(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter) {
+    Outcome outcome;
+    if (const auto refusal = RefusalFor(settings, files)) {
+        outcome.result = ConversionResult::Refused;
+        outcome.refusal = *refusal;
+    } else {
+        outcome = ConversionRun(settings, files, reporter).Run();
     }
-    return ConversionRun(host, paths).Run();
+    reporter.Finished(outcome);
+    return outcome;
 }
 
 }  // namespace brisel

@@ -1,18 +1,14 @@
 #pragma once
 // One whole conversion of a PADS netlist into an ExpressPCB netlist.
 
-#include "convert/host.h"
+#include "convert/conversion_report.h"
+#include "convert/file_system.h"
+#include "convert/job.h"
 
 namespace brisel {
 
-enum class ConversionResult {
-    Completed,  // the target was written and the completion message shown
-    Refused,    // a path was wrong (missing source, invalid names); nothing was touched
-    Failed,     // a read or write failed; the partial target and temporaries were removed
-};
-
-// Reads the paths from the host, converts, and reports everything through the
-// host's progress caption and message boxes.
-ConversionResult ConvertNetlist(ConversionHost& host);
+// Checks the paths, converts on `files`, tells `reporter` what happens, and
+// returns the outcome it was last told.
+Outcome ConvertNetlist(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter);
 
 }  // namespace brisel

@@ -25,8 +25,6 @@ bool SplitPath(std::string_view text, std::string& folder, std::string& file) {
     return true;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) { return SameTextIgnoringCase(a, b); }
-
 namespace {
 
 // The absolute path with "." and ".." resolved and the links of its existing
@@ -48,7 +46,7 @@ bool SameFile(const std::string& a, const std::string& b) {
         const bool same = fs::equivalent(fs::path(a), fs::path(b), error);
         if (!error) return same;
     }
-    return EqualsIgnoreCase(NormalPath(a), NormalPath(b));
+    return SameTextIgnoringCase(NormalPath(a), NormalPath(b));
 }
 
 }  // namespace brisel

@@ -15,9 +15,6 @@ char PathSeparator();
 // when the text holds no separator.
 bool SplitPath(std::string_view text, std::string& folder, std::string& file);
 
-// ASCII letters compared without regard to case; every other byte as it is.
-bool EqualsIgnoreCase(std::string_view a, std::string_view b);
-
 // True when two paths name the same file: the same existing file under any
 // spelling (links, "..", letter case where the file system ignores it), or,
 // when either does not exist, the same normalised absolute path ignoring case.

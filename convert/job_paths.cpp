@@ -1,10 +1,6 @@
 #include "convert/job_paths.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "convert/file_paths.h"
-#include "convert/messages.h"
+#include "convert/netlist_text.h"
 
 namespace brisel {
 
@@ -13,45 +9,33 @@ JobPaths JobPaths::From(const JobSettings& settings) {
             settings.TargetPath + settings.JoinedFileName, settings.TargetPath + settings.SpoolFileName};
 }
 
-namespace {
-
-bool SameSourceAndTarget(const JobSettings& settings, const JobPaths& paths) {
-    return (EqualsIgnoreCase(settings.SourcePath, settings.TargetPath) &&
-            EqualsIgnoreCase(settings.SourceFile, settings.TargetFile)) ||
-           SameFile(paths.source, paths.target);
+bool SourceIsTarget(const JobSettings& settings, FileSystem& files) {
+    return (SameTextIgnoringCase(settings.SourcePath, settings.TargetPath) &&
+            SameTextIgnoringCase(settings.SourceFile, settings.TargetFile)) ||
+           files.SameFile(settings.SourcePath + settings.SourceFile, settings.TargetPath + settings.TargetFile);
 }
+
+namespace {
 
 // A conversion empties both temporary files and deletes them at its end, so
 // neither may be its source or its target.
-bool IsTemporaryFile(const std::string& path, const JobPaths& paths) {
-    return SameFile(path, paths.joined) || SameFile(path, paths.spool);
+bool IsTemporaryFile(const std::string& path, const JobPaths& paths, FileSystem& files) {
+    return files.SameFile(path, paths.joined) || files.SameFile(path, paths.spool);
 }
 
-std::string TemporaryFileText(const JobSettings& settings) {
-    return "The source and target files cannot be the temporary files '" + settings.SpoolFileName + "' and '" +
-           settings.JoinedFileName + "' of the target folder." + messages::kLineBreak +
-           "Please enter other source and target filenames.";
-}
-
-bool SourceExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(path), error);
+bool NamesATemporaryFile(const JobSettings& settings, FileSystem& files) {
+    const JobPaths paths = JobPaths::From(settings);
+    return IsTemporaryFile(paths.source, paths, files) || IsTemporaryFile(paths.target, paths, files) ||
+           SameTextIgnoringCase(settings.TargetFile, settings.SpoolFileName) ||
+           SameTextIgnoringCase(settings.TargetFile, settings.JoinedFileName);
 }
 
 }  // namespace
 
-std::optional<Refusal> RefusalFor(const JobSettings& settings, const JobPaths& paths) {
-    if (SameSourceAndTarget(settings, paths)) {
-        return Refusal{messages::kSameFile, messages::kInvalidFilenamesTitle};
-    }
-    if (IsTemporaryFile(paths.source, paths) || IsTemporaryFile(paths.target, paths) ||
-        EqualsIgnoreCase(settings.TargetFile, settings.SpoolFileName) ||
-        EqualsIgnoreCase(settings.TargetFile, settings.JoinedFileName)) {
-        return Refusal{TemporaryFileText(settings), messages::kInvalidFilenamesTitle};
-    }
-    if (!SourceExists(paths.source)) {
-        return Refusal{"The netlist file '" + settings.SourceFile + "' cannot be found.", messages::kSourceErrorTitle};
-    }
+std::optional<Refusal> RefusalFor(const JobSettings& settings, FileSystem& files) {
+    if (SourceIsTarget(settings, files)) return Refusal::SameFile;
+    if (NamesATemporaryFile(settings, files)) return Refusal::TemporaryFile;
+    if (!files.Exists(settings.SourcePath + settings.SourceFile)) return Refusal::SourceMissing;
     return std::nullopt;
 }
 

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "convert/host.h"
+#include "convert/conversion_report.h"
+#include "convert/file_system.h"
+#include "convert/job.h"
 
 namespace brisel {
 
@@ -18,13 +20,12 @@ struct JobPaths {
     static JobPaths From(const JobSettings& settings);
 };
 
-struct Refusal {
-    std::string text;
-    std::string title;
-};
+// The folder and file pairs alike ignoring case, or two spellings of one
+// existing file: a conversion must never write over its own source.
+bool SourceIsTarget(const JobSettings& settings, FileSystem& files);
 
 // Why the conversion must not start, or nothing: the source and target are
 // one file, either is one of the temporary files, or the source is missing.
-std::optional<Refusal> RefusalFor(const JobSettings& settings, const JobPaths& paths);
+std::optional<Refusal> RefusalFor(const JobSettings& settings, FileSystem& files);
 
 }  // namespace brisel

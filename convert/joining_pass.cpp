@@ -4,41 +4,50 @@
 
 namespace brisel {
 
+// Leading spaces of the whole collected text go; a joining space comes
+// between the lines collected.
+JoinRule::Step JoinRule::Next(std::string_view line) {
+    Step step;
+    if (collecting_ && !line.empty() && line.front() == '*') {
+        step.closesCollected = true;
+        collecting_ = false;
+    }
+    if (collecting_) {
+        step.collected = true;
+        if (collectedAny_) {
+            step.joiningSpace = true;
+            step.piece = line;
+        } else if (const auto first = line.find_first_not_of(' '); first != std::string_view::npos) {
+            step.piece = line.substr(first);
+            collectedAny_ = true;
+        }
+        return step;
+    }
+    if (IsSignalHeader(line)) {
+        collecting_ = true;
+        collectedAny_ = false;
+    }
+    return step;
+}
+
 // The collected text goes straight to the joined copy: nothing else is
 // written between a signal header and the line that closes its references,
 // so the pass holds no more than one source line.
 void JoinSignals(LineReader& source, LineWriter& joined) {
-    bool collecting = false;  // inside a signal, after its header
-    bool collectedAny = false;
+    JoinRule rule;
     std::string_view line;
     while (source.Next(line)) {
-        if (collecting && !line.empty() && line.front() == '*') {
-            joined.EndLine();  // closes the collected line, empty or not
-            collecting = false;
-        }
-        if (collecting) {
-            // Leading spaces of the whole text go; a joining space comes
-            // between the lines collected.
-            if (collectedAny) {
-                joined.WriteChar(' ');
-                joined.Write(line);
-            } else {
-                const auto first = line.find_first_not_of(' ');
-                if (first != std::string_view::npos) {
-                    joined.Write(line.substr(first));
-                    collectedAny = true;
-                }
-            }
+        const JoinRule::Step step = rule.Next(line);
+        if (step.closesCollected) joined.EndLine();  // empty or not
+        if (step.collected) {
+            if (step.joiningSpace) joined.WriteChar(' ');
+            joined.Write(step.piece);
             continue;
         }
         joined.WriteLine(line);
-        if (IsSignalHeader(line)) {
-            collecting = true;
-            collectedAny = false;
-        }
         if (joined.Failed()) return;
     }
-    if (collecting) joined.EndLine();  // a signal at the end of the source keeps its references
+    if (rule.Collecting()) joined.EndLine();  // a signal at the end of the source keeps its references
 }
 
 }  // namespace brisel

@@ -2,10 +2,32 @@
 // The first pass: copies the source and puts each signal's pin references,
 // which may run over many lines, on the one line after its header.
 
+#include <string_view>
+
 #include "convert/line_reader.h"
 #include "convert/line_writer.h"
 
 namespace brisel {
+
+// The joining rule, one source line at a time. After a signal header the
+// lines are collected into one until a line that starts with "*", which
+// first closes the collected line and is then a line of its own.
+class JoinRule {
+public:
+    struct Step {
+        bool closesCollected = false;  // the collected line ends before this one
+        bool collected = false;        // the line belongs to the collected line:
+        bool joiningSpace = false;     //   a space, then
+        std::string_view piece;        //   this text are added to it
+    };
+    Step Next(std::string_view line);
+    // Inside a signal, after its header.
+    bool Collecting() const { return collecting_; }
+
+private:
+    bool collecting_ = false;
+    bool collectedAny_ = false;
+};
 
 void JoinSignals(LineReader& source, LineWriter& joined);
 

@@ -27,7 +27,7 @@ void LineWriter::WriteLong(std::string_view text) {
 
 bool LineWriter::Flush() {
     Drain();
-    return !sink_.Failed();
+    return !sink_.Failed() && sink_.Flush();
 }
 
 }  // namespace brisel

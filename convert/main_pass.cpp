@@ -5,15 +5,17 @@
 
 namespace brisel {
 
-MainPass::MainPass(ConversionHost& host, Progress& progress, LineReader& joined, LineWriter& target, LineWriter& spool)
-    : host_(host),
+MainPass::MainPass(ConversionReporter& reporter, ProblemSink* problems, std::string appVersion, Progress& progress,
+                   const Files& files)
+    : reporter_(reporter),
+      appVersion_(std::move(appVersion)),
       progress_(progress),
-      joined_(joined),
-      target_(target),
-      spool_(spool),
-      checks_(host.Flags(), host.Problems()),
-      parts_(target, checks_),
-      nets_(target, spool, parts_, checks_) {}
+      joined_(files.joined),
+      target_(files.target),
+      spool_(files.spool),
+      checks_(problems),
+      parts_(target_, checks_),
+      nets_(target_, spool_, parts_, checks_) {}
 
 void MainPass::Run() {
     std::string_view line;
@@ -35,9 +37,9 @@ void MainPass::OnFirstLine(std::string_view line) {
     if (!IsSupportedFormat(line)) {
         checks_.At(1);
         checks_.Report(ProblemKind::UnsupportedFormat, "the first line " + Quote(line) + " names no supported format");
-        ShowFormatWarning(host_);
+        reporter_.Warning(RunWarning::UnsupportedFormat);
     }
-    WriteHeader(target_, host_.Settings().AppVersion);
+    WriteHeader(target_, appVersion_);
 }
 
 // The connection line follows its header at once; after this step it is the

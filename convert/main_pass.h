@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "convert/host.h"
+#include "convert/conversion_report.h"
 #include "convert/line_reader.h"
 #include "convert/line_writer.h"
 #include "convert/net_builder.h"
@@ -19,7 +19,14 @@ namespace brisel {
 
 class MainPass {
 public:
-    MainPass(ConversionHost& host, Progress& progress, LineReader& joined, LineWriter& target, LineWriter& spool);
+    struct Files {
+        LineReader& joined;
+        LineWriter& target;
+        LineWriter& spool;
+    };
+    // `problems` hears of each problem occurrence, when it is not nullptr.
+    MainPass(ConversionReporter& reporter, ProblemSink* problems, std::string appVersion, Progress& progress,
+             const Files& files);
 
     // Stops early when a write fails.
     void Run();
@@ -29,6 +36,7 @@ public:
     std::int64_t NetCount() const { return nets_.NetCount(); }
     std::int64_t ConnectionCount() const { return nets_.ConnectionCount(); }
     RunFacts Facts() const;
+    const CheckFindings& Findings() const { return checks_.Findings(); }
     // Tells the problem sink of a missing part or net section.
     void ReportMissingSections();
 
@@ -37,7 +45,8 @@ private:
     void OnFirstLine(std::string_view line);
     std::string_view OnSignal(std::string_view header);
 
-    ConversionHost& host_;
+    ConversionReporter& reporter_;
+    std::string appVersion_;
     Progress& progress_;
     LineReader& joined_;
     LineWriter& target_;

@@ -6,10 +6,8 @@
 
 namespace brisel {
 
-inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
 // Every byte with ASCII capitals folded to lower case, as a table for the
-// lookups made once per pin reference.
+// lookups made once per pin reference. The one case fold of the program.
 struct CaseFold {
     unsigned char byte[256];
     constexpr CaseFold() : byte() {
@@ -31,7 +29,7 @@ inline bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
 inline bool StartsWithIgnoreCase(std::string_view line, std::string_view keyword) {
     if (line.size() < keyword.size()) return false;
     for (std::size_t i = 0; i < keyword.size(); ++i) {
-        if (LowerAscii(line[i]) != LowerAscii(keyword[i])) return false;
+        if (kFold(line[i]) != kFold(keyword[i])) return false;
     }
     return true;
 }

@@ -2,14 +2,14 @@
 
 namespace brisel {
 
-const char* ProblemKindName(ProblemKind kind) {
+std::string ProblemKindName(ProblemKind kind) {
     switch (kind) {
         case ProblemKind::UnsupportedFormat:
             return "unsupported format line";
         case ProblemKind::EmptyName:
             return "empty name";
         case ProblemKind::LongName:
-            return "name of 250 characters or more";
+            return "name of " + std::to_string(kLongestName + 1) + " characters or more";
         case ProblemKind::UnexpectedCharacter:
             return "unexpected character";
         case ProblemKind::BadPin:

@@ -1,7 +1,7 @@
 #pragma once
 // Each occurrence of a problem in the source, for callers that want to tell
-// the user exactly where it stands. The message boxes say only that a kind
-// of problem occurred; a ProblemSink hears of every occurrence.
+// the user exactly where it stands. The warnings say only that a kind of
+// problem occurred; a ProblemSink hears of every occurrence.
 
 #include <cstdint>
 #include <string>
@@ -22,8 +22,11 @@ enum class ProblemKind {
 };
 inline constexpr int kProblemKindCount = 9;
 
+// The longest name the target takes.
+inline constexpr std::size_t kLongestName = 249;
+
 // What the kind is called in summaries: "unexpected character".
-const char* ProblemKindName(ProblemKind kind);
+std::string ProblemKindName(ProblemKind kind);
 
 struct Problem {
     ProblemKind kind;
@@ -31,7 +34,8 @@ struct Problem {
     // the byte in it where the offending text starts.
     std::int64_t joinedLine = 0;
     std::size_t offset = 0;
-    std::string text;  // "pin \"A1\" of part \"U3\" is not a plain positive number"
+    std::int64_t sourceLine = 0;  // the line an editor shows; 0 for the whole file
+    std::string text;             // "pin \"A1\" of part \"U3\" is not a plain positive number"
 };
 
 class ProblemSink {
@@ -40,7 +44,7 @@ public:
     virtual void Report(const Problem& problem) = 0;
 };
 
-// Text quoted for a message: control and non-ASCII bytes as \xNN, a double
+// Text quoted for a problem text: control and non-ASCII bytes as \xNN, a double
 // quote as \", and at most 60 characters with "..." after them.
 std::string Quote(std::string_view text);
 

@@ -4,34 +4,26 @@
 
 namespace brisel {
 
-namespace {
-
 std::int64_t Percent(std::int64_t done, std::int64_t total) {
     const double value = static_cast<double>(done) / static_cast<double>(total) * 100.0;
     return static_cast<std::int64_t>(std::nearbyint(value));  // round half to even
 }
 
-}  // namespace
-
-std::string PercentCaption(std::int64_t done, std::int64_t total) {
-    return std::to_string(Percent(done, total)) + "% Complete";
-}
-
-void Progress::Show(const std::string& caption) {
-    if (caption == shown_) return;
-    shown_ = caption;
-    lastPercent_ = -1;
+void Progress::Show(ProgressStep::Stage stage) {
+    if (shownAny_ && shown_.stage == stage) return;
+    shownAny_ = true;
+    shown_ = {stage};
     unchanged_ = {};
-    host_.SetProgressCaption(caption);
+    reporter_.Progress(shown_);
 }
 
 void Progress::UpdatePercent(std::int64_t done, std::int64_t total) {
     const std::int64_t percent = Percent(done, total);
-    if (percent != lastPercent_) {
-        Show(std::to_string(percent) + "% Complete");
-        lastPercent_ = percent;
-    }
     unchanged_ = UnchangedFrom(done, total, percent);
+    if (shownAny_ && shown_.stage == ProgressStep::Stage::Percent && shown_.percent == percent) return;
+    shownAny_ = true;
+    shown_ = {ProgressStep::Stage::Percent, percent};
+    reporter_.Progress(shown_);
 }
 
 // The percentage never falls as `done` grows, so when the last row that

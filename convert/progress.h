@@ -1,22 +1,21 @@
 #pragma once
-// The progress caption: "Initializing...", "Converting...", then "N% Complete".
+// The progress steps: initializing, converting, then a whole percentage.
 
 #include <cstdint>
-#include <string>
 
-#include "convert/host.h"
+#include "convert/conversion_report.h"
 
 namespace brisel {
 
-// d lines done of `total`, as a whole percentage; a half goes to the even neighbour.
-std::string PercentCaption(std::int64_t done, std::int64_t total);
+// `done` of `total`, as a whole percentage; a half goes to the even neighbour.
+std::int64_t Percent(std::int64_t done, std::int64_t total);
 
 class Progress {
 public:
-    explicit Progress(ConversionHost& host) : host_(host) {}
-    // Hands the caption to the host only when it differs from the one shown,
-    // so that a large copy does not repaint a million times.
-    void Show(const std::string& caption);
+    explicit Progress(ConversionReporter& reporter) : reporter_(reporter) {}
+    // Reports a step only when it differs from the last one reported, so
+    // that a large copy does not repaint a million times.
+    void Show(ProgressStep::Stage stage);
     // Called once per row of a large copy: the usual call, for a row that
     // rounds to the percentage shown, costs two comparisons.
     void ShowPercent(std::int64_t done, std::int64_t total) {
@@ -34,9 +33,9 @@ private:
     void UpdatePercent(std::int64_t done, std::int64_t total);
     static Unchanged UnchangedFrom(std::int64_t done, std::int64_t total, std::int64_t percent);
 
-    ConversionHost& host_;
-    std::string shown_;
-    std::int64_t lastPercent_ = -1;
+    ConversionReporter& reporter_;
+    bool shownAny_ = false;
+    ProgressStep shown_{ProgressStep::Stage::Initializing};
     Unchanged unchanged_;
 };
 

@@ -3,25 +3,10 @@
 #include <array>
 #include <string>
 
-#include "convert/messages.h"
 #include "convert/name_bytes.h"
 #include "convert/netlist_text.h"
 
 namespace brisel {
-
-namespace {
-
-void Warn(ConversionHost& host, std::initializer_list<const char*> lines) {
-    std::string text;
-    for (const char* line : lines) {
-        if (!text.empty()) text += messages::kLineBreak;
-        text += line;
-    }
-    host.Beep();
-    host.ShowMessage(text, messages::kSourceWarningTitle, IconKind::Warning);
-}
-
-}  // namespace
 
 bool IsSupportedFormat(std::string_view firstLine) {
     static constexpr std::array<std::string_view, 5> kPrefixes = {"!PADS-POWERPCB-V3.0", "!PADS-POWERPCB-V1.",
@@ -34,7 +19,7 @@ bool IsSupportedFormat(std::string_view firstLine) {
 
 NameCheck CheckNameText(std::string_view name) {
     NameCheck check;
-    check.tooLong = name.empty() || name.size() >= 250;
+    check.tooLong = name.empty() || name.size() > kLongestName;
     for (char c : name) {
         if (IsBadNameByte(static_cast<unsigned char>(c))) {
             check.badCharacter = static_cast<unsigned char>(c);
@@ -55,8 +40,8 @@ bool IsBadPin(std::string_view pin) {
 
 void SourceChecks::CheckName(std::string_view name, const char* what) {
     const NameCheck check = CheckNameText(name);
-    if (check.tooLong) flags_.NameTooLong = true;
-    if (check.badCharacter >= 0) flags_.BadCharacter = true;
+    if (check.tooLong) findings_.nameTooLong = true;
+    if (check.badCharacter >= 0) findings_.badCharacter = true;
     if (sink_ != nullptr && (check.tooLong || check.badCharacter >= 0)) ReportName(check, name, what);
 }
 
@@ -65,7 +50,9 @@ void SourceChecks::ReportName(const NameCheck& check, std::string_view name, con
         Report(ProblemKind::EmptyName, what + " \"\" is empty", name);
     } else if (check.tooLong) {
         Report(ProblemKind::LongName,
-               what + " " + Quote(name) + " has " + std::to_string(name.size()) + " characters; 249 is the most", name);
+               what + " " + Quote(name) + " has " + std::to_string(name.size()) + " characters; " +
+                   std::to_string(kLongestName) + " is the most",
+               name);
     }
     if (check.badCharacter >= 0) {
         static constexpr char kHex[] = "0123456789ABCDEF";
@@ -88,12 +75,12 @@ void SourceChecks::CheckReference(std::string_view token, std::size_t lastStop) 
         if (c == '.' && firstStop == lastStop) firstStop = i;
         badCharacter |= IsBadNameByte(static_cast<unsigned char>(c));
     }
-    const bool emptyOrLong = firstStop == 0 || lastStop >= 250;
+    const bool emptyOrLong = firstStop == 0 || lastStop > kLongestName;
     const bool badPin = firstStop != lastStop || IsBadPin(token.substr(lastStop + 1));
     if (!(emptyOrLong || badCharacter || badPin)) return;
-    if (emptyOrLong) flags_.NameTooLong = true;
-    if (badCharacter) flags_.BadCharacter = true;
-    if (badPin) flags_.BadPinNumber = true;
+    if (emptyOrLong) findings_.nameTooLong = true;
+    if (badCharacter) findings_.badCharacter = true;
+    if (badPin) findings_.badPinNumber = true;
     if (sink_ != nullptr) ReportReference(token, firstStop, lastStop, emptyOrLong, badCharacter, badPin);
 }
 
@@ -112,12 +99,21 @@ void SourceChecks::ReportReference(std::string_view token, std::size_t firstStop
     }
 }
 
+// A token without a full stop repeats the reference before it, so its
+// problem is that reference's part; saying so tells the designer what to fix.
 void SourceChecks::UnknownPart(std::string_view token, std::string_view partId) {
     if (sink_ == nullptr) return;
-    Report(ProblemKind::UnknownPart,
-           "pin reference " + Quote(token) + " names part " + Quote(partId) +
-               ", which is not in the part list; it was left out",
-           token);
+    const std::string missing = Quote(partId) + ", which is not in the part list; it was left out";
+    const std::string repeats = "repeats the part of the reference before it, " + missing;
+    std::string text;
+    if (token.find('.') != std::string_view::npos) {
+        text = "pin reference " + Quote(token) + " names part " + missing;
+    } else if (token.empty()) {
+        text = "an extra space gives an empty token, which " + repeats;
+    } else {
+        text = "the token " + Quote(token) + " has no full stop, so it " + repeats;
+    }
+    Report(ProblemKind::UnknownPart, std::move(text), token);
 }
 
 void SourceChecks::NothingToRepeat(std::string_view token, std::string_view netName) {
@@ -133,7 +129,7 @@ void SourceChecks::Report(ProblemKind kind, std::string text, std::string_view w
     if (sink_ == nullptr) return;
     const bool inLine = lineStart_ != nullptr && where.data() != nullptr && where.data() >= lineStart_;
     const auto offset = inLine ? static_cast<std::size_t>(where.data() - lineStart_) : 0;
-    sink_->Report(Problem{kind, line_, offset, std::move(text)});
+    sink_->Report(Problem{kind, line_, offset, 0, std::move(text)});
 }
 
 void ReportMissingSections(SourceChecks& checks, const RunFacts& facts) {
@@ -142,35 +138,13 @@ void ReportMissingSections(SourceChecks& checks, const RunFacts& facts) {
     if (!facts.netHeaderSeen) checks.Report(ProblemKind::NoNetSection, "no net section (\"*NET*\") was found");
 }
 
-void ShowFormatWarning(ConversionHost& host) {
-    Warn(host, {"The netlist data is not recognized as a supported format.", "The new netlist may contain errors."});
-}
-
-void ShowEndOfRunWarnings(ConversionHost& host, const CheckFlags& flags, const RunFacts& facts) {
-    if (!facts.partHeaderSeen) {
-        Warn(host, {"No part data was found.", "The new netlist may contain errors."});
-    }
-    if (!facts.netHeaderSeen) {
-        Warn(host, {"No net data was found.", "The new netlist may contain errors."});
-    }
-    if (flags.NameTooLong) {
-        Warn(host, {"At least one part ID, part name, or net name is too long for ExpressPCB.",
-                    "Please correct the source netlist.", "The new netlist may not import properly."});
-    }
-    if (flags.BadCharacter) {
-        Warn(host, {"An unexpected character was detected.",
-                    "At least one part ID, part name, or net name contains invalid data for ExpressPCB.",
-                    "Please correct the source netlist.", "The new netlist may not import properly."});
-    }
-    if (flags.BadPinNumber) {
-        Warn(host, {"An alphanumeric pin number (or pin zero) was detected.",
-                    "Pin numbers cannot contain letters (or equal 0) in ExpressPCB.",
-                    "Please correct the source netlist.", "The new netlist may not import properly."});
-    }
-    if (facts.referencesLeftOut > 0) {
-        Warn(host, {"At least one pin reference names a part that is not in the part list.",
-                    "Those pin references were left out of the new netlist.", "Please correct the source netlist."});
-    }
+void ReportEndOfRunWarnings(ConversionReporter& reporter, const CheckFindings& findings, const RunFacts& facts) {
+    if (!facts.partHeaderSeen) reporter.Warning(RunWarning::NoPartData);
+    if (!facts.netHeaderSeen) reporter.Warning(RunWarning::NoNetData);
+    if (findings.nameTooLong) reporter.Warning(RunWarning::NameTooLong);
+    if (findings.badCharacter) reporter.Warning(RunWarning::BadCharacter);
+    if (findings.badPinNumber) reporter.Warning(RunWarning::BadPinNumber);
+    if (facts.referencesLeftOut > 0) reporter.Warning(RunWarning::UnknownParts);
 }
 
 }  // namespace brisel

@@ -1,12 +1,12 @@
 #pragma once
 // What the target format accepts, checked on everything the conversion reads.
-// Checks never change what is written; they set the check flags, and the
+// Checks never change what is written; they note what they found, and the
 // end-of-run warnings tell the user.
 
 #include <cstdint>
 #include <string_view>
 
-#include "convert/host.h"
+#include "convert/conversion_report.h"
 #include "convert/problems.h"
 
 namespace brisel {
@@ -15,7 +15,7 @@ namespace brisel {
 bool IsSupportedFormat(std::string_view firstLine);
 
 struct NameCheck {
-    bool tooLong = false;   // empty, or 250 characters or more
+    bool tooLong = false;   // empty, or longer than kLongestName
     int badCharacter = -1;  // the first byte outside space..tilde or a double quote, or -1
 };
 NameCheck CheckNameText(std::string_view name);
@@ -23,11 +23,18 @@ NameCheck CheckNameText(std::string_view name);
 // A pin must be digits only and not zero; an empty pin passes.
 bool IsBadPin(std::string_view pin);
 
-// Sets the check flags from the checks of part IDs, part names, net names and
+// Which kinds of name and pin problems a conversion met.
+struct CheckFindings {
+    bool nameTooLong = false;
+    bool badCharacter = false;
+    bool badPinNumber = false;
+};
+
+// Notes the findings of the checks of part IDs, part names, net names and
 // pins, and tells a problem sink, if there is one, of every occurrence.
 class SourceChecks {
 public:
-    SourceChecks(CheckFlags& flags, ProblemSink* sink) : flags_(flags), sink_(sink) {}
+    explicit SourceChecks(ProblemSink* sink) : sink_(sink) {}
 
     // The line of the joined copy that the texts checked next come from; a
     // problem's place in it is found from the text's own position, only when
@@ -49,29 +56,28 @@ public:
     // `where` is the offending text, when it stands in the current line.
     void Report(ProblemKind kind, std::string text, std::string_view where = {});
 
-    CheckFlags& Flags() { return flags_; }
+    const CheckFindings& Findings() const { return findings_; }
 
 private:
     void ReportName(const NameCheck& check, std::string_view name, const std::string& what);
     void ReportReference(std::string_view token, std::size_t firstStop, std::size_t lastStop, bool emptyOrLong,
                          bool badCharacter, bool badPin);
 
-    CheckFlags& flags_;
+    CheckFindings findings_;
     ProblemSink* sink_;
     std::int64_t line_ = 0;
     const char* lineStart_ = nullptr;
 };
 
-// What the end-of-run warnings look at, besides the check flags.
+// What the end-of-run warnings look at, besides the check findings.
 struct RunFacts {
     bool partHeaderSeen = false;
     bool netHeaderSeen = false;
     std::int64_t referencesLeftOut = 0;
 };
 
-void ShowFormatWarning(ConversionHost& host);
 // The missing sections, as problems of the whole file.
 void ReportMissingSections(SourceChecks& checks, const RunFacts& facts);
-void ShowEndOfRunWarnings(ConversionHost& host, const CheckFlags& flags, const RunFacts& facts);
+void ReportEndOfRunWarnings(ConversionReporter& reporter, const CheckFindings& findings, const RunFacts& facts);
 
 }  // namespace brisel

@@ -1,10 +1,6 @@
 #include "convert/source_line_map.h"
 
-#include "convert/netlist_text.h"
-
 namespace brisel {
-
-SourceLineMap::SourceLineMap(const std::string& sourcePath) : reader_(file_) { file_.Open(sourcePath); }
 
 bool SourceLineMap::ReadSource(std::string_view& line) {
     if (!reader_.Next(line)) return false;
@@ -32,7 +28,7 @@ void SourceLineMap::NextJoinedLine() {
         plainOpensSignal_ = pendingOpensSignal_;
     } else if (plainOpensSignal_) {
         inConnection_ = true;
-        connectionEnded_ = collectedAny_ = false;
+        connectionEnded_ = false;
         collected_ = 0;
         segmentLine_ = plainLine_ + 1;
     } else {
@@ -41,8 +37,9 @@ void SourceLineMap::NextJoinedLine() {
             atEnd_ = true;
             return;
         }
+        rule_.Next(line);
         plainLine_ = sourceLines_;
-        plainOpensSignal_ = IsSignalHeader(line);
+        plainOpensSignal_ = rule_.Collecting();
     }
     ++joined_;
 }
@@ -54,21 +51,15 @@ void SourceLineMap::ExtendConnection() {
         connectionEnded_ = true;
         return;
     }
-    if (!line.empty() && line.front() == '*') {
+    const JoinRule::Step step = rule_.Next(line);
+    if (step.closesCollected) {
         connectionEnded_ = havePending_ = true;
         pendingLine_ = sourceLines_;
-        pendingOpensSignal_ = IsSignalHeader(line);
+        pendingOpensSignal_ = rule_.Collecting();
         return;
     }
-    if (collectedAny_) {
-        collected_ += 1 + line.size();  // the joining space, then the line
-        segmentLine_ = sourceLines_;
-        return;
-    }
-    const auto first = line.find_first_not_of(' ');
-    if (first == std::string_view::npos) return;
-    collected_ = line.size() - first;
-    collectedAny_ = true;
+    if (!step.joiningSpace && step.piece.empty()) return;
+    collected_ += (step.joiningSpace ? 1 : 0) + step.piece.size();
     segmentLine_ = sourceLines_;
 }
 

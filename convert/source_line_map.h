@@ -1,6 +1,6 @@
 #pragma once
 // Finds the source line of a place in the joined copy, by reading the source
-// again beside the main pass and following the joining rules: a line outside
+// again beside the main pass and following the joining rule: a line outside
 // a signal is one source line, and a connection line is made of the
 // reference lines after its header. It holds one source line at a time.
 
@@ -8,14 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "convert/joining_pass.h"
 #include "convert/line_reader.h"
-#include "convert/text_file.h"
 
 namespace brisel {
 
 class SourceLineMap {
 public:
-    explicit SourceLineMap(const std::string& sourcePath);
+    explicit SourceLineMap(ByteSource& source) : reader_(source) {}
 
     // The source line (counted from 1) of the byte `offset` of the joined
     // copy's line `joinedLine`. Places must be asked for in file order.
@@ -26,8 +26,8 @@ private:
     void NextJoinedLine();
     void ExtendConnection();
 
-    FileSource file_;
     LineReader reader_;
+    JoinRule rule_;
     std::int64_t sourceLines_ = 0;  // source lines read so far
     std::int64_t joined_ = 0;       // the joined line the map stands on
     bool atEnd_ = false;
@@ -40,7 +40,6 @@ private:
     // first `collected_` bytes; the last of them is `segmentLine_`.
     bool inConnection_ = false;
     bool connectionEnded_ = false;
-    bool collectedAny_ = false;
     std::size_t collected_ = 0;
     std::int64_t segmentLine_ = 0;
 

@@ -13,27 +13,21 @@ std::string SystemError() {
     return text.empty() ? "Unknown error" : text;
 }
 
-FileSource::~FileSource() { Close(); }
-
-bool FileSource::Open(const std::string& path) {
-    Close();
-    error_.clear();
+DiskReadableFile::DiskReadableFile(const std::string& path) {
     errno = 0;
     file_ = std::fopen(path.c_str(), "rb");
     if (file_ == nullptr) {
         error_ = SystemError();
-        return false;
+        return;
     }
     std::setvbuf(file_, nullptr, _IONBF, 0);  // the line reader buffers
-    return true;
 }
 
-void FileSource::Close() {
+DiskReadableFile::~DiskReadableFile() {
     if (file_ != nullptr) std::fclose(file_);
-    file_ = nullptr;
 }
 
-std::size_t FileSource::Read(char* data, std::size_t size) {
+std::size_t DiskReadableFile::Read(char* data, std::size_t size) {
     if (file_ == nullptr || Failed()) return 0;
     errno = 0;
     const std::size_t n = std::fread(data, 1, size, file_);
@@ -41,25 +35,23 @@ std::size_t FileSource::Read(char* data, std::size_t size) {
     return n;
 }
 
-FileSink::~FileSink() {
-    if (file_ != nullptr) std::fclose(file_);
-}
-
-bool FileSink::Open(const std::string& path) {
-    error_.clear();
+DiskWritableFile::DiskWritableFile(const std::string& path) {
     errno = 0;
     file_ = std::fopen(path.c_str(), "wb");
     if (file_ == nullptr) {
         error_ = SystemError();
-        return false;
+        return;
     }
     std::setvbuf(file_, nullptr, _IONBF, 0);  // the line writer buffers
     struct stat info {};
     regular_ = fstat(fileno(file_), &info) == 0 && S_ISREG(info.st_mode);
-    return true;
 }
 
-bool FileSink::Write(const char* data, std::size_t size) {
+DiskWritableFile::~DiskWritableFile() {
+    if (file_ != nullptr) std::fclose(file_);
+}
+
+bool DiskWritableFile::Write(const char* data, std::size_t size) {
     if (file_ == nullptr || Failed()) return false;
     errno = 0;
     if (std::fwrite(data, 1, size, file_) != size) {
@@ -69,7 +61,14 @@ bool FileSink::Write(const char* data, std::size_t size) {
     return true;
 }
 
-bool FileSink::Close() {
+bool DiskWritableFile::Flush() {
+    if (file_ == nullptr || Failed()) return !Failed();
+    errno = 0;
+    if (std::fflush(file_) != 0) error_ = SystemError();
+    return !Failed();
+}
+
+bool DiskWritableFile::Close() {
     if (file_ == nullptr) return !Failed();
     errno = 0;
     const bool closed = std::fclose(file_) == 0;

@@ -1,19 +1,18 @@
 #pragma once
-// Files opened in binary mode, so that line ends are exactly what the
-// conversion reads and writes on every platform.
+// Files on the disk, opened in binary mode, so that line ends are exactly
+// what the conversion reads and writes on every platform.
 
 #include <cstdio>
 #include <string>
 
-#include "convert/byte_stream.h"
+#include "convert/file_system.h"
 
 namespace brisel {
 
-class FileSource : public ByteSource {
+class DiskReadableFile : public ReadableFile {
 public:
-    ~FileSource() override;
-    bool Open(const std::string& path);
-    void Close();
+    explicit DiskReadableFile(const std::string& path);
+    ~DiskReadableFile() override;
     std::size_t Read(char* data, std::size_t size) override;
     bool Failed() const override { return !error_.empty(); }
     std::string Error() const override { return error_; }
@@ -23,19 +22,16 @@ private:
     std::string error_;
 };
 
-// Opening creates the file or empties an existing one.
-class FileSink : public ByteSink {
+class DiskWritableFile : public WritableFile {
 public:
-    ~FileSink() override;
-    bool Open(const std::string& path);
-    // Closes and reports whether everything reached the file.
-    bool Close();
+    explicit DiskWritableFile(const std::string& path);
+    ~DiskWritableFile() override;
     bool Write(const char* data, std::size_t size) override;
+    bool Flush() override;
+    bool Close() override;
     bool Failed() const override { return !error_.empty(); }
     std::string Error() const override { return error_; }
-    // Whether the opened file is a plain file (not a device, pipe or link
-    // target), which is the only kind a failed conversion removes.
-    bool IsRegularFile() const { return regular_; }
+    bool IsRegularFile() const override { return regular_; }
 
 private:
     std::FILE* file_ = nullptr;

@@ -1,83 +1,31 @@
-// Whole conversions of arbitrary bytes. Beyond not crashing, every run must
-// complete, remove both temporary files, leave its source as it was, and
-// write a target of CR LF lines whose connection table holds as many rows as
-// the summary counts.
-
-#include <stdlib.h>
-#include <unistd.h>
+// Whole conversions of arbitrary bytes, on files held in memory. Beyond not
+// crashing, every run must complete, remove both temporary files, leave its
+// source as it was, and write a target of CR LF lines whose connection table
+// holds as many rows as the outcome counts.
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "convert/convert_netlist.h"
-#include "convert/host.h"
+#include "convert/memory_file_system.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class SummaryHost : public brisel::ConversionHost {
+class QuietReporter : public brisel::ConversionReporter {
 public:
-    explicit SummaryHost(const std::string& folder) {
-        settings_.SourcePath = settings_.TargetPath = folder;
-        settings_.SourceFile = "source.net";
-        settings_.TargetFile = "target.net";
-    }
-    const brisel::JobSettings& Settings() const override { return settings_; }
-    brisel::CheckFlags& Flags() override { return flags_; }
-    void SetProgressCaption(const std::string&) override {}
-    void ShowMessage(const std::string& text, const std::string& title, brisel::IconKind) override {
-        lastTitle = title;
-        lastText = text;
-    }
-    void Beep() override {}
-    void FocusSource() override {}
-
-    std::string lastTitle, lastText;
-
-private:
-    brisel::JobSettings settings_;
-    brisel::CheckFlags flags_;
+    void Progress(const brisel::ProgressStep&) override {}
+    void Warning(brisel::RunWarning) override {}
+    void Finished(const brisel::Outcome&) override {}
 };
 
 void Require(bool holds, const char* what) {
     if (holds) return;
     std::fprintf(stderr, "Broken: %s\n", what);
     std::abort();
-}
-
-// Made once per process in the temporary folder (TMPDIR) and removed at its
-// exit. The name is never destroyed, so the exit handler can still use it.
-const std::string& Folder() {
-    static std::string& name = *new std::string((fs::temp_directory_path() / "brisel-fuzz-XXXXXX").string());
-    static const bool made = [] {
-        Require(::mkdtemp(name.data()) != nullptr, "a temporary folder can be made");
-        std::atexit([] { fs::remove_all(name); });
-        name += "/";
-        return true;
-    }();
-    Require(made, "a temporary folder was made");
-    return name;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// The number before " Connections." in the completion summary.
-long long SummaryConnections(const std::string& text) {
-    const auto end = text.rfind(" Connections.");
-    const auto start = text.rfind(' ', end - 1);
-    Require(end != std::string::npos && start != std::string::npos, "the summary counts connections");
-    return std::stoll(text.substr(start + 1, end - start - 1));
 }
 
 // Every line ends in CR LF and holds no other CR or LF.
@@ -103,20 +51,20 @@ long long ConnectionRows(const std::string& target) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string& folder = Folder();
     const std::string source(reinterpret_cast<const char*>(data), size);
-    std::ofstream(folder + "source.net", std::ios::binary | std::ios::trunc) << source;
+    brisel::MemoryFileSystem files;
+    files.Put("source.net", source);
+    brisel::JobSettings settings;
+    settings.SourceFile = "source.net";
+    settings.TargetFile = "target.net";
 
-    SummaryHost host(folder);
-    const auto result = brisel::ConvertNetlist(host);
-    Require(result == brisel::ConversionResult::Completed, "the conversion completes");
-    Require(host.lastTitle == "File Conversion - Complete", "the summary is the last message");
-    Require(!fs::exists(folder + "BriselTemp.txt"), "the connection spool is removed");
-    Require(!fs::exists(folder + "BriselTemp2.txt"), "the joined copy is removed");
-    Require(ReadAll(folder + "source.net") == source, "the source is unchanged");
-    const std::string target = ReadAll(folder + "target.net");
+    QuietReporter reporter;
+    const brisel::Outcome outcome = brisel::ConvertNetlist(settings, files, reporter);
+    Require(outcome.result == brisel::ConversionResult::Completed, "the conversion completes");
+    Require(files.Paths() == std::vector<std::string>{"source.net", "target.net"}, "both temporary files are removed");
+    Require(files.Bytes("source.net") == source, "the source is unchanged");
+    const std::string target = files.Bytes("target.net");
     Require(AllLinesEndInCrLf(target), "every line of the target ends in CR LF");
-    Require(ConnectionRows(target) == SummaryConnections(host.lastText), "the summary counts the rows written");
-    fs::remove(folder + "target.net");
+    Require(ConnectionRows(target) == outcome.counts.connections, "the outcome counts the rows written");
     return 0;
 }

@@ -4,25 +4,41 @@
 
 #include "brisel_version.h"
 #include "convert/file_paths.h"
-#include "convert/messages.h"
+#include "convert/job_paths.h"
 #include "main_window/main_form.h"
 
 namespace brisel::main_window {
 namespace {
 
-platform::MessageIcon ToMessageIcon(IconKind icon) {
+platform::MessageIcon ToMessageIcon(messages::Icon icon) {
     switch (icon) {
-        case IconKind::Error:
+        case messages::Icon::Error:
             return platform::MessageIcon::Error;
-        case IconKind::Warning:
+        case messages::Icon::Warning:
             return platform::MessageIcon::Warning;
-        case IconKind::Information:
-            return platform::MessageIcon::Information;
-        case IconKind::None:
+        case messages::Icon::Information:
             break;
     }
-    return platform::MessageIcon::None;
+    return platform::MessageIcon::Information;
 }
+
+// The boxes, and the window's check flags set from the warnings.
+class WindowReporter : public messages::BoxReporter {
+public:
+    WindowReporter(messages::MessageBoxes& boxes, const JobSettings& job, CheckFlags& flags)
+        : BoxReporter(boxes, job), flags_(flags) {
+        flags_ = CheckFlags{};
+    }
+    void Warning(RunWarning warning) override {
+        flags_.NameTooLong |= warning == RunWarning::NameTooLong;
+        flags_.BadCharacter |= warning == RunWarning::BadCharacter;
+        flags_.BadPinNumber |= warning == RunWarning::BadPinNumber;
+        BoxReporter::Warning(warning);
+    }
+
+private:
+    CheckFlags& flags_;
+};
 
 std::string WithTrailingSeparator(const std::string& folder) {
     if (!folder.empty() && folder.back() == PathSeparator()) return folder;
@@ -42,8 +58,8 @@ const std::string& DisclaimerText() {
     return text;
 }
 
-MainWindow::MainWindow(platform::Platform& platform, Converter converter)
-    : platform_(platform), converter_(std::move(converter)), form_(platform.CreateForm(MainForm())) {
+MainWindow::MainWindow(platform::Platform& platform, Converter converter, FileSystem& files)
+    : platform_(platform), converter_(std::move(converter)), files_(files), form_(platform.CreateForm(MainForm())) {
     ConnectHandlers();
     Form_Load();
 }
@@ -72,7 +88,7 @@ void MainWindow::Form_Load() {
     state_.Disclaimer = DisclaimerText();
     state_.SourceFile = "PadsPCB.net";
     state_.TargetFile = "ExpressPCB.net";
-    state_.FileNames = {"Brisel.txt", "BriselTemp.txt", "BriselTemp2.txt"};
+    state_.FileNames = {kHelpFileName, JobSettings::kSpoolFileName, JobSettings::kJoinedFileName};
     state_.AppPath = WithTrailingSeparator(platform_.ProgramFolder());
     state_.SourcePath = state_.AppPath;
     state_.TargetPath = state_.AppPath;
@@ -93,15 +109,16 @@ void MainWindow::SplitInto(const std::string& box, std::string& folder, std::str
 
 void MainWindow::cmdOK_Click() {
     if (NamesAreMissing()) {
-        RefuseNames(messages::kMissingName);
+        messages::Say(*this, messages::MissingNames());
         return;
     }
-    if (NamesAreTheSameFile()) {
-        RefuseNames(messages::kSameFile);
+    const JobSettings job = Job();
+    if (SourceIsTarget(job, files_)) {
+        messages::Say(*this, messages::ForRefusal(Refusal::SameFile, job));
         return;
     }
     EnterBusyState();
-    RunConversion();
+    RunConversion(job);
 }
 
 bool MainWindow::NamesAreMissing() const {
@@ -109,18 +126,16 @@ bool MainWindow::NamesAreMissing() const {
            state_.SourceFile.empty();
 }
 
-// The stored pairs compared ignoring case, and two spellings of one
-// existing file, so that a conversion never writes over its own source.
-bool MainWindow::NamesAreTheSameFile() const {
-    const bool samePair = EqualsIgnoreCase(state_.TargetPath, state_.SourcePath) &&
-                          EqualsIgnoreCase(state_.TargetFile, state_.SourceFile);
-    return samePair || SameFile(state_.SourcePath + state_.SourceFile, state_.TargetPath + state_.TargetFile);
-}
-
-void MainWindow::RefuseNames(const char* message) {
-    Beep();
-    ShowMessage(message, messages::kInvalidFilenamesTitle, IconKind::Error);
-    FocusSource();
+JobSettings MainWindow::Job() const {
+    JobSettings job;
+    job.SourcePath = state_.SourcePath;
+    job.SourceFile = state_.SourceFile;
+    job.TargetPath = state_.TargetPath;
+    job.TargetFile = state_.TargetFile;
+    job.AppVersion = state_.AppVersion;
+    job.SpoolFileName = state_.FileNames[1];
+    job.JoinedFileName = state_.FileNames[2];
+    return job;
 }
 
 void MainWindow::EnterBusyState() {
@@ -138,27 +153,18 @@ void MainWindow::LeaveBusyState() {
 
 // The conversion reports its own results; anything it throws is reported
 // here, after the window is idle again.
-void MainWindow::RunConversion() {
-    settings_.SourcePath = state_.SourcePath;
-    settings_.SourceFile = state_.SourceFile;
-    settings_.TargetPath = state_.TargetPath;
-    settings_.TargetFile = state_.TargetFile;
-    settings_.AppVersion = state_.AppVersion;
-    settings_.SpoolFileName = state_.FileNames[1];
-    settings_.JoinedFileName = state_.FileNames[2];
+void MainWindow::RunConversion(const JobSettings& job) {
     std::string failure;
     try {
-        converter_(*this);
+        WindowReporter reporter(*this, job, state_.Flags);
+        converter_(job, files_, reporter);
     } catch (const std::exception& error) {
         failure = error.what();
     } catch (...) {
         failure = "The conversion stopped because of an unknown error.";
     }
     LeaveBusyState();
-    if (!failure.empty()) {
-        Beep();
-        ShowMessage(failure, messages::kConversionErrorTitle, IconKind::Error);
-    }
+    if (!failure.empty()) messages::Say(*this, {messages::kConversionErrorTitle, {failure}, messages::Icon::Error});
 }
 
 void MainWindow::SetProgressCaption(const std::string& caption) {
@@ -166,8 +172,8 @@ void MainWindow::SetProgressCaption(const std::string& caption) {
     form_->Repaint("lblProg");
 }
 
-void MainWindow::ShowMessage(const std::string& text, const std::string& title, IconKind icon) {
-    platform_.ShowMessage(text, title, ToMessageIcon(icon));
+void MainWindow::ShowMessage(const messages::Message& message) {
+    platform_.ShowMessage(message.BoxText(), message.title, ToMessageIcon(message.icon));
 }
 
 void MainWindow::Beep() { platform_.Beep(); }

@@ -8,7 +8,8 @@
 #include <string>
 
 #include "convert/convert_netlist.h"
-#include "convert/host.h"
+#include "convert/disk_file_system.h"
+#include "messages/message_boxes.h"
 #include "platform/platform.h"
 
 namespace brisel::main_window {
@@ -16,7 +17,16 @@ namespace brisel::main_window {
 // What Help > About calls with AppVersion and Disclaimer; empty until an
 // About box is attached.
 using AboutOpener = std::function<void(const std::string&, const std::string&)>;
-using Converter = std::function<ConversionResult(ConversionHost&)>;
+using Converter = std::function<Outcome(const JobSettings&, FileSystem&, ConversionReporter&)>;
+
+inline constexpr const char* kHelpFileName = "Brisel.txt";
+
+// Which kinds of problem the last conversion warned of.
+struct CheckFlags {
+    bool NameTooLong = false;
+    bool BadCharacter = false;
+    bool BadPinNumber = false;
+};
 
 struct MainWindowState {
     std::string AppVersion;
@@ -30,9 +40,10 @@ struct MainWindowState {
     CheckFlags Flags;
 };
 
-class MainWindow final : public ConversionHost {
+class MainWindow final : public messages::MessageBoxes {
 public:
-    explicit MainWindow(platform::Platform& platform, Converter converter = ConvertNetlist);
+    explicit MainWindow(platform::Platform& platform, Converter converter = ConvertNetlist,
+                        FileSystem& files = TheDisk());
 
     void Show();
     void SetAboutOpener(AboutOpener opener) { aboutOpener_ = std::move(opener); }
@@ -53,11 +64,9 @@ public:
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
 
-    // ConversionHost
-    const JobSettings& Settings() const override { return settings_; }
-    CheckFlags& Flags() override { return state_.Flags; }
+    // MessageBoxes
     void SetProgressCaption(const std::string& caption) override;
-    void ShowMessage(const std::string& text, const std::string& title, IconKind icon) override;
+    void ShowMessage(const messages::Message& message) override;
     void Beep() override;
     void FocusSource() override;
 
@@ -65,9 +74,8 @@ private:
     void ConnectHandlers();
     void SplitInto(const std::string& box, std::string& folder, std::string& file);
     bool NamesAreMissing() const;
-    bool NamesAreTheSameFile() const;
-    void RefuseNames(const char* message);
-    void RunConversion();
+    JobSettings Job() const;
+    void RunConversion(const JobSettings& job);
     void EnterBusyState();
     void LeaveBusyState();
     void OpenHelpInNotepad(const std::string& helpPath);
@@ -76,9 +84,9 @@ private:
 
     platform::Platform& platform_;
     Converter converter_;
+    FileSystem& files_;
     std::unique_ptr<platform::Window> form_;
     MainWindowState state_;
-    JobSettings settings_;
     AboutOpener aboutOpener_;
 };
 

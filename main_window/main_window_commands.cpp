@@ -89,8 +89,8 @@ void MainWindow::OpenHelpInViewer(const std::string& helpPath) {
 }
 
 void MainWindow::ReportHelpNotOpened(const std::string& helpPath) {
-    Beep();
-    ShowMessage("The help file " + helpPath + " could not be opened.", kHelpErrorTitle, IconKind::Error);
+    messages::Say(*this,
+                  {kHelpErrorTitle, {"The help file " + helpPath + " could not be opened."}, messages::Icon::Error});
 }
 
 void MainWindow::mnuFileExit_Click() {

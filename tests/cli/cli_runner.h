@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
 #include "tests/support/text_files.h"
 
 namespace brisel::test {
@@ -21,10 +22,14 @@ struct Outcome {
 
 // `args` are shell words; relative paths are relative to `folder`. The
 // output files are removed again, so the folder holds what the program left.
-inline Outcome RunConvert(const std::filesystem::path& folder, const std::string& args) {
+// A `feeder` command, when given, writes the program's standard input
+// through a pipe.
+inline Outcome RunConvert(const std::filesystem::path& folder, const std::string& args,
+                          const std::string& feeder = "") {
     const auto outFile = folder / ".stdout", errFile = folder / ".stderr";
-    const std::string command = "cd '" + folder.string() + "' && '" BRISEL_CONVERT_EXE "' " + args + " >'" +
-                                outFile.string() + "' 2>'" + errFile.string() + "'";
+    const std::string command = "cd '" + folder.string() + "' && " + (feeder.empty() ? "" : feeder + " | ") + "'" +
+                                BRISEL_CONVERT_EXE "' " + args + " >'" + outFile.string() + "' 2>'" + errFile.string() +
+                                "'";
     Outcome run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -33,14 +38,6 @@ inline Outcome RunConvert(const std::filesystem::path& folder, const std::string
     std::filesystem::remove(outFile);
     std::filesystem::remove(errFile);
     return run;
-}
-
-// A fresh folder for this test process.
-inline std::filesystem::path FreshFolder(const std::string& prefix) {
-    const auto folder = std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
 }
 
 inline std::string TestData(const std::string& name) {

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "convert/convert_netlist.h"
-#include "convert/host.h"
+#include "convert/disk_file_system.h"
+#include "messages/message_boxes.h"
+#include "tests/support/temp_folder.h"
 
 namespace brisel::test {
 
@@ -15,38 +17,23 @@ namespace brisel::test {
 // "beep", "focus", "Warning: Title | text".
 using Events = std::vector<std::string>;
 
-class RecordingHost : public ConversionHost {
+// Converts as the window does, through message boxes that it records.
+class RecordingHost : public messages::MessageBoxes {
 public:
     JobSettings settings;
-    CheckFlags flags;
     Events events;
+    std::vector<RunWarning> warnings;
 
-    const JobSettings& Settings() const override { return settings; }
-    CheckFlags& Flags() override { return flags; }
+    ConversionResult Run(FileSystem& files = TheDisk());
+    bool Warned(RunWarning warning) const;
+
     void SetProgressCaption(const std::string& caption) override { events.push_back("caption: " + caption); }
-    void ShowMessage(const std::string& text, const std::string& title, IconKind icon) override;
+    void ShowMessage(const messages::Message& message) override;
     void Beep() override { events.push_back("beep"); }
     void FocusSource() override { events.push_back("focus"); }
 
     std::vector<std::string> Messages() const;  // message events only
     std::vector<std::string> Captions() const;  // caption events only
-};
-
-// A folder of its own, removed at the end.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::filesystem::path& Path() const { return path_; }
-    // The folder as the conversion holds it: with its trailing separator.
-    std::string Folder() const;
-    std::string Write(const std::string& name, const std::string& bytes) const;
-    std::string Read(const std::string& name) const;
-    bool Exists(const std::string& name) const;
-    std::vector<std::string> Names() const;
-
-private:
-    std::filesystem::path path_;
 };
 
 struct Conversion {

@@ -127,13 +127,13 @@ TEST(Conversion, EachConversionReportsOnlyItsOwnProblems) {
     host.settings.SourcePath = host.settings.TargetPath = folder.Folder();
     host.settings.SourceFile = "bad.net";
     host.settings.TargetFile = "out.net";
-    ConvertNetlist(host);
-    EXPECT_TRUE(host.flags.NameTooLong && host.flags.BadPinNumber);
+    host.Run();
+    EXPECT_TRUE(host.Warned(RunWarning::NameTooLong) && host.Warned(RunWarning::BadPinNumber));
     host.events.clear();
     host.settings.SourceFile = "good.net";
-    ConvertNetlist(host);
+    host.Run();
     EXPECT_EQ(host.Messages(), Strings{Summary("12", "3", "2", "5")});
-    EXPECT_FALSE(host.flags.NameTooLong || host.flags.BadCharacter || host.flags.BadPinNumber);
+    EXPECT_TRUE(host.warnings.empty());
 }
 
 TEST(Conversion, EightBitTextPassesThroughUnchanged) {
@@ -143,7 +143,7 @@ TEST(Conversion, EightBitTextPassesThroughUnchanged) {
     const auto body = BodyLines(run.target);
     EXPECT_EQ(body[1], "\"R1\" \"" + name + "\" \"\"");
     EXPECT_EQ(body[4], "\"N\xff\" 1");
-    EXPECT_TRUE(run.host.flags.BadCharacter);
+    EXPECT_TRUE(run.host.Warned(RunWarning::BadCharacter));
 }
 
 TEST(Conversion, BothTemporaryFilesAreGoneAfterwards) {
@@ -151,7 +151,7 @@ TEST(Conversion, BothTemporaryFilesAreGoneAfterwards) {
     in.Write("board.net", kWorkedExample);
     RecordingHost host;
     host.settings = {in.Folder(), "board.net", out.Folder(), "out.net"};
-    EXPECT_EQ(ConvertNetlist(host), ConversionResult::Completed);
+    EXPECT_EQ(host.Run(), ConversionResult::Completed);
     EXPECT_EQ(out.Names(), Strings{"out.net"});
     EXPECT_EQ(in.Names(), Strings{"board.net"});
     EXPECT_EQ(in.Read("board.net"), kWorkedExample);

@@ -25,7 +25,7 @@ struct Job {
         host.settings.SourceFile = "board.net";
         host.settings.TargetFile = "out.net";
     }
-    ConversionResult Run() { return ConvertNetlist(host); }
+    ConversionResult Run() { return host.Run(); }
 };
 
 TEST(Refusals, MissingSourceNamesOnlyTheFileAndTouchesNothing) {

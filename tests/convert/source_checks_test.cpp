@@ -69,7 +69,7 @@ TEST(CheckPin, DigitsOnlyAndNotZero) {
 TEST(CheckReference, EverySplitIsChecked) {
     struct Case {
         const char* token;
-        CheckFlags flags;
+        CheckFindings found;
     };
     // clang-format off
     const Case cases[] = {
@@ -83,21 +83,21 @@ TEST(CheckReference, EverySplitIsChecked) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        CheckFlags flags;
+        SourceChecks checks(nullptr);
         const std::string_view token = c.token;
-        if (token.find('.') != std::string_view::npos)
-            SourceChecks(flags, nullptr).CheckReference(token, token.rfind('.'));
-        EXPECT_EQ(flags.NameTooLong, c.flags.NameTooLong) << c.token;
-        EXPECT_EQ(flags.BadCharacter, c.flags.BadCharacter) << c.token;
-        EXPECT_EQ(flags.BadPinNumber, c.flags.BadPinNumber) << c.token;
+        if (token.find('.') != std::string_view::npos) checks.CheckReference(token, token.rfind('.'));
+        const CheckFindings& found = checks.Findings();
+        EXPECT_EQ(found.nameTooLong, c.found.nameTooLong) << c.token;
+        EXPECT_EQ(found.badCharacter, c.found.badCharacter) << c.token;
+        EXPECT_EQ(found.badPinNumber, c.found.badPinNumber) << c.token;
     }
 }
 
 TEST(CheckReference, AFullStopAtPosition251MakesAPrefixTooLong) {
-    CheckFlags flags;
+    SourceChecks checks(nullptr);
     const std::string token = std::string(250, 'x') + ".1";
-    SourceChecks(flags, nullptr).CheckReference(token, 250);
-    EXPECT_TRUE(flags.NameTooLong);
+    checks.CheckReference(token, 250);
+    EXPECT_TRUE(checks.Findings().nameTooLong);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "conversion_fixture.h"
+#include "tests/support/case_names.h"
 
 namespace brisel::test {
 namespace {
@@ -126,9 +127,9 @@ const TableCase kLeftOutCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Parts, Tables, testing::ValuesIn(kPartCases));
-INSTANTIATE_TEST_SUITE_P(Nets, Tables, testing::ValuesIn(kNetCases));
-INSTANTIATE_TEST_SUITE_P(LeftOut, Tables, testing::ValuesIn(kLeftOutCases));
+INSTANTIATE_TEST_SUITE_P(Parts, Tables, testing::ValuesIn(kPartCases), test::ByWhy());
+INSTANTIATE_TEST_SUITE_P(Nets, Tables, testing::ValuesIn(kNetCases), test::ByWhy());
+INSTANTIATE_TEST_SUITE_P(LeftOut, Tables, testing::ValuesIn(kLeftOutCases), test::ByWhy());
 
 TEST(PartNumbers, CountFromThePartHeaderEvenOnTheFirstLine) {
     const auto run = Convert(Lines({"*PART*", "U1 a", "U2 b", "", "*NET*", "*SIGNAL* A", "U1.1 U2.1", "*END*"}));

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "brisel_version.h"
-#include "convert/messages.h"
+#include "messages/messages.h"
 #include "tests/gui/main_window_fixture.h"
 
 namespace brisel::testing {
@@ -21,7 +21,7 @@ Log Concat(std::initializer_list<Log> parts) {
 }
 
 TEST_F(MainWindowTest, OkIsBusyDuringTheConversionAndIdleAfter) {
-    duringConversion = [](ConversionHost& host) { host.SetProgressCaption("50% Complete"); };
+    duringConversion = [](ConversionReporter& reporter) { reporter.Progress({ProgressStep::Stage::Percent, 50}); };
     log().clear();
     Form().Click("cmdOK");
     const Log expected = Concat({kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle});
@@ -32,23 +32,25 @@ TEST_F(MainWindowTest, OkIsBusyDuringTheConversionAndIdleAfter) {
 }
 
 TEST_F(MainWindowTest, ConversionErrorsItReportsItselfStillEndIdle) {
-    duringConversion = [](ConversionHost& host) {
-        host.Beep();
-        host.ShowMessage("missing", messages::kSourceErrorTitle, IconKind::Error);
-        host.FocusSource();
+    duringConversion = [](ConversionReporter& reporter) {
+        Outcome refused;
+        refused.result = ConversionResult::Refused;
+        refused.refusal = Refusal::SourceMissing;
+        reporter.Finished(refused);
     };
     log().clear();
     Form().Click("cmdOK");
-    const Log expected =
-        Concat({kBusy,
-                {"convert", "beep", MessageEntry(messages::kSourceErrorTitle, "missing", MessageIcon::Error),
-                 "focus txtSource"},
-                kIdle});
+    const Log expected = Concat({kBusy,
+                                 {"convert", "beep",
+                                  MessageEntry(messages::kSourceErrorTitle,
+                                               "The netlist file 'PadsPCB.net' cannot be found.", MessageIcon::Error),
+                                  "focus txtSource"},
+                                 kIdle});
     EXPECT_EQ(log(), expected);
 }
 
 TEST_F(MainWindowTest, ConversionThatThrowsIsReportedAfterTheWindowIsIdle) {
-    duringConversion = [](ConversionHost&) { throw std::runtime_error("disk on fire"); };
+    duringConversion = [](ConversionReporter&) { throw std::runtime_error("disk on fire"); };
     log().clear();
     Form().Click("cmdOK");
     const Log expected =
@@ -60,7 +62,7 @@ TEST_F(MainWindowTest, ConversionThatThrowsIsReportedAfterTheWindowIsIdle) {
 }
 
 TEST_F(MainWindowTest, ConversionSetsTheWindowsCheckFlags) {
-    duringConversion = [](ConversionHost& host) { host.Flags().BadPinNumber = true; };
+    duringConversion = [](ConversionReporter& reporter) { reporter.Warning(RunWarning::BadPinNumber); };
     Form().Click("cmdOK");
     EXPECT_TRUE(window.State().Flags.BadPinNumber);
 }
@@ -88,7 +90,7 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
     other.helpViewer = GetParam().viewer;
     other.shellResult = GetParam().shellResult;
     other.startFails = GetParam().startFails;
-    main_window::MainWindow help(other, [](ConversionHost&) { return ConversionResult::Completed; });
+    main_window::MainWindow help(other, [](const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; });
     other.log.clear();
     other.LastWindow("frmMain").Click("mnuHelpContents");
     Log expected;

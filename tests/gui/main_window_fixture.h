@@ -35,19 +35,21 @@ protected:
         Form().Click("cmdOK");
     }
 
-    ConversionResult Convert(ConversionHost& host) {
+    Outcome Convert(const JobSettings& job, ConversionReporter& reporter) {
         log().push_back("convert");
-        seen = host.Settings();
-        if (duringConversion) duringConversion(host);
-        return ConversionResult::Completed;
+        seen = job;
+        if (duringConversion) duringConversion(reporter);
+        return {};
     }
 
     Log& log() { return platform.log; }
 
     FakePlatform platform;
     JobSettings seen;
-    std::function<void(ConversionHost&)> duringConversion;
-    main_window::MainWindow window{platform, [this](ConversionHost& host) { return Convert(host); }};
+    std::function<void(ConversionReporter&)> duringConversion;
+    main_window::MainWindow window{platform, [this](const JobSettings& job, FileSystem&, ConversionReporter& reporter) {
+                                       return Convert(job, reporter);
+                                   }};
 };
 
 }  // namespace brisel::testing

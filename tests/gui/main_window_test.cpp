@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "brisel_version.h"
-#include "convert/messages.h"
+#include "messages/messages.h"
 #include "tests/gui/main_window_fixture.h"
 
 namespace brisel::testing {
@@ -12,8 +12,11 @@ namespace {
 
 using platform::MessageIcon;
 
-const std::string kMissing = MessageEntry(messages::kInvalidFilenamesTitle, messages::kMissingName, MessageIcon::Error);
-const std::string kSame = MessageEntry(messages::kInvalidFilenamesTitle, messages::kSameFile, MessageIcon::Error);
+std::string Entry(const messages::Message& message) {
+    return MessageEntry(message.title, message.BoxText(), MessageIcon::Error);
+}
+const std::string kMissing = Entry(messages::MissingNames());
+const std::string kSame = Entry(messages::ForRefusal(Refusal::SameFile, {}));
 
 TEST_F(MainWindowTest, LoadStepFillsTheDefaults) {
     const auto& state = window.State();
@@ -57,7 +60,8 @@ class ProgramFolderTest : public ::testing::TestWithParam<FolderCase> {};
 TEST_P(ProgramFolderTest, AppPathEndsInExactlyOneSeparator) {
     FakePlatform platform;
     platform.programFolder = Native(GetParam().programFolder);
-    main_window::MainWindow window(platform, [](ConversionHost&) { return ConversionResult::Completed; });
+    main_window::MainWindow window(platform,
+                                   [](const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; });
     EXPECT_EQ(window.State().AppPath, Native(GetParam().appPath));
     EXPECT_EQ(platform.LastWindow("frmMain").Text("txtSource"), Native(GetParam().appPath) + "PadsPCB.net");
 }

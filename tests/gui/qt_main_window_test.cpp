@@ -187,13 +187,13 @@ TEST(QtBusyWindow, ShowsTheHourglassAndPaintedProgressWhileConverting) {
     QString progressText;
     Qt::CursorShape pointer = Qt::ArrowCursor;
     QWidget* top = nullptr;
-    main_window::MainWindow window(platform, [&](ConversionHost& host) {
-        host.SetProgressCaption("50% Complete");
+    main_window::MainWindow window(platform, [&](const JobSettings&, FileSystem&, ConversionReporter& reporter) {
+        reporter.Progress({ProgressStep::Stage::Percent, 50});
         okEnabled = Child(top, "cmdOK")->isEnabled();
         progressVisible = Child(top, "lblProg")->isVisible();
         progressText = Child<QLabel>(top, "lblProg")->text();
         pointer = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor;
-        return ConversionResult::Completed;
+        return Outcome{};
     });
     top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
     window.Show();

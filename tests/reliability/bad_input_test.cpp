@@ -10,6 +10,7 @@
 #include "tests/convert/conversion_fixture.h"
 #include "tests/reliability/convert_process.h"
 #include "tests/reliability/netlist_files.h"
+#include "tests/support/case_names.h"
 
 namespace brisel::reliability {
 namespace {
@@ -67,7 +68,7 @@ struct BadInput {
     std::string counts;  // the end of the summary
 };
 
-void WriteText(const fs::path& path, const std::string& text) { WriteBytes(path, text); }
+void WriteText(const fs::path& path, const std::string& text) { WriteFile(path, text); }
 
 // One line of 100 MB without any line end, written in pieces.
 void WriteHundredMegabyteLine(const fs::path& path) {
@@ -125,13 +126,10 @@ TEST_P(BadInputs, ConvertToTheEndWithTheRightWarnings) {
     EXPECT_EQ(fs::file_size(folder.Path() / "board.net"), sourceSize);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sources, BadInputs, testing::ValuesIn(kBadInputs), [](const auto& row) {
-    std::string name;
-    for (const char* c = row.param.name; *c; ++c) {
-        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-    }
-    return name;
-});
+void PrintTo(const BadInput& input, std::ostream* os) { *os << input.name; }
+
+INSTANTIATE_TEST_SUITE_P(Sources, BadInputs, testing::ValuesIn(kBadInputs),
+                         [](const auto& row) { return test::CaseName(row.param.name); });
 
 // Texts pass through byte for byte: the NUL bytes and the lone CR line ends
 // change nothing but what they must.
@@ -141,7 +139,7 @@ TEST(BadInputBytes, NulBytesReachTheTarget) {
               "*PADS-PCB*\r\n*PART*\r\nU1\0 R\r\n*NET*\r\n*SIGNAL* G\0ND\r\n"
               "U1\0.1\r\n*END*\r\n"s);
     ASSERT_EQ(RunConvert({{"board.net", "out.net"}, folder.Path()}).status, 0);
-    const std::string target = ReadBytes(folder.Path() / "out.net");
+    const std::string target = ReadFile(folder.Path() / "out.net");
     EXPECT_NE(target.find("\"U1\0\" \"R\" \"\"\r\n"s), std::string::npos);
     EXPECT_NE(target.find("\"G\0ND\" 1\r\n"s), std::string::npos);
 }
@@ -153,7 +151,7 @@ TEST(BadInputBytes, LineEndsDoNotChangeTheTarget) {
     for (int i = 0; i < 3; ++i) {
         WriteText(folder.Path() / "board.net", SmallBoard(ends[i]));
         ASSERT_EQ(RunConvert({{"board.net", "out.net"}, folder.Path()}).status, 0);
-        targets[i] = ReadBytes(folder.Path() / "out.net");
+        targets[i] = ReadFile(folder.Path() / "out.net");
     }
     EXPECT_EQ(targets[1], targets[0]);
     EXPECT_EQ(targets[2], targets[0]);

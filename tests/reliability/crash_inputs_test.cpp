@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void ExpectCleanConversion(const fs::path& input) {
-    const std::string source = ReadBytes(input);
+    const std::string source = ReadFile(input);
     const test::Conversion conversion = test::Convert(source);
     EXPECT_EQ(conversion.result, ConversionResult::Completed) << input;
     ASSERT_FALSE(conversion.host.Messages().empty()) << input;

@@ -1,6 +1,7 @@
-// The same failures through ConvertNetlist itself: the result is Failed, one
-// error message box names the file and the reason, and the folder holds only
-// what was there before.
+// A full disk, made by a file-size limit on a real folder: the conversion
+// fails with one error message naming the file and the system's reason, and
+// the folder holds only what was there before. Every other file fault is
+// tested in-process, on files held in memory.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -15,91 +16,46 @@ namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
-using test::RecordingHost;
 
-std::string ErrorEvent(const std::string& path, const std::string& reason) {
-    return "Error: File Conversion - Error | The file '" + path + "' could not be " + reason +
-           ".\r\nThe new netlist was not created.";
-}
-
-class EngineFaults : public testing::Test {
-protected:
-    void SetUp() override {
-        WriteNetlist(Dir() / "board.net", 2000, 2000, 10);
-        source_ = ReadBytes(Dir() / "board.net");
-        host_.settings.SourcePath = folder_.Folder();
-        host_.settings.SourceFile = "board.net";
-        host_.settings.TargetPath = folder_.Folder();
-        host_.settings.TargetFile = "out.net";
-    }
-    const fs::path& Dir() const { return folder_.Path(); }
-    void ExpectFailure(ConversionResult result, const std::string& event, const std::vector<std::string>& names) {
-        EXPECT_EQ(result, ConversionResult::Failed);
-        EXPECT_EQ(host_.Messages(), std::vector<std::string>{event});
-        EXPECT_EQ(Names(Dir()), names);
-        EXPECT_EQ(ReadBytes(Dir() / "board.net"), source_);
-    }
-    // Runs the conversion in a child under a file-size limit; the child
-    // passes back its result and messages, each ended by NUL.
-    ConversionResult ConvertWithFileSizeLimit(rlim_t bytes);
-
-    test::TempFolder folder_;
-    RecordingHost host_;
-    std::string source_;
-};
-
-ConversionResult EngineFaults::ConvertWithFileSizeLimit(rlim_t bytes) {
+// Runs the conversion in a child under a file-size limit; the child passes
+// back its messages, each ended by NUL, and its result as exit status.
+ConversionResult ConvertWithFileSizeLimit(test::RecordingHost& host, rlim_t bytes) {
     const fs::path report = fs::temp_directory_path() / ("brisel-engine-fault-" + std::to_string(::getpid()));
     const pid_t child = ::fork();
     if (child == 0) {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{bytes, bytes};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const ConversionResult result = ConvertNetlist(host_);
+        const ConversionResult result = host.Run();
         std::string messages;
-        for (const auto& message : host_.Messages()) messages += message + '\0';
-        WriteBytes(report, messages.substr(0, bytes));
+        for (const auto& message : host.Messages()) messages += message + '\0';
+        WriteFile(report, messages.substr(0, bytes));
         ::_exit(static_cast<int>(result));
     }
     int raw = 0;
     ::waitpid(child, &raw, 0);
-    const std::string messages = ReadBytes(report);
+    const std::string messages = ReadFile(report);
     fs::remove(report);
     for (std::size_t start = 0, end; (end = messages.find('\0', start)) != std::string::npos; start = end + 1) {
-        host_.events.push_back(messages.substr(start, end - start));
+        host.events.push_back(messages.substr(start, end - start));
     }
     return WIFEXITED(raw) ? static_cast<ConversionResult>(WEXITSTATUS(raw)) : ConversionResult::Completed;
 }
 
-TEST_F(EngineFaults, MissingTargetFolder) {
-    host_.settings.TargetPath = folder_.Folder() + "missing/";
-    ExpectFailure(ConvertNetlist(host_),
-                  ErrorEvent(folder_.Folder() + "missing/BriselTemp2.txt", "written: No such file or directory"),
-                  {"board.net"});
-}
-
-TEST_F(EngineFaults, TargetIsAFolder) {
-    fs::create_directory(Dir() / "out.net");
-    ExpectFailure(ConvertNetlist(host_), ErrorEvent(folder_.Folder() + "out.net", "written: Is a directory"),
-                  {"board.net", "out.net"});
-}
-
-TEST_F(EngineFaults, SourceIsAFolder) {
-    fs::create_directory(Dir() / "in.net");
-    host_.settings.SourceFile = "in.net";
-    ExpectFailure(ConvertNetlist(host_), ErrorEvent(folder_.Folder() + "in.net", "read: Is a directory"),
-                  {"board.net", "in.net"});
-}
-
-TEST_F(EngineFaults, DiskFullWhileJoining) {
-    ExpectFailure(ConvertWithFileSizeLimit(4096),
-                  ErrorEvent(folder_.Folder() + "BriselTemp2.txt", "written: File too large"), {"board.net"});
-}
-
-TEST_F(EngineFaults, DiskFullWhileWritingTheTarget) {
+TEST(EngineFaults, DiskFullWhileWritingTheTarget) {
+    test::TempFolder folder;
+    WriteNetlist(folder.Path() / "board.net", 2000, 2000, 10);
+    const std::string source = ReadFile(folder.Path() / "board.net");
+    test::RecordingHost host;
+    host.settings = {folder.Folder(), "board.net", folder.Folder(), "out.net"};
     // The source has 208,714 bytes, the spool 341,865 and the target 408,687.
-    ExpectFailure(ConvertWithFileSizeLimit(400000), ErrorEvent(folder_.Folder() + "out.net", "written: File too large"),
-                  {"board.net"});
+    EXPECT_EQ(ConvertWithFileSizeLimit(host, 400000), ConversionResult::Failed);
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{"Error: File Conversion - Error | The file '" + folder.Folder() +
+                                       "out.net' could not be written: File too large.\r\nThe new "
+                                       "netlist was not created."});
+    EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"board.net"});
+    EXPECT_EQ(ReadFile(folder.Path() / "board.net"), source);
 }
 
 }  // namespace

@@ -29,13 +29,13 @@ TEST(InterruptedRun, KilledMidWayThenConvertedAgain) {
     test::TempFolder killed, reference;
     WriteNetlist(killed.Path() / "board.net", 200000, 200000, 10);  // 2,000,000 pin references
     fs::copy_file(killed.Path() / "board.net", reference.Path() / "board.net");
-    const std::string source = ReadBytes(killed.Path() / "board.net");
+    const std::string source = ReadFile(killed.Path() / "board.net");
 
     const pid_t child = StartConvert({{"board.net", "out.net"}, killed.Path()});
     const bool started = WaitFor(killed.Path() / "BriselTemp2.txt", std::chrono::seconds(30));
     KillConvert(child);
     ASSERT_TRUE(started);
-    EXPECT_EQ(ReadBytes(killed.Path() / "board.net"), source);
+    EXPECT_EQ(ReadFile(killed.Path() / "board.net"), source);
 
     const Outcome again = RunConvert({{"board.net", "out.net"}, killed.Path()});
     EXPECT_EQ(again.status, 0);
@@ -46,8 +46,8 @@ TEST(InterruptedRun, KilledMidWayThenConvertedAgain) {
     EXPECT_EQ(Names(killed.Path()), (Strings{"board.net", "out.net"}));
 
     ASSERT_EQ(RunConvert({{"board.net", "out.net"}, reference.Path()}).status, 0);
-    EXPECT_TRUE(ReadBytes(killed.Path() / "out.net") == ReadBytes(reference.Path() / "out.net"));
-    EXPECT_EQ(ReadBytes(killed.Path() / "board.net"), source);
+    EXPECT_TRUE(ReadFile(killed.Path() / "out.net") == ReadFile(reference.Path() / "out.net"));
+    EXPECT_EQ(ReadFile(killed.Path() / "board.net"), source);
 }
 
 // Leftovers longer than anything this run writes, ending in lines that would
@@ -57,14 +57,14 @@ TEST(InterruptedRun, LongerLeftoversAreNotRead) {
     fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", folder.Path() / "board.net");
     std::string stale;
     for (int i = 0; i < 20000; ++i) stale += "\"U9\" 7 1 0\r\n*SIGNAL* STALE\r\nU1.1 U2.2\r\n";
-    WriteBytes(folder.Path() / "BriselTemp.txt", stale);
-    WriteBytes(folder.Path() / "BriselTemp2.txt", stale + "*END*\r\n");
+    WriteFile(folder.Path() / "BriselTemp.txt", stale);
+    WriteFile(folder.Path() / "BriselTemp2.txt", stale + "*END*\r\n");
 
     const Outcome run = RunConvert({{"board.net", "out.net"}, folder.Path()});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
-    EXPECT_EQ(ReadBytes(folder.Path() / "out.net"),
-              ReadBytes(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(ReadFile(folder.Path() / "out.net"),
+              ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
     EXPECT_EQ(Names(folder.Path()), (Strings{"board.net", "out.net"}));
 }
 

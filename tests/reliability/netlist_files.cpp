@@ -1,30 +1,10 @@
 #include "tests/reliability/netlist_files.h"
 
-#include <algorithm>
 #include <fstream>
-#include <sstream>
 
 namespace brisel::reliability {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::vector<std::string> Names(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 void WriteNetlist(const fs::path& path, int parts, int nets, int referencesPerNet) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -7,6 +7,7 @@
 #include "tests/convert/conversion_fixture.h"
 #include "tests/reliability/convert_process.h"
 #include "tests/reliability/netlist_files.h"
+#include "tests/support/case_names.h"
 
 namespace brisel::reliability {
 namespace {
@@ -40,14 +41,17 @@ const Spelling kSpellings[] = {
 };
 // clang-format on
 
+std::string Described(const Spelling& spelling) { return std::string(spelling.source) + " to " + spelling.target; }
+void PrintTo(const Spelling& spelling, std::ostream* os) { *os << Described(spelling); }
+
 class PathSpellings : public testing::TestWithParam<Spelling> {};
 
 TEST_P(PathSpellings, AreRefusedAndTouchNothing) {
     test::TempFolder folder;
     const fs::path dir = folder.Path();
     fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", dir / "board.net");
-    WriteBytes(dir / "BriselTemp.txt", "left by an earlier run\r\n");
-    WriteBytes(dir / "BriselTemp2.txt", "left by an earlier run too\r\n");
+    WriteFile(dir / "BriselTemp.txt", "left by an earlier run\r\n");
+    WriteFile(dir / "BriselTemp2.txt", "left by an earlier run too\r\n");
     fs::create_directory(dir / "sub");
     fs::create_directory_symlink(".", dir / "sublink");
     fs::create_symlink("board.net", dir / "link.net");
@@ -60,15 +64,16 @@ TEST_P(PathSpellings, AreRefusedAndTouchNothing) {
     EXPECT_EQ(run.err, Strings{*spelling.line});
     EXPECT_TRUE(run.out.empty());
     EXPECT_EQ(Names(dir), before);
-    EXPECT_EQ(ReadBytes(dir / "board.net"), ReadBytes(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net"));
-    EXPECT_EQ(ReadBytes(dir / "BriselTemp.txt"), "left by an earlier run\r\n");
-    EXPECT_EQ(ReadBytes(dir / "BriselTemp2.txt"), "left by an earlier run too\r\n");
+    EXPECT_EQ(ReadFile(dir / "board.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net"));
+    EXPECT_EQ(ReadFile(dir / "BriselTemp.txt"), "left by an earlier run\r\n");
+    EXPECT_EQ(ReadFile(dir / "BriselTemp2.txt"), "left by an earlier run too\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, PathSpellings, testing::ValuesIn(kSpellings));
+INSTANTIATE_TEST_SUITE_P(Cli, PathSpellings, testing::ValuesIn(kSpellings),
+                         [](const auto& row) { return test::CaseName(Described(row.param)); });
 
 bool CaseInsensitive(const fs::path& dir) {
-    WriteBytes(dir / "Probe.tmp", "");
+    WriteFile(dir / "Probe.tmp", "");
     const bool insensitive = fs::exists(dir / "PROBE.TMP");
     fs::remove(dir / "Probe.tmp");
     return insensitive;

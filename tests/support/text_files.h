@@ -1,5 +1,5 @@
 #pragma once
-// Reading files back in tests, byte for byte or as lines.
+// Reading and writing files in tests, byte for byte or as lines.
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +14,10 @@ inline std::string ReadFile(const std::filesystem::path& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // Lines without their LF or CR LF: console output ends lines in CR LF on Windows.

@@ -1,4 +1,4 @@
-#include "convert/run_lock.h"
+#include "convert/disk_lock.h"
 
 #include "convert/text_file.h"
 
@@ -15,42 +15,58 @@
 
 namespace brisel {
 
-RunLock::~RunLock() { Release(); }
-
 #ifdef _WIN32
+
+namespace {
+
+class WindowsLock : public FileLock {
+public:
+    explicit WindowsLock(HANDLE file) : file_(file) {}
+    ~WindowsLock() override { CloseHandle(file_); }
+
+private:
+    HANDLE file_;
+};
+
+LockAttempt Failed(DWORD code) {
+    return {LockAttempt::Result::Failed, nullptr, "Windows error " + std::to_string(code)};
+}
+
+}  // namespace
 
 // Windows locks are mandatory, so the lock covers a byte far past any data
 // the file will ever hold, and the conversion's own writes are not blocked.
-RunLock::Result RunLock::Acquire(const std::string& path) {
+LockAttempt LockOnDisk(const std::string& path) {
     HANDLE file =
         CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        error_ = "Windows error " + std::to_string(GetLastError());
-        return Result::Failed;
-    }
+    if (file == INVALID_HANDLE_VALUE) return Failed(GetLastError());
     OVERLAPPED lockRange{};
     lockRange.Offset = 0;
     lockRange.OffsetHigh = 0x7FFFFFF0;
     if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &lockRange)) {
         const DWORD code = GetLastError();
         CloseHandle(file);
-        if (code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING) return Result::Busy;
-        error_ = "Windows error " + std::to_string(code);
-        return Result::Failed;
+        if (code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING) return {LockAttempt::Result::Busy, nullptr, {}};
+        return Failed(code);
     }
-    handle_ = file;
-    return Result::Acquired;
-}
-
-void RunLock::Release() {
-    if (handle_ != nullptr) CloseHandle(static_cast<HANDLE>(handle_));
-    handle_ = nullptr;
+    return {LockAttempt::Result::Acquired, std::make_unique<WindowsLock>(file), {}};
 }
 
 #else
 
 namespace {
+
+class PosixLock : public FileLock {
+public:
+    explicit PosixLock(int fd) : fd_(fd) {}
+    ~PosixLock() override { close(fd_); }
+
+private:
+    int fd_;
+};
+
+LockAttempt Failed() { return {LockAttempt::Result::Failed, nullptr, SystemError()}; }
 
 // Whether the open file is still the one the path names: a run that ends
 // removes the file it locked, and a lock on a removed file protects nothing.
@@ -63,32 +79,20 @@ bool StillNamedBy(int fd, const std::string& path) {
 
 }  // namespace
 
-RunLock::Result RunLock::Acquire(const std::string& path) {
+LockAttempt LockOnDisk(const std::string& path) {
     for (;;) {
         const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            error_ = SystemError();
-            return Result::Failed;
-        }
+        if (fd < 0) return Failed();
         if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int code = errno;
             close(fd);
-            if (code == EWOULDBLOCK) return Result::Busy;
+            if (code == EWOULDBLOCK) return {LockAttempt::Result::Busy, nullptr, {}};
             errno = code;
-            error_ = SystemError();
-            return Result::Failed;
+            return Failed();
         }
-        if (StillNamedBy(fd, path)) {
-            fd_ = fd;
-            return Result::Acquired;
-        }
+        if (StillNamedBy(fd, path)) return {LockAttempt::Result::Acquired, std::make_unique<PosixLock>(fd), {}};
         close(fd);  // the file was removed meanwhile: lock the new one
     }
-}
-
-void RunLock::Release() {
-    if (fd_ >= 0) close(fd_);
-    fd_ = -1;
 }
 
 #endif

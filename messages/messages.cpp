@@ -1,0 +1,133 @@
+#include "messages/messages.h"
+
+namespace brisel::messages {
+
+namespace {
+
+constexpr const char* kSourceWarningTitle = "Source File - Warning";
+constexpr const char* kInvalidFilenamesTitle = "Invalid Filenames - Error";
+constexpr const char* kCompleteTitle = "File Conversion - Complete";
+
+constexpr const char* kMayContainErrors = "The new netlist may contain errors.";
+constexpr const char* kPleaseCorrect = "Please correct the source netlist.";
+constexpr const char* kMayNotImport = "The new netlist may not import properly.";
+
+std::string Joined(const std::vector<std::string>& lines, const char* separator) {
+    std::string text;
+    for (const std::string& line : lines) {
+        if (&line != &lines.front()) text += separator;
+        text += line;
+    }
+    return text;
+}
+
+Message Refused(std::string title, std::vector<std::string> lines) {
+    return {std::move(title), std::move(lines), Icon::Error, true};
+}
+
+Message Warned(std::vector<std::string> lines) { return {kSourceWarningTitle, std::move(lines), Icon::Warning}; }
+
+std::string FailureLine(const Failure& failure) {
+    const std::string verb = failure.operation == Failure::Operation::Read ? "read" : "written";
+    return "The file '" + failure.path + "' could not be " + verb + ": " + failure.reason + ".";
+}
+
+}  // namespace
+
+std::string Message::BoxText() const { return Joined(lines, "\r\n"); }
+
+std::string Message::OneLine() const { return title + ": " + Joined(lines, " "); }
+
+Message MissingNames() {
+    return Refused(kInvalidFilenamesTitle, {"Please enter source and target filenames before "
+                                            "trying to start the file conversion process."});
+}
+
+Message ForRefusal(Refusal refusal, const JobSettings& settings) {
+    switch (refusal) {
+        case Refusal::SameFile:
+            return Refused(kInvalidFilenamesTitle, {"Please enter different source and target filenames before "
+                                                    "trying to start the file conversion process."});
+        case Refusal::TemporaryFile:
+            return Refused(kInvalidFilenamesTitle,
+                           {"The source and target files cannot be the temporary files '" + settings.SpoolFileName +
+                                "' and '" + settings.JoinedFileName + "' of the target folder.",
+                            "Please enter other source and target filenames."});
+        case Refusal::SourceMissing:
+            break;
+    }
+    return Refused(kSourceErrorTitle, {"The netlist file '" + settings.SourceFile + "' cannot be found."});
+}
+
+Message ForFailure(const Failure& failure) {
+    std::vector<std::string> lines;
+    if (failure.operation == Failure::Operation::Busy) {
+        lines = {"Another conversion is using the temporary file '" + failure.path + "' at the moment.",
+                 "Please wait until it has finished, then try again."};
+    } else {
+        lines = {FailureLine(failure)};
+    }
+    lines.emplace_back("The new netlist was not created.");
+    return {kConversionErrorTitle, std::move(lines), Icon::Error};
+}
+
+Message ForWarning(RunWarning warning) {
+    switch (warning) {
+        case RunWarning::UnsupportedFormat:
+            return Warned({"The netlist data is not recognized as a supported format.", kMayContainErrors});
+        case RunWarning::NoPartData:
+            return Warned({"No part data was found.", kMayContainErrors});
+        case RunWarning::NoNetData:
+            return Warned({"No net data was found.", kMayContainErrors});
+        case RunWarning::NameTooLong:
+            return Warned({"At least one part ID, part name, or net name is too long for ExpressPCB.", kPleaseCorrect,
+                           kMayNotImport});
+        case RunWarning::BadCharacter:
+            return Warned({"An unexpected character was detected.",
+                           "At least one part ID, part name, or net name contains invalid data for ExpressPCB.",
+                           kPleaseCorrect, kMayNotImport});
+        case RunWarning::BadPinNumber:
+            return Warned({"An alphanumeric pin number (or pin zero) was detected.",
+                           "Pin numbers cannot contain letters (or equal 0) in ExpressPCB.", kPleaseCorrect,
+                           kMayNotImport});
+        case RunWarning::UnknownParts:
+            break;
+    }
+    return Warned({"At least one pin reference names a part that is not in the part list.",
+                   "Those pin references were left out of the new netlist.", kPleaseCorrect});
+}
+
+Message ForCompletion(const std::string& targetFile, const Counts& counts) {
+    return {kCompleteTitle,
+            {"The new netlist file '" + targetFile + "' has been created.",
+             "The netlist contained: " + std::to_string(counts.lines) + " Lines, " + std::to_string(counts.parts) +
+                 " Parts, " + std::to_string(counts.nets) + " Nets, and " + std::to_string(counts.connections) +
+                 " Connections."},
+            Icon::Information};
+}
+
+Message ForOutcome(const Outcome& outcome, const JobSettings& settings) {
+    switch (outcome.result) {
+        case ConversionResult::Refused:
+            return ForRefusal(outcome.refusal, settings);
+        case ConversionResult::Failed:
+            return ForFailure(outcome.failure);
+        case ConversionResult::Completed:
+            break;
+    }
+    return ForCompletion(settings.TargetFile, outcome.counts);
+}
+
+std::string ProgressCaption(const ProgressStep& step) {
+    switch (step.stage) {
+        case ProgressStep::Stage::Initializing:
+            return "Initializing...";
+        case ProgressStep::Stage::Converting:
+            return "Converting...";
+        case ProgressStep::Stage::Percent:
+            break;
+    }
+    return std::to_string(step.percent) + "% Complete";
+}
+
+}  // namespace brisel::messages

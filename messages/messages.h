@@ -1,0 +1,43 @@
+#pragma once
+// The words of the program: the titles and texts the window shows in its
+// message boxes and the command line prints one a line, for everything a
+// conversion reports.
+
+#include <string>
+#include <vector>
+
+#include "convert/conversion_report.h"
+#include "convert/job.h"
+
+namespace brisel::messages {
+
+enum class Icon { Error, Warning, Information };
+
+struct Message {
+    std::string title;
+    std::vector<std::string> lines;
+    Icon icon = Icon::Error;
+    bool focusSource = false;  // a refusal sends the user back to the source path
+
+    bool Beeps() const { return icon != Icon::Information; }
+    // The lines of a message box, separated by CR LF.
+    std::string BoxText() const;
+    // "Title: text" with the lines separated by spaces.
+    std::string OneLine() const;
+};
+
+inline constexpr const char* kSourceErrorTitle = "Source File - Error";
+inline constexpr const char* kConversionErrorTitle = "File Conversion - Error";
+
+Message MissingNames();
+Message ForRefusal(Refusal refusal, const JobSettings& settings);
+Message ForFailure(const Failure& failure);
+Message ForWarning(RunWarning warning);
+Message ForCompletion(const std::string& targetFile, const Counts& counts);
+// The completion, the refusal or the failure.
+Message ForOutcome(const Outcome& outcome, const JobSettings& settings);
+
+// "Initializing...", "Converting...", "75% Complete".
+std::string ProgressCaption(const ProgressStep& step);
+
+}  // namespace brisel::messages
