@@ -12,8 +12,6 @@ constexpr const char* kExecutionErrorTitle = "Execution - Error";
 constexpr const char* kBrowserFailed = "Your Web browser could not be launched properly.";
 constexpr const char* kMailFailed = "Your E-mail program could not be launched properly.";
 
-bool LaunchFailed(long shellResult) { return shellResult >= 0 && shellResult <= platform::kShellOpenLastFailure; }
-
 }  // namespace
 
 void AboutBox::Open(const std::string& AppVersion, const std::string& Disclaimer) {
@@ -59,7 +57,7 @@ void AboutBox::lblWSurl_Click() { OpenLink(form_->Text("lblWSurl"), kBrowserFail
 void AboutBox::lblEMadd_Click() { OpenLink("Mailto:" + form_->Text("lblEMadd"), kMailFailed); }
 
 void AboutBox::OpenLink(const std::string& target, const char* failureText) {
-    if (!LaunchFailed(platform_.ShellOpen(form_.get(), target))) return;
+    if (platform_.ShellOpen(form_.get(), target) == platform::OpenResult::Opened) return;
     platform_.Beep();
     platform_.ShowMessage(failureText, kExecutionErrorTitle, platform::MessageIcon::Error);
 }

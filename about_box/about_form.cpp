@@ -9,100 +9,131 @@ using platform::ControlDescription;
 using platform::ControlKind;
 using platform::FontDescription;
 using platform::Rgb;
-using platform::Styled;
 
 const Rgb kBlack{0, 0, 0};
 const Rgb kGrey{128, 128, 128};
 const Rgb kWhite{255, 255, 255};
+const Rgb kLinkBlue{0, 0, 255};
+const FontDescription kBold{.bold = true};
+const FontDescription kRegular{};
+const FontDescription kLinkFont{.underline = true};
 
-ControlDescription Label(const char* name, std::string caption, int left, int top, int width, int height) {
-    ControlDescription label =
-        platform::MakeControl(ControlKind::Label, name, std::move(caption), "", left, top, width, height);
-    label.autoSize = true;
-    return label;
-}
-
-ControlDescription Link(const char* name, const char* caption, int left, int top, int width) {
-    ControlDescription link =
-        Styled(Label(name, caption, left, top, width, 195), {"MS Sans Serif", 8.25, false, true}, Rgb{0, 0, 255});
-    link.cursor = platform::CursorKind::PointingHand;
-    return link;
-}
-
+// Lines run from (left, top) by (width, height); each separator is a white
+// line with a grey one drawn over its top pixel row, which gives the etched
+// look.
 ControlDescription Line(const char* name, int y, int x2, Rgb color, int widthPixels) {
-    ControlDescription line = platform::MakeControl(ControlKind::Line, name, "", "", 75, y, x2 - 75, 0);
-    line.foreColor = color;
-    line.lineWidthPixels = widthPixels;
-    return line;
+    return {.kind = ControlKind::Line,
+            .name = name,
+            .bounds = {.left = 75, .top = y, .width = x2 - 75, .height = 0},
+            .foreColor = color,
+            .lineWidthPixels = widthPixels};
 }
 
-ControlDescription Button(const char* name, const char* caption, int left, int top, int width, int tabIndex) {
-    return platform::MakeControl(ControlKind::Button, name, caption, "", left, top, width, 345, tabIndex);
-}
-
-ControlDescription Picture() {
-    ControlDescription picture =
-        platform::MakeControl(ControlKind::PictureBox, "picIcon", "", "", 240, 240, 480, 480, 3);
-    picture.autoSize = true;
-    picture.picture = platform::ImageName::kIcon32;
-    return picture;
-}
-
-ControlDescription Disclaimer() {
-    ControlDescription box =
-        platform::MakeControl(ControlKind::TextBox, "txtDisclaimer", "", "", 240, 3480, 3855, 855, 2);
-    box.multiLine = true;
-    box.verticalScrollBar = true;
-    box.readOnly = true;
-    box.backColor = Rgb{192, 192, 192};
-    return box;
+ControlDescription Link(const char* name, const char* address, int top, int width) {
+    return {.kind = ControlKind::Label,
+            .name = name,
+            .caption = address,
+            .bounds = {.left = 2280, .top = top, .width = width, .height = 195},
+            .font = kLinkFont,
+            .foreColor = kLinkBlue,
+            .autoSize = true,
+            .cursor = platform::CursorKind::PointingHand};
 }
 
 std::vector<ControlDescription> Controls() {
-    ControlDescription description = Label("lblDescription", CopyrightOneLine(), 1080, 1125, 2655, 390);
-    description.foreColor = kBlack;
-    description.wordWrap = true;
-    ControlDescription ok = Button("cmdOK", "OK", 4245, 3465, 1260, 0);
-    ok.isDefault = true;
-    ok.isCancel = true;
-    ControlDescription sysInfo = Button("cmdSysInfo", "&System Info...", 4260, 3915, 1245, 1);
-    sysInfo.visible = false;
-    // Each separator is a white line with a grey one drawn over its top
-    // pixel row, which gives the etched look.
     return {
-        Picture(),
-        Styled(Label("lblTitle", "Brisel", 1080, 240, 1335, 435), {"MS Sans Serif", 18, true, false}, Rgb{192, 192, 0}),
-        Styled(Label("lblVersion", "Version (unknown)", 1080, 780, 1590, 195), {"MS Sans Serif", 8.25, true, false},
-               Rgb{128, 128, 0}),
-        description,
+        {.kind = ControlKind::PictureBox,
+         .name = "picIcon",
+         .bounds = {.left = 240, .top = 240, .width = 480, .height = 480},
+         .tabIndex = 3,
+         .autoSize = true,
+         .picture = platform::ImageName::kIcon32},
+        {.kind = ControlKind::Label,
+         .name = "lblTitle",
+         .caption = "Brisel",
+         .bounds = {.left = 1080, .top = 240, .width = 1335, .height = 435},
+         .font = FontDescription{.points = 18, .bold = true},
+         .foreColor = Rgb{192, 192, 0},
+         .autoSize = true},
+        {.kind = ControlKind::Label,
+         .name = "lblVersion",
+         .caption = "Version (unknown)",
+         .bounds = {.left = 1080, .top = 780, .width = 1590, .height = 195},
+         .font = kBold,
+         .foreColor = Rgb{128, 128, 0},
+         .autoSize = true},
+        {.kind = ControlKind::Label,
+         .name = "lblDescription",
+         .caption = CopyrightOneLine(),
+         .bounds = {.left = 1080, .top = 1125, .width = 2655, .height = 390},
+         .foreColor = kBlack,
+         .autoSize = true,
+         .wordWrap = true},
         Line("Line1(2)", 1800, 5624, kWhite, 2),
         Line("Line1(3)", 1800, 5639, kGrey, 1),
-        Styled(Label("lblCompany", maker::kName, 1080, 2160, 1215, 195), {"MS Sans Serif", 8.25, true, false}, kBlack),
-        Styled(Label("lblAddress", maker::kPostalAddress, 1080, 2400, 3795, 195), {"MS Sans Serif", 8.25, false, false},
-               kBlack),
-        Label("lblEmail", "E-mail address:", 1080, 2640, 1065, 195),
-        Link("lblEMadd", maker::kEmail, 2280, 2640, 1515),
-        Label("lblWebSite", "Web site URL:", 1080, 2880, 1050, 195),
-        Link("lblWSurl", maker::kWebAddress, 2280, 2880, 1965),
+        {.kind = ControlKind::Label,
+         .name = "lblCompany",
+         .caption = maker::kName,
+         .bounds = {.left = 1080, .top = 2160, .width = 1215, .height = 195},
+         .font = kBold,
+         .foreColor = kBlack,
+         .autoSize = true},
+        {.kind = ControlKind::Label,
+         .name = "lblAddress",
+         .caption = maker::kAddressLine,
+         .bounds = {.left = 1080, .top = 2400, .width = 3795, .height = 195},
+         .font = kRegular,
+         .foreColor = kBlack,
+         .autoSize = true},
+        {.kind = ControlKind::Label,
+         .name = "lblEmail",
+         .caption = "E-mail address:",
+         .bounds = {.left = 1080, .top = 2640, .width = 1065, .height = 195},
+         .autoSize = true},
+        Link("lblEMadd", maker::kEmail, 2640, 1515),
+        {.kind = ControlKind::Label,
+         .name = "lblWebSite",
+         .caption = "Web site URL:",
+         .bounds = {.left = 1080, .top = 2880, .width = 1050, .height = 195},
+         .autoSize = true},
+        Link("lblWSurl", maker::kWebAddress, 2880, 1965),
         Line("Line1(0)", 3300, 5624, kWhite, 2),
         Line("Line1(1)", 3285, 5639, kGrey, 1),
-        Disclaimer(),
-        ok,
-        sysInfo,
+        {.kind = ControlKind::TextBox,
+         .name = "txtDisclaimer",
+         .bounds = {.left = 240, .top = 3480, .width = 3855, .height = 855},
+         .tabIndex = 2,
+         .backColor = Rgb{192, 192, 192},
+         .multiLine = true,
+         .verticalScrollBar = true,
+         .readOnly = true},
+        {.kind = ControlKind::Button,
+         .name = "cmdOK",
+         .caption = "OK",
+         .bounds = {.left = 4245, .top = 3465, .width = 1260, .height = 345},
+         .tabIndex = 0,
+         .isDefault = true,
+         .isCancel = true},
+        {.kind = ControlKind::Button,
+         .name = "cmdSysInfo",
+         .caption = "&System Info...",
+         .bounds = {.left = 4260, .top = 3915, .width = 1245, .height = 345},
+         .tabIndex = 1,
+         .visible = false},
     };
 }
 
 platform::FormDescription BuildAboutForm() {
-    platform::FormDescription form;
-    form.name = "frmAbout";
-    form.caption = "About Brisel";
-    form.clientWidth = 5730;
-    form.clientHeight = 4440;
-    form.border = platform::BorderStyle::FixedDialog;
-    form.minButton = false;
-    form.showInTaskbar = false;
-    form.controls = Controls();
-    return form;
+    return {
+        .name = "frmAbout",
+        .caption = "About Brisel",
+        .clientWidth = 5730,
+        .clientHeight = 4440,
+        .border = platform::BorderStyle::FixedDialog,
+        .minButton = false,
+        .showInTaskbar = false,
+        .controls = Controls(),
+    };
 }
 
 }  // namespace

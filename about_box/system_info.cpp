@@ -3,28 +3,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
-#include <vector>
 
 #include "about_box/application_record.h"
 
 namespace brisel::about_box {
 namespace {
 
-constexpr std::uint32_t kValueBufferSize = 1024;
+constexpr std::size_t kValueBufferSize = 1024;
 constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* kToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-
-class OpenedKey {
-public:
-    OpenedKey(platform::Registry& registry, platform::RegistryKey key) : registry_(registry), key_(key) {}
-    ~OpenedKey() { registry_.CloseKey(key_); }
-    OpenedKey(const OpenedKey&) = delete;
-    OpenedKey& operator=(const OpenedKey&) = delete;
-
-private:
-    platform::Registry& registry_;
-    platform::RegistryKey key_;
-};
 
 std::string HexFromLastByte(const std::string& bytes) {
     std::string hex = "&h";
@@ -40,10 +27,10 @@ std::string HexFromLastByte(const std::string& bytes) {
 std::optional<std::string> FindSysInfoTool(platform::Platform& platform) {
     std::string keyValue;
     platform::Registry& registry = platform.SystemRegistry();
-    if (GetKeyValue(registry, platform::kHkeyLocalMachine, kToolKey, "PATH", keyValue)) {
+    if (GetKeyValue(registry, platform::RegistryRoot::LocalMachine, kToolKey, "PATH", keyValue)) {
         return keyValue;  // used as it is, without an existence test
     }
-    if (!GetKeyValue(registry, platform::kHkeyLocalMachine, kToolFolderKey, "MSINFO", keyValue)) {
+    if (!GetKeyValue(registry, platform::RegistryRoot::LocalMachine, kToolFolderKey, "MSINFO", keyValue)) {
         return std::nullopt;
     }
     const std::string candidate = keyValue + "\\MSINFO32.EXE";
@@ -53,26 +40,18 @@ std::optional<std::string> FindSysInfoTool(platform::Platform& platform) {
 
 }  // namespace
 
-bool GetKeyValue(platform::Registry& registry, platform::RegistryKey KeyRoot, const std::string& KeyName,
+bool GetKeyValue(platform::Registry& registry, platform::RegistryRoot KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal) {
-    platform::RegistryKey key = 0;
-    if (registry.OpenKey(KeyRoot, KeyName, 0, platform::kKeyAllAccess, key) != platform::kErrorSuccess) {
+    const auto value = registry.ReadValue(KeyRoot, KeyName, SubKeyRef, kValueBufferSize);
+    if (!value) {
         KeyVal.clear();
         return false;
     }
-    const OpenedKey closeOnReturn(registry, key);
-    std::vector<std::uint8_t> buffer(kValueBufferSize, 0);
-    std::uint32_t size = kValueBufferSize;
-    std::uint32_t type = 0;
-    if (registry.QueryValue(key, SubKeyRef, type, buffer, size) != platform::kErrorSuccess || size > kValueBufferSize) {
-        KeyVal.clear();
-        return false;
-    }
-    if (size == 0) throw EmptyRegistryValue();
-    std::string text(buffer.begin(), buffer.begin() + size);
+    if (value->bytes.empty()) throw EmptyRegistryValue();
+    std::string text(value->bytes.begin(), value->bytes.end());
     if (text.back() == '\0') text.pop_back();
-    if (type == platform::kRegSz) KeyVal = text;
-    if (type == platform::kRegDword) KeyVal = HexFromLastByte(text);
+    if (value->type == platform::RegistryType::Text) KeyVal = text;
+    if (value->type == platform::RegistryType::Number) KeyVal = HexFromLastByte(text);
     return true;
 }
 

@@ -22,7 +22,7 @@ public:
 // as "&h" and its bytes in hex, most significant first; another type leaves
 // KeyVal as it was. A missing key or value, or one over 1024 bytes, gives
 // false and an empty KeyVal.
-bool GetKeyValue(platform::Registry& registry, platform::RegistryKey KeyRoot, const std::string& KeyName,
+bool GetKeyValue(platform::Registry& registry, platform::RegistryRoot KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal);
 
 // Starts MSINFO32 from the path the registry holds, or from the shared

@@ -2,17 +2,17 @@
 // the window's OK button does.
 
 #include <cstdio>
-#include <string>
-#include <vector>
 
 #include "cli/options.h"
 #include "cli/run_conversion.h"
+#include "cli/utf8_console.h"
 
 int main(int argc, char** argv) {
     using namespace brisel::cli;
-    const Options options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const Utf8Console console;
+    const Options options = ParseOptions(Utf8Arguments(argc, argv));
     if (!options.usageError.empty()) {
-        std::fprintf(stderr, "brisel-convert: %s\n%s", options.usageError.c_str(), kUsage);
+        std::fprintf(stderr, "brisel-convert: %s\n%s\n", options.usageError.c_str(), kTryHelp);
         return 2;
     }
     if (options.help) {

@@ -6,19 +6,22 @@ namespace brisel::cli {
 
 const char* const kVersion = "brisel-convert " BRISEL_APP_VERSION;
 
+const char* const kTryHelp = "Try 'brisel-convert --help' for more information.";
+
 const char* const kUsage =
     "Usage: brisel-convert [OPTION]... SOURCE TARGET\n"
     "Converts the PADS netlist SOURCE (PADS-PCB, PADS2000 or PADS-PowerPCB ASCII)\n"
     "into the ExpressPCB netlist TARGET.\n"
     "\n"
-    "Messages are printed one a line as \"Title: text\": the completion summary on\n"
-    "standard output, errors and warnings on standard error. The temporary files\n"
-    "BriselTemp.txt and BriselTemp2.txt are made in TARGET's folder while the\n"
-    "conversion runs, and removed at its end. The new netlist is written to\n"
-    "BriselTemp3.txt beside TARGET and then takes TARGET's place, so that a\n"
-    "failed conversion leaves the old TARGET as it was; a TARGET with several\n"
-    "names (hard links), a device or a pipe is written in place. While another\n"
-    "conversion uses TARGET's folder, brisel-convert waits for it to finish.\n"
+    "Messages are printed one to a line as \"Title: text\": the completion\n"
+    "summary on standard output, errors and warnings on standard error. The\n"
+    "temporary files BriselTemp.txt and BriselTemp2.txt are made in TARGET's\n"
+    "folder while the conversion runs, and removed at its end. The new netlist\n"
+    "is written to BriselTemp3.txt beside TARGET and then takes TARGET's place,\n"
+    "so that a failed conversion leaves the old TARGET as it was; a TARGET with\n"
+    "several names (hard links), a device or a pipe is written in place. While\n"
+    "another conversion uses TARGET's folder, brisel-convert waits for it to\n"
+    "finish.\n"
     "\n"
     "Options:\n"
     "  --details      also print each problem where it stands in SOURCE, as\n"
@@ -27,7 +30,9 @@ const char* const kUsage =
     "                 still written)\n"
     "  --verify       read TARGET back and check its tables, its connection\n"
     "                 chains and that each net holds the pins of the same net of\n"
-    "                 SOURCE; prints \"verified: N nets, M connections\"\n"
+    "                 SOURCE; prints \"verified: N nets, M connections\". Where\n"
+    "                 TARGET follows the conversion's rules but ExpressPCB will\n"
+    "                 not read it as meant, it warns as SOURCE:LINE: warning: TEXT\n"
     "  --no-wait      fail at once, instead of waiting, when another conversion\n"
     "                 uses TARGET's folder\n"
     "  -h, --help     show this help and exit\n"
@@ -38,8 +43,10 @@ const char* const kUsage =
     "  1  an error stopped the conversion (missing source, invalid names,\n"
     "     a file that could not be read or written)\n"
     "  2  wrong usage\n"
-    "  3  with --strict: converted, with warnings\n"
-    "  4  with --verify: converted, but the check found a discrepancy\n";
+    "  3  with --strict: converted, with warnings (those of --verify too)\n"
+    "  4  with --verify: converted, but TARGET does not keep the connections\n"
+    "     of SOURCE as the conversion's rules define them\n"
+    "When several apply, 1 wins over 4, and 4 over 3.\n";
 
 Options ParseOptions(const std::vector<std::string>& args) {
     Options options;

@@ -26,3 +26,8 @@ set(BRISEL_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/brisel_version.h.in ${BRISEL_GENERATED_DIR}/brisel_version.h @ONLY)
 add_library(brisel_version INTERFACE)
 target_include_directories(brisel_version INTERFACE ${BRISEL_GENERATED_DIR})
+if(WIN32)
+  # Both programs' resource scripts find the manifest beside the version header.
+  set(BRISEL_MANIFEST ${BRISEL_GENERATED_DIR}/brisel.manifest)
+  configure_file(${PROJECT_SOURCE_DIR}/windows/resources/brisel.manifest.in ${BRISEL_MANIFEST} @ONLY)
+endif()

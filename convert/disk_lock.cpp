@@ -4,6 +4,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "common/native_path.h"
 #else
 #include <fcntl.h>
 #include <sys/file.h>
@@ -41,9 +43,9 @@ bool IsPlainFile(HANDLE file) {
 // Windows locks are mandatory, so the lock covers a byte far past any data
 // the file will ever hold, and the conversion's own writes are not blocked.
 LockAttempt TryLock(const std::string& path) {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    HANDLE file = CreateFileW(NativePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) return Failed(GetLastError());
     if (!IsPlainFile(file)) {
         CloseHandle(file);

@@ -1,5 +1,7 @@
 #include "convert/text_file.h"
 
+#include "common/native_path.h"
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -20,8 +22,9 @@ namespace {
 // CREATE_NEW fails on any existing name; with FILE_FLAG_OPEN_REPARSE_POINT a
 // name that is a link is never followed.
 std::FILE* CreateNewFile(const std::string& path) {
-    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const HANDLE handle =
+        CreateFileW(NativePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         errno = GetLastError() == ERROR_FILE_EXISTS ? EEXIST : EACCES;
         return nullptr;
@@ -40,7 +43,7 @@ std::FILE* CreateNewFile(const std::string& path) {
 
 std::FILE* OpenFile(const std::string& path, DiskWritableFile::Opening opening) {
     if (opening == DiskWritableFile::Opening::CreateNew) return CreateNewFile(path);
-    return std::fopen(path.c_str(), "wb");
+    return OpenFile(path, "wb");
 }
 
 bool SyncFile(std::FILE* file) { return _commit(_fileno(file)) == 0; }
@@ -48,7 +51,7 @@ bool SyncFile(std::FILE* file) { return _commit(_fileno(file)) == 0; }
 #else
 
 std::FILE* OpenFile(const std::string& path, DiskWritableFile::Opening opening) {
-    if (opening == DiskWritableFile::Opening::Overwrite) return std::fopen(path.c_str(), "wb");
+    if (opening == DiskWritableFile::Opening::Overwrite) return OpenFile(path, "wb");
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
     std::FILE* file = ::fdopen(fd, "wb");

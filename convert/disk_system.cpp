@@ -1,5 +1,7 @@
 #include "convert/disk_system.h"
 
+#include "common/native_path.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -20,7 +22,8 @@ bool OwnedByThisUser(const std::string&) { return true; }
 bool MayWriteIn(const std::string&) { return true; }
 
 void MoveOver(const std::string& from, const std::string& to, std::error_code& error) {
-    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(NativePath(from).c_str(), NativePath(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error.assign(static_cast<int>(GetLastError()), std::system_category());
     }
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/native_path.h"
 #include "convert/netlist_text.h"
 
 namespace brisel {
@@ -31,19 +32,20 @@ namespace {
 // part followed.
 std::string NormalPath(const std::string& path) {
     std::error_code error;
-    fs::path absolute = fs::absolute(fs::path(path), error);
+    fs::path absolute = fs::absolute(NativePath(path), error);
     if (error) return path;
     fs::path normal = fs::weakly_canonical(absolute, error);
     if (error) normal = absolute.lexically_normal();
-    return normal.generic_string();
+    const std::u8string text = normal.generic_u8string();
+    return {text.begin(), text.end()};
 }
 
 }  // namespace
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
-    if (fs::exists(fs::path(a), error) && fs::exists(fs::path(b), error)) {
-        const bool same = fs::equivalent(fs::path(a), fs::path(b), error);
+    if (fs::exists(NativePath(a), error) && fs::exists(NativePath(b), error)) {
+        const bool same = fs::equivalent(NativePath(a), NativePath(b), error);
         if (!error) return same;
     }
     return SameTextIgnoringCase(NormalPath(a), NormalPath(b));

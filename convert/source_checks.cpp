@@ -3,24 +3,10 @@
 #include <array>
 #include <string>
 
+#include "convert/name_bytes.h"
 #include "convert/netlist_text.h"
 
 namespace brisel {
-
-namespace {
-
-// Only the printable ASCII characters pass, the double quote excepted.
-struct BadNameBytes {
-    bool bad[256];
-    constexpr BadNameBytes() : bad() {
-        for (int c = 0; c < 256; ++c) bad[c] = c < 32 || c > 126 || c == '"';
-    }
-};
-constexpr BadNameBytes kBadNameBytes{};
-
-bool IsBadNameByte(unsigned char c) { return kBadNameBytes.bad[c]; }
-
-}  // namespace
 
 bool IsSupportedFormat(std::string_view firstLine) {
     static constexpr std::array<std::string_view, 5> kPrefixes = {"!PADS-POWERPCB-V3.0", "!PADS-POWERPCB-V1.",
@@ -113,12 +99,21 @@ void SourceChecks::ReportReference(std::string_view token, std::size_t firstStop
     }
 }
 
+// A token without a full stop repeats the reference before it, so its
+// problem is that reference's part; saying so tells the designer what to fix.
 void SourceChecks::UnknownPart(std::string_view token, std::string_view partId) {
     if (sink_ == nullptr) return;
-    Report(ProblemKind::UnknownPart,
-           "pin reference " + Quote(token) + " names part " + Quote(partId) +
-               ", which is not in the part list; it was left out",
-           token);
+    const std::string missing = Quote(partId) + ", which is not in the part list; it was left out";
+    const std::string repeats = "repeats the part of the reference before it, " + missing;
+    std::string text;
+    if (token.find('.') != std::string_view::npos) {
+        text = "pin reference " + Quote(token) + " names part " + missing;
+    } else if (token.empty()) {
+        text = "an extra space gives an empty token, which " + repeats;
+    } else {
+        text = "the token " + Quote(token) + " has no full stop, so it " + repeats;
+    }
+    Report(ProblemKind::UnknownPart, std::move(text), token);
 }
 
 void SourceChecks::NothingToRepeat(std::string_view token, std::string_view netName) {

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/native_path.h"
+
 namespace brisel {
 
 std::string SystemError() {
@@ -15,7 +17,7 @@ std::string SystemError() {
 
 DiskReadableFile::DiskReadableFile(const std::string& path) {
     errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
+    file_ = OpenFile(path, "rb");
     if (file_ == nullptr) {
         error_ = SystemError();
         return;

@@ -9,43 +9,77 @@ using platform::FontDescription;
 using platform::FormDescription;
 using platform::MenuDescription;
 using platform::Rgb;
-using platform::Styled;
 
-const FontDescription kBold{"MS Sans Serif", 8.25, true, false};
-const FontDescription kTitleFont{"MS Sans Serif", 13.5, true, false};
-
-ControlDescription Control(ControlKind kind, const char* name, const char* caption, const char* tooltip, int left,
-                           int top, int width, int height, int tabIndex) {
-    return platform::MakeControl(kind, name, caption, tooltip, left, top, width, height, tabIndex);
-}
+const FontDescription kBold{.bold = true};
+const FontDescription kTitleFont{.points = 13.5, .bold = true};
+const Rgb kOlive{192, 192, 0};
+const Rgb kLightGrey{224, 224, 224};
+const Rgb kYellow{255, 255, 0};
 
 std::vector<ControlDescription> Controls() {
-    const Rgb olive{192, 192, 0};
-    const Rgb lightGrey{224, 224, 224};
-    const Rgb yellow{255, 255, 0};
-    ControlDescription title =
-        Styled(Control(ControlKind::Label, "lblTitle", "Brisel", "", 360, 240, 4815, 495, 8), kTitleFont, olive);
-    title.align = platform::TextAlign::Centre;
-    ControlDescription ok =
-        Styled(Control(ControlKind::Button, "cmdOK", "O&K", "Starts file conversion process", 120, 2400, 1215, 495, 6),
-               kBold, std::nullopt);
-    ok.isDefault = true;
-    ControlDescription progress =
-        Styled(Control(ControlKind::Label, "lblProg", "", "", 1440, 2520, 1575, 195, 7), kBold, yellow);
-    progress.visible = false;
-    progress.autoSize = true;
     return {
-        title,
-        Styled(Control(ControlKind::Label, "lblSource", "Source:", "Reads from this file", 600, 960, 735, 255, 0),
-               kBold, lightGrey),
-        Control(ControlKind::TextBox, "txtSource", "", "Enter source path", 1440, 960, 2415, 285, 1),
-        Control(ControlKind::Button, "cmdBrowseS", "Browse...", "Select source file", 3960, 960, 1095, 375, 2),
-        Styled(Control(ControlKind::Label, "lblTarget", "Target:", "Writes to this file", 600, 1440, 735, 255, 3),
-               kBold, lightGrey),
-        Control(ControlKind::TextBox, "txtTarget", "", "Enter target path", 1440, 1440, 2415, 285, 4),
-        Control(ControlKind::Button, "cmdBrowseT", "Browse...", "Select target file", 3960, 1440, 1095, 375, 5),
-        ok,
-        progress,
+        {.kind = ControlKind::Label,
+         .name = "lblTitle",
+         .caption = "Brisel",
+         .bounds = {.left = 360, .top = 240, .width = 4815, .height = 495},
+         .tabIndex = 8,
+         .font = kTitleFont,
+         .foreColor = kOlive,
+         .align = platform::TextAlign::Centre},
+        {.kind = ControlKind::Label,
+         .name = "lblSource",
+         .caption = "Source:",
+         .tooltip = "Reads from this file",
+         .bounds = {.left = 600, .top = 960, .width = 735, .height = 255},
+         .tabIndex = 0,
+         .font = kBold,
+         .foreColor = kLightGrey},
+        {.kind = ControlKind::TextBox,
+         .name = "txtSource",
+         .tooltip = "Enter source path",
+         .bounds = {.left = 1440, .top = 960, .width = 2415, .height = 285},
+         .tabIndex = 1},
+        {.kind = ControlKind::Button,
+         .name = "cmdBrowseS",
+         .caption = "Browse...",
+         .tooltip = "Select source file",
+         .bounds = {.left = 3960, .top = 960, .width = 1095, .height = 375},
+         .tabIndex = 2},
+        {.kind = ControlKind::Label,
+         .name = "lblTarget",
+         .caption = "Target:",
+         .tooltip = "Writes to this file",
+         .bounds = {.left = 600, .top = 1440, .width = 735, .height = 255},
+         .tabIndex = 3,
+         .font = kBold,
+         .foreColor = kLightGrey},
+        {.kind = ControlKind::TextBox,
+         .name = "txtTarget",
+         .tooltip = "Enter target path",
+         .bounds = {.left = 1440, .top = 1440, .width = 2415, .height = 285},
+         .tabIndex = 4},
+        {.kind = ControlKind::Button,
+         .name = "cmdBrowseT",
+         .caption = "Browse...",
+         .tooltip = "Select target file",
+         .bounds = {.left = 3960, .top = 1440, .width = 1095, .height = 375},
+         .tabIndex = 5},
+        {.kind = ControlKind::Button,
+         .name = "cmdOK",
+         .caption = "O&K",
+         .tooltip = "Starts file conversion process",
+         .bounds = {.left = 120, .top = 2400, .width = 1215, .height = 495},
+         .tabIndex = 6,
+         .font = kBold,
+         .isDefault = true},
+        {.kind = ControlKind::Label,
+         .name = "lblProg",
+         .bounds = {.left = 1440, .top = 2520, .width = 1575, .height = 195},
+         .tabIndex = 7,
+         .font = kBold,
+         .foreColor = kYellow,
+         .visible = false,
+         .autoSize = true},
     };
 }
 
@@ -68,23 +102,23 @@ std::vector<MenuDescription> Menus() {
 }
 
 FormDescription BuildMainForm() {
-    FormDescription form;
-    form.name = "frmMain";
-    form.caption = "Brisel";
-    form.clientWidth = 5610;
-    form.clientHeight = 3000;
-    form.border = platform::BorderStyle::FixedSingle;
-    form.minButton = true;
-    form.background = platform::ImageName::kBackground;
-    form.controls = Controls();
-    form.menus = Menus();
-    return form;
+    return {
+        .name = "frmMain",
+        .caption = "Brisel",
+        .clientWidth = 5610,
+        .clientHeight = 3000,
+        .border = platform::BorderStyle::FixedSingle,
+        .minButton = true,
+        .background = platform::ImageName::kBackground,
+        .controls = Controls(),
+        .menus = Menus(),
+    };
 }
 
 }  // namespace
 
 const platform::FormDescription& MainForm() {
-    static const platform::FormDescription form = BuildMainForm();
+    static const FormDescription form = BuildMainForm();
     return form;
 }
 

@@ -76,11 +76,29 @@ void MainWindow::ConnectHandlers() {
     form_->On("mnuHelpContents", Event::Click, [this] { mnuHelpContents_Click(); });
     form_->On("mnuFileExit", Event::Click, [this] { mnuFileExit_Click(); });
     form_->On("mnuHelpAbout", Event::Click, [this] { mnuHelpAbout_Click(); });
+    form_->OnDrop([this](const std::string& control, const std::string& path) { Form_DragDrop(control, path); });
 }
 
 void MainWindow::Show() {
     form_->Show();
     form_->SetFocus("txtSource");
+}
+
+void MainWindow::PutPath(const std::string& box, const std::string& path) {
+    form_->SetText(box, path);
+    if (box == "txtSource") txtSource_LostFocus();
+    if (box == "txtTarget") txtTarget_LostFocus();
+}
+
+void MainWindow::PutStartPaths(const std::vector<std::string>& paths) {
+    if (paths.size() > 0) PutPath("txtSource", paths[0]);
+    if (paths.size() > 1) PutPath("txtTarget", paths[1]);
+}
+
+// A file dropped on the target box becomes the target; anywhere else, the
+// source.
+void MainWindow::Form_DragDrop(const std::string& control, const std::string& path) {
+    PutPath(control == "txtTarget" ? "txtTarget" : "txtSource", path);
 }
 
 void MainWindow::Form_Load() {

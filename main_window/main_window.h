@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "convert/convert_netlist.h"
 #include "convert/disk_file_system.h"
@@ -46,6 +47,10 @@ public:
                         FileSystem& files = TheDisk());
 
     void Show();
+    // Puts a path into a box as if typed there and left: the program's
+    // command line and files dropped on the window.
+    void PutPath(const std::string& box, const std::string& path);
+    void PutStartPaths(const std::vector<std::string>& paths);
     void SetAboutOpener(AboutOpener opener) { aboutOpener_ = std::move(opener); }
 
     const MainWindowState& State() const { return state_; }
@@ -53,6 +58,7 @@ public:
 
     // Event handlers.
     void Form_Load();
+    void Form_DragDrop(const std::string& control, const std::string& path);
     void txtSource_LostFocus();
     void txtTarget_LostFocus();
     void mnuFileOpen_Click();
@@ -78,9 +84,10 @@ private:
     void RunConversion(const JobSettings& job);
     void EnterBusyState();
     void LeaveBusyState();
+    std::string HelpFilePath() const;
     void OpenHelpInNotepad(const std::string& helpPath);
     void OpenHelpInViewer(const std::string& helpPath);
-    void ReportHelpNotOpened(const std::string& helpPath);
+    void ReportHelpNotOpened(const std::string& helpPath, platform::OpenResult result);
 
     platform::Platform& platform_;
     Converter converter_;

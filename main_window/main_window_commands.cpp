@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "convert/file_paths.h"
 #include "main_window/main_window.h"
 
 namespace brisel::main_window {
@@ -14,55 +15,75 @@ constexpr const char* kOpenFilter =
 constexpr const char* kSaveFilter = "ExpressPCB Netlist File (*.net)|*.net|";
 constexpr const char* kHelpErrorTitle = "Help - Error";
 
-struct DialogSetup {
-    const char* title;
-    const char* filter;
-    std::int32_t flags;
-};
+std::string HelpFailureText(const std::string& helpPath, platform::OpenResult result) {
+    switch (result) {
+        case platform::OpenResult::NotFound:
+            return "The help file " + helpPath + " was not found.";
+        case platform::OpenResult::NoProgram:
+            return "No program to show the help file " + helpPath + " was found.";
+        case platform::OpenResult::Opened:
+        case platform::OpenResult::Failed:
+            break;
+    }
+    return "The help file " + helpPath + " could not be opened.";
+}
+
+// An installed tree keeps its data in share/brisel/ beside the programs'
+// folder; the folder ends in a separator.
+std::string InstalledDataFolder(const std::string& programFolder) {
+    const char separator = PathSeparator();
+    const std::size_t parentEnd = programFolder.find_last_of(separator, programFolder.size() - 2);
+    const std::string prefix = parentEnd == std::string::npos ? programFolder : programFolder.substr(0, parentEnd + 1);
+    return prefix + "share" + separator + "brisel" + separator;
+}
 
 // Shows the dialog starting from the stored pair; on a choice stores the new
 // pair and shows the full path in the box. Cancel and every failure of the
 // dialog end quietly, changing nothing.
-void ChooseFile(platform::Platform& platform, platform::Window& form, const DialogSetup& setup, bool save,
+void ChooseFile(platform::Platform& platform, platform::Window& form, platform::FileDialogRequest request,
                 const std::string& box, std::string& folder, std::string& file) {
-    const auto dialog = platform.CreateFileDialog();
-    dialog->CancelError = true;
-    try {
-        dialog->DialogTitle = setup.title;
-        dialog->Filter = setup.filter;
-        dialog->FilterIndex = 1;
-        dialog->DefaultExt = ".net";
-        dialog->FileName = folder + file;
-        dialog->Flags = setup.flags;
-        save ? dialog->ShowSave() : dialog->ShowOpen();
-        const std::string& chosen = dialog->FileName;
-        const std::string& title = dialog->FileTitle;
-        if (title.size() > chosen.size()) throw platform::DialogError("file title");
-        file = title;
-        folder = chosen.substr(0, chosen.size() - title.size());
-        form.SetText(box, chosen);
-    } catch (const std::exception&) {}
+    request.filterIndex = 1;
+    request.defaultExt = ".net";
+    request.fileName = folder + file;
+    const auto choice = platform.ChooseFile(request);
+    if (!choice || choice->fileTitle.size() > choice->fileName.size()) return;
+    file = choice->fileTitle;
+    folder = choice->fileName.substr(0, choice->fileName.size() - choice->fileTitle.size());
+    form.SetText(box, choice->fileName);
 }
 
 }  // namespace
 
 void MainWindow::mnuFileOpen_Click() {
-    ChooseFile(platform_, *form_, {"File Open", kOpenFilter, platform::kOfnHideReadOnly},
-               /*save=*/false, "txtSource", state_.SourcePath, state_.SourceFile);
+    ChooseFile(platform_, *form_, {.kind = platform::FileDialogKind::Open, .title = "File Open", .filter = kOpenFilter},
+               "txtSource", state_.SourcePath, state_.SourceFile);
 }
 
 void MainWindow::mnuFileSaveAs_Click() {
     ChooseFile(platform_, *form_,
-               {"File Save As", kSaveFilter, platform::kOfnOverwritePrompt | platform::kOfnHideReadOnly},
-               /*save=*/true, "txtTarget", state_.TargetPath, state_.TargetFile);
+               {.kind = platform::FileDialogKind::Save,
+                .title = "File Save As",
+                .filter = kSaveFilter,
+                .confirmOverwrite = true},
+               "txtTarget", state_.TargetPath, state_.TargetFile);
 }
 
 void MainWindow::cmdBrowseS_Click() { mnuFileOpen_Click(); }
 
 void MainWindow::cmdBrowseT_Click() { mnuFileSaveAs_Click(); }
 
+// Beside the program first, as on Windows, then in the installed tree's data
+// folder, so that the installed tree can be moved; the path beside the program
+// is the one reported when neither exists.
+std::string MainWindow::HelpFilePath() const {
+    const std::string beside = state_.AppPath + state_.FileNames[0];
+    if (platform_.IsOrdinaryFile(beside)) return beside;
+    const std::string installed = InstalledDataFolder(state_.AppPath) + state_.FileNames[0];
+    return platform_.IsOrdinaryFile(installed) ? installed : beside;
+}
+
 void MainWindow::mnuHelpContents_Click() {
-    const std::string helpPath = state_.AppPath + state_.FileNames[0];
+    const std::string helpPath = HelpFilePath();
     if (platform_.HelpViewer() == platform::TextViewer::Notepad) {
         OpenHelpInNotepad(helpPath);
     } else {
@@ -76,21 +97,19 @@ void MainWindow::OpenHelpInNotepad(const std::string& helpPath) {
     try {
         task = platform_.StartProgram("Notepad.exe " + helpPath);
     } catch (const std::runtime_error&) {
-        ReportHelpNotOpened(helpPath);
+        ReportHelpNotOpened(helpPath, platform::OpenResult::NoProgram);
         return;
     }
     platform_.BringToFront(task);
 }
 
 void MainWindow::OpenHelpInViewer(const std::string& helpPath) {
-    if (platform_.ShellOpen(form_.get(), helpPath) <= platform::kShellOpenLastFailure) {
-        ReportHelpNotOpened(helpPath);
-    }
+    const platform::OpenResult result = platform_.ShellOpen(form_.get(), helpPath);
+    if (result != platform::OpenResult::Opened) ReportHelpNotOpened(helpPath, result);
 }
 
-void MainWindow::ReportHelpNotOpened(const std::string& helpPath) {
-    messages::Say(*this,
-                  {kHelpErrorTitle, {"The help file " + helpPath + " could not be opened."}, messages::Icon::Error});
+void MainWindow::ReportHelpNotOpened(const std::string& helpPath, platform::OpenResult result) {
+    messages::Say(*this, {kHelpErrorTitle, {HelpFailureText(helpPath, result)}, messages::Icon::Error});
 }
 
 void MainWindow::mnuFileExit_Click() {

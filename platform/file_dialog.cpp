@@ -23,9 +23,4 @@ std::string FileTitleOf(const std::string& fullPath) {
     return separator == std::string::npos ? fullPath : fullPath.substr(separator + 1);
 }
 
-void FileDialog::Show(bool save) {
-    FileTitle.clear();
-    if (!Run(save) && CancelError) throw DialogCancelled();
-}
-
 }  // namespace brisel::platform

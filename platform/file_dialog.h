@@ -1,28 +1,12 @@
 #pragma once
-// The common file dialog, with the members of the Windows common dialog
-// control. ShowOpen and ShowSave throw DialogCancelled when CancelError is set
-// and the user cancels, and DialogError when the dialog fails.
+// The common file dialogs, Open and Save As: what they start from and what
+// they return.
 
-#include <cstdint>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace brisel::platform {
-
-// Bits of Flags, as the Windows open-file-name flags define them.
-inline constexpr std::int32_t kOfnOverwritePrompt = 0x2;
-inline constexpr std::int32_t kOfnHideReadOnly = 0x4;
-
-class DialogCancelled : public std::runtime_error {
-public:
-    DialogCancelled() : std::runtime_error("Cancel was selected.") {}
-};
-
-class DialogError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 struct FilterEntry {
     std::string description;
@@ -36,29 +20,22 @@ std::vector<FilterEntry> ParseFilter(const std::string& filter);
 // "/" (either can end a folder in a full path the dialog returns).
 std::string FileTitleOf(const std::string& fullPath);
 
-class FileDialog {
-public:
-    virtual ~FileDialog() = default;
+enum class FileDialogKind { Open, Save };
 
-    bool CancelError = false;
-    std::string DialogTitle;
-    std::string Filter;
-    std::int16_t FilterIndex = 0;
-    std::string DefaultExt;
-    std::string FileName;
-    std::int32_t Flags = 0;
-    std::string FileTitle;
+struct FileDialogRequest {
+    FileDialogKind kind = FileDialogKind::Open;
+    std::string title{};
+    std::string filter{};           // "Desc|*.a|Desc2|*.b"
+    int filterIndex = 1;            // the entry selected at first, counting from 1
+    std::string defaultExt{};       // added to a name typed without one, e.g. ".net"
+    std::string fileName{};         // the full path the dialog starts from
+    bool confirmOverwrite = false;  // ask before an existing file is chosen
+};
 
-    void ShowOpen() { Show(/*save=*/false); }
-    void ShowSave() { Show(/*save=*/true); }
-
-protected:
-    // Shows the dialog with the members above; on a choice sets FileName and
-    // FileTitle. Returns false when the user cancelled.
-    virtual bool Run(bool save) = 0;
-
-private:
-    void Show(bool save);
+// The chosen file: its full path, and its name without the folder.
+struct FileChoice {
+    std::string fileName;
+    std::string fileTitle;
 };
 
 }  // namespace brisel::platform

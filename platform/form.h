@@ -24,25 +24,29 @@ struct FontDescription {
     bool underline = false;
 };
 
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 enum class ControlKind { Label, TextBox, Button, PictureBox, Line };
 enum class TextAlign { Left, Centre };
 enum class CursorKind { Default, PointingHand };
 
 struct ControlDescription {
     ControlKind kind = ControlKind::Label;
-    std::string name;
-    std::string caption;  // "&" marks the access letter of buttons
-    std::string tooltip;
-    // For lines: Left, Top is the first end point and Width, Height the
+    std::string name{};
+    std::string caption{};  // "&" marks the access letter of buttons
+    std::string tooltip{};
+    // For lines: left, top is the first end point and width, height the
     // offset to the second.
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int tabIndex = -1;                    // place in the keyboard order; labels take no focus
-    std::optional<FontDescription> font;  // the window's font when absent
-    std::optional<Rgb> foreColor;
-    std::optional<Rgb> backColor;
+    TwipsRect bounds{};
+    int tabIndex = -1;                      // place in the keyboard order; labels take no focus
+    std::optional<FontDescription> font{};  // the window's font when absent
+    std::optional<Rgb> foreColor{};
+    std::optional<Rgb> backColor{};
     int lineWidthPixels = 1;
     TextAlign align = TextAlign::Left;
     bool visible = true;
@@ -53,15 +57,9 @@ struct ControlDescription {
     bool readOnly = false;
     bool isDefault = false;  // pressed by Enter
     bool isCancel = false;   // pressed by Esc
-    std::string picture;     // image name, see ImageName below
+    std::string picture{};   // image name, see ImageName below
     CursorKind cursor = CursorKind::Default;
 };
-
-// Builders for the form descriptions: a control at its twips rectangle, and
-// the same control in another font and colour.
-ControlDescription MakeControl(ControlKind kind, std::string name, std::string caption, std::string tooltip, int left,
-                               int top, int width, int height, int tabIndex = -1);
-ControlDescription Styled(ControlDescription control, const FontDescription& font, std::optional<Rgb> color);
 
 struct MenuDescription {
     std::string name;
@@ -81,18 +79,18 @@ inline constexpr const char* kIcon32 = "icon32";          // the 32 x 32 picture
 }  // namespace ImageName
 
 struct FormDescription {
-    std::string name;
-    std::string caption;
+    std::string name{};
+    std::string caption{};
     int clientWidth = 0;   // twips
     int clientHeight = 0;  // twips
     BorderStyle border = BorderStyle::FixedSingle;
     bool minButton = true;
     bool showInTaskbar = true;
-    std::string background;  // image name or empty
+    std::string background{};  // image name or empty
     std::string icon = ImageName::kIcon;
-    FontDescription font;
-    std::vector<ControlDescription> controls;
-    std::vector<MenuDescription> menus;
+    FontDescription font{};
+    std::vector<ControlDescription> controls{};
+    std::vector<MenuDescription> menus{};
 
     const ControlDescription* Find(const std::string& controlName) const;
 };

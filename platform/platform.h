@@ -3,6 +3,7 @@
 // implements it for Linux, a Win32 backend for Windows and tests use a fake.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/file_dialog.h"
@@ -18,8 +19,13 @@ enum class MessageIcon { None, Error, Warning, Information };
 // command line, or through the desktop's default viewer.
 enum class TextViewer { Notepad, ShellDefault };
 
-// ShellOpen results up to this value mean failure, as ShellExecute's do.
-inline constexpr long kShellOpenLastFailure = 32;
+// How handing a document or an address to the desktop ended.
+enum class OpenResult {
+    Opened,
+    NotFound,   // the file or its folder does not exist
+    NoProgram,  // no program to show it was found
+    Failed,
+};
 
 using TaskId = long;
 
@@ -29,7 +35,9 @@ public:
 
     // Builds the window and its controls without showing it.
     virtual std::unique_ptr<Window> CreateForm(const FormDescription& form) = 0;
-    virtual std::unique_ptr<FileDialog> CreateFileDialog() = 0;
+    // Shows the Open or Save As dialog, modal to the active window; nothing
+    // when the user cancels or the dialog fails.
+    virtual std::optional<FileChoice> ChooseFile(const FileDialogRequest& request) = 0;
 
     // A modal message box with an OK button. An empty title shows the
     // application's title.
@@ -41,8 +49,7 @@ public:
     virtual TaskId StartProgram(const std::string& commandLine) = 0;
     virtual void BringToFront(TaskId task) = 0;
     // Opens a document or an address with the program the desktop chooses.
-    // Returns a ShellExecute-style number: 0 to 32 means failure.
-    virtual long ShellOpen(const Window* owner, const std::string& target) = 0;
+    virtual OpenResult ShellOpen(const Window* owner, const std::string& target) = 0;
     virtual TextViewer HelpViewer() const = 0;
 
     virtual Registry& SystemRegistry() = 0;

@@ -1,53 +1,40 @@
 #pragma once
-// Reading the system registry, shaped after the ANSI advapi32 calls so that
-// the Windows backend passes straight through. Status 0 is success.
+// Reading one value of the system registry.
 
+#include <cstddef>
 #include <cstdint>
-#include <vector>
-
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace brisel::platform {
 
-using RegistryKey = std::uint32_t;
-using RegistryStatus = std::int32_t;
+enum class RegistryRoot { LocalMachine };
 
-inline constexpr RegistryKey kHkeyLocalMachine = 0x80000002u;
-inline constexpr std::uint32_t kKeyAllAccess = 0x2003Fu;  // read-control and 0x3F
+// A text (REG_SZ), a 32-bit number (REG_DWORD) or a value of another type.
+enum class RegistryType { Text, Number, Other };
 
-inline constexpr RegistryStatus kErrorSuccess = 0;
-inline constexpr RegistryStatus kErrorFileNotFound = 2;
-inline constexpr RegistryStatus kErrorMoreData = 234;
-
-inline constexpr std::uint32_t kRegSz = 1;
-inline constexpr std::uint32_t kRegExpandSz = 2;
-inline constexpr std::uint32_t kRegDword = 4;
+struct RegistryValue {
+    RegistryType type = RegistryType::Text;
+    std::vector<std::uint8_t> bytes;  // as stored, a text's final zero byte included
+};
 
 class Registry {
 public:
     virtual ~Registry() = default;
 
-    virtual RegistryStatus OpenKey(RegistryKey root, const std::string& subKey, std::uint32_t options,
-                                   std::uint32_t access, RegistryKey& opened) = 0;
-    // Reads the value into buffer; size holds the buffer's size on entry and
-    // the number of bytes stored on return. A value larger than the buffer
-    // gives kErrorMoreData.
-    virtual RegistryStatus QueryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
-                                      std::vector<std::uint8_t>& buffer, std::uint32_t& size) = 0;
-    virtual RegistryStatus CloseKey(RegistryKey key) = 0;
+    // The value, or nothing for a missing key or value and for a value of
+    // more than maxBytes bytes.
+    virtual std::optional<RegistryValue> ReadValue(RegistryRoot root, const std::string& key, const std::string& name,
+                                                   std::size_t maxBytes) = 0;
 };
 
 // The registry of a system that has none: every key is missing.
 class EmptyRegistry final : public Registry {
 public:
-    RegistryStatus OpenKey(RegistryKey, const std::string&, std::uint32_t, std::uint32_t, RegistryKey&) override {
-        return kErrorFileNotFound;
+    std::optional<RegistryValue> ReadValue(RegistryRoot, const std::string&, const std::string&, std::size_t) override {
+        return std::nullopt;
     }
-    RegistryStatus QueryValue(RegistryKey, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&,
-                              std::uint32_t&) override {
-        return kErrorFileNotFound;
-    }
-    RegistryStatus CloseKey(RegistryKey) override { return kErrorSuccess; }
 };
 
 }  // namespace brisel::platform

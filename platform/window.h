@@ -16,6 +16,9 @@ enum class Event {
 };
 
 using Handler = std::function<void()>;
+// A file dropped on the window: the control under it (empty elsewhere) and
+// the file's full path.
+using DropHandler = std::function<void(const std::string& control, const std::string& path)>;
 
 class Window {
 public:
@@ -23,6 +26,8 @@ public:
 
     // Unload is reported under the form's own name.
     virtual void On(const std::string& control, Event event, Handler handler) = 0;
+    // Accepts files dropped on the window from then on.
+    virtual void OnDrop(DropHandler handler) = 0;
 
     virtual std::string Text(const std::string& control) const = 0;
     virtual void SetText(const std::string& control, const std::string& text) = 0;

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev                         # the window on Linux (Qt 6 Widgets)
   xvfb xauth fonts-dejavu-core         # a display and fonts for the window tests
   time                                 # /usr/bin/time for the benchmark's memory figures
+  groff-base                           # the check that the manual pages render without warnings
 )
 if [ "$#" -gt 0 ]; then packages+=("$@"); fi
 

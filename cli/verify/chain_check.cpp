@@ -1,8 +1,6 @@
 #include "cli/verify/chain_check.h"
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace brisel::verify {
 namespace {
@@ -13,30 +11,55 @@ std::string Range(std::size_t count) {
     return count == 0 ? "(the table is empty)" : "1.." + Num(static_cast<std::int64_t>(count));
 }
 
-void CheckRanges(const TargetNetlist& netlist, ProblemList& problems) {
-    const auto nets = static_cast<std::int64_t>(netlist.Nets.size());
-    const auto parts = static_cast<std::int64_t>(netlist.Parts.size());
-    std::int64_t number = 0;
-    for (const TargetConnection& row : netlist.Connections) {
-        ++number;
-        if (row.Net < 1 || row.Net > nets) {
-            problems.Add("connection " + Num(number) + ": net number " + Num(row.Net) + " out of range " +
-                         Range(netlist.Nets.size()));
-        }
-        if (row.Part < 1 || row.Part > parts) {
-            problems.Add("connection " + Num(number) + ": part number " + Num(row.Part) + " out of range " +
-                         Range(netlist.Parts.size()));
-        }
+}  // namespace
+
+void ChainCheck::Prepare() {
+    if (prepared_) return;
+    prepared_ = true;
+    walks_.resize(tables_.Nets.size());
+    for (std::size_t i = 0; i < walks_.size(); ++i) walks_[i].expected = tables_.Nets[i].FirstConnection;
+}
+
+void ChainCheck::OnConnection(std::int64_t number, const TargetConnection& row) {
+    Prepare();
+    CheckRanges(number, row);
+    if (row.Net < 1 || row.Net > static_cast<std::int64_t>(walks_.size())) return;
+    Walk& walk = walks_[row.Net - 1];
+    ++walk.rows;
+    if (walk.state == Walk::State::Walking && walk.expected == number) Step(walk, number, row.Next);
+}
+
+void ChainCheck::Step(Walk& walk, std::int64_t number, std::int64_t next) {
+    ++walk.visited;
+    walk.from = number;
+    walk.expected = next;
+    if (next == 0) {
+        walk.state = Walk::State::Ended;
+    } else if (next <= number) {
+        walk.state = Walk::State::Backwards;
+    }
+}
+
+// A part number counts the rows of the table the net's row came after; a
+// row of no net is measured against the latest table.
+void ChainCheck::CheckRanges(std::int64_t number, const TargetConnection& row) {
+    const auto nets = static_cast<std::int64_t>(walks_.size());
+    const bool netInRange = row.Net >= 1 && row.Net <= nets;
+    if (!netInRange) {
+        ranges_.Add("connection " + Num(number) + ": net number " + Num(row.Net) + " out of range " +
+                    Range(walks_.size()));
+    }
+    const std::size_t parts = netInRange ? tables_.Nets[row.Net - 1].Parts.Count : tables_.Parts.size();
+    if (row.Part < 1 || row.Part > static_cast<std::int64_t>(parts)) {
+        ranges_.Add("connection " + Num(number) + ": part number " + Num(row.Part) + " out of range " + Range(parts));
     }
 }
 
 // A net without rows points where the next net starts, or one past the last
 // connection.
-void CheckEmptyNet(const TargetNetlist& netlist, std::size_t index, ProblemList& problems) {
-    const std::int64_t expected = index + 1 < netlist.Nets.size()
-                                      ? netlist.Nets[index + 1].FirstConnection
-                                      : static_cast<std::int64_t>(netlist.Connections.size()) + 1;
-    const std::int64_t first = netlist.Nets[index].FirstConnection;
+void ChainCheck::CheckEmptyNet(std::size_t index, std::int64_t total, ProblemList& problems) const {
+    const std::int64_t expected = index + 1 < tables_.Nets.size() ? tables_.Nets[index + 1].FirstConnection : total + 1;
+    const std::int64_t first = tables_.Nets[index].FirstConnection;
     if (first != expected) {
         problems.Add("net " + Num(static_cast<std::int64_t>(index + 1)) +
                      ": has no connections, so its first connection should be " + Num(expected) +
@@ -44,56 +67,39 @@ void CheckEmptyNet(const TargetNetlist& netlist, std::size_t index, ProblemList&
     }
 }
 
-// Walks the chain from the net's first connection; returns how many rows it
-// visited, or -1 when it broke.
-std::int64_t WalkChain(const TargetNetlist& netlist, std::int64_t net, ProblemList& problems) {
-    const auto total = static_cast<std::int64_t>(netlist.Connections.size());
+void ChainCheck::CheckWalk(std::int64_t net, const Walk& walk, ProblemList& problems) const {
     const std::string label = "net " + Num(net) + ": ";
-    std::int64_t current = netlist.Nets[net - 1].FirstConnection;
-    if (current < 1 || current > total || netlist.Connections[current - 1].Net != net) {
-        problems.Add(label + "first connection " + Num(current) + " is not in the net");
-        return -1;
+    switch (walk.state) {
+        case Walk::State::Backwards:
+            problems.Add(label + "chain goes backwards at connection " + Num(walk.from) + " (next " +
+                         Num(walk.expected) + ")");
+            return;
+        case Walk::State::Walking:
+            // The row it expects never came with this net number.
+            if (walk.from == 0) {
+                problems.Add(label + "first connection " + Num(walk.expected) + " is not in the net");
+            } else {
+                problems.Add(label + "chain breaks at connection " + Num(walk.from) + " (next " + Num(walk.expected) +
+                             " is not in the net)");
+            }
+            return;
+        case Walk::State::Ended:
+            break;
     }
-    std::int64_t visited = 1;
-    for (;;) {
-        const std::int64_t next = netlist.Connections[current - 1].Next;
-        if (next == 0) {
-            return visited;
-        }
-        if (next <= current) {
-            problems.Add(label + "chain goes backwards at connection " + Num(current) + " (next " + Num(next) + ")");
-            return -1;
-        }
-        if (next > total || netlist.Connections[next - 1].Net != net) {
-            problems.Add(label + "chain breaks at connection " + Num(current) + " (next " + Num(next) +
-                         " is not in the net)");
-            return -1;
-        }
-        current = next;
-        ++visited;
-    }
-}
-
-void CheckChain(const TargetNetlist& netlist, std::int64_t net, const ConnectionNumbers& rows, ProblemList& problems) {
-    const std::int64_t visited = WalkChain(netlist, net, problems);
-    const auto owned = static_cast<std::int64_t>(rows.size());
-    if (visited >= 0 && visited != owned) {
-        problems.Add("net " + Num(net) + ": chain reaches " + Num(visited) + " of the " + Num(owned) +
+    if (walk.visited != walk.rows) {
+        problems.Add(label + "chain reaches " + Num(walk.visited) + " of the " + Num(walk.rows) +
                      " connections with this net number");
     }
 }
 
-}  // namespace
-
-void CheckNumbersAndChains(const TargetNetlist& netlist, ProblemList& problems) {
-    CheckRanges(netlist, problems);
-    const std::vector<ConnectionNumbers> rows = ConnectionsByNet(netlist);
-    for (std::size_t index = 0; index < netlist.Nets.size(); ++index) {
-        const auto net = static_cast<std::int64_t>(index + 1);
-        if (rows[net].empty()) {
-            CheckEmptyNet(netlist, index, problems);
+void ChainCheck::Finish(std::int64_t total, ProblemList& problems) {
+    Prepare();
+    problems.Append(std::move(ranges_));
+    for (std::size_t index = 0; index < walks_.size(); ++index) {
+        if (walks_[index].rows == 0) {
+            CheckEmptyNet(index, total, problems);
         } else {
-            CheckChain(netlist, net, rows[net], problems);
+            CheckWalk(static_cast<std::int64_t>(index + 1), walks_[index], problems);
         }
     }
 }

@@ -1,13 +1,32 @@
 #pragma once
 // Compares the nets of a target with the nets of its source: names in order,
-// and for each net exactly the same pins.
+// and for each net the same pins as often, by their digests.
 
+#include <cstdint>
+#include <vector>
+
+#include "cli/verify/digest.h"
 #include "cli/verify/pads_source.h"
 #include "cli/verify/problem_list.h"
 #include "cli/verify/target_netlist.h"
 
 namespace brisel::verify {
 
-void CheckConnectivity(PadsSourceReader& source, const TargetNetlist& target, ProblemList& problems);
+class ConnectivityCheck {
+public:
+    explicit ConnectivityCheck(const TargetTables& tables) : tables_(tables) {}
+
+    // Adds the row's pin to its net; a row whose net or part number is out
+    // of range adds none (the range check reports it), but still counts.
+    void OnConnection(const TargetConnection& row);
+    void Finish(const std::vector<SourceNet>& source, ProblemList& problems);
+
+private:
+    void CompareNet(const SourceNet& source, std::int64_t number, ProblemList& problems) const;
+
+    const TargetTables& tables_;
+    std::vector<PinDigest> pins_;  // pins_[n - 1] for net n
+    std::vector<std::int64_t> rows_;
+};
 
 }  // namespace brisel::verify

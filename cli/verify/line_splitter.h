@@ -1,29 +1,41 @@
 #pragma once
-// Splits a byte stream into lines. CR, CR LF and a lone LF each end a line;
-// a last line without a line end is still a line.
+// Splits bytes, fed in blocks of any size, into lines. CR, CR LF and a lone
+// LF each end a line; a last line without a line end is still a line.
 
 #include <cstdint>
-#include <istream>
 #include <string>
+#include <string_view>
 
 namespace brisel::verify {
 
 enum class LineEnd { None, Cr, CrLf, Lf };
 
+class LineHandler {
+public:
+    virtual ~LineHandler() = default;
+    // `number` counts lines from 1.
+    virtual void OnLine(std::string_view line, LineEnd end, std::int64_t number) = 0;
+};
+
 class LineSplitter {
 public:
-    explicit LineSplitter(std::istream& in) : in_(in) {}
+    explicit LineSplitter(LineHandler& handler) : handler_(handler) {}
 
-    // Reads the next line without its line end. Returns false at the end of
-    // the stream.
-    bool Next(std::string& line, LineEnd& end);
+    void Feed(std::string_view bytes);
+    // The end of the bytes: hands on the last line if it has no line end.
+    void Finish();
 
-    // Number of the line last read, counted from 1.
-    std::int64_t LineNumber() const { return lineNumber_; }
+    std::int64_t Lines() const { return lines_; }
 
 private:
-    std::istream& in_;
-    std::int64_t lineNumber_ = 0;
+    void Emit(std::string_view line, LineEnd end);
+    // Takes the line that ends at `end` within `bytes`; returns where the next starts.
+    std::size_t TakeLine(std::string_view bytes, std::size_t start, std::size_t end);
+
+    LineHandler& handler_;
+    std::string partial_;     // the start of a line that the next block ends
+    bool crPending_ = false;  // a CR ended the last block: an LF may follow
+    std::int64_t lines_ = 0;
 };
 
 }  // namespace brisel::verify

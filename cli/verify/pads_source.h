@@ -1,54 +1,83 @@
 #pragma once
-// A small reader of a PADS ASCII netlist that yields, net by net, the pins a
-// faithful conversion writes: references to parts missing from the part list,
-// and tokens without a full stop before a net's first reference, are left out.
+// A small reader of a PADS ASCII netlist, fed the source's bytes in blocks
+// as they are read, that sums up net by net the pins a faithful conversion
+// writes: references to parts missing from the part list, and tokens without
+// a full stop before a net's first reference, are left out. It also predicts
+// the order of the target's table titles and part rows, and notes where the
+// target will be as the conversion's rules write it yet not as ExpressPCB
+// expects it. It holds one line, the part IDs and a summary of each net.
 
 #include <cstdint>
-#include <istream>
 #include <string>
-#include <unordered_set>
+#include <string_view>
 #include <vector>
 
+#include "cli/verify/digest.h"
 #include "cli/verify/line_splitter.h"
+#include "cli/verify/part_id_set.h"
+#include "cli/verify/table_layout.h"
 
 namespace brisel::verify {
-
-struct SourcePin {
-    std::string PartId;  // as written in the reference
-    std::string Pin;
-};
 
 struct SourceNet {
     std::string Name;
     std::int64_t HeaderLine = 0;
-    // One entry per connection, in order; a repeated pin stays repeated.
-    std::vector<SourcePin> Pins;
+    PinDigest Pins;  // one entry per connection; a repeated pin counts again
     std::int64_t LeftOut = 0;
 };
 
-class PadsSourceReader {
-public:
-    explicit PadsSourceReader(std::istream& in) : lines_(in) {}
+// A place where ExpressPCB will not read the target as the designer meant.
+struct ImportRisk {
+    std::int64_t Line = 0;  // of the source
+    std::string Text;
+};
 
-    // Reads up to and including the next signal. Returns false at "*END*" or
-    // at the end of the source.
-    bool NextNet(SourceNet& net);
+class PadsSourceReader : private LineHandler {
+public:
+    PadsSourceReader() : lines_(*this) {}
+
+    void Feed(std::string_view bytes) { lines_.Feed(bytes); }
+    // The end of the source.
+    void Finish();
+
+    const std::vector<SourceNet>& Nets() const { return nets_; }
+    const TableLayout& Layout() const { return layout_; }
+    const std::vector<ImportRisk>& Risks() const { return risks_; }
 
 private:
     enum class PartSection { NotSeen, Open, Ended };
 
-    bool NextLine();
+    void OnLine(std::string_view line, LineEnd end, std::int64_t number) override;
     // Returns true when the line belonged to the part section and is done.
-    bool TakePartLine();
-    void ReadSignal(SourceNet& net);
-    void AddReferences(const std::string& text, SourceNet& net) const;
+    bool TakePartLine(std::string_view line, std::int64_t number);
+    void OnPartHeader(std::int64_t number);
+    void OnNetHeader(std::int64_t number);
+    void StartNet(std::string_view header, std::int64_t number);
+    void AddReferenceLine(std::string_view line);
+    void AddToken(std::string_view token);
+    void FinishNet();
+    void Risk(std::int64_t line, std::string text);
 
     LineSplitter lines_;
-    std::string line_;
-    bool lineHeld_ = false;  // line_ ended a signal and is still to be handled
     bool ended_ = false;
     PartSection section_ = PartSection::NotSeen;
-    std::unordered_set<std::string> partIds_;  // letter case folded
+    bool netHeaderSeen_ = false;
+    bool netOutsideTableTold_ = false;
+    PartIdSet partIds_;
+
+    // The net being read. Its references are the following lines joined
+    // with single spaces, without the spaces at the very start.
+    bool inSignal_ = false;
+    bool started_ = false;    // a character other than a space has come
+    bool emptyTail_ = false;  // the last line ended in a space
+    bool haveReference_ = false;
+    bool kept_ = false;
+    std::uint64_t pinHash_ = 0;
+    SourceNet net_;
+
+    std::vector<SourceNet> nets_;
+    TableLayout layout_;
+    std::vector<ImportRisk> risks_;
 };
 
 }  // namespace brisel::verify

@@ -12,6 +12,13 @@ void ProblemList::Add(std::string line) {
     }
 }
 
+void ProblemList::Append(ProblemList&& other) {
+    for (std::string& line : other.lines_) Add(std::move(line));
+    dropped_ += other.dropped_;
+    other.lines_.clear();
+    other.dropped_ = 0;
+}
+
 std::vector<std::string> ProblemList::Take() {
     std::vector<std::string> taken = std::move(lines_);
     if (dropped_ > 0) {

@@ -13,8 +13,9 @@ public:
     explicit ProblemList(std::size_t limit = 100) : limit_(limit) {}
 
     void Add(std::string line);
+    // Takes over the lines of another list, and its count of lines left out.
+    void Append(ProblemList&& other);
     bool Empty() const { return lines_.empty(); }
-    std::size_t Count() const { return lines_.size() + dropped_; }
 
     // The kept lines, then one line that counts the ones left out.
     std::vector<std::string> Take();

@@ -1,42 +1,53 @@
 #pragma once
-// The tables of an ExpressPCB netlist as read back from a target file.
-// Numbers are kept as read, so that out-of-range values can be reported.
+// The tables of an ExpressPCB netlist as read back from a target file. The
+// part and net tables are kept; the connection rows are handed on one by one
+// as they are read. Numbers are kept as read, so that out-of-range values can
+// be reported.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "cli/verify/digest.h"
+#include "cli/verify/table_layout.h"
 
 namespace brisel::verify {
 
-struct TargetPart {
-    std::string Id;
-    std::string Name;
+// Part numbers 1 to Count: TargetTables::Parts[From] onwards.
+struct PartRange {
+    std::size_t From = 0;
+    std::size_t Count = 0;
 };
 
+// A net's part numbers count the rows of the latest "Part IDs Table" that
+// had rows when the net's row was written, up to the rows it had then.
 struct TargetNet {
     std::string Name;
     std::int64_t FirstConnection = 0;
+    PartRange Parts;
 };
 
 struct TargetConnection {
     std::int64_t Net = 0;
     std::int64_t Part = 0;
-    std::string Pin;
+    std::string_view Pin;
     std::int64_t Next = 0;
 };
 
-// Part k is Parts[k - 1], net n is Nets[n - 1], connection c is
-// Connections[c - 1].
-struct TargetNetlist {
-    std::vector<TargetPart> Parts;
+// Net n is Nets[n - 1].
+struct TargetTables {
+    std::vector<Hasher> Parts;  // the start of each part's pin hashes
     std::vector<TargetNet> Nets;
-    std::vector<TargetConnection> Connections;
+    TableLayout Layout;
 };
 
-using ConnectionNumbers = std::vector<std::int64_t>;
-
-// The connection numbers of each net's rows, indexed by net number (entry 0
-// stays empty); rows whose net number is out of range are in no entry.
-std::vector<ConnectionNumbers> ConnectionsByNet(const TargetNetlist& netlist);
+class ConnectionHandler {
+public:
+    virtual ~ConnectionHandler() = default;
+    // Connection `number`, counted from 1; all net rows have been read.
+    virtual void OnConnection(std::int64_t number, const TargetConnection& row) = 0;
+};
 
 }  // namespace brisel::verify

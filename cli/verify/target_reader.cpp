@@ -3,9 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 
-#include "cli/verify/line_splitter.h"
 #include "cli/verify/text.h"
 
 namespace brisel::verify {
@@ -40,8 +38,13 @@ bool IsBanner(std::string_view line) {
            line.find('"', kBannerStart.size()) == line.size() - 1;
 }
 
+struct PartRow {
+    std::string_view Id;
+    std::string_view Name;
+};
+
 // "ID" "NAME" "": the ID holds no space, so the first space ends it.
-std::optional<TargetPart> ParsePartRow(std::string_view line) {
+std::optional<PartRow> ParsePartRow(std::string_view line) {
     constexpr std::string_view tail = "\" \"\"";
     const auto space = line.find(' ');
     if (space == std::string_view::npos || space < 2 || line[0] != '"' || line[space - 1] != '"' ||
@@ -49,8 +52,7 @@ std::optional<TargetPart> ParsePartRow(std::string_view line) {
         return std::nullopt;
     }
     const auto nameStart = space + 2;
-    return TargetPart{std::string(line.substr(1, space - 2)),
-                      std::string(line.substr(nameStart, line.size() - tail.size() - nameStart))};
+    return PartRow{line.substr(1, space - 2), line.substr(nameStart, line.size() - tail.size() - nameStart)};
 }
 
 // "NAME" FIRST: the name may hold spaces, so the last space ends it.
@@ -63,122 +65,30 @@ std::optional<TargetNet> ParseNetRow(std::string_view line) {
     if (!first) {
         return std::nullopt;
     }
-    return TargetNet{std::string(line.substr(1, space - 2)), *first};
+    return TargetNet{std::string(line.substr(1, space - 2)), *first, {}};
 }
 
 // NET PART PIN NEXT, single spaces; the pin may be empty.
 std::optional<TargetConnection> ParseConnectionRow(std::string_view line) {
+    // The fields are short: a plain loop finds their ends faster than memchr.
     std::array<std::string_view, 4> fields;
+    std::size_t field = 0;
     std::size_t start = 0;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto space = line.find(' ', start);
-        const bool last = i + 1 == fields.size();
-        if ((space == std::string_view::npos) != last) {
-            return std::nullopt;
-        }
-        fields[i] = line.substr(start, last ? std::string_view::npos : space - start);
-        start = space + 1;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != ' ') continue;
+        if (field + 1 == fields.size()) return std::nullopt;
+        fields[field++] = line.substr(start, i - start);
+        start = i + 1;
     }
+    if (field + 1 != fields.size()) return std::nullopt;
+    fields[field] = line.substr(start);
     const auto net = ParseNumber(fields[0]);
     const auto part = ParseNumber(fields[1]);
     const auto next = ParseNumber(fields[3]);
     if (!net || !part || !next) {
         return std::nullopt;
     }
-    return TargetConnection{*net, *part, std::string(fields[2]), *next};
-}
-
-enum class Stage { Header, PartTitle, PartRows, NetTitle, NetRows, ConnectionTitle, ConnectionRows };
-
-class TargetParser {
-public:
-    TargetParser(TargetNetlist& netlist, ProblemList& problems) : netlist_(netlist), problems_(problems) {}
-
-    // Returns false at a line that breaks the layout.
-    bool Feed(std::string_view line, std::int64_t number);
-    // Returns false when the file ended before the connection table.
-    bool Finish(std::int64_t lines);
-
-private:
-    bool Fail(std::int64_t number, const std::string& what, std::string_view line);
-    bool Expect(std::string_view line, std::string_view wanted, std::int64_t number, Stage next);
-
-    TargetNetlist& netlist_;
-    ProblemList& problems_;
-    Stage stage_ = Stage::Header;
-};
-
-bool TargetParser::Fail(std::int64_t number, const std::string& what, std::string_view line) {
-    problems_.Add("target line " + std::to_string(number) + ": expected " + what + " but found" +
-                  (line.empty() ? std::string(" an empty line") : ": " + Printable(line)));
-    return false;
-}
-
-bool TargetParser::Expect(std::string_view line, std::string_view wanted, std::int64_t number, Stage next) {
-    if (line != wanted) {
-        return Fail(number, std::string(wanted), line);
-    }
-    stage_ = next;
-    return true;
-}
-
-bool TargetParser::Feed(std::string_view line, std::int64_t number) {
-    switch (stage_) {
-        case Stage::Header:
-            if (number == 2 ? !IsBanner(line) : line != kHeader[number - 1]) {
-                return Fail(number, number == 2 ? "the banner \"Brisel v...\"" : std::string(kHeader[number - 1]),
-                            line);
-            }
-            if (number == 8) {
-                stage_ = Stage::PartTitle;
-            }
-            return true;
-        case Stage::PartTitle:
-            return Expect(line, kPartTitle, number, Stage::PartRows);
-        case Stage::NetTitle:
-            return Expect(line, kNetTitle, number, Stage::NetRows);
-        case Stage::ConnectionTitle:
-            return Expect(line, kConnectionTitle, number, Stage::ConnectionRows);
-        case Stage::PartRows:
-        case Stage::NetRows:
-            break;
-        case Stage::ConnectionRows: {
-            auto row = ParseConnectionRow(line);
-            if (!row) {
-                return Fail(number, "a connection row NET PART PIN NEXT", line);
-            }
-            netlist_.Connections.push_back(std::move(*row));
-            return true;
-        }
-    }
-    // An empty line ends a table; the next table's title follows it.
-    if (line.empty()) {
-        stage_ = stage_ == Stage::PartRows ? Stage::NetTitle : Stage::ConnectionTitle;
-        return true;
-    }
-    if (stage_ == Stage::PartRows) {
-        auto part = ParsePartRow(line);
-        if (!part) {
-            return Fail(number, "a part row \"ID\" \"NAME\" \"\" or an empty line", line);
-        }
-        netlist_.Parts.push_back(std::move(*part));
-        return true;
-    }
-    auto net = ParseNetRow(line);
-    if (!net) {
-        return Fail(number, "a net row \"NAME\" FIRST or an empty line", line);
-    }
-    netlist_.Nets.push_back(std::move(*net));
-    return true;
-}
-
-bool TargetParser::Finish(std::int64_t lines) {
-    if (stage_ == Stage::ConnectionRows) {
-        return true;
-    }
-    problems_.Add("target ends after line " + std::to_string(lines) + ", before the " + std::string(kConnectionTitle) +
-                  " line");
-    return false;
+    return TargetConnection{*net, *part, fields[2], *next};
 }
 
 std::string LineEndName(LineEnd end) {
@@ -197,25 +107,144 @@ std::string LineEndName(LineEnd end) {
 
 }  // namespace
 
-bool ReadTarget(std::istream& in, TargetNetlist& netlist, ProblemList& problems) {
-    LineSplitter splitter(in);
-    TargetParser parser(netlist, problems);
-    std::string line;
-    LineEnd end = LineEnd::None;
-    std::int64_t badEnds = 0;
-    std::string firstBadEnd;
-    bool intact = true;
-    while (intact && splitter.Next(line, end)) {
-        if (end != LineEnd::CrLf && badEnds++ == 0) {
-            firstBadEnd = "target line " + std::to_string(splitter.LineNumber()) + ": line end is " + LineEndName(end) +
-                          ", not CR LF";
-        }
-        intact = parser.Feed(line, splitter.LineNumber());
+void TargetReader::OnLine(std::string_view line, LineEnd end, std::int64_t number) {
+    if (!intact_) return;
+    NoteLineEnd(end, number);
+    intact_ = Feed(line, number);
+}
+
+void TargetReader::NoteLineEnd(LineEnd end, std::int64_t number) {
+    if (end != LineEnd::CrLf && badEnds_++ == 0) {
+        firstBadEnd_ = "target line " + std::to_string(number) + ": line end is " + LineEndName(end) + ", not CR LF";
     }
-    if (badEnds > 0) {
-        problems.Add(firstBadEnd + (badEnds > 1 ? " (" + std::to_string(badEnds - 1) + " more lines like it)" : ""));
+}
+
+bool TargetReader::Finish() {
+    lines_.Finish();
+    if (badEnds_ > 0) {
+        problems_.Add(firstBadEnd_ +
+                      (badEnds_ > 1 ? " (" + std::to_string(badEnds_ - 1) + " more lines like it)" : ""));
     }
-    return intact && parser.Finish(splitter.LineNumber());
+    if (!intact_) return false;
+    if (stage_ == Stage::ConnectionRows) return true;
+    problems_.Add("target ends after line " + std::to_string(lines_.Lines()) + ", before the " +
+                  std::string(kConnectionTitle) + " line");
+    return false;
+}
+
+bool TargetReader::Fail(std::int64_t number, const std::string& what, std::string_view line) {
+    problems_.Add("target line " + std::to_string(number) + ": expected " + what + " but found" +
+                  (line.empty() ? std::string(" an empty line") : ": " + Printable(line)));
+    return false;
+}
+
+// What the usual layout has next: it names the line that is missing when a
+// line is out of place.
+std::string TargetReader::Expected() const {
+    switch (stage_) {
+        case Stage::AfterHeader:
+            return std::string(kPartTitle);
+        case Stage::PartRows:
+            return "a part row \"ID\" \"NAME\" \"\" or an empty line";
+        case Stage::NetRows:
+            return "a net row \"NAME\" FIRST or an empty line";
+        case Stage::NoHeader:
+        case Stage::AfterEmptyLine:
+            return std::string(netTitleSeen_ || stage_ == Stage::NoHeader ? kConnectionTitle : kNetTitle);
+        case Stage::Header:
+        case Stage::ConnectionRows:
+            break;
+    }
+    return "a connection row NET PART PIN NEXT";
+}
+
+bool TargetReader::Feed(std::string_view line, std::int64_t number) {
+    switch (stage_) {
+        case Stage::Header:
+            return FeedHeader(line, number);
+        case Stage::NoHeader:
+        case Stage::AfterEmptyLine:
+            if (line == kConnectionTitle) {
+                stage_ = Stage::ConnectionRows;
+                return true;
+            }
+            if (line == kNetTitle && stage_ == Stage::AfterEmptyLine) {
+                tables_.Layout.NetTitle();
+                netTitleSeen_ = true;
+                stage_ = Stage::NetRows;
+                return true;
+            }
+            return Fail(number, Expected(), line);
+        case Stage::ConnectionRows:
+            return FeedConnection(line, number);
+        case Stage::AfterHeader:
+        case Stage::PartRows:
+        case Stage::NetRows:
+            break;
+    }
+    return FeedTable(line, number);
+}
+
+// A source without any line gives a target without the header: an empty
+// line and the connection table's title only.
+bool TargetReader::FeedHeader(std::string_view line, std::int64_t number) {
+    if (number == 1 && line.empty()) {
+        stage_ = Stage::NoHeader;
+        return true;
+    }
+    if (number == 2 ? !IsBanner(line) : line != kHeader[number - 1]) {
+        return Fail(number, number == 2 ? "the banner \"Brisel v...\"" : std::string(kHeader[number - 1]), line);
+    }
+    if (number == 8) {
+        tables_.Layout.Header();
+        stage_ = Stage::AfterHeader;
+    }
+    return true;
+}
+
+// Part and net tables come in the order their headers had in the source, and
+// a net row may stand wherever its signal stood.
+bool TargetReader::FeedTable(std::string_view line, std::int64_t number) {
+    if (line.empty()) {
+        stage_ = Stage::AfterEmptyLine;
+        return true;
+    }
+    if (line == kPartTitle) {
+        tables_.Layout.PartTitle();
+        partTitleSeen_ = true;
+        openTable_ = PartRange{tables_.Parts.size(), 0};
+        stage_ = Stage::PartRows;
+        return true;
+    }
+    return FeedRow(line, number);
+}
+
+bool TargetReader::FeedRow(std::string_view line, std::int64_t number) {
+    if (const auto part = ParsePartRow(line); part && partTitleSeen_) {
+        tables_.Layout.PartRow(part->Id, part->Name);
+        tables_.Parts.push_back(PartHash(part->Id));
+        ++openTable_.Count;
+        partsInUse_ = openTable_;
+        stage_ = Stage::PartRows;
+        return true;
+    }
+    auto net = ParseNetRow(line);
+    if (!net) {
+        return Fail(number, Expected(), line);
+    }
+    net->Parts = partsInUse_;
+    tables_.Nets.push_back(std::move(*net));
+    stage_ = Stage::NetRows;
+    return true;
+}
+
+bool TargetReader::FeedConnection(std::string_view line, std::int64_t number) {
+    const auto row = ParseConnectionRow(line);
+    if (!row) {
+        return Fail(number, Expected(), line);
+    }
+    connections_.OnConnection(++connectionCount_, *row);
+    return true;
 }
 
 }  // namespace brisel::verify

@@ -1,12 +1,6 @@
 #include "cli/verify/text.h"
 
 namespace brisel::verify {
-namespace {
-
-char FoldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
-
 std::string FoldCase(std::string_view text) {
     std::string folded(text);
     for (char& c : folded) {

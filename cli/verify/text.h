@@ -6,6 +6,8 @@
 
 namespace brisel::verify {
 
+inline char FoldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
 // ASCII letters in lower case; every other byte as it is.
 std::string FoldCase(std::string_view text);
 

@@ -6,55 +6,95 @@
 
 #include "cli/verify/chain_check.h"
 #include "cli/verify/connectivity_check.h"
-#include "cli/verify/pads_source.h"
 #include "cli/verify/problem_list.h"
 #include "cli/verify/target_netlist.h"
 #include "cli/verify/target_reader.h"
+#include "common/native_path.h"
 
 namespace brisel::verify {
 namespace {
 
-Report Failed(const std::string& problem) {
-    Report report;
-    report.problems.push_back(problem);
-    return report;
+constexpr std::size_t kBlockSize = 1 << 16;
+
+class BothChecks : public ConnectionHandler {
+public:
+    explicit BothChecks(const TargetTables& tables) : chains(tables), pins(tables) {}
+    void OnConnection(std::int64_t number, const TargetConnection& row) override {
+        chains.OnConnection(number, row);
+        pins.OnConnection(row);
+    }
+
+    ChainCheck chains;
+    ConnectivityCheck pins;
+};
+
+template <typename Feed>
+void ReadBlocks(std::istream& in, Feed feed) {
+    std::string block(kBlockSize, '\0');
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
+        feed(std::string_view(block.data(), static_cast<std::size_t>(in.gcount())));
+    }
 }
 
-std::string CannotRead(const char* which, const std::string& path) {
-    return std::string("cannot read the ") + which + " file '" + path + "': " + std::strerror(errno);
+void CompareLayouts(const TableLayout& target, const TableLayout& source, ProblemList& problems) {
+    if (target == source) return;
+    if (target.Counts() == source.Counts()) {
+        problems.Add("tables: the target's part rows hold other IDs or names than the source's part lines");
+    } else {
+        problems.Add("tables: the target has " + target.Counts() + "; the source gives " + source.Counts());
+    }
 }
 
 }  // namespace
 
-Report VerifyConversion(std::istream& source, std::istream& target) {
-    TargetNetlist netlist;
+Report Verifier::CheckTarget(std::istream& target) {
+    source_.Finish();
+    TargetTables tables;
     ProblemList problems;
-    if (ReadTarget(target, netlist, problems)) {
-        CheckNumbersAndChains(netlist, problems);
-        PadsSourceReader reader(source);
-        CheckConnectivity(reader, netlist, problems);
+    BothChecks checks(tables);
+    TargetReader reader(tables, checks, problems);
+    ReadBlocks(target, [&reader](std::string_view bytes) { reader.Feed(bytes); });
+    if (reader.Finish()) {
+        checks.chains.Finish(reader.Connections(), problems);
+        CompareLayouts(tables.Layout, source_.Layout(), problems);
+        checks.pins.Finish(source_.Nets(), problems);
     }
-    if (source.bad() || target.bad()) {
+    if (target.bad()) {
         problems.Add("a read failed while verifying");
     }
     Report report;
     report.ok = problems.Empty();
-    report.nets = static_cast<long long>(netlist.Nets.size());
-    report.connections = static_cast<long long>(netlist.Connections.size());
+    report.nets = static_cast<long long>(tables.Nets.size());
+    report.connections = reader.Connections();
     report.problems = problems.Take();
+    report.risks = source_.Risks();
     return report;
 }
 
-Report VerifyConversion(const std::string& sourcePath, const std::string& targetPath) {
-    std::ifstream target(targetPath, std::ios::binary);
+Report Verifier::CheckTarget(const std::string& targetPath) {
+    std::ifstream target(NativePath(targetPath), std::ios::binary);
     if (!target) {
-        return Failed(CannotRead("target", targetPath));
+        Report report;
+        report.problems.push_back("cannot read the target file '" + targetPath + "': " + std::strerror(errno));
+        return report;
     }
-    std::ifstream source(sourcePath, std::ios::binary);
-    if (!source) {
-        return Failed(CannotRead("source", sourcePath));
+    return CheckTarget(target);
+}
+
+bool Verifier::FeedSource(std::istream& source) {
+    ReadBlocks(source, [this](std::string_view bytes) { FeedSource(bytes); });
+    return !source.bad();
+}
+
+Report VerifyConversion(std::istream& source, std::istream& target) {
+    Verifier verifier;
+    const bool read = verifier.FeedSource(source);
+    Report report = verifier.CheckTarget(target);
+    if (!read) {
+        report.ok = false;
+        report.problems.push_back("a read failed while verifying");
     }
-    return VerifyConversion(source, target);
+    return report;
 }
 
 }  // namespace brisel::verify

@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <cstdlib>
 
 #include "platform/qt/qt_images.h"
@@ -33,6 +36,16 @@ QWidget* CreateLabel(const ControlDescription& described, QWidget* parent) {
     return label;
 }
 
+// A scroll bar whose thumb may be short, so that it shows even in a box only
+// a few lines high (the style's own minimum leaves no room beside the arrows).
+class ShortThumbStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_ScrollBarSliderMin) return 6;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 QWidget* CreateTextBox(const ControlDescription& described, QWidget* parent) {
     QWidget* box = nullptr;
     if (described.multiLine) {
@@ -40,6 +53,9 @@ QWidget* CreateTextBox(const ControlDescription& described, QWidget* parent) {
         edit->setReadOnly(described.readOnly);
         edit->setTabChangesFocus(true);
         edit->setVerticalScrollBarPolicy(described.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+        auto* style = new ShortThumbStyle;
+        style->setParent(edit);
+        edit->verticalScrollBar()->setStyle(style);
         box = edit;
     } else {
         auto* edit = new QLineEdit(ToQt(described.caption), parent);
@@ -85,18 +101,18 @@ QWidget* CreateWidget(const ControlDescription& described, QWidget* parent) {
 }
 
 QRect LineGeometry(const ControlDescription& described, double dpi) {
-    const int x1 = TwipsToPixels(described.left, dpi);
-    const int y1 = TwipsToPixels(described.top, dpi);
-    const int x2 = TwipsToPixels(described.left + described.width, dpi);
-    const int y2 = TwipsToPixels(described.top + described.height, dpi);
+    const int x1 = TwipsToPixels(described.bounds.left, dpi);
+    const int y1 = TwipsToPixels(described.bounds.top, dpi);
+    const int x2 = TwipsToPixels(described.bounds.left + described.bounds.width, dpi);
+    const int y2 = TwipsToPixels(described.bounds.top + described.bounds.height, dpi);
     return QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + described.lineWidthPixels,
                  std::abs(y2 - y1) + described.lineWidthPixels);
 }
 
 QRect Geometry(const ControlDescription& described, double dpi) {
     if (described.kind == ControlKind::Line) return LineGeometry(described, dpi);
-    return QRect(TwipsToPixels(described.left, dpi), TwipsToPixels(described.top, dpi),
-                 TwipsToPixels(described.width, dpi), TwipsToPixels(described.height, dpi));
+    return QRect(TwipsToPixels(described.bounds.left, dpi), TwipsToPixels(described.bounds.top, dpi),
+                 TwipsToPixels(described.bounds.width, dpi), TwipsToPixels(described.bounds.height, dpi));
 }
 
 Qt::FocusPolicy FocusPolicyOf(const ControlDescription& described) {

@@ -19,22 +19,22 @@ QString QtPatterns(const std::string& patterns) {
     return result.join(QChar(' '));
 }
 
-void Configure(QFileDialog& dialog, const FileDialog& settings, bool save) {
-    dialog.setWindowTitle(ToQt(settings.DialogTitle));
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(ToQt(request.title));
+    dialog.setAcceptMode(request.kind == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, (settings.Flags & kOfnOverwritePrompt) == 0);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    const QStringList filters = ToQtNameFilters(ParseFilter(settings.Filter));
+    const QStringList filters = ToQtNameFilters(ParseFilter(request.filter));
     dialog.setNameFilters(filters);
-    if (settings.FilterIndex >= 1 && settings.FilterIndex <= filters.size()) {
-        dialog.selectNameFilter(filters.at(settings.FilterIndex - 1));
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size()) {
+        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
     }
-    QString suffix = ToQt(settings.DefaultExt);
+    QString suffix = ToQt(request.defaultExt);
     if (suffix.startsWith(QChar('.'))) suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
-    const QFileInfo start(ToQt(settings.FileName));
+    const QFileInfo start(ToQt(request.fileName));
     dialog.setDirectory(start.absolutePath());
     dialog.selectFile(start.fileName());
 }
@@ -49,15 +49,14 @@ QStringList ToQtNameFilters(const std::vector<FilterEntry>& entries) {
     return filters;
 }
 
-bool QtFileDialog::Run(bool save) {
+std::optional<FileChoice> ShowFileDialog(const FileDialogRequest& request) {
     QFileDialog dialog(QApplication::activeWindow());
-    Configure(dialog, *this, save);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    Configure(dialog, request);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty()) throw DialogError("The dialog returned no file.");
-    FileName = FromQt(QDir::toNativeSeparators(chosen.first()));
-    FileTitle = FileTitleOf(FileName);
-    return true;
+    if (chosen.isEmpty()) return std::nullopt;
+    const std::string fileName = FromQt(QDir::toNativeSeparators(chosen.first()));
+    return FileChoice{fileName, FileTitleOf(fileName)};
 }
 
 }  // namespace brisel::platform::qt

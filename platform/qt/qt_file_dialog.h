@@ -1,7 +1,8 @@
 #pragma once
-// The common file dialog on Qt's own file dialog.
+// The common file dialogs on Qt's own file dialog.
 
 #include <QStringList>
+#include <optional>
 
 #include "platform/file_dialog.h"
 
@@ -11,9 +12,7 @@ namespace brisel::platform::qt {
 // every file, as it does on Windows, also a file without an extension.
 QStringList ToQtNameFilters(const std::vector<FilterEntry>& entries);
 
-class QtFileDialog final : public FileDialog {
-protected:
-    bool Run(bool save) override;
-};
+// Qt's own file dialog, modal to the active window.
+std::optional<FileChoice> ShowFileDialog(const FileDialogRequest& request);
 
 }  // namespace brisel::platform::qt

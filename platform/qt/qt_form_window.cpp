@@ -2,9 +2,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QUrl>
+
+#include "platform/qt/qt_text.h"
 
 namespace brisel::platform::qt {
 
@@ -41,6 +48,39 @@ void FormWindow::Press(QPushButton* button) {
     if (!button->isVisible() || !button->isEnabled()) return;
     button->setFocus(Qt::OtherFocusReason);
     button->click();
+}
+
+namespace {
+
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr) return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return QDir::toNativeSeparators(url.toLocalFile());
+    }
+    return {};
+}
+
+}  // namespace
+
+void FormWindow::SetDropHandler(std::function<void(const std::string&, const std::string&)> handler) {
+    dropHandler_ = std::move(handler);
+    setAcceptDrops(true);
+    // The text boxes would take the file's address as text.
+    for (auto* edit : findChildren<QLineEdit*>()) edit->setAcceptDrops(false);
+}
+
+void FormWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void FormWindow::dropEvent(QDropEvent* event) {
+    const QString file = DroppedFile(event->mimeData());
+    if (file.isEmpty() || !dropHandler_) return;
+    event->acceptProposedAction();
+    QWidget* under = childAt(event->position().toPoint());
+    while (under != nullptr && under->parentWidget() != centralWidget()) under = under->parentWidget();
+    const std::string control = under != nullptr ? FromQt(under->objectName()) : "";
+    dropHandler_(control, FromQt(file));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <functional>
+#include <string>
 
 #include <QPushButton>
 
@@ -32,10 +33,15 @@ public:
     void SetDefaultButton(QPushButton* button) { defaultButton_ = button; }
     void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
     void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+    // Takes the files dropped on the window: the name of the control under
+    // the drop (empty elsewhere) and the file's path.
+    void SetDropHandler(std::function<void(const std::string&, const std::string&)> handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The button takes the focus first, as a click would, so a path box
@@ -45,6 +51,7 @@ private:
     QPointer<QPushButton> defaultButton_;
     QPointer<QPushButton> cancelButton_;
     std::function<void()> closeHandler_;
+    std::function<void(const std::string&, const std::string&)> dropHandler_;
 };
 
 }  // namespace brisel::platform::qt

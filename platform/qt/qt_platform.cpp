@@ -18,10 +18,6 @@ namespace brisel::platform::qt {
 namespace {
 
 constexpr const char* kApplicationTitle = "Brisel";
-// What ShellExecute returns when no program is associated with the target,
-// and a value it returns on success.
-constexpr long kShellNoAssociation = 31;
-constexpr long kShellStarted = 42;
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
@@ -37,13 +33,9 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// Local paths become file addresses; anything with a scheme ("http:",
-// "Mailto:") is an address already.
-QUrl ShellTarget(const QString& target) {
-    const QUrl url(target);
-    if (url.scheme().size() > 1) return url;
-    return QUrl::fromLocalFile(target);
-}
+// Anything with a scheme ("http:", "Mailto:") is an address; a local path
+// must exist before a program is looked for.
+bool IsAddress(const QUrl& url) { return url.scheme().size() > 1; }
 
 }  // namespace
 
@@ -51,13 +43,15 @@ QtPlatform::QtPlatform() {
     LoadImageResources();
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication::setWindowIcon(ProgramIcon());
+    // The forms end the program themselves once none of them is open.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 std::unique_ptr<Window> QtPlatform::CreateForm(const FormDescription& form) {
     return std::make_unique<QtWindow>(form, QApplication::primaryScreen()->logicalDotsPerInch());
 }
 
-std::unique_ptr<FileDialog> QtPlatform::CreateFileDialog() { return std::make_unique<QtFileDialog>(); }
+std::optional<FileChoice> QtPlatform::ChooseFile(const FileDialogRequest& request) { return ShowFileDialog(request); }
 
 void QtPlatform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     const QString shownTitle = title.empty() ? QString::fromLatin1(kApplicationTitle) : ToQt(title);
@@ -83,8 +77,13 @@ TaskId QtPlatform::StartProgram(const std::string& commandLine) {
 // no portable way to raise another program's window.
 void QtPlatform::BringToFront(TaskId) {}
 
-long QtPlatform::ShellOpen(const Window*, const std::string& target) {
-    return QDesktopServices::openUrl(ShellTarget(ToQt(target))) ? kShellStarted : kShellNoAssociation;
+OpenResult QtPlatform::ShellOpen(const Window*, const std::string& target) {
+    QUrl url(ToQt(target));
+    if (!IsAddress(url)) {
+        if (!QFileInfo::exists(ToQt(target))) return OpenResult::NotFound;
+        url = QUrl::fromLocalFile(ToQt(target));
+    }
+    return QDesktopServices::openUrl(url) ? OpenResult::Opened : OpenResult::NoProgram;
 }
 
 std::string QtPlatform::ProgramFolder() const { return FromQt(QCoreApplication::applicationDirPath()); }

@@ -12,12 +12,12 @@ public:
     QtPlatform();
 
     std::unique_ptr<Window> CreateForm(const FormDescription& form) override;
-    std::unique_ptr<FileDialog> CreateFileDialog() override;
+    std::optional<FileChoice> ChooseFile(const FileDialogRequest& request) override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     void Beep() override;
     TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(TaskId task) override;
-    long ShellOpen(const Window* owner, const std::string& target) override;
+    OpenResult ShellOpen(const Window* owner, const std::string& target) override;
     TextViewer HelpViewer() const override { return TextViewer::ShellDefault; }
     Registry& SystemRegistry() override { return registry_; }
     std::string ProgramFolder() const override;

@@ -28,6 +28,18 @@ Qt::WindowFlags FlagsFor(const FormDescription& form) {
     return flags;
 }
 
+// The forms still open: the program ends when the last one closes, whichever
+// it is.
+std::vector<const QtWindow*>& OpenForms() {
+    static std::vector<const QtWindow*> forms;
+    return forms;
+}
+
+void Forget(const QtWindow* form) {
+    auto& open = OpenForms();
+    open.erase(std::remove(open.begin(), open.end(), form), open.end());
+}
+
 }  // namespace
 
 QtWindow::QtWindow(const FormDescription& form, double logicalDpi)
@@ -37,13 +49,17 @@ QtWindow::QtWindow(const FormDescription& form, double logicalDpi)
     BuildMenus();
     SetTabOrder();
     WatchControls();
+    OpenForms().push_back(this);
     window_->SetCloseHandler([this] {
         closed_ = true;
+        Forget(this);
         Fire(form_.name, Event::Unload);
+        if (OpenForms().empty()) QCoreApplication::quit();
     });
 }
 
 QtWindow::~QtWindow() {
+    Forget(this);
     SetPointer(Pointer::Default);
     delete window_.data();
 }
@@ -126,6 +142,10 @@ void QtWindow::On(const std::string& control, Event event, Handler handler) {
     handlers_[{control, event}] = std::move(handler);
 }
 
+void QtWindow::OnDrop(DropHandler handler) {
+    if (window_) window_->SetDropHandler(std::move(handler));
+}
+
 void QtWindow::Fire(const std::string& control, Event event) {
     const auto found = handlers_.find({control, event});
     if (found == handlers_.end()) return;
@@ -180,17 +200,40 @@ void QtWindow::SetCaption(const std::string& caption) {
     if (window_) window_->setWindowTitle(ToQt(caption));
 }
 
-// The conversion blocks the event loop, so the hourglass is set for the
-// whole program rather than through the window's own cursor.
+// The hourglass shows over this window only, its controls included (a text
+// box has a pointer of its own); the message boxes keep theirs.
 void QtWindow::SetPointer(Pointer pointer) {
     const bool wantHourglass = pointer == Pointer::Hourglass;
     if (wantHourglass == hourglass_) return;
     hourglass_ = wantHourglass;
     if (hourglass_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ShowHourglass();
     } else {
-        QApplication::restoreOverrideCursor();
+        RestorePointers();
     }
+}
+
+void QtWindow::ShowHourglass() {
+    std::vector<QWidget*> widgets{window_};
+    for (const auto& [name, control] : controls_) widgets.push_back(control);
+    for (QWidget* widget : widgets) {
+        if (widget == nullptr) continue;
+        const bool own = widget->testAttribute(Qt::WA_SetCursor);
+        savedPointers_.push_back({widget, own ? std::optional<QCursor>(widget->cursor()) : std::nullopt});
+        widget->setCursor(Qt::WaitCursor);
+    }
+}
+
+void QtWindow::RestorePointers() {
+    for (const auto& [widget, cursor] : savedPointers_) {
+        if (widget.isNull()) continue;
+        if (cursor) {
+            widget->setCursor(*cursor);
+        } else {
+            widget->unsetCursor();
+        }
+    }
+    savedPointers_.clear();
 }
 
 void QtWindow::Show() {

@@ -2,9 +2,12 @@
 // A form built from its description as real Qt widgets.
 
 #include <QAction>
+#include <QCursor>
 #include <QPointer>
 #include <map>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "platform/form.h"
 #include "platform/qt/qt_form_window.h"
@@ -18,6 +21,7 @@ public:
     ~QtWindow() override;
 
     void On(const std::string& control, Event event, Handler handler) override;
+    void OnDrop(DropHandler handler) override;
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;
@@ -42,6 +46,8 @@ private:
     void WatchControls();
     QWidget* Control(const std::string& name) const;
     void Fire(const std::string& control, Event event);
+    void ShowHourglass();
+    void RestorePointers();
 
     FormDescription form_;
     QPointer<FormWindow> window_;
@@ -51,6 +57,8 @@ private:
     bool closed_ = false;
     bool centred_ = false;
     bool hourglass_ = false;
+    // Each widget's own pointer before the hourglass, if it had one.
+    std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> savedPointers_;
 };
 
 }  // namespace brisel::platform::qt

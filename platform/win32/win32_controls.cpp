@@ -83,15 +83,15 @@ HFONT CreateFormFont(const FontDescription& font, int dpi) {
 }
 
 RECT ControlRect(const ControlDescription& control, int dpi) {
-    const int x1 = TwipsToPixels(control.left, dpi);
-    const int y1 = TwipsToPixels(control.top, dpi);
+    const int x1 = TwipsToPixels(control.bounds.left, dpi);
+    const int y1 = TwipsToPixels(control.bounds.top, dpi);
     if (control.kind == ControlKind::Line) {
-        const int x2 = TwipsToPixels(control.left + control.width, dpi);
-        const int y2 = TwipsToPixels(control.top + control.height, dpi);
+        const int x2 = TwipsToPixels(control.bounds.left + control.bounds.width, dpi);
+        const int y2 = TwipsToPixels(control.bounds.top + control.bounds.height, dpi);
         return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + control.lineWidthPixels,
                 std::max(y1, y2) + control.lineWidthPixels};
     }
-    return {x1, y1, x1 + TwipsToPixels(control.width, dpi), y1 + TwipsToPixels(control.height, dpi)};
+    return {x1, y1, x1 + TwipsToPixels(control.bounds.width, dpi), y1 + TwipsToPixels(control.bounds.height, dpi)};
 }
 
 HWND CreateControlWindow(const ControlDescription& control, HWND parent, int id, int dpi) {

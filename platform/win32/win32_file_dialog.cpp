@@ -26,34 +26,33 @@ std::string DialogFilter(const std::string& filter) {
     return result;
 }
 
-bool Win32FileDialog::Run(bool save) {
+DWORD DialogFlags(const FileDialogRequest& request) {
+    return OFN_HIDEREADONLY | (request.confirmOverwrite ? OFN_OVERWRITEPROMPT : 0);
+}
+
+std::optional<FileChoice> ShowFileDialog(const FileDialogRequest& request) {
     std::vector<char> file(kPathBuffer, '\0');
-    FileName.copy(file.data(), kPathBuffer - 1);
+    request.fileName.copy(file.data(), kPathBuffer - 1);
     std::vector<char> title(MAX_PATH, '\0');
-    const std::string filter = DialogFilter(Filter);
+    const std::string filter = DialogFilter(request.filter);
     // The dialog wants the extension without its full stop.
-    const std::string extension = !DefaultExt.empty() && DefaultExt[0] == '.' ? DefaultExt.substr(1) : DefaultExt;
+    const std::string& ext = request.defaultExt;
+    const std::string extension = !ext.empty() && ext[0] == '.' ? ext.substr(1) : ext;
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = GetActiveWindow();
     dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = static_cast<DWORD>(FilterIndex);
+    dialog.nFilterIndex = static_cast<DWORD>(request.filterIndex);
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrFileTitle = title.data();
     dialog.nMaxFileTitle = static_cast<DWORD>(title.size());
-    dialog.lpstrTitle = DialogTitle.c_str();
+    dialog.lpstrTitle = request.title.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = static_cast<DWORD>(Flags);
-    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    if (!chosen) {
-        const DWORD error = CommDlgExtendedError();
-        if (error != 0) throw DialogError("The file dialog failed with error " + std::to_string(error) + ".");
-        return false;
-    }
-    FileName = file.data();
-    FileTitle = title.data();
-    return true;
+    dialog.Flags = DialogFlags(request);
+    const bool save = request.kind == FileDialogKind::Save;
+    if (!(save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog))) return std::nullopt;
+    return FileChoice{file.data(), title.data()};
 }
 
 }  // namespace brisel::platform::win32

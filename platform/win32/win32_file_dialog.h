@@ -1,5 +1,9 @@
 #pragma once
-// The common file dialog through GetOpenFileNameA and GetSaveFileNameA.
+// The common file dialogs through GetOpenFileNameA and GetSaveFileNameA.
+
+#include <windows.h>
+
+#include <optional>
 
 #include "platform/file_dialog.h"
 
@@ -9,9 +13,10 @@ namespace brisel::platform::win32 {
 // the whole ended by a second zero.
 std::string DialogFilter(const std::string& filter);
 
-class Win32FileDialog final : public FileDialog {
-protected:
-    bool Run(bool save) override;
-};
+// The dialog's flags: never a read-only check box, and the question before
+// an existing file is chosen when the request asks for it.
+DWORD DialogFlags(const FileDialogRequest& request);
+
+std::optional<FileChoice> ShowFileDialog(const FileDialogRequest& request);
 
 }  // namespace brisel::platform::win32

@@ -49,6 +49,19 @@ BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM data) {
 
 }  // namespace
 
+OpenResult OpenResultOf(INT_PTR shellResult) {
+    switch (shellResult) {
+        case SE_ERR_FNF:
+        case SE_ERR_PNF:
+            return OpenResult::NotFound;
+        case SE_ERR_NOASSOC:
+        case SE_ERR_ASSOCINCOMPLETE:
+            return OpenResult::NoProgram;
+        default:
+            return shellResult > 32 ? OpenResult::Opened : OpenResult::Failed;
+    }
+}
+
 std::string FolderOf(const std::string& fileName) {
     const auto last = fileName.find_last_of('\\');
     if (last == std::string::npos) return fileName;
@@ -59,7 +72,9 @@ std::string FolderOf(const std::string& fileName) {
 Win32Platform::Win32Platform() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    hiddenOwner_ = CreateWindowExA(0, "STATIC", kApplicationTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    // Untitled, so that a search for the program's window by its title never
+    // finds this one.
+    hiddenOwner_ = CreateWindowExA(0, "STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                    GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -74,7 +89,9 @@ std::unique_ptr<Window> Win32Platform::CreateForm(const FormDescription& form) {
     return std::make_unique<Win32Window>(form, dpi, hiddenOwner_);
 }
 
-std::unique_ptr<FileDialog> Win32Platform::CreateFileDialog() { return std::make_unique<Win32FileDialog>(); }
+std::optional<FileChoice> Win32Platform::ChooseFile(const FileDialogRequest& request) {
+    return ShowFileDialog(request);
+}
 
 void Win32Platform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     MessageBoxA(GetActiveWindow(), text.c_str(), title.empty() ? kApplicationTitle : title.c_str(),
@@ -112,11 +129,11 @@ void Win32Platform::BringToFront(TaskId task) {
     SetForegroundWindow(search.found);
 }
 
-long Win32Platform::ShellOpen(const Window* owner, const std::string& target) {
+OpenResult Win32Platform::ShellOpen(const Window* owner, const std::string& target) {
     const auto* window = dynamic_cast<const Win32Window*>(owner);
     HINSTANCE result = ShellExecuteA(window != nullptr ? window->Handle() : nullptr, "open", target.c_str(), nullptr,
                                      nullptr, SW_SHOWNORMAL);
-    return static_cast<long>(reinterpret_cast<INT_PTR>(result));
+    return OpenResultOf(reinterpret_cast<INT_PTR>(result));
 }
 
 std::string Win32Platform::ProgramFolder() const {
@@ -145,9 +162,13 @@ int Win32Platform::Run() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         Win32Window* form = Win32Window::FromHandle(GetAncestor(message.hwnd, GA_ROOT));
-        if (form != nullptr && form->PreTranslate(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        if (form == nullptr || !form->PreTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (Win32Window* focused = Win32Window::FromHandle(GetAncestor(GetFocus(), GA_ROOT))) {
+            focused->FollowFocus();
+        }
     }
     return static_cast<int>(message.wParam);
 }

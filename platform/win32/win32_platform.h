@@ -14,12 +14,12 @@ public:
     ~Win32Platform() override;
 
     std::unique_ptr<Window> CreateForm(const FormDescription& form) override;
-    std::unique_ptr<FileDialog> CreateFileDialog() override;
+    std::optional<FileChoice> ChooseFile(const FileDialogRequest& request) override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     void Beep() override;
     TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(TaskId task) override;
-    long ShellOpen(const Window* owner, const std::string& target) override;
+    OpenResult ShellOpen(const Window* owner, const std::string& target) override;
     TextViewer HelpViewer() const override { return TextViewer::Notepad; }
     Registry& SystemRegistry() override { return registry_; }
     std::string ProgramFolder() const override;
@@ -34,6 +34,9 @@ private:
     HWND hiddenOwner_ = nullptr;
     Win32Registry registry_;
 };
+
+// What a ShellExecute result means: above 32 started, up to 32 an error.
+OpenResult OpenResultOf(INT_PTR shellResult);
 
 // The folder of a full file name: without its trailing backslash, except for
 // a drive's root ("C:\").

@@ -34,6 +34,22 @@ void Win32Window::On(const std::string& control, Event event, Handler handler) {
     handlers_[{control, event}] = std::move(handler);
 }
 
+void Win32Window::OnDrop(DropHandler handler) {
+    dropHandler_ = std::move(handler);
+    DragAcceptFiles(hwnd_, TRUE);
+}
+
+// The first file dropped, and the control under the point of the drop.
+void Win32Window::OnDropFiles(HDROP drop) {
+    std::string file(DragQueryFileA(drop, 0, nullptr, 0) + 1, '\0');
+    file.resize(DragQueryFileA(drop, 0, file.data(), static_cast<UINT>(file.size())));
+    POINT point{};
+    DragQueryPoint(drop, &point);
+    DragFinish(drop);
+    const Child* under = ChildWithHandle(ChildWindowFromPointEx(hwnd_, point, CWP_SKIPINVISIBLE));
+    if (dropHandler_ && !file.empty()) dropHandler_(under != nullptr ? under->described->name : "", file);
+}
+
 // Handlers run inside the window procedure, where no exception may pass.
 void Win32Window::Fire(const std::string& name, Event event) {
     const auto found = handlers_.find({name, event});
@@ -66,8 +82,13 @@ void Win32Window::SetText(const std::string& control, const std::string& text) {
     if (transparent) RedrawUnder(child.hwnd, false);
 }
 
+// A control that loses the focus by being disabled hands it on to the next
+// one, as Tab would.
 void Win32Window::SetEnabled(const std::string& control, bool enabled) {
-    if (HWND hwnd = ChildNamed(control).hwnd) EnableWindow(hwnd, enabled ? TRUE : FALSE);
+    HWND hwnd = ChildNamed(control).hwnd;
+    if (hwnd == nullptr) return;
+    if (!enabled && GetFocus() == hwnd) ::SetFocus(GetNextDlgTabItem(hwnd_, hwnd, FALSE));
+    EnableWindow(hwnd, enabled ? TRUE : FALSE);
 }
 
 void Win32Window::SetVisible(const std::string& control, bool visible) {
@@ -95,11 +116,14 @@ void Win32Window::SetCaption(const std::string& caption) {
     if (hwnd_ != nullptr) SetWindowTextA(hwnd_, caption.c_str());
 }
 
-// The conversion holds the message loop, so the pointer is set at once as
-// well as on every WM_SETCURSOR.
+// The conversion holds the message loop, so the pointer is set at once when
+// it is over this window, as well as on every WM_SETCURSOR.
 void Win32Window::SetPointer(Pointer pointer) {
     hourglass_ = pointer == Pointer::Hourglass;
-    SetCursor(LoadCursorA(nullptr, hourglass_ ? IDC_WAIT : IDC_ARROW));
+    POINT at{};
+    GetCursorPos(&at);
+    HWND under = WindowFromPoint(at);
+    if (under == hwnd_ || IsChild(hwnd_, under)) SetCursor(LoadCursorA(nullptr, hourglass_ ? IDC_WAIT : IDC_ARROW));
 }
 
 void Win32Window::Show() {

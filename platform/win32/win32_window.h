@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <map>
 #include <utility>
 #include <vector>
@@ -21,6 +23,7 @@ public:
     Win32Window& operator=(const Win32Window&) = delete;
 
     void On(const std::string& control, Event event, Handler handler) override;
+    void OnDrop(DropHandler handler) override;
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;
@@ -38,6 +41,9 @@ public:
     // Keyboard handling of the message loop: accelerators, then Tab, Enter,
     // Esc and access keys. True when the message was used up.
     bool PreTranslate(MSG& message);
+    // Keeps the default button's heavy frame as the dialog manager does: on
+    // a focused button, otherwise on the form's default button.
+    void FollowFocus();
 
     // The form that owns a top-level window, or null.
     static Win32Window* FromHandle(HWND hwnd);
@@ -61,10 +67,11 @@ private:
     void BuildToolTips();
     void PaintBackground(HDC dc);
     LRESULT ColourStatic(HDC dc, HWND control);
-    bool SetCursorFor(HWND control);
+    bool SetCursorFor(HWND control, WORD hitTest);
     void OnCommand(int id, int code, HWND control);
     void OnActivate(bool active);
     void OnDestroy();
+    void OnDropFiles(HDROP drop);
     void PressButton(const Child& button);
     void RedrawUnder(HWND control, bool now);
 
@@ -85,7 +92,9 @@ private:
     std::vector<Child> children_;
     std::map<int, std::string> menuItems_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
+    DropHandler dropHandler_;
     HWND lastFocus_ = nullptr;
+    HWND framedButton_ = nullptr;
     bool hourglass_ = false;
     bool centred_ = false;
 };

@@ -68,7 +68,7 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
             return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_SETCURSOR:
-            if (SetCursorFor(reinterpret_cast<HWND>(wParam)) && LOWORD(lParam) == HTCLIENT) return TRUE;
+            if (SetCursorFor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
             break;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -83,6 +83,9 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnActivate(LOWORD(wParam) != WA_INACTIVE);
             if (LOWORD(wParam) != WA_INACTIVE) return 0;
             break;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_CLOSE:
             Close();
             return 0;
@@ -146,11 +149,14 @@ LRESULT Win32Window::ColourStatic(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(described.readOnly ? COLOR_BTNFACE : COLOR_WINDOW));
 }
 
-bool Win32Window::SetCursorFor(HWND control) {
+// While busy the whole window shows the hourglass, also while a message box
+// has disabled it (the hit-test code is then HTERROR).
+bool Win32Window::SetCursorFor(HWND control, WORD hitTest) {
     if (hourglass_) {
         SetCursor(LoadCursorA(nullptr, IDC_WAIT));
         return true;
     }
+    if (hitTest != HTCLIENT) return false;
     const Child* child = ChildWithHandle(control);
     if (child == nullptr || child->described->cursor != CursorKind::PointingHand) return false;
     SetCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRISEL_IDC_HAND)));
@@ -200,14 +206,35 @@ void Win32Window::PressButton(const Child& button) {
     Fire(button.described->name, Event::Click);
 }
 
+// The focus is saved when the window is deactivated and given back when it
+// is activated again, but never to a control that cannot take it now.
 void Win32Window::OnActivate(bool active) {
     if (!active) {
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
         return;
     }
-    HWND target = lastFocus_ != nullptr && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    const bool usable =
+        lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_);
+    HWND target = usable ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     if (target != nullptr) ::SetFocus(target);
+}
+
+void Win32Window::FollowFocus() {
+    const Child* focused = ChildWithHandle(GetFocus());
+    const ControlDescription* fallback = DescribedButton(/*cancel=*/false);
+    HWND framed = nullptr;
+    if (focused != nullptr && focused->described->kind == ControlKind::Button) {
+        framed = focused->hwnd;
+    } else if (fallback != nullptr) {
+        framed = ChildNamed(fallback->name).hwnd;
+    }
+    if (framed == framedButton_) return;
+    for (const Child& child : children_) {
+        if (child.described->kind != ControlKind::Button || child.hwnd == nullptr) continue;
+        SendMessageA(child.hwnd, BM_SETSTYLE, child.hwnd == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
+    framedButton_ = framed;
 }
 
 void Win32Window::OnDestroy() {

@@ -22,10 +22,14 @@ struct Outcome {
 
 // `args` are shell words; relative paths are relative to `folder`. The
 // output files are removed again, so the folder holds what the program left.
-inline Outcome RunConvert(const std::filesystem::path& folder, const std::string& args) {
+// A `feeder` command, when given, writes the program's standard input
+// through a pipe.
+inline Outcome RunConvert(const std::filesystem::path& folder, const std::string& args,
+                          const std::string& feeder = "") {
     const auto outFile = folder / ".stdout", errFile = folder / ".stderr";
-    const std::string command = "cd '" + folder.string() + "' && '" BRISEL_CONVERT_EXE "' " + args + " >'" +
-                                outFile.string() + "' 2>'" + errFile.string() + "'";
+    const std::string command = "cd '" + folder.string() + "' && " + (feeder.empty() ? "" : feeder + " | ") + "'" +
+                                BRISEL_CONVERT_EXE "' " + args + " >'" + outFile.string() + "' 2>'" + errFile.string() +
+                                "'";
     Outcome run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

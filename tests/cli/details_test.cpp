@@ -74,6 +74,24 @@ TEST_F(Details, MissingSectionsAndThePerKindCap) {
               "cap.net: warning: 50 more of the kind \"pin reference to a part not in the part list\" not shown");
 }
 
+// A token without a full stop repeats the reference before it; when that
+// reference's part is missing, the line says what was repeated.
+TEST_F(Details, ARepeatedLeftOutReferenceSaysWhatItRepeats) {
+    WriteSource("repeat.net", "*PADS-PCB*\n*PART*\nU1 X\n\n*NET*\n*SIGNAL* A\nU1.1 A1.3 D4\nA1.2  U1.2\n*END*\n");
+    const Outcome run = Convert("--details repeat.net out.net");
+    ASSERT_GE(run.err.size(), 4u);
+    EXPECT_EQ(
+        Strings(run.err.begin(), run.err.begin() + 4),
+        (Strings{"repeat.net:7: warning: pin reference \"A1.3\" names part \"A1\", which is not in the part list; "
+                 "it was left out",
+                 "repeat.net:7: warning: the token \"D4\" has no full stop, so it repeats the part of the "
+                 "reference before it, \"A1\", which is not in the part list; it was left out",
+                 "repeat.net:8: warning: pin reference \"A1.2\" names part \"A1\", which is not in the part list; "
+                 "it was left out",
+                 "repeat.net:8: warning: an extra space gives an empty token, which repeats the part of the "
+                 "reference before it, \"A1\", which is not in the part list; it was left out"}));
+}
+
 TEST_F(Details, WithoutTheOptionNothingChanges) {
     WriteSource("every.net", DataFile("every_problem.net"));
     const Outcome run = Convert("every.net out.net");
@@ -103,6 +121,77 @@ TEST_F(Details, StrictAndVerifyExitCodes) {
             EXPECT_EQ(run.out.back(), c.lastOut) << c.args;
         }
     }
+}
+
+struct RuleCase {
+    const char* why;
+    std::string source;
+    Strings risks;  // the lines --verify warns with
+    const char* verified;
+};
+
+void PrintTo(const RuleCase& ruleCase, std::ostream* out) { *out << ruleCase.why; }
+
+class VerifyFollowsTheRules : public Details, public testing::WithParamInterface<RuleCase> {};
+
+// The target is what the conversion's rules write, so it verifies; where
+// ExpressPCB will not read it as meant, a warning names the source line.
+TEST_P(VerifyFollowsTheRules, VerifiesAndWarnsOfImportRisks) {
+    const RuleCase& c = GetParam();
+    WriteSource("board.net", c.source);
+    const Outcome run = Convert("--verify board.net out.net");
+    EXPECT_EQ(run.status, 0);
+    ASSERT_FALSE(run.out.empty());
+    EXPECT_EQ(run.out.back(), c.verified);
+    Strings risks;
+    for (const std::string& line : run.err) {
+        if (line.starts_with("board.net:")) risks.push_back(line);
+    }
+    EXPECT_EQ(risks, c.risks);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Sources, VerifyFollowsTheRules, testing::Values(
+    RuleCase{"NoPartSection", "*PADS-PCB*\n*NET*\n*SIGNAL* GND\nC1.1 U1.2\n*END*\n", {},
+             "verified: 1 nets, 0 connections"},
+    RuleCase{"NetsBeforeParts",
+             "*PADS-PCB*\n*NET*\n*SIGNAL* GND\nC1.1\n*PART*\nC1 X\n\n*SIGNAL* VCC\nC1.2\n*END*\n",
+             {"board.net:5: warning: the part header comes after net data: its \"Part IDs Table\" stands among the "
+              "nets in the new netlist, where ExpressPCB does not expect it"},
+             "verified: 2 nets, 1 connections"},
+    RuleCase{"ASecondPartHeader", "*PADS-PCB*\n*PART*\nC1 X\n*PART*\nR1 Z\n\n*NET*\n*SIGNAL* GND\nR1.1\n*END*\n",
+             {"board.net:4: warning: a second part header: the new netlist gets a second \"Part IDs Table\", and its "
+              "parts are numbered from 1 again, so ExpressPCB may take them for the parts of the first table"},
+             "verified: 1 nets, 1 connections"},
+    RuleCase{"NoNetHeader", "*PADS-PCB*\n*PART*\nC1 X\n\n*SIGNAL* GND\nC1.1\n*END*\n",
+             {"board.net:5: warning: the net comes before any \"*NET*\" line: its row stands outside a \"Net Names "
+              "Table\" in the new netlist, where ExpressPCB does not expect it"},
+             "verified: 1 nets, 1 connections"},
+    RuleCase{"ASecondNetHeader", "*PADS-PCB*\n*PART*\nC1 X\n*NET*\n*SIGNAL* A\nC1.1\n*NET*\n*END*\n",
+             {"board.net:7: warning: a second \"*NET*\" line: the new netlist gets a second \"Net Names Table\", "
+              "which ExpressPCB does not expect"},
+             "verified: 1 nets, 1 connections"},
+    RuleCase{"AnEmptySource", "", {}, "verified: 0 nets, 0 connections"}
+), [](const testing::TestParamInfo<RuleCase>& param) { return std::string(param.param.why); });
+// clang-format on
+
+// An import risk is a warning: it counts for --strict, while a converted
+// netlist without one keeps exit status 0.
+TEST_F(Details, ImportRisksCountForStrict) {
+    WriteSource("two.net", "*PADS-PCB*\n*PART*\nC1 X\n*PART*\nR1 Z\n\n*NET*\n*SIGNAL* GND\nR1.1\n*END*\n");
+    EXPECT_EQ(Convert("--verify two.net a.net").status, 0);
+    EXPECT_EQ(Convert("--verify --strict two.net b.net").status, 3);
+    EXPECT_EQ(Convert("--strict two.net c.net").status, 0);
+}
+
+// The conversion reads a pipe once; the check takes what it read.
+TEST_F(Details, VerifiesASourceReadFromAPipe) {
+    WriteSource("good.net", DataFile("worked_example.net"));
+    const Outcome run = RunConvert(dir_, "--verify /dev/stdin out.net", "cat good.net");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, Strings{});
+    ASSERT_FALSE(run.out.empty());
+    EXPECT_EQ(run.out.back(), "verified: 2 nets, 5 connections");
 }
 
 }  // namespace

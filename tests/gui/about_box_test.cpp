@@ -10,6 +10,7 @@ namespace brisel::testing {
 namespace {
 
 using platform::MessageIcon;
+using platform::OpenResult;
 
 const std::string kOpenedVersion = std::string("Version ") + version::kAppVersion;
 const std::string kLoadedVersion = std::string("Version ") + version::kNumbers;
@@ -69,14 +70,14 @@ TEST_F(AboutBoxTest, ClosingByTheTitleBarAlsoUnloads) {
 struct LinkCase {
     const char* name;
     const char* label;
-    long shellResult;
+    platform::OpenResult shellResult;
     std::string target;
     Log afterShell;
 };
 
 class LinkTest : public AboutBoxTest, public ::testing::WithParamInterface<LinkCase> {};
 
-TEST_P(LinkTest, HandsTheShellTheTargetAndReportsResultsUpTo32AsFailure) {
+TEST_P(LinkTest, HandsTheShellTheTargetAndReportsAnyFailure) {
     Open();
     platform.shellResult = GetParam().shellResult;
     platform.log.clear();
@@ -95,11 +96,12 @@ const std::string kMailTarget = std::string("Mailto:") + about_box::maker::kEmai
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Links, LinkTest, ::testing::Values(
-    LinkCase{"WebFailsAt0", "lblWSurl", 0, about_box::maker::kWebAddress, {"beep", kWebFailed}},
-    LinkCase{"WebFailsAt32", "lblWSurl", 32, about_box::maker::kWebAddress, {"beep", kWebFailed}},
-    LinkCase{"WebStartsAt33", "lblWSurl", 33, about_box::maker::kWebAddress, {}},
-    LinkCase{"MailFailsAt32", "lblEMadd", 32, kMailTarget, {"beep", kMailFailed}},
-    LinkCase{"MailStartsAt33", "lblEMadd", 33, kMailTarget, {}}),
+    LinkCase{"WebFails", "lblWSurl", OpenResult::Failed, about_box::maker::kWebAddress, {"beep", kWebFailed}},
+    LinkCase{"WebWithoutBrowser", "lblWSurl", OpenResult::NoProgram, about_box::maker::kWebAddress,
+             {"beep", kWebFailed}},
+    LinkCase{"WebOpens", "lblWSurl", OpenResult::Opened, about_box::maker::kWebAddress, {}},
+    LinkCase{"MailWithoutProgram", "lblEMadd", OpenResult::NoProgram, kMailTarget, {"beep", kMailFailed}},
+    LinkCase{"MailOpens", "lblEMadd", OpenResult::Opened, kMailTarget, {}}),
     [](const auto& row) { return row.param.name; });
 // clang-format on
 
@@ -110,10 +112,14 @@ TEST_F(AboutBoxTest, WebLinkPassesTheCaptionExactlyAsDisplayed) {
     EXPECT_EQ(platform.Entries("shell").back(), "shell [HTTP://Example.org/Some Page]");
 }
 
-TEST_F(AboutBoxTest, MakerAddressesArePlaceholdersOnExampleOrg) {
-    EXPECT_NE(std::string(about_box::maker::kEmail).find("@example.org"), std::string::npos);
-    EXPECT_EQ(std::string(about_box::maker::kWebAddress).rfind("https://www.example.org/", 0), 0u);
-    EXPECT_NE(std::string(about_box::maker::kName).find("placeholder"), std::string::npos);
+TEST_F(AboutBoxTest, ShowsTheMakerTheBuildWasConfiguredWith) {
+    Open();
+    EXPECT_EQ(Form().Text("lblCompany"), about_box::maker::kName);
+    EXPECT_EQ(Form().Text("lblAddress"), about_box::maker::kAddressLine);
+    EXPECT_EQ(Form().Text("lblEMadd"), about_box::maker::kEmail);
+    EXPECT_EQ(Form().Text("lblWSurl"), about_box::maker::kWebAddress);
+    EXPECT_EQ(Form().Text("lblDescription"), std::string("Copyright (C) ") + about_box::maker::kCopyrightYear + "\r\n" +
+                                                 about_box::maker::kName + ".");
 }
 
 }  // namespace

@@ -19,28 +19,6 @@ const char* IconName(platform::MessageIcon icon) {
     return "none";
 }
 
-class FakeFileDialog final : public platform::FileDialog {
-public:
-    explicit FakeFileDialog(FakePlatform& platform) : platform_(platform) {}
-
-protected:
-    bool Run(bool save) override {
-        platform_.dialogsShown.push_back(
-            {save, CancelError, DialogTitle, Filter, FilterIndex, DefaultExt, FileName, Flags});
-        if (platform_.dialogAnswers.empty()) throw std::logic_error("no dialog answer scripted");
-        const DialogAnswer answer = platform_.dialogAnswers.front();
-        platform_.dialogAnswers.pop_front();
-        if (answer.outcome == DialogAnswer::Fail) throw platform::DialogError("dialog failed");
-        if (answer.outcome == DialogAnswer::Cancel) return false;
-        FileName = answer.fileName;
-        FileTitle = platform::FileTitleOf(answer.fileName);
-        return true;
-    }
-
-private:
-    FakePlatform& platform_;
-};
-
 }  // namespace
 
 std::string MessageEntry(const std::string& title, const std::string& text, platform::MessageIcon icon) {
@@ -134,8 +112,13 @@ std::unique_ptr<platform::Window> FakePlatform::CreateForm(const platform::FormD
     return window;
 }
 
-std::unique_ptr<platform::FileDialog> FakePlatform::CreateFileDialog() {
-    return std::make_unique<FakeFileDialog>(*this);
+std::optional<platform::FileChoice> FakePlatform::ChooseFile(const platform::FileDialogRequest& request) {
+    dialogsShown.push_back(request);
+    if (dialogAnswers.empty()) throw std::logic_error("no dialog answer scripted");
+    const DialogAnswer answer = dialogAnswers.front();
+    dialogAnswers.pop_front();
+    if (answer.outcome != DialogAnswer::Choose) return std::nullopt;
+    return platform::FileChoice{answer.fileName, platform::FileTitleOf(answer.fileName)};
 }
 
 void FakePlatform::ShowMessage(const std::string& text, const std::string& title, platform::MessageIcon icon) {
@@ -150,7 +133,7 @@ platform::TaskId FakePlatform::StartProgram(const std::string& commandLine) {
 
 void FakePlatform::BringToFront(platform::TaskId task) { log.push_back("front " + std::to_string(task)); }
 
-long FakePlatform::ShellOpen(const platform::Window*, const std::string& target) {
+platform::OpenResult FakePlatform::ShellOpen(const platform::Window*, const std::string& target) {
     log.push_back("shell [" + target + "]");
     return shellResult;
 }

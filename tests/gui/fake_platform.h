@@ -20,6 +20,7 @@ public:
     FakeWindow(const platform::FormDescription& form, Log& log);
 
     void On(const std::string& control, platform::Event event, platform::Handler handler) override;
+    void OnDrop(platform::DropHandler handler) override { dropHandler_ = std::move(handler); }
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;
@@ -38,6 +39,9 @@ public:
     void Type(const std::string& control, const std::string& text) { texts_[control] = text; }
     void MoveFocusTo(const std::string& control);
     void Click(const std::string& control);
+    void Drop(const std::string& control, const std::string& path) {
+        if (dropHandler_) dropHandler_(control, path);
+    }
     void Fire(const std::string& control, platform::Event event);
 
     std::string ToolTip(const std::string& control) const;
@@ -58,6 +62,7 @@ private:
     std::map<std::string, bool> enabled_;
     std::map<std::string, bool> visible_;
     std::map<std::pair<std::string, platform::Event>, platform::Handler> handlers_;
+    platform::DropHandler dropHandler_;
     std::string focus_;
     std::string caption_;
     platform::Pointer pointer_ = platform::Pointer::Default;
@@ -67,32 +72,20 @@ private:
 
 // How the next file dialog ends.
 struct DialogAnswer {
-    enum Outcome { Choose, Cancel, Fail };
+    enum Outcome { Choose, Cancel };
     Outcome outcome = Cancel;
     std::string fileName;
-};
-
-// The members of a file dialog when it was shown.
-struct DialogShown {
-    bool save = false;
-    bool cancelError = false;
-    std::string title;
-    std::string filter;
-    int filterIndex = 0;
-    std::string defaultExt;
-    std::string fileName;
-    std::int32_t flags = 0;
 };
 
 class FakePlatform final : public platform::Platform {
 public:
     std::unique_ptr<platform::Window> CreateForm(const platform::FormDescription& form) override;
-    std::unique_ptr<platform::FileDialog> CreateFileDialog() override;
+    std::optional<platform::FileChoice> ChooseFile(const platform::FileDialogRequest& request) override;
     void ShowMessage(const std::string& text, const std::string& title, platform::MessageIcon icon) override;
     void Beep() override { log.push_back("beep"); }
     platform::TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(platform::TaskId task) override;
-    long ShellOpen(const platform::Window* owner, const std::string& target) override;
+    platform::OpenResult ShellOpen(const platform::Window* owner, const std::string& target) override;
     platform::TextViewer HelpViewer() const override { return helpViewer; }
     platform::Registry& SystemRegistry() override { return registry; }
     std::string ProgramFolder() const override { return programFolder; }
@@ -108,8 +101,8 @@ public:
     std::string programFolder = "/opt/brisel";
     platform::TextViewer helpViewer = platform::TextViewer::ShellDefault;
     std::deque<DialogAnswer> dialogAnswers;
-    std::vector<DialogShown> dialogsShown;
-    long shellResult = 42;
+    std::vector<platform::FileDialogRequest> dialogsShown;
+    platform::OpenResult shellResult = platform::OpenResult::Opened;
     bool startFails = false;
     std::vector<std::string> ordinaryFiles;
     FakeRegistry registry;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "brisel_version.h"
 #include "messages/messages.h"
@@ -10,6 +13,7 @@ namespace brisel::testing {
 namespace {
 
 using platform::MessageIcon;
+using platform::OpenResult;
 
 const Log kBusy{"disable cmdOK", "pointer hourglass", "show lblProg"};
 const Log kIdle{"hide lblProg", "text lblProg []", "pointer default", "enable cmdOK"};
@@ -75,14 +79,19 @@ TEST_F(MainWindowTest, HelpOpensTheHelpFileWithTheDesktopViewer) {
 struct HelpCase {
     const char* name;
     platform::TextViewer viewer;
-    long shellResult;
+    platform::OpenResult shellResult;
     bool startFails;
     Log expected;
 };
 
+// For windows whose conversion is never started.
+Outcome NoConversion(const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; }
+
+void PrintTo(const HelpCase& helpCase, std::ostream* out) { *out << helpCase.name; }
+
 class HelpTest : public MainWindowTest, public ::testing::WithParamInterface<HelpCase> {};
 
-TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
+TEST_P(HelpTest, StartsTheViewerOrSaysWhatKeptTheFileFromShowing) {
     // Windows' command line is built from the same folder text, whatever the
     // build's separator; no quotation marks even with a space in it.
     FakePlatform other;
@@ -90,7 +99,7 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
     other.helpViewer = GetParam().viewer;
     other.shellResult = GetParam().shellResult;
     other.startFails = GetParam().startFails;
-    main_window::MainWindow help(other, [](const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; });
+    main_window::MainWindow help(other, NoConversion);
     other.log.clear();
     other.LastWindow("frmMain").Click("mnuHelpContents");
     Log expected;
@@ -107,17 +116,57 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhichFileCouldNotBeOpened) {
 
 const std::string kNotOpened = MessageEntry(
     "Help - Error", "The help file /Program Files/Conv/Brisel.txt could not be opened.", MessageIcon::Error);
+const std::string kNotFound =
+    MessageEntry("Help - Error", "The help file /Program Files/Conv/Brisel.txt was not found.", MessageIcon::Error);
+const std::string kNoViewer = MessageEntry(
+    "Help - Error", "No program to show the help file /Program Files/Conv/Brisel.txt was found.", MessageIcon::Error);
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Viewers, HelpTest, ::testing::Values(
-    HelpCase{"Notepad", platform::TextViewer::Notepad, 0, false,
+    HelpCase{"Notepad", platform::TextViewer::Notepad, OpenResult::Opened, false,
              {"start [Notepad.exe /Program Files/Conv/Brisel.txt]", "front 4711"}},
-    HelpCase{"NotepadFails", platform::TextViewer::Notepad, 0, true,
-             {"start [Notepad.exe /Program Files/Conv/Brisel.txt]", "beep", kNotOpened}},
-    HelpCase{"Viewer", platform::TextViewer::ShellDefault, 33, false,
+    HelpCase{"NotepadMissing", platform::TextViewer::Notepad, OpenResult::Opened, true,
+             {"start [Notepad.exe /Program Files/Conv/Brisel.txt]", "beep", kNoViewer}},
+    HelpCase{"Viewer", platform::TextViewer::ShellDefault, OpenResult::Opened, false,
              {"shell [/Program Files/Conv/Brisel.txt]"}},
-    HelpCase{"ViewerFailsAt32", platform::TextViewer::ShellDefault, 32, false,
+    HelpCase{"ViewerMissing", platform::TextViewer::ShellDefault, OpenResult::NoProgram, false,
+             {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNoViewer}},
+    HelpCase{"HelpFileMissing", platform::TextViewer::ShellDefault, OpenResult::NotFound, false,
+             {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNotFound}},
+    HelpCase{"ViewerFails", platform::TextViewer::ShellDefault, OpenResult::Failed, false,
              {"shell [/Program Files/Conv/Brisel.txt]", "beep", kNotOpened}}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
+
+struct HelpFileCase {
+    const char* name;
+    std::vector<std::string> existing;
+    std::string opened;
+};
+
+void PrintTo(const HelpFileCase& helpFileCase, std::ostream* out) { *out << helpFileCase.name; }
+
+class HelpFileTest : public ::testing::TestWithParam<HelpFileCase> {};
+
+TEST_P(HelpFileTest, IsLookedForBesideTheProgramThenInTheInstalledDataFolder) {
+    FakePlatform installed;
+    installed.programFolder = Native("/opt/tree/bin");
+    for (const std::string& file : GetParam().existing) installed.ordinaryFiles.push_back(Native(file));
+    main_window::MainWindow help(installed, NoConversion);
+    installed.log.clear();
+    installed.LastWindow("frmMain").Click("mnuHelpContents");
+    EXPECT_EQ(installed.log, Log{"shell [" + Native(GetParam().opened) + "]"});
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Places, HelpFileTest, ::testing::Values(
+    HelpFileCase{"BesideTheProgram", {"/opt/tree/bin/Brisel.txt"}, "/opt/tree/bin/Brisel.txt"},
+    HelpFileCase{"InstalledDataFolder", {"/opt/tree/share/brisel/Brisel.txt"}, "/opt/tree/share/brisel/Brisel.txt"},
+    // A copy beside the program wins, as on Windows.
+    HelpFileCase{"Both", {"/opt/tree/share/brisel/Brisel.txt", "/opt/tree/bin/Brisel.txt"},
+                 "/opt/tree/bin/Brisel.txt"},
+    // The viewer then says which file is missing: the one beside the program.
+    HelpFileCase{"Neither", {}, "/opt/tree/bin/Brisel.txt"}),
     [](const auto& row) { return row.param.name; });
 // clang-format on
 

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "brisel_version.h"
+#include "main_window/command_line.h"
 #include "messages/messages.h"
 #include "tests/gui/main_window_fixture.h"
 
@@ -189,6 +190,74 @@ TEST_F(MainWindowTest, ConversionGetsTheStoredPairsNotTheBoxTexts) {
     EXPECT_EQ(seen.SpoolFileName, "BriselTemp.txt");
     EXPECT_EQ(seen.JoinedFileName, "BriselTemp2.txt");
 }
+
+}  // namespace
+}  // namespace brisel::testing
+
+namespace brisel::testing {
+namespace {
+
+struct DropCase {
+    const char* name;
+    const char* control;  // under the drop, empty for the window itself
+    const char* box;      // the box that takes the file
+};
+
+class DropTest : public MainWindowTest, public ::testing::WithParamInterface<DropCase> {};
+
+TEST_P(DropTest, TheTargetBoxTakesItsDropAndEverythingElseGivesTheSource) {
+    Form().Drop(GetParam().control, Native("/boards/cpu.net"));
+    const auto& state = window.State();
+    const bool target = std::string(GetParam().box) == "txtTarget";
+    EXPECT_EQ(Form().Text(GetParam().box), Native("/boards/cpu.net"));
+    EXPECT_EQ(target ? state.TargetPath : state.SourcePath, Native("/boards/"));
+    EXPECT_EQ(target ? state.TargetFile : state.SourceFile, "cpu.net");
+    EXPECT_EQ(target ? state.SourceFile : state.TargetFile, target ? "PadsPCB.net" : "ExpressPCB.net");
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, DropTest,
+                         ::testing::Values(DropCase{"SourceBox", "txtSource", "txtSource"},
+                                           DropCase{"TargetBox", "txtTarget", "txtTarget"},
+                                           DropCase{"OkButton", "cmdOK", "txtSource"},
+                                           DropCase{"Background", "", "txtSource"}),
+                         [](const auto& row) { return row.param.name; });
+
+TEST_F(MainWindowTest, StartPathsFillTheBoxesAsIfTypedAndLeft) {
+    window.PutStartPaths({Native("/in/board.net"), "missing.net"});
+    EXPECT_EQ(Form().Text("txtSource"), Native("/in/board.net"));
+    EXPECT_EQ(window.State().SourceFile, "board.net");
+    // Without a folder the box shows the name and the stored pair stays, as after typing.
+    EXPECT_EQ(Form().Text("txtTarget"), "missing.net");
+    EXPECT_EQ(window.State().TargetFile, "ExpressPCB.net");
+}
+
+using main_window::StartRequest;
+
+struct CommandLineCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    StartRequest::Kind kind;
+    std::vector<std::string> paths;
+};
+
+class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(CommandLineTest, TakesUpToTwoPathsOrAnOption) {
+    const StartRequest request = main_window::ParseCommandLine(GetParam().arguments);
+    EXPECT_EQ(request.kind, GetParam().kind);
+    EXPECT_EQ(request.paths, GetParam().paths);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineTest, ::testing::Values(
+    CommandLineCase{"None", {}, StartRequest::Run, {}},
+    CommandLineCase{"Source", {"a.net"}, StartRequest::Run, {"a.net"}},
+    CommandLineCase{"SourceAndTarget", {"a.net", "b.net"}, StartRequest::Run, {"a.net", "b.net"}},
+    CommandLineCase{"ThreePaths", {"a", "b", "c"}, StartRequest::WrongUsage, {}},
+    CommandLineCase{"Help", {"a.net", "--help"}, StartRequest::ShowHelp, {}},
+    CommandLineCase{"Version", {"-V"}, StartRequest::ShowVersion, {}}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
 
 }  // namespace
 }  // namespace brisel::testing

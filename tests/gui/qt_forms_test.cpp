@@ -6,8 +6,11 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include "about_box/about_form.h"
@@ -52,13 +55,13 @@ TEST_P(QtFormTest, EveryControlSitsWhereTheDescriptionPutsIt) {
         QWidget* control = Control(described);
         ASSERT_NE(control, nullptr);
         if (described.kind == ControlKind::Line) {
-            EXPECT_EQ(control->pos(), QPoint(Px(described.left), Px(described.top)));
+            EXPECT_EQ(control->pos(), QPoint(Px(described.bounds.left), Px(described.bounds.top)));
             EXPECT_EQ(control->height(), described.lineWidthPixels);
             continue;
         }
-        EXPECT_EQ(control->pos(), QPoint(Px(described.left), Px(described.top)));
+        EXPECT_EQ(control->pos(), QPoint(Px(described.bounds.left), Px(described.bounds.top)));
         if (!described.autoSize) {
-            EXPECT_EQ(control->size(), QSize(Px(described.width), Px(described.height)));
+            EXPECT_EQ(control->size(), QSize(Px(described.bounds.width), Px(described.bounds.height)));
         }
         EXPECT_EQ(control->isVisibleTo(Top()), described.visible);
         EXPECT_EQ(control->toolTip().toStdString(), described.tooltip);
@@ -148,6 +151,32 @@ TEST(QtAboutForm, FocusStartsOnOkAndTabSkipsTheHiddenButton) {
         order.push_back(QApplication::focusWidget()->objectName().toStdString());
     }
     EXPECT_EQ(order, (std::vector<std::string>{"cmdOK", "txtDisclaimer", "picIcon", "cmdOK"}));
+}
+
+TEST(QtAboutForm, TheDisclaimerShowsAScrollThumbInItsOwnRectangle) {
+    platform::qt::QtPlatform platform;
+    platform::qt::QtWindow window(about_box::AboutForm(), 96);
+    window.SetText("txtDisclaimer", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8");
+    window.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.TopLevel()));
+    auto* box = Child<QPlainTextEdit>(window.TopLevel(), "txtDisclaimer");
+    EXPECT_EQ(box->geometry(), QRect(16, 232, 257, 57));
+    QScrollBar* bar = box->verticalScrollBar();
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.pageStep = bar->pageStep();
+    option.sliderPosition = bar->value();
+    option.sliderValue = bar->value();
+    const auto part = [&](QStyle::SubControl control) {
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control, bar);
+    };
+    EXPECT_GT(bar->maximum(), 0);
+    // A thumb as long as its groove cannot be told from the groove.
+    EXPECT_GT(part(QStyle::SC_ScrollBarSlider).height(), 0);
+    EXPECT_LT(part(QStyle::SC_ScrollBarSlider).height(), part(QStyle::SC_ScrollBarGroove).height());
 }
 
 TEST(QtFileDialogFilters, WindowsFiltersBecomeQtNameFilters) {

@@ -8,13 +8,16 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "about_box/about_box.h"
+#include "about_box/maker_info.h"
 #include "brisel_version.h"
 #include "main_window/main_window.h"
 #include "platform/qt/qt_platform.h"
@@ -122,10 +125,22 @@ TEST_F(QtMainWindowTest, MenuShortcutsReachTheirCommandsEvenFromAPathBox) {
 }
 
 TEST_F(QtMainWindowTest, F1OpensTheHelpFileFromTheProgramsFolder) {
+    const fs::path help = QCoreApplication::applicationDirPath().toStdString() + "/Brisel.txt";
+    std::ofstream(help) << "help\n";
     UrlRecorder shell({"file"});
     Key(Qt::Key_F1);
     ASSERT_EQ(shell.opened.size(), 1);
-    EXPECT_EQ(shell.opened[0].toLocalFile(), QCoreApplication::applicationDirPath() + "/Brisel.txt");
+    EXPECT_EQ(shell.opened[0].toLocalFile().toStdString(), help.string());
+    fs::remove(help);
+}
+
+TEST_F(QtMainWindowTest, F1WithoutTheHelpFileNamesTheMissingFile) {
+    const std::string help = QCoreApplication::applicationDirPath().toStdString() + "/Brisel.txt";
+    fs::remove(help);
+    ModalAnswerer answerer;
+    Key(Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
+    EXPECT_EQ(answerer.seen[0], "Help - Error: The help file " + help + " was not found.");
 }
 
 TEST_F(QtMainWindowTest, EnterInABoxSplitsItThenPressesOk) {
@@ -180,19 +195,65 @@ TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     fs::remove_all(folder);
 }
 
-TEST(QtBusyWindow, ShowsTheHourglassAndPaintedProgressWhileConverting) {
+// A file dragged from a file manager and dropped at the centre of a control.
+void DropFile(QWidget* top, QWidget* on, const std::string& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    const QPointF at = on->mapTo(top, on->rect().center());
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(top, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(top, &drop);
+}
+
+TEST_F(QtMainWindowTest, DroppedFilesGoToTheTargetBoxOrElseToTheSource) {
+    DropFile(top, Box("txtTarget"), "/drop/out.net");
+    DropFile(top, Child(top, "cmdOK"), "/drop/in.net");
+    EXPECT_EQ(Box("txtTarget")->text(), "/drop/out.net");
+    EXPECT_EQ(window.State().TargetPath + window.State().TargetFile, "/drop/out.net");
+    EXPECT_EQ(Box("txtSource")->text(), "/drop/in.net");
+    EXPECT_EQ(window.State().SourcePath + window.State().SourceFile, "/drop/in.net");
+}
+
+TEST(QtStartPaths, TwoPathsOnTheCommandLineAndEnterConvertLikeTheCommandLine) {
+    const fs::path folder = fs::temp_directory_path() / "brisel_qt_start_paths";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    platform::qt::QtPlatform platform;
+    main_window::MainWindow window(platform);
+    window.PutStartPaths({BRISEL_EXAMPLE_NETLIST, (folder / "window.net").string()});
+    window.Show();
+    QWidget* top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    ModalAnswerer answerer;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_FALSE(answerer.seen.empty());
+    EXPECT_EQ(answerer.seen.back().rfind("File Conversion - Complete", 0), 0u) << answerer.seen.back();
+#ifdef BRISEL_CONVERT_PROGRAM
+    const std::string command = std::string("\"") + BRISEL_CONVERT_PROGRAM + "\" \"" + BRISEL_EXAMPLE_NETLIST +
+                                "\" \"" + (folder / "cli.net").string() + "\" >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadAll(folder / "window.net"), ReadAll(folder / "cli.net"));
+#endif
+    QApplication::closeAllWindows();
+    fs::remove_all(folder);
+}
+
+TEST(QtBusyWindow, ShowsTheHourglassOverTheWindowOnlyAndPaintedProgressWhileConverting) {
     platform::qt::QtPlatform platform;
     bool okEnabled = true;
     bool progressVisible = false;
     QString progressText;
-    Qt::CursorShape pointer = Qt::ArrowCursor;
+    std::vector<Qt::CursorShape> pointers;
+    const QCursor* overridden = nullptr;
     QWidget* top = nullptr;
     main_window::MainWindow window(platform, [&](const JobSettings&, FileSystem&, ConversionReporter& reporter) {
         reporter.Progress({ProgressStep::Stage::Percent, 50});
         okEnabled = Child(top, "cmdOK")->isEnabled();
         progressVisible = Child(top, "lblProg")->isVisible();
         progressText = Child<QLabel>(top, "lblProg")->text();
-        pointer = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor;
+        pointers = {top->cursor().shape(), Child(top, "txtSource")->cursor().shape()};
+        overridden = QApplication::overrideCursor();
         return Outcome{};
     });
     top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
@@ -201,9 +262,27 @@ TEST(QtBusyWindow, ShowsTheHourglassAndPaintedProgressWhileConverting) {
     EXPECT_FALSE(okEnabled);
     EXPECT_TRUE(progressVisible);
     EXPECT_EQ(progressText, "50% Complete");
-    EXPECT_EQ(pointer, Qt::WaitCursor);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(pointers, (std::vector<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
+    EXPECT_EQ(overridden, nullptr);  // message boxes keep their own pointer
+    EXPECT_EQ(top->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Child(top, "txtSource")->cursor().shape(), Qt::IBeamCursor);
     EXPECT_TRUE(Child(top, "cmdOK")->isEnabled());
+}
+
+// The title bar's close button sends the same close event as close().
+TEST_F(QtMainWindowTest, ClosingTheMainWindowLeavesTheAboutBoxOpenAndTheProgramEndsWithIt) {
+    top->findChild<QAction*>("mnuHelpAbout")->trigger();
+    QWidget* box = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
+    bool aboutStayed = false;
+    QTimer::singleShot(0, [&] {
+        top->close();
+        aboutStayed = about.IsLoaded() && box->isVisible();
+        QTimer::singleShot(0, [&] { box->close(); });
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(aboutStayed);
+    EXPECT_FALSE(about.IsLoaded());
 }
 
 TEST_F(QtMainWindowTest, HelpAboutOpensOneModelessBoxThatEnterAndEscClose) {
@@ -241,8 +320,8 @@ TEST_F(QtMainWindowTest, AboutLinksReachTheShell) {
     QTest::mouseClick(Child(box, "lblWSurl"), Qt::LeftButton);
     QTest::mouseClick(Child(box, "lblEMadd"), Qt::LeftButton);
     ASSERT_EQ(shell.opened.size(), 2);
-    EXPECT_EQ(shell.opened[0].toString(), "https://www.example.org/brisel/");
-    EXPECT_EQ(shell.opened[1].toString(), "mailto:brisel@example.org");
+    EXPECT_EQ(shell.opened[0].toString().toStdString(), about_box::maker::kWebAddress);
+    EXPECT_EQ(shell.opened[1].toString().toStdString(), std::string("mailto:") + about_box::maker::kEmail);
 }
 
 }  // namespace

@@ -34,50 +34,46 @@ TEST_P(GetKeyValueTest, ReadsTheValueAsDescribed) {
     if (GetParam().keyExists) registry.Set(kKey, "other", {});
     if (GetParam().valueExists) registry.Set(kKey, "Value", GetParam().value);
     std::string keyVal = "entry";
-    const bool result = GetKeyValue(registry, platform::kHkeyLocalMachine, kKey, "Value", keyVal);
+    const bool result = GetKeyValue(registry, platform::RegistryRoot::LocalMachine, kKey, "Value", keyVal);
     EXPECT_EQ(result, GetParam().result);
     EXPECT_EQ(keyVal, GetParam().keyVal);
-    EXPECT_EQ(registry.OpenKeys(), 0);  // the key is closed again
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::Values(
-    KeyValueCase{"StringWithZero", true, true, {platform::kRegSz, Text("C:\\x.exe", true)},
+    KeyValueCase{"StringWithZero", true, true, {platform::RegistryType::Text, Text("C:\\x.exe", true)},
                  true, "C:\\x.exe"},
-    KeyValueCase{"StringWithoutZero", true, true, {platform::kRegSz, Text("C:\\x.exe", false)},
+    KeyValueCase{"StringWithoutZero", true, true, {platform::RegistryType::Text, Text("C:\\x.exe", false)},
                  true, "C:\\x.exe"},
     KeyValueCase{"DwordMostSignificantFirst", true, true,
-                 {platform::kRegDword, Bytes{0x05, 0x01, 0x00, 0x00}}, true, "&h000105"},
+                 {platform::RegistryType::Number, Bytes{0x05, 0x01, 0x00, 0x00}}, true, "&h000105"},
     KeyValueCase{"DwordUpperCaseHex", true, true,
-                 {platform::kRegDword, Bytes{0xAB, 0x0C, 0xFF, 0x12}}, true, "&h12FF0CAB"},
+                 {platform::RegistryType::Number, Bytes{0xAB, 0x0C, 0xFF, 0x12}}, true, "&h12FF0CAB"},
     KeyValueCase{"OtherTypeKeepsKeyVal", true, true,
-                 {platform::kRegExpandSz, Text("%SystemRoot%", true)}, true, "entry"},
+                 {platform::RegistryType::Other, Text("%SystemRoot%", true)}, true, "entry"},
     KeyValueCase{"ExactlyTheBufferFits", true, true,
-                 {platform::kRegSz, Bytes(1024, 'a')}, true, std::string(1024, 'a')},
-    KeyValueCase{"LongerThan1024Bytes", true, true, {platform::kRegSz, Bytes(1025, 'a')},
+                 {platform::RegistryType::Text, Bytes(1024, 'a')}, true, std::string(1024, 'a')},
+    KeyValueCase{"LongerThan1024Bytes", true, true, {platform::RegistryType::Text, Bytes(1025, 'a')},
                  false, ""},
     KeyValueCase{"MissingKey", false, false, {}, false, ""},
     KeyValueCase{"MissingValue", true, false, {}, false, ""}),
     [](const auto& row) { return row.param.name; });
 // clang-format on
 
-TEST(GetKeyValue, OpensWithOptionsZeroAndTheFullAccessMaskAndA1024ByteBuffer) {
+TEST(GetKeyValue, ReadsAtMost1024Bytes) {
     FakeRegistry registry;
-    registry.Set(kKey, "Value", {platform::kRegSz, Text("x", true)});
+    registry.Set(kKey, "Value", {platform::RegistryType::Text, Text("x", true)});
     std::string keyVal;
-    GetKeyValue(registry, platform::kHkeyLocalMachine, kKey, "Value", keyVal);
-    EXPECT_EQ(registry.lastOptions, 0u);
-    EXPECT_EQ(registry.lastAccess, 0x2003Fu);
-    EXPECT_EQ(registry.lastBufferSize, 1024u);
+    GetKeyValue(registry, platform::RegistryRoot::LocalMachine, kKey, "Value", keyVal);
+    EXPECT_EQ(registry.lastMaxBytes, 1024u);
 }
 
 TEST(GetKeyValue, ValueOfZeroBytesRaisesAnErrorForTheCaller) {
     FakeRegistry registry;
-    registry.Set(kKey, "Value", {platform::kRegSz, {}});
+    registry.Set(kKey, "Value", {platform::RegistryType::Text, {}});
     std::string keyVal;
-    EXPECT_THROW(GetKeyValue(registry, platform::kHkeyLocalMachine, kKey, "Value", keyVal),
+    EXPECT_THROW(GetKeyValue(registry, platform::RegistryRoot::LocalMachine, kKey, "Value", keyVal),
                  about_box::EmptyRegistryValue);
-    EXPECT_EQ(registry.OpenKeys(), 0);
 }
 
 const char* const kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -105,8 +101,8 @@ TEST_P(StartSysInfoTest, StartsTheToolOrSaysItIsUnavailable) {
     EXPECT_EQ(platform.log, GetParam().expected);
 }
 
-const RegistryValue kPath{platform::kRegSz, Text("C:\\Gone\\msinfo32.exe", true)};
-const RegistryValue kFolder{platform::kRegSz, Text("C:\\Tools", true)};
+const RegistryValue kPath{platform::RegistryType::Text, Text("C:\\Gone\\msinfo32.exe", true)};
+const RegistryValue kFolder{platform::RegistryType::Text, Text("C:\\Tools", true)};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Registry, StartSysInfoTest, ::testing::Values(
@@ -116,9 +112,9 @@ INSTANTIATE_TEST_SUITE_P(Registry, StartSysInfoTest, ::testing::Values(
     SysInfoCase{"PathStartFails", kPath, std::nullopt, false, true,
                 {"start [C:\\Gone\\msinfo32.exe]", kUnavailable}},
     SysInfoCase{"PathOfOtherTypeStartsEmptyCommand",
-                RegistryValue{platform::kRegExpandSz, Text("%x%", true)}, std::nullopt, false,
+                RegistryValue{platform::RegistryType::Other, Text("%x%", true)}, std::nullopt, false,
                 false, {"start []", kUnavailable}},
-    SysInfoCase{"PathOfZeroBytes", RegistryValue{platform::kRegSz, {}}, kFolder, true, false,
+    SysInfoCase{"PathOfZeroBytes", RegistryValue{platform::RegistryType::Text, {}}, kFolder, true, false,
                 {kUnavailable}},
     SysInfoCase{"FolderWithTool", std::nullopt, kFolder, true, false,
                 {"start [C:\\Tools\\MSINFO32.EXE]"}},
@@ -131,7 +127,7 @@ TEST(StartSysInfo, EmptyRegistryOfLinuxMakesItUnavailable) {
     FakePlatform platform;
     platform::EmptyRegistry empty;
     std::string keyVal = "x";
-    EXPECT_FALSE(GetKeyValue(empty, platform::kHkeyLocalMachine, kToolKey, "PATH", keyVal));
+    EXPECT_FALSE(GetKeyValue(empty, platform::RegistryRoot::LocalMachine, kToolKey, "PATH", keyVal));
     EXPECT_EQ(keyVal, "");
 }
 

@@ -4,28 +4,50 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "tests/verify/case_name.h"
 
 namespace brisel::verify {
 namespace {
 
-// Every net as NAME[PART.PIN ...] followed by /N when N references were left
-// out; nets separated by "; ".
-std::string Describe(const std::string& sourceText) {
-    std::istringstream in(sourceText);
-    PadsSourceReader reader(in);
-    SourceNet net;
-    std::ostringstream described;
-    for (const char* separator = ""; reader.NextNet(net); separator = "; ") {
-        described << separator << net.Name << '[';
-        for (std::size_t i = 0; i < net.Pins.size(); ++i) {
-            described << (i == 0 ? "" : " ") << net.Pins[i].PartId << '.' << net.Pins[i].Pin;
-        }
-        described << ']';
-        if (net.LeftOut > 0) {
-            described << '/' << net.LeftOut;
-        }
+std::vector<SourceNet> Read(const std::string& sourceText, std::size_t blockSize) {
+    PadsSourceReader reader;
+    for (std::size_t at = 0; at < sourceText.size(); at += blockSize) {
+        reader.Feed(std::string_view(sourceText).substr(at, blockSize));
     }
-    return described.str();
+    reader.Finish();
+    return reader.Nets();
+}
+
+// Nets written as NAME[PART.PIN ...] followed by /N when N references were
+// left out, separated by "; ".
+std::vector<SourceNet> Parse(const std::string& described) {
+    std::vector<SourceNet> nets;
+    std::istringstream in(described);
+    for (std::string text; std::getline(in, text, ';');) {
+        if (text.starts_with(" ")) text.erase(0, 1);
+        const auto open = text.find('['), close = text.find(']');
+        SourceNet net{text.substr(0, open), 0, {}, 0};
+        std::istringstream pins(text.substr(open + 1, close - open - 1));
+        for (std::string pin; pins >> pin;) {
+            const auto stop = pin.rfind('.');
+            net.Pins.Add(PinHash(PartHash(pin.substr(0, stop)), pin.substr(stop + 1)));
+        }
+        if (close + 1 < text.size()) net.LeftOut = std::stoll(text.substr(close + 2));
+        nets.push_back(net);
+    }
+    return nets;
+}
+
+// Each net as NAME[COUNT:DIGEST]/LEFT-OUT.
+std::string Summary(const std::vector<SourceNet>& nets) {
+    std::ostringstream summary;
+    for (const SourceNet& net : nets) {
+        summary << net.Name << '[' << net.Pins.count << ':' << std::hex << net.Pins.sum << std::dec << "]/"
+                << net.LeftOut << "; ";
+    }
+    return summary.str();
 }
 
 constexpr const char* kParts = "!PADS-POWERPCB-V3.0-MILS!\n*PART*\nC1 0.1uF\nR1 10K\nU1 74HC00\n\n*NET*\n";
@@ -40,10 +62,13 @@ void PrintTo(const SourceCase& sourceCase, std::ostream* out) { *out << sourceCa
 
 class PadsSourceTest : public ::testing::TestWithParam<SourceCase> {};
 
+// Fed whole and one byte at a time, so that every line end also falls
+// between two blocks.
 TEST_P(PadsSourceTest, YieldsTheNetsAConversionWrites) {
     const SourceCase& c = GetParam();
     const std::string text = c.netText.starts_with("!") ? c.netText : kParts + c.netText;
-    EXPECT_EQ(Describe(text), c.expected) << c.why;
+    EXPECT_EQ(Summary(Read(text, text.size() + 1)), Summary(Parse(c.expected)));
+    EXPECT_EQ(Summary(Read(text, 1)), Summary(Parse(c.expected)));
 }
 
 // clang-format off
@@ -91,7 +116,49 @@ INSTANTIATE_TEST_SUITE_P(Cases, PadsSourceTest, ::testing::Values(
                "!X\n*SIGNAL* N\nC1.1\n*PART*\nC1 X\n\n*SIGNAL* M\nC1.1\n*END*\n", "N[]/1; M[C1.1]"},
     SourceCase{"a signal inside an open part section",
                "!X\n*PART*\nC1 X\n*SIGNAL* N\nC1.1\n*END*\n", "N[C1.1]"}
-));
+), ByWhy());
+// clang-format on
+
+struct RiskCase {
+    const char* why;
+    std::string text;
+    std::vector<std::string> expected;  // "LINE: the start of the text"
+};
+
+void PrintTo(const RiskCase& riskCase, std::ostream* out) { *out << riskCase.why; }
+
+class ImportRiskTest : public ::testing::TestWithParam<RiskCase> {};
+
+TEST_P(ImportRiskTest, NamesTheSourceLine) {
+    const RiskCase& c = GetParam();
+    PadsSourceReader reader;
+    reader.Feed(c.text);
+    reader.Finish();
+    std::vector<std::string> found;
+    for (const ImportRisk& risk : reader.Risks()) {
+        const std::string start = c.expected.size() > found.size() ? c.expected[found.size()] : "";
+        const std::string text = std::to_string(risk.Line) + ": " + risk.Text;
+        found.push_back(text.substr(0, std::max(start.size(), std::size_t{1})));
+    }
+    EXPECT_EQ(found, c.expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, ImportRiskTest, ::testing::Values(
+    RiskCase{"parts then nets", "*PADS-PCB*\n*PART*\nC1 X\n\n*NET*\n*SIGNAL* N\nC1.1\n*END*\n", {}},
+    RiskCase{"no part section", "*PADS-PCB*\n*NET*\n*SIGNAL* N\nC1.1\n*END*\n", {}},
+    RiskCase{"nets before parts", "*PADS-PCB*\n*NET*\n*SIGNAL* N\nC1.1\n*PART*\nC1 X\n*END*\n",
+             {"5: the part header comes after net data"}},
+    RiskCase{"a second part header", "*PADS-PCB*\n*PART*\nC1 X\n*PART*\nU1 Y\n*NET*\n*END*\n",
+             {"4: a second part header"}},
+    RiskCase{"a part header after the section ended", "*PADS-PCB*\n*PART*\nC1 X\n\n*PART*\n*NET*\n*END*\n",
+             {"5: a part header after the part section has ended"}},
+    RiskCase{"nets without a net header, told once", "*PADS-PCB*\n*PART*\nC1 X\n\n*SIG* A\nC1.1\n*SIG* B\n*END*\n",
+             {"5: the net comes before any \"*NET*\" line"}},
+    RiskCase{"a second net header", "*PADS-PCB*\n*PART*\nC1 X\n*NET*\n*NET*\n*END*\n",
+             {"5: a second \"*NET*\" line"}},
+    RiskCase{"nothing after the end line", "*PADS-PCB*\n*PART*\nC1 X\n*NET*\n*END*\n*NET*\n", {}}
+), ByWhy());
 // clang-format on
 
 }  // namespace

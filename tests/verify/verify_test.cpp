@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/verify/case_name.h"
 
 namespace brisel::verify {
 namespace {
@@ -60,23 +61,10 @@ std::string Join(const Lines& lines, const std::string& end = "\r\n") {
 
 class VerifyTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("brisel-verify-" + std::string(info->test_suite_name()) + "-" + info->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    Report Verify(const std::string& sourceText, const std::string& targetText) {
-        const auto source = (folder_ / "board.asc").string();
-        const auto target = (folder_ / "board.net").string();
-        std::ofstream(source, std::ios::binary) << sourceText;
-        std::ofstream(target, std::ios::binary) << targetText;
+    static Report Verify(const std::string& sourceText, const std::string& targetText) {
+        std::istringstream source(sourceText), target(targetText);
         return VerifyConversion(source, target);
     }
-
-    std::filesystem::path folder_;
 };
 
 TEST_F(VerifyTest, WorkedExampleVerifies) {
@@ -105,11 +93,10 @@ TEST_F(VerifyTest, MissingFinalLineEndIsCaught) {
 }
 
 TEST_F(VerifyTest, MissingTargetIsReported) {
-    const Report report = VerifyConversion((std::filesystem::path(folder_) / "none.asc").string(),
-                                           (std::filesystem::path(folder_) / "none.net").string());
+    const Report report = Verifier().CheckTarget("/nonexistent-brisel-folder/none.net");
     EXPECT_FALSE(report.ok);
-    ASSERT_EQ(report.problems.size(), 1u);
-    EXPECT_TRUE(report.problems[0].starts_with("cannot read the target file '")) << report.problems[0];
+    EXPECT_EQ(report.problems, Lines{"cannot read the target file '/nonexistent-brisel-folder/none.net': No such file "
+                                     "or directory"});
 }
 
 TEST_F(VerifyTest, EmptyNetsEmptyPinsAndQuotesVerify) {
@@ -186,22 +173,29 @@ INSTANTIATE_TEST_SUITE_P(Cases, DamagedTargetTest, ::testing::Values(
            {"net 2: first connection 2 is not in the net"}},
     Damage{"part number out of range", 22, "2 99 14 5",
            {"connection 4: part number 99 out of range 1..3",
-            "net \"VCC\" (net 2): pin U1.14 missing from the target"}},
+            "net \"VCC\" (net 2): the target's connections name other pins than the source's references (line 10)"}},
     Damage{"net number out of range", 20, "7 3 7 0",
            {"connection 2: net number 7 out of range 1..2",
             "net 1: chain breaks at connection 1 (next 2 is not in the net)",
-            "net \"GND\" (net 1): pin U1.7 missing from the target"}},
+            "net \"GND\" (net 1): 1 connections in the target, 2 expected from the source"}},
     Damage{"pin moved to another net", 20, "1 3 14 0",
-           {"net \"GND\" (net 1): pin U1.7 missing from the target",
-            "net \"GND\" (net 1): pin U1.14 in the target but not in the source"}},
+           {"net \"GND\" (net 1): the target's connections name other pins than the source's references (line 8)"}},
     Damage{"pin points at the wrong part", 19, "1 2 2 2",
-           {"net \"GND\" (net 1): pin C1.2 missing from the target",
-            "net \"GND\" (net 1): pin R1.2 in the target but not in the source"}},
+           {"net \"GND\" (net 1): the target's connections name other pins than the source's references (line 8)"}},
     Damage{"pin listed twice", 22, "2 1 1 5",
-           {"net \"VCC\" (net 2): pin U1.14 missing from the target"}},
+           {"net \"VCC\" (net 2): the target's connections name other pins than the source's references (line 10)"}},
     Damage{"missing row", 23, nullptr,
            {"net 2: chain breaks at connection 4 (next 5 is not in the net)",
-            "net \"VCC\" (net 2): pin R1.1 missing from the target"}},
+            "net \"VCC\" (net 2): 2 connections in the target, 3 expected from the source"}},
+    Damage{"part renamed", 11, "\"R1\" \"10k\" \"\"",
+           {"tables: the target's part rows hold other IDs or names than the source's part lines"}},
+    Damage{"part table title repeated", 12, "\"Part IDs Table\"",
+           {"connection 2: part number 3 out of range 1..2",
+            "connection 4: part number 3 out of range 1..2",
+            "tables: the target has the header, 2 \"Part IDs Table\", 2 part rows, 1 \"Net Names Table\"; the "
+            "source gives the header, 1 \"Part IDs Table\", 3 part rows, 1 \"Net Names Table\"",
+            "net \"GND\" (net 1): the target's connections name other pins than the source's references (line 8)",
+            "net \"VCC\" (net 2): the target's connections name other pins than the source's references (line 10)"}},
     Damage{"wrong net name", 15, "\"GDN\" 1",
            {"net 1: name \"GDN\" in the target, \"GND\" in the source (line 8)"}},
     Damage{"control character in a net name is shown as a code", 15, "\"G\tND\" 1",
@@ -227,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DamagedTargetTest, ::testing::Values(
            {"target line 20: expected a connection row NET PART PIN NEXT but found: 1 3 7"}},
     Damage{"leading zero", 20, "1 03 7 0",
            {"target line 20: expected a connection row NET PART PIN NEXT but found: 1 03 7 0"}}
-));
+), ByWhy());
 // clang-format on
 
 TEST_F(VerifyTest, TruncatedTargetIsCaught) {

@@ -1,5 +1,6 @@
 // brisel-convert.exe run as a Windows program: drive letters, backslashes,
-// folders with spaces, and the same target bytes as on every other system.
+// folders with spaces, names in any script, and the same target bytes as on
+// every other system.
 
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,31 +27,42 @@ struct Outcome {
     Strings out, err;
 };
 
+// Names are UTF-8 here; std::filesystem would read a narrow name as Latin-1.
+fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+std::wstring Wide(const std::string& utf8) { return PathOf(utf8).wstring(); }
+
 HANDLE InheritableFile(const fs::path& path) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return CreateFileA(path.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
 }
 
 // Runs the command line in the folder, its output caught in files beside
-// the folder so that the folder's own listing stays as the program left it.
-Outcome RunProgram(const std::string& arguments, const fs::path& folder) {
+// the folder so that the folder's own listing stays as the program left it;
+// `whileRunning` is called every millisecond until the program ends.
+Outcome RunProgram(
+    const std::string& arguments, const fs::path& folder, const std::function<void()>& whileRunning = [] {}) {
     const fs::path outPath = folder.parent_path() / "stdout.txt";
     const fs::path errPath = folder.parent_path() / "stderr.txt";
     HANDLE out = InheritableFile(outPath);
     HANDLE err = InheritableFile(errPath);
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = out;
     startup.hStdError = err;
-    std::string line = "\"" BRISEL_CONVERT_EXE "\" " + arguments;
+    std::wstring line = Wide("\"" BRISEL_CONVERT_EXE "\" " + arguments);
     PROCESS_INFORMATION process{};
     Outcome run;
-    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.string().c_str(), &startup,
-                       &process)) {
-        WaitForSingleObject(process.hProcess, INFINITE);
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &process)) {
+        while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT) whileRunning();
         GetExitCodeProcess(process.hProcess, &run.status);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
@@ -61,7 +74,12 @@ Outcome RunProgram(const std::string& arguments, const fs::path& folder) {
     return run;
 }
 
-std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+std::string Quoted(const fs::path& path) { return "\"" + Utf8(path) + "\""; }
+
+struct Refusal {
+    std::string arguments;
+    std::string line;  // the one line on standard error
+};
 
 class WindowsCli : public testing::Test {
 protected:
@@ -76,9 +94,20 @@ protected:
 
     static fs::path Data(const char* name) { return fs::path(BRISEL_TEST_DATA_DIR) / name; }
     Outcome Convert(const std::string& arguments) { return RunProgram(arguments, dir_); }
+    // Each run exits 1 with its error line alone and leaves the folder as it was.
+    void ExpectRefusals(const std::vector<Refusal>& refusals) {
+        const Strings before = Names();
+        for (const Refusal& refusal : refusals) {
+            const Outcome run = Convert(refusal.arguments);
+            EXPECT_EQ(run.status, 1u) << refusal.arguments;
+            EXPECT_EQ(run.err, Strings{refusal.line}) << refusal.arguments;
+            EXPECT_TRUE(run.out.empty()) << refusal.arguments;
+            EXPECT_EQ(Names(), before) << refusal.arguments;
+        }
+    }
     Strings Names() const {
         Strings names;
-        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(Utf8(entry.path().filename()));
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -125,17 +154,13 @@ TEST_F(WindowsCli, RelativePathsWithBackslashesIntoASubfolder) {
 }
 
 TEST_F(WindowsCli, ErrorsExitOneAndLeaveNothingBehind) {
-    struct Case {
-        std::string arguments;
-        const char* line;
-    };
     const std::string missing =
         "Invalid Filenames - Error: Please enter source and target filenames before "
         "trying to start the file conversion process.";
-    const Case cases[] = {
+    const std::vector<Refusal> refusals = {
         {"none.net out.net", "Source File - Error: The netlist file 'none.net' cannot be found."},
-        {"board.net out\\", missing.c_str()},
-        {"\"\" out.net", missing.c_str()},
+        {"board.net out\\", missing},
+        {"\"\" out.net", missing},
         // Letter case and a ".\" do not make another file on Windows.
         {"board.net .\\BOARD.NET",
          "Invalid Filenames - Error: Please enter different source and target "
@@ -144,20 +169,14 @@ TEST_F(WindowsCli, ErrorsExitOneAndLeaveNothingBehind) {
          "Invalid Filenames - Error: Please enter different source and target filenames before trying to start "
          "the file conversion process."},
     };
-    for (const Case& c : cases) {
-        const Outcome run = Convert(c.arguments);
-        EXPECT_EQ(run.status, 1u) << c.arguments;
-        EXPECT_EQ(run.err, Strings{c.line}) << c.arguments;
-        EXPECT_TRUE(run.out.empty()) << c.arguments;
-        EXPECT_EQ(Names(), Strings{"board.net"}) << c.arguments;
-    }
+    ExpectRefusals(refusals);
 }
 
 TEST_F(WindowsCli, UsageAndVersion) {
     const Outcome usage = Convert("");
     EXPECT_EQ(usage.status, 2u);
-    ASSERT_GE(usage.err.size(), 2u);
-    EXPECT_EQ(usage.err[1], "Usage: brisel-convert [OPTION]... SOURCE TARGET");
+    EXPECT_EQ(usage.err, (Strings{"brisel-convert: SOURCE and TARGET are required",
+                                  "Try 'brisel-convert --help' for more information."}));
     const Outcome version = Convert("--version");
     EXPECT_EQ(version.status, 0u);
     EXPECT_EQ(version.out, Strings{"brisel-convert " BRISEL_APP_VERSION});
@@ -168,6 +187,69 @@ TEST_F(WindowsCli, VerifyReadsTheTargetBack) {
     EXPECT_EQ(run.status, 0u);
     ASSERT_EQ(run.out.size(), 2u);
     EXPECT_EQ(run.out[1].rfind("verified: 2 nets, 5 connections", 0), 0u) << run.out[1];
+}
+
+// Cyrillic, Greek, CJK and an emoji: outside every ANSI code page together.
+const std::string kFolder = "Дмитрий Ωμέγα 设计 🔌";
+const std::string kSource = "плата.net";
+const std::string kTarget = "вывод 设计 🔌.net";
+
+std::string Completion(const std::string& target) {
+    return "File Conversion - Complete: The new netlist file '" + target +
+           "' has been created. The netlist contained: 12 Lines, 3 Parts, 2 Nets, and 5 Connections.";
+}
+
+TEST_F(WindowsCli, NamesInAnyScriptConvertByTheirAbsolutePaths) {
+    const fs::path folder = dir_ / PathOf(kFolder);
+    fs::create_directory(folder);
+    fs::copy_file(Data("worked_example.net"), folder / PathOf(kSource));
+    const Outcome run = Convert(Quoted(folder / PathOf(kSource)) + " " + Quoted(folder / PathOf(kTarget)));
+    EXPECT_EQ(run.status, 0u);
+    EXPECT_EQ(run.out, Strings{Completion(kTarget)});
+    EXPECT_TRUE(run.err.empty());
+    EXPECT_EQ(ReadFile(folder / PathOf(kTarget)), ReadFile(Data("worked_example.expected.net")));
+}
+
+TEST_F(WindowsCli, NamesInAnyScriptConvertByTheirRelativePathsAndVerify) {
+    fs::create_directory(dir_ / PathOf(kFolder));
+    fs::copy_file(Data("worked_example.net"), dir_ / PathOf(kFolder) / PathOf(kSource));
+    const Outcome run = Convert("--verify \"" + kFolder + "\\" + kSource + "\" \"" + kFolder + "\\" + kTarget + "\"");
+    EXPECT_EQ(run.status, 0u);
+    ASSERT_EQ(run.out.size(), 2u);
+    EXPECT_EQ(run.out[0], Completion(kTarget));
+    EXPECT_EQ(run.out[1].rfind("verified: 2 nets, 5 connections", 0), 0u) << run.out[1];
+    EXPECT_EQ(ReadFile(dir_ / PathOf(kFolder) / PathOf(kTarget)), ReadFile(Data("worked_example.expected.net")));
+}
+
+TEST_F(WindowsCli, RefusalsOfNamesInAnyScriptNameThemAsGiven) {
+    fs::create_directory(dir_ / PathOf(kFolder));
+    fs::copy_file(Data("worked_example.net"), dir_ / PathOf(kFolder) / PathOf(kSource));
+    const std::string source = "\"" + kFolder + "\\" + kSource + "\"";
+    const std::vector<Refusal> refusals = {
+        {"\"" + kFolder + "\\нет 无.net\" out.net",
+         "Source File - Error: The netlist file 'нет 无.net' cannot be found."},
+        // Another letter case of a Cyrillic name is the same file on Windows.
+        {source + " \"" + kFolder + "\\ПЛАТА.net\"",
+         "Invalid Filenames - Error: Please enter different source and target filenames before trying to start "
+         "the file conversion process."},
+        {source + " \"" + kFolder + "\\BriselTemp.txt\"",
+         "Invalid Filenames - Error: The source and target files cannot be the temporary files 'BriselTemp.txt', "
+         "'BriselTemp2.txt' and 'BriselTemp3.txt' of the target folder. Please enter other source and target "
+         "filenames."},
+    };
+    ExpectRefusals(refusals);
+}
+
+// The program shares the test's console: its output code page is UTF-8 while
+// the program runs, and the user's again when it has ended.
+TEST_F(WindowsCli, AConsoleShowsUtf8WhileTheProgramRunsAndGetsItsCodePageBack) {
+    ASSERT_NE(GetConsoleOutputCP(), 0u) << "no console";
+    ASSERT_TRUE(SetConsoleOutputCP(437));
+    bool sawUtf8 = false;
+    const Outcome run = RunProgram("board.net out.net", dir_, [&] { sawUtf8 |= GetConsoleOutputCP() == CP_UTF8; });
+    EXPECT_EQ(run.status, 0u);
+    EXPECT_TRUE(sawUtf8);
+    EXPECT_EQ(GetConsoleOutputCP(), 437u);
 }
 
 // The run lock is a Windows byte-range lock: while another holder has it a

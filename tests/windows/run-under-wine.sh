@@ -41,6 +41,22 @@ if [ -x "$linux_convert" ]; then
       status=1
     fi
   done
+  # Also in a folder and under names outside every ANSI code page, given by
+  # their absolute paths; the completion message names the target in UTF-8.
+  # Wine reads the command line's bytes in the locale's encoding.
+  scripts="$compare/Дмитрий Ωμέγα 设计 🔌"
+  mkdir -p "$scripts" && cp "$root/examples/board.net" "$scripts/плата.net"
+  "$linux_convert" "$scripts/плата.net" "$scripts/вывод.linux.net" >/dev/null 2>&1
+  LC_ALL=C.UTF-8 wine "$build/brisel-convert.exe" "$(LC_ALL=C.UTF-8 winepath -w "$scripts/плата.net")" \
+    "$(LC_ALL=C.UTF-8 winepath -w "$scripts/вывод.windows.net")" >"$compare/scripts.out" 2>&1
+  if cmp -s "$scripts/вывод.linux.net" "$scripts/вывод.windows.net" &&
+     grep -q "The new netlist file 'вывод.windows.net' has been created" "$compare/scripts.out"; then
+    echo "same bytes on Linux and Windows: board in a folder named in four scripts"
+  else
+    echo "DIFFERENT on Linux and Windows: board in a folder named in four scripts"
+    cat "$compare/scripts.out"
+    status=1
+  fi
 else
   echo "no $linux_convert: Linux and Windows outputs not compared"
 fi

@@ -2,7 +2,8 @@
 """Draws Brisel's pictures: the main window's background (374 x 200), the
 program icon (16 and 32 pixels) and the two-colour pointing-hand cursor
 (32 x 32, hot spot 10, 5). Uses only the standard library; run it in this
-folder to rewrite the PNG files that the Qt resource file compiles in."""
+folder to rewrite the PNG files that the Qt resource file compiles in, and
+the desktop theme's icons in packaging/icons/ (16 to 256 pixels)."""
 
 import struct
 import zlib
@@ -34,14 +35,18 @@ def blend(a, b, t):
 # Board traces as (x1, y1, x2, y2) segments and round pads (x, y, r), kept in
 # the margins so they never run under the texts and buttons.
 TRACES = [
-    (0, 190, 60, 190), (60, 190, 72, 178), (72, 178, 150, 178),
+    (0, 196, 60, 196), (60, 196, 72, 190), (72, 190, 150, 190),
     (240, 196, 300, 196), (300, 196, 316, 180), (316, 180, 374, 180),
     (352, 0, 352, 40), (352, 40, 364, 52), (364, 52, 364, 200),
     (8, 0, 8, 30), (8, 30, 20, 42), (20, 42, 20, 56),
     (210, 150, 240, 150), (240, 150, 252, 162), (252, 162, 330, 162),
 ]
-PADS = [(150, 178, 4), (20, 56, 4), (210, 150, 4), (330, 162, 4), (364, 120, 3),
-        (60, 190, 3), (352, 40, 3)]
+PADS = [(150, 190, 4), (20, 56, 4), (210, 150, 4), (330, 162, 4), (364, 120, 3),
+        (60, 196, 3), (352, 40, 3)]
+
+# Clear bands (left, top, right, bottom) behind the labels' texts: the title,
+# "Source:", "Target:" and the progress text, which grows to "100% Complete".
+BANDS = [(20, 12, 352, 53), (36, 60, 94, 85), (36, 92, 94, 117), (90, 164, 262, 186)]
 
 
 def near_segment(x, y, seg, width):
@@ -55,6 +60,8 @@ def near_segment(x, y, seg, width):
 
 def background(x, y):
     colour = blend((12, 52, 40), (4, 22, 30), y / 199)
+    if any(left <= x <= right and top <= y <= bottom for left, top, right, bottom in BANDS):
+        return colour + (255,)
     for px, py, r in PADS:
         d2 = (x - px) ** 2 + (y - py) ** 2
         if d2 <= (r - 2) ** 2:
@@ -130,3 +137,5 @@ if __name__ == "__main__":
     write_png("icon16.png", 16, 16, icon(16))
     write_png("icon32.png", 32, 32, icon(32))
     write_png("hand_cursor.png", 32, 32, cursor)
+    for size in (16, 32, 48, 128, 256):
+        write_png(f"../../../packaging/icons/brisel-{size}.png", size, size, icon(size))

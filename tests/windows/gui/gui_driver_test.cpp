@@ -32,6 +32,18 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
+// Cyrillic, Greek, CJK and an emoji: outside every ANSI code page together.
+const std::string kScriptsFolder = "Дмитрий Ωμέγα 设计 🔌";
+const std::string kScriptsSource = "плата.net";
+const std::string kScriptsTarget = "вывод 🔌.net";
+
+fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
 fs::path ProgramFolder() {
     char name[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, name, MAX_PATH);
@@ -102,11 +114,11 @@ TEST_F(Gui, TheMainWindowOpensWithItsTitleAndControlsWhereTheFormSays) {
         HWND hwnd = MainControl(control.name.c_str());
         ASSERT_NE(hwnd, nullptr) << control.name;
         const RECT rect = ClientRectOf(hwnd);
-        EXPECT_EQ(rect.left, platform::TwipsToPixels(control.left, dpi)) << control.name;
-        EXPECT_EQ(rect.top, platform::TwipsToPixels(control.top, dpi)) << control.name;
+        EXPECT_EQ(rect.left, platform::TwipsToPixels(control.bounds.left, dpi)) << control.name;
+        EXPECT_EQ(rect.top, platform::TwipsToPixels(control.bounds.top, dpi)) << control.name;
         if (!control.autoSize) {
-            EXPECT_EQ(rect.right - rect.left, platform::TwipsToPixels(control.width, dpi)) << control.name;
-            EXPECT_EQ(rect.bottom - rect.top, platform::TwipsToPixels(control.height, dpi)) << control.name;
+            EXPECT_EQ(rect.right - rect.left, platform::TwipsToPixels(control.bounds.width, dpi)) << control.name;
+            EXPECT_EQ(rect.bottom - rect.top, platform::TwipsToPixels(control.bounds.height, dpi)) << control.name;
         }
         EXPECT_EQ(IsWindowVisible(hwnd) != FALSE, control.visible) << control.name;
         if (control.kind != platform::ControlKind::TextBox) {
@@ -137,8 +149,47 @@ TEST_F(Gui, TypedPathsAndOkConvertANetlistAndShowTheCompletionMessage) {
     Session::Answer(box);
     EXPECT_EQ(ReadFile(folder_ / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
     EXPECT_TRUE(WaitFor([] { return IsWindowEnabled(MainControl("cmdOK")) != FALSE; }));
+    // OK was disabled with the focus on it: the focus went on to the source box.
+    EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
     EXPECT_FALSE(IsWindowVisible(MainControl("lblProg")));
     EXPECT_EQ(TextOf(MainControl("lblProg")), "");
+}
+
+TEST_F(Gui, PathsInAnyScriptSetThroughTheWideMessagesConvert) {
+    const fs::path folder = folder_ / PathOf(kScriptsFolder);
+    fs::create_directories(folder);
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", folder / PathOf(kScriptsSource));
+    SetUtf8Text(MainControl("txtSource"), Utf8(folder / PathOf(kScriptsSource)));
+    PressKey(MainControl("txtSource"), VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("cmdBrowseS")));
+    PressKey(MainControl("cmdBrowseS"), VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtTarget")));
+    SetUtf8Text(MainControl("txtTarget"), Utf8(folder / PathOf(kScriptsTarget)));
+    Click(MainControl("cmdOK"));
+    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
+    ASSERT_NE(box, nullptr);
+    const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(text.find("'" + kScriptsTarget + "' has been created."), std::string::npos) << text;
+    Session::Answer(box);
+    EXPECT_EQ(ReadFile(folder / PathOf(kScriptsTarget)),
+              ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+}
+
+// The name typed into the Open dialog's file name box, as a user would type it.
+TEST_F(Gui, TheOpenDialogShowsTheChosenPathInAnyScriptIntact) {
+    const fs::path chosen = folder_ / PathOf(kScriptsFolder) / PathOf(kScriptsSource);
+    ASSERT_TRUE(fs::exists(chosen));
+    Click(MainControl("cmdBrowseS"));
+    HWND dialog = Session::WaitForMessageBox("File Open");
+    ASSERT_NE(dialog, nullptr);
+    HWND name = GetDlgItem(dialog, 0x47C);  // the Explorer style's file name box
+    if (name == nullptr) name = GetDlgItem(dialog, 0x480);
+    ASSERT_NE(name, nullptr);
+    SetUtf8Text(name, Utf8(chosen));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(WaitFor([&] { return Utf8TextOf(MainControl("txtSource")) == Utf8(chosen); }))
+        << Utf8TextOf(MainControl("txtSource"));
 }
 
 TEST_F(Gui, AnEmptyTargetGivesTheMissingNameErrorWithTheFocusInTheSourceBox) {
@@ -150,6 +201,30 @@ TEST_F(Gui, AnEmptyTargetGivesTheMissingNameErrorWithTheFocusInTheSourceBox) {
               "Please enter source and target filenames before trying to start the file conversion process.");
     Session::Answer(box);
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
+}
+
+bool Framed(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
+
+TEST_F(Gui, TheDefaultFrameFollowsAFocusedButtonAndOtherwiseStaysOnOk) {
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtSource")));  // where the last error left it
+    PressKey(MainControl("txtSource"), VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("cmdBrowseS")));
+    EXPECT_TRUE(WaitFor([] { return Framed(MainControl("cmdBrowseS")); }));
+    EXPECT_FALSE(Framed(MainControl("cmdOK")));
+    PressKey(MainControl("cmdBrowseS"), VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtTarget")));
+    EXPECT_TRUE(WaitFor([] { return Framed(MainControl("cmdOK")); }));
+    EXPECT_FALSE(Framed(MainControl("cmdBrowseS")));
+}
+
+TEST_F(Gui, OnlyTheMainWindowIsTitledBrisel) { EXPECT_EQ(session_->WindowsTitled("Brisel"), 1); }
+
+TEST_F(Gui, AFileDroppedOnTheTargetBoxBecomesTheTargetAndElsewhereTheSource) {
+    const RECT target = ClientRectOf(MainControl("txtTarget"));
+    session_->DropFile(Main(), {target.left + 5, target.top + 5}, "C:\\drop\\out.net");
+    EXPECT_TRUE(WaitFor([] { return TextOf(MainControl("txtTarget")) == "C:\\drop\\out.net"; }));
+    session_->DropFile(Main(), {2, 2}, "C:\\drop\\in.net");
+    EXPECT_TRUE(WaitFor([] { return TextOf(MainControl("txtSource")) == "C:\\drop\\in.net"; }));
 }
 
 TEST_F(Gui, HelpAboutShowsVersionOneZeroTwo) {
@@ -203,6 +278,39 @@ TEST_F(Gui, FOneOpensTheHelpFileInNotepad) {
 TEST_F(Gui, FileExitEndsTheProgram) {
     Choose(Main(), MainForm(), "mnuFileExit");
     EXPECT_TRUE(session_->WaitForExit(10000));
+}
+
+// Each of these starts a program of its own.
+TEST(GuiRun, ClosingTheMainWindowLeavesTheAboutBoxAndTheProgramEndsWithIt) {
+    Session session((ProgramFolder() / "brisel.exe").string());
+    PostMessageA(session.MainWindow(), WM_COMMAND, MAKEWPARAM(MenuCommandOf(MainForm(), "mnuHelpAbout"), 0), 0);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (about = Session::FindForm("About Brisel")) != nullptr; }));
+    PostMessageA(session.MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);  // the title bar's close button
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(session.MainWindow()); }));
+    EXPECT_TRUE(IsWindowVisible(about));
+    EXPECT_FALSE(session.WaitForExit(500));
+    PostMessageA(ControlOf(about, AboutForm(), "cmdOK"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(session.WaitForExit(10000));
+}
+
+TEST(GuiRun, TwoPathsOnTheCommandLineAndEnterConvertLikeBriselConvert) {
+    const fs::path folder = fs::temp_directory_path() / ("brisel start " + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder);
+    const fs::path source = fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net";
+    Session session((ProgramFolder() / "brisel.exe").string(),
+                    "\"" + source.string() + "\" \"" + (folder / "out.net").string() + "\"");
+    HWND sourceBox = ControlOf(session.MainWindow(), MainForm(), "txtSource");
+    EXPECT_EQ(TextOf(sourceBox), source.string());
+    ASSERT_TRUE(session.WaitForFocus(sourceBox));
+    PressKey(sourceBox, VK_RETURN);
+    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
+    ASSERT_NE(box, nullptr);
+    Session::Answer(box);
+    EXPECT_EQ(ReadFile(folder / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    PostMessageA(session.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(session.WaitForExit(10000));
+    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "session.h"
 
+#include <shlobj.h>
+
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <vector>
@@ -30,8 +33,8 @@ BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM data) {
 
 }  // namespace
 
-Session::Session(const std::string& exe) {
-    std::string line = "\"" + exe + "\"";
+Session::Session(const std::string& exe, const std::string& arguments) {
+    std::string line = "\"" + exe + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -88,6 +91,35 @@ bool Session::WaitForExit(int milliseconds) const {
     return WaitForSingleObject(process_, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
 }
 
+int Session::WindowsTitled(const std::string& title) const {
+    struct Count {
+        DWORD processId;
+        std::string title;
+        int found;
+    } count{processId_, title, 0};
+    EnumWindows(
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Count*>(data);
+            DWORD processId = 0;
+            GetWindowThreadProcessId(hwnd, &processId);
+            if (processId == search->processId && TextOf(hwnd) == search->title) ++search->found;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.found;
+}
+
+void Session::DropFile(HWND window, POINT at, const std::string& path) const {
+    std::vector<char> drop(sizeof(DROPFILES) + path.size() + 2, '\0');
+    auto* header = reinterpret_cast<DROPFILES*>(drop.data());
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = at;
+    path.copy(drop.data() + sizeof(DROPFILES), path.size());
+    void* remote = VirtualAllocEx(process_, nullptr, drop.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    WriteProcessMemory(process_, remote, drop.data(), drop.size(), nullptr);
+    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+}
+
 HWND ControlOf(HWND form, const platform::FormDescription& described, const std::string& name) {
     for (std::size_t i = 0; i < described.controls.size(); ++i) {
         if (described.controls[i].name == name) {
@@ -126,6 +158,20 @@ std::string TextOf(HWND window) {
 
 void TypeText(HWND edit, const std::string& text) {
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string Utf8TextOf(HWND window) {
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    const std::u8string utf8 = std::filesystem::path(text).u8string();
+    return {utf8.begin(), utf8.end()};
+}
+
+void SetUtf8Text(HWND window, const std::string& text) {
+    const std::wstring wide = std::filesystem::path(std::u8string(text.begin(), text.end())).wstring();
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 void PressKey(HWND control, WPARAM key) {

@@ -23,7 +23,7 @@ bool WaitFor(const auto& condition, int milliseconds = 10000) {
 class Session {
 public:
     // Starts the program; the constructor returns once its main window shows.
-    explicit Session(const std::string& exe);
+    explicit Session(const std::string& exe, const std::string& arguments = "");
     ~Session();
 
     HWND MainWindow() const { return main_; }
@@ -40,6 +40,11 @@ public:
     HWND Focus() const;
     bool WaitForFocus(HWND control) const;
     bool WaitForExit(int milliseconds) const;
+    // The program's top-level windows that carry this title.
+    int WindowsTitled(const std::string& title) const;
+    // Posts WM_DROPFILES for one file, as the shell does, at a point of the
+    // window's client area; the drop's memory is made in the program.
+    void DropFile(HWND window, POINT at, const std::string& path) const;
 
 private:
     HANDLE process_ = nullptr;
@@ -56,6 +61,10 @@ int MenuCommandOf(const platform::FormDescription& described, const std::string&
 RECT ClientRectOf(HWND control);
 std::string TextOf(HWND window);
 void TypeText(HWND edit, const std::string& text);
+// The text in UTF-8, through the wide messages, whatever the code pages of the
+// two programs.
+std::string Utf8TextOf(HWND window);
+void SetUtf8Text(HWND window, const std::string& text);
 // A key pressed on the focused control, through the program's message loop.
 void PressKey(HWND control, WPARAM key);
 int SystemDpi();

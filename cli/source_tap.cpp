@@ -1,0 +1,37 @@
+#include "cli/source_tap.h"
+
+#include <string_view>
+
+namespace brisel::cli {
+namespace {
+
+class TappedFile : public ReadableFile {
+public:
+    TappedFile(std::unique_ptr<ReadableFile> file, verify::Verifier& verifier)
+        : file_(std::move(file)), verifier_(verifier) {}
+
+    std::size_t Read(char* data, std::size_t size) override {
+        const std::size_t read = file_->Read(data, size);
+        verifier_.FeedSource(std::string_view(data, read));
+        return read;
+    }
+    bool Failed() const override { return file_->Failed(); }
+    std::string Error() const override { return file_->Error(); }
+
+private:
+    std::unique_ptr<ReadableFile> file_;
+    verify::Verifier& verifier_;
+};
+
+}  // namespace
+
+// Later readings (the places of problems for --details) are the
+// conversion's own business.
+std::unique_ptr<ReadableFile> SourceTap::OpenForReading(const std::string& path) {
+    auto file = files_.OpenForReading(path);
+    if (path != sourcePath_ || tapped_) return file;
+    tapped_ = true;
+    return std::make_unique<TappedFile>(std::move(file), verifier_);
+}
+
+}  // namespace brisel::cli

@@ -1,0 +1,31 @@
+#include "cli/verify/table_layout.h"
+
+namespace brisel::verify {
+
+void TableLayout::Header() {
+    header_ = true;
+    sequence_.Add(Hasher().Add("H").Value());
+}
+
+void TableLayout::PartTitle() {
+    ++partTitles_;
+    sequence_.Add(Hasher().Add("P").Value());
+}
+
+void TableLayout::PartRow(std::string_view partId, std::string_view partName) {
+    ++partRows_;
+    sequence_.Add(Hasher().Add("p").AddNumber(partId.size()).Add(partId).Add(partName).Value());
+}
+
+void TableLayout::NetTitle() {
+    ++netTitles_;
+    sequence_.Add(Hasher().Add("N").Value());
+}
+
+std::string TableLayout::Counts() const {
+    return std::string(header_ ? "the header, " : "no header, ") + std::to_string(partTitles_) +
+           " \"Part IDs Table\", " + std::to_string(partRows_) + " part rows, " + std::to_string(netTitles_) +
+           " \"Net Names Table\"";
+}
+
+}  // namespace brisel::verify

@@ -1,0 +1,127 @@
+// The page's way into the conversion. The worker puts the picked netlist into
+// its in-memory current folder; BriselConvert converts it there exactly as
+// `brisel-convert --details --verify SOURCE TARGET` would, and hands the
+// worker each progress caption and message as it comes, then the
+// verification and the problem lines.
+
+#include <emscripten/emscripten.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli/details_printer.h"
+#include "cli/source_tap.h"
+#include "cli/verify/verify.h"
+#include "convert/convert_netlist.h"
+#include "convert/disk_file_system.h"
+#include "messages/messages.h"
+
+// Defined by the worker script: one event for the page.
+EM_JS(void, PostEvent, (const char* kind, const char* text, int code),
+      { postEvent(UTF8ToString(kind), UTF8ToString(text), code); });
+
+namespace {
+
+using namespace brisel;
+
+// A message goes to the page as the event "error", "warning" or "information".
+void Post(const messages::Message& message) {
+    const char* kind = message.icon == messages::Icon::Error     ? "error"
+                       : message.icon == messages::Icon::Warning ? "warning"
+                                                                 : "information";
+    PostEvent(kind, message.OneLine().c_str(), 0);
+}
+
+class PageReporter : public ConversionReporter {
+public:
+    PageReporter(const JobSettings& settings, cli::DetailsPrinter& details) : settings_(settings), details_(details) {}
+
+    void Progress(const ProgressStep& step) override {
+        PostEvent("progress", messages::ProgressCaption(step).c_str(), 0);
+    }
+    void Warning(RunWarning warning) override { Post(messages::ForWarning(warning)); }
+    bool WantsProblems() const override { return true; }
+    void ProblemFound(const Problem& problem) override { details_.Print(problem); }
+    void Finished(const Outcome& outcome) override { Post(messages::ForOutcome(outcome, settings_)); }
+
+private:
+    const JobSettings& settings_;
+    cli::DetailsPrinter& details_;
+};
+
+// The problem lines as `--details` prints them, collected in memory.
+class DetailsText {
+public:
+    DetailsText() : stream_(open_memstream(&text_, &size_)) {}
+    ~DetailsText() { std::free(text_); }
+    std::FILE* Stream() { return stream_; }
+    void Post() {
+        std::fclose(stream_);
+        PostEvent("problems", text_ != nullptr ? text_ : "", 0);
+    }
+
+private:
+    char* text_ = nullptr;
+    std::size_t size_ = 0;
+    std::FILE* stream_;
+};
+
+// A file read through a large buffer: every refill is a call out to the
+// browser, which costs far more than on a native system.
+class BufferedInput {
+public:
+    explicit BufferedInput(const std::string& path) : buffer_(1 << 20) {
+        stream_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        stream_.open(path, std::ios::binary);
+    }
+    std::istream& Stream() { return stream_; }
+
+private:
+    std::vector<char> buffer_;
+    std::ifstream stream_;
+};
+
+// The verification's lines; its import risks join the problem lines, in the
+// form `--details` uses.
+void Verify(verify::Verifier& verifier, const std::string& source, const std::string& target, std::FILE* details) {
+    BufferedInput targetFile(target);
+    const verify::Report report = verifier.CheckTarget(targetFile.Stream());
+    for (const verify::ImportRisk& risk : report.risks) {
+        std::fprintf(details, "%s:%lld: warning: %s\n", source.c_str(), static_cast<long long>(risk.Line),
+                     risk.Text.c_str());
+    }
+    if (report.ok) {
+        const std::string line = "verified: " + std::to_string(report.nets) + " nets, " +
+                                 std::to_string(report.connections) + " connections";
+        PostEvent("verification", line.c_str(), 1);
+        return;
+    }
+    for (const std::string& problem : report.problems) PostEvent("verification", ("verify: " + problem).c_str(), 0);
+}
+
+}  // namespace
+
+// Converts SOURCE into TARGET, both file names in the current folder, and
+// returns the ConversionResult as a number.
+extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char* target) {
+    JobSettings settings;
+    settings.SourceFile = source;
+    settings.TargetFile = target;
+    if (settings.SourceFile.empty() || settings.TargetFile.empty()) {
+        Post(messages::MissingNames());
+        return static_cast<int>(ConversionResult::Refused);
+    }
+    DetailsText details;
+    cli::DetailsPrinter printer(source, details.Stream());
+    PageReporter reporter(settings, printer);
+    verify::Verifier verifier;
+    cli::SourceTap tappedDisk(TheDisk(), settings.SourceFile, verifier);
+    const Outcome outcome = ConvertNetlist(settings, tappedDisk, reporter);
+    printer.PrintOmitted();
+    if (outcome.result == ConversionResult::Completed) Verify(verifier, source, target, details.Stream());
+    details.Post();
+    return static_cast<int>(outcome.result);
+}
