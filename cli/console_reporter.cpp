@@ -6,6 +6,31 @@
 
 namespace brisel::cli {
 
+namespace {
+
+// Each control character as "\n", "\r", "\t" or "\xHH".
+std::string EscapedControls(const std::string& text) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            escaped += "\\n";
+        } else if (c == '\r') {
+            escaped += "\\r";
+        } else if (c == '\t') {
+            escaped += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            escaped += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+}  // namespace
+
 ConsoleReporter::ConsoleReporter(const JobSettings& settings, std::FILE* out, std::FILE* err, bool showProgress,
                                  DetailsPrinter* details)
     : settings_(settings), out_(out), err_(err), showProgress_(showProgress), details_(details) {}
@@ -21,6 +46,11 @@ void ConsoleReporter::Progress(const ProgressStep& step) {
     std::fflush(err_);
 }
 
+void ConsoleReporter::Waiting() {
+    const std::string folder = settings_.TargetPath.empty() ? "." : messages::ShownFolder(settings_.TargetPath);
+    PrintLine(err_, "Waiting for another conversion in " + folder + " to finish...");
+}
+
 void ConsoleReporter::ClearProgress() {
     if (progressWidth_ == 0) return;
     std::fprintf(err_, "\r%*s\r", static_cast<int>(progressWidth_), "");
@@ -30,7 +60,7 @@ void ConsoleReporter::ClearProgress() {
 
 void ConsoleReporter::PrintLine(std::FILE* stream, const std::string& line) {
     ClearProgress();
-    std::fprintf(stream, "%s\n", line.c_str());
+    std::fprintf(stream, "%s\n", EscapedControls(line).c_str());
     std::fflush(stream);
 }
 

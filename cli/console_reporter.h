@@ -1,7 +1,8 @@
 #pragma once
 // A conversion told on a console: each message is one line, "Title: text",
 // the completion on standard output and the rest on standard error; the
-// progress is redrawn in place on a terminal, and nothing beeps.
+// progress is redrawn in place on a terminal, and nothing beeps. Control
+// characters in file names are printed escaped, so a message stays one line.
 
 #include <cstdio>
 #include <string>
@@ -20,6 +21,7 @@ public:
     ~ConsoleReporter() override;
 
     void Progress(const ProgressStep& step) override;
+    void Waiting() override;
     void Warning(RunWarning warning) override;
     bool WantsProblems() const override { return details_ != nullptr; }
     void ProblemFound(const Problem& problem) override { details_->Print(problem); }

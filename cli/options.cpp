@@ -16,7 +16,12 @@ const char* const kUsage =
     "Messages are printed one to a line as \"Title: text\": the completion\n"
     "summary on standard output, errors and warnings on standard error. The\n"
     "temporary files BriselTemp.txt and BriselTemp2.txt are made in TARGET's\n"
-    "folder while the conversion runs, and removed at its end.\n"
+    "folder while the conversion runs, and removed at its end. The new netlist\n"
+    "is written to BriselTemp3.txt beside TARGET and then takes TARGET's place,\n"
+    "so that a failed conversion leaves the old TARGET as it was; a TARGET with\n"
+    "several names (hard links), a device or a pipe is written in place. While\n"
+    "another conversion uses TARGET's folder, brisel-convert waits for it to\n"
+    "finish.\n"
     "\n"
     "Options:\n"
     "  --details      also print each problem where it stands in SOURCE, as\n"
@@ -28,6 +33,8 @@ const char* const kUsage =
     "                 SOURCE; prints \"verified: N nets, M connections\". Where\n"
     "                 TARGET follows the conversion's rules but ExpressPCB will\n"
     "                 not read it as meant, it warns as SOURCE:LINE: warning: TEXT\n"
+    "  --no-wait      fail at once, instead of waiting, when another conversion\n"
+    "                 uses TARGET's folder\n"
     "  -h, --help     show this help and exit\n"
     "  -V, --version  show the version and exit\n"
     "\n"
@@ -60,6 +67,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.strict = true;
         } else if (arg == "--verify") {
             options.verify = true;
+        } else if (arg == "--no-wait") {
+            options.noWait = true;
         } else {
             options.usageError = "unknown option '" + arg + "'";
             return options;

@@ -14,6 +14,7 @@ struct Options {
     bool details = false;    // a line per problem occurrence
     bool strict = false;     // exit 3 when the conversion warned
     bool verify = false;     // read the target back and check it
+    bool noWait = false;     // fail at once when another conversion uses the folder
     std::string usageError;  // set when the words are wrong
 };
 

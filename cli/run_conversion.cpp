@@ -62,6 +62,7 @@ int RunConversion(const Options& options) {
         std::fprintf(stderr, "%s\n", messages::MissingNames().OneLine().c_str());
         return 1;
     }
+    settings.WaitForOtherConversion = !options.noWait;
     const bool terminal = BRISEL_ISATTY(BRISEL_FILENO(stderr)) != 0;
     DetailsPrinter details(options.source, stderr);
     ConsoleReporter reporter(settings, stdout, stderr, terminal, options.details ? &details : nullptr);

@@ -5,6 +5,7 @@
 // pipe) is checked on what the conversion read.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/verify/verify.h"
@@ -21,12 +22,18 @@ public:
     std::unique_ptr<WritableFile> OpenForWriting(const std::string& path) override {
         return files_.OpenForWriting(path);
     }
+    std::unique_ptr<WritableFile> CreateNew(const std::string& path) override { return files_.CreateNew(path); }
     bool Exists(const std::string& path) override { return files_.Exists(path); }
     bool Remove(const std::string& path) override { return files_.Remove(path); }
-    bool IsLink(const std::string& path) override { return files_.IsLink(path); }
     bool Truncate(const std::string& path) override { return files_.Truncate(path); }
     bool SameFile(const std::string& a, const std::string& b) override { return files_.SameFile(a, b); }
-    LockAttempt Lock(const std::string& path) override { return files_.Lock(path); }
+    FolderState Folder(const std::string& folder) override { return files_.Folder(folder); }
+    std::optional<std::string> Replaceable(const std::string& path) override { return files_.Replaceable(path); }
+    bool Replace(const std::string& from, const std::string& to, std::string& error) override {
+        return files_.Replace(from, to, error);
+    }
+    std::optional<std::string> Unusable(const std::string& path) override { return files_.Unusable(path); }
+    LockAttempt Lock(const std::string& path, bool wait) override { return files_.Lock(path, wait); }
 
 private:
     FileSystem& files_;

@@ -38,9 +38,12 @@ enum class ConversionResult {
 enum class Refusal { SameFile, TemporaryFile, SourceMissing };
 
 // Why a started conversion stopped: the file, what was done to it, and the
-// system's reason. `Busy` means another conversion holds the run lock.
+// system's reason. `Busy` means another conversion holds the run lock;
+// `Unusable` that a temporary file's name is taken by something the
+// conversion must not write through (the reason says what). For a folder
+// that is missing or not writable, the path is the target's folder.
 struct Failure {
-    enum class Operation { Read, Write, Busy };
+    enum class Operation { Read, Write, Busy, Unusable, FolderMissing, FolderNotWritable };
     Operation operation = Operation::Read;
     std::string path;
     std::string reason;
@@ -62,6 +65,9 @@ public:
     virtual ~ConversionReporter() = default;
     // Each step once; a percentage only when it changes.
     virtual void Progress(const ProgressStep& step) = 0;
+    // Another conversion holds the target folder's run lock, and this one
+    // waits for it to end.
+    virtual void Waiting() {}
     virtual void Warning(RunWarning warning) = 0;
     // Problem occurrences are found only for a reporter that wants them.
     virtual bool WantsProblems() const { return false; }

@@ -1,6 +1,6 @@
 #include "convert/conversion_run.h"
 
-#include <cstring>
+#include <algorithm>
 #include <vector>
 
 #include "convert/joining_pass.h"
@@ -17,27 +17,64 @@ ConversionRun::ConversionRun(const JobSettings& settings, FileSystem& files, Con
 
 Outcome ConversionRun::Run() {
     Outcome outcome;
-    if (!LockTemporaryFiles() || !JoinPass() || !MainPass(outcome.counts)) return Fail();
+    if (!CheckTargetFolder() || !LockTemporaryFiles() || !JoinPass() || !MainPass(outcome.counts)) return Fail();
     RemoveTemporaryFiles();
     lock_.reset();
     return outcome;
 }
 
-// Another conversion into the same folder is told at once and touches
-// nothing; leftovers of a run that died are taken over.
+bool ConversionRun::CheckTargetFolder() {
+    switch (files_.Folder(settings_.TargetPath)) {
+        case FolderState::Writable:
+            return true;
+        case FolderState::Missing:
+            return Failed(Failure::Operation::FolderMissing, settings_.TargetPath, {});
+        case FolderState::NotWritable:
+            break;
+    }
+    return Failed(Failure::Operation::FolderNotWritable, settings_.TargetPath, {});
+}
+
+// Another conversion into the same folder is waited for or told at once, and
+// touches nothing; leftovers of a run that died are taken over.
 bool ConversionRun::LockTemporaryFiles() {
-    LockAttempt attempt = files_.Lock(paths_.joined);
+    if (!Usable(paths_.joined)) return false;
+    LockAttempt attempt = TakeRunLock();
     switch (attempt.result) {
         case LockAttempt::Result::Acquired:
             lock_ = std::move(attempt.lock);
             joinedCreated_ = true;
-            return true;
+            return Usable(paths_.spool) && PlanTarget();
         case LockAttempt::Result::Busy:
             return Failed(Failure::Operation::Busy, paths_.joined, {});
         case LockAttempt::Result::Failed:
             break;
     }
     return WriteFailed(paths_.joined, attempt.error);
+}
+
+LockAttempt ConversionRun::TakeRunLock() {
+    LockAttempt attempt = files_.Lock(paths_.joined, false);
+    if (attempt.result != LockAttempt::Result::Busy || !settings_.WaitForOtherConversion) return attempt;
+    reporter_.Waiting();
+    return files_.Lock(paths_.joined, true);
+}
+
+// A link, a folder or another user's file under a temporary file's name may
+// have been put there to have the conversion write somewhere else.
+bool ConversionRun::Usable(const std::string& path) {
+    if (const auto why = files_.Unusable(path)) return Failed(Failure::Operation::Unusable, path, *why);
+    return true;
+}
+
+// A target that a new file can replace is written beside it first, so that a
+// failure leaves the old one; any other is written in place.
+bool ConversionRun::PlanTarget() {
+    const auto file = files_.Replaceable(paths_.target);
+    if (!file) return true;
+    replaced_ = *file;
+    newTarget_ = paths_.NewTargetBeside(*file);
+    return Usable(newTarget_);
 }
 
 bool ConversionRun::JoinPass() {
@@ -57,10 +94,8 @@ bool ConversionRun::JoinPass() {
 bool ConversionRun::MainPass(Counts& counts) {
     const auto joinedFile = files_.OpenForReading(paths_.joined);
     if (joinedFile->Failed()) return ReadFailed(paths_.joined, joinedFile->Error());
-    target_ = files_.OpenForWriting(paths_.target);
-    if (target_->Failed()) return WriteFailed(paths_.target, target_->Error());
-    targetCreated_ = true;
-    const auto spoolFile = files_.OpenForWriting(paths_.spool);
+    if (!OpenTarget()) return false;
+    const auto spoolFile = CreateTemporary(paths_.spool);
     if (spoolFile->Failed()) return WriteFailed(paths_.spool, spoolFile->Error());
     spoolCreated_ = true;
     progress_.Show(ProgressStep::Stage::Converting);
@@ -82,6 +117,36 @@ bool ConversionRun::MainPass(Counts& counts) {
     return CopyConnections(target, counts) && CloseTarget(target);
 }
 
+namespace {
+
+// Counted into one byte for up to 255 bytes at a time, which the compiler
+// turns into a loop over 16 or 32 bytes per step.
+std::int64_t CountLineFeeds(const char* data, std::size_t size) {
+    std::int64_t count = 0;
+    for (std::size_t start = 0; start < size; start += 255) {
+        const std::size_t stop = std::min(size, start + 255);
+        std::uint8_t inChunk = 0;
+        for (std::size_t i = start; i < stop; ++i) inChunk = static_cast<std::uint8_t>(inChunk + (data[i] == '\n'));
+        count += inChunk;
+    }
+    return count;
+}
+
+}  // namespace
+
+bool ConversionRun::OpenTarget() {
+    target_ = replaced_.empty() ? files_.OpenForWriting(paths_.target) : CreateTemporary(newTarget_);
+    if (target_->Failed()) return WriteFailed(paths_.target, target_->Error());
+    targetCreated_ = true;
+    return true;
+}
+
+// The name has passed Usable: what is left there is this user's leftover.
+std::unique_ptr<WritableFile> ConversionRun::CreateTemporary(const std::string& path) {
+    files_.Remove(path);
+    return files_.CreateNew(path);
+}
+
 // The spool holds only rows this run wrote, each ended by CR LF, so it is
 // copied in blocks and its rows are counted by their line feeds.
 bool ConversionRun::CopyConnections(LineWriter& target, const Counts& counts) {
@@ -93,8 +158,7 @@ bool ConversionRun::CopyConnections(LineWriter& target, const Counts& counts) {
     while (const std::size_t size = spool->Read(block.data(), block.size())) {
         target.Write(std::string_view(block.data(), size));
         if (target.Failed()) return WriteFailed(paths_.target, target_->Error());
-        const char* end = block.data() + size;
-        for (const char* p = block.data(); (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) {
+        for (std::int64_t rows = CountLineFeeds(block.data(), size); rows > 0; --rows) {
             progress_.ShowPercent(counts.lines + ++copied, total);
         }
     }
@@ -103,7 +167,13 @@ bool ConversionRun::CopyConnections(LineWriter& target, const Counts& counts) {
 }
 
 bool ConversionRun::CloseTarget(LineWriter& target) {
-    if (!target.Flush() || !target_->Close()) return WriteFailed(paths_.target, target_->Error());
+    const bool replacing = !replaced_.empty();
+    if (!target.Flush() || (replacing && !target_->Sync()) || !target_->Close()) {
+        return WriteFailed(paths_.target, target_->Error());
+    }
+    std::string error;
+    if (replacing && !files_.Replace(newTarget_, replaced_, error)) return WriteFailed(paths_.target, error);
+    targetCreated_ = false;
     return true;
 }
 
@@ -122,9 +192,9 @@ bool ConversionRun::WriteFailed(const std::string& path, const std::string& reas
 
 Outcome ConversionRun::Fail() {
     if (target_) target_->Close();
+    RemovePartialTarget();
     RemoveTemporaryFiles();
     lock_.reset();
-    RemovePartialTarget();
     Outcome outcome;
     outcome.result = ConversionResult::Failed;
     outcome.failure = failure_;
@@ -137,14 +207,15 @@ void ConversionRun::RemoveTemporaryFiles() {
     if (joinedCreated_) files_.Remove(paths_.joined);
 }
 
-// Only a plain file that this conversion wrote goes; a device such as
-// /dev/null stays, and a link keeps pointing at its file, emptied.
+// The new target goes, leaving the old one. A target written in place was
+// there before: a plain file (with every name it has) is emptied rather than
+// left half written; a device such as /dev/null stays.
 void ConversionRun::RemovePartialTarget() {
-    if (!targetCreated_ || !target_->IsRegularFile()) return;
-    if (files_.IsLink(paths_.target)) {
+    if (!targetCreated_) return;
+    if (!replaced_.empty()) {
+        files_.Remove(newTarget_);
+    } else if (target_->IsRegularFile()) {
         files_.Truncate(paths_.target);
-    } else {
-        files_.Remove(paths_.target);
     }
 }
 

@@ -46,8 +46,8 @@ inline char* PutDecimal(char* at, std::int64_t value) {
 
 namespace brisel {
 
-// A positive whole number kept as its decimal text, so that counting up by
-// one costs no division.
+// A whole number kept as its decimal text, so that counting up by one costs
+// no division. A new counter stands at 0, with an empty text.
 class DecimalCounter {
 public:
     void Set(std::uint64_t value) {

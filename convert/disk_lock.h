@@ -3,7 +3,7 @@
 // conversion therefore holds an exclusive lock on its joined copy from before
 // it writes anything until after it has removed both temporary files. A lock
 // dies with its process, so files left by a run that was killed are simply
-// taken over.
+// taken over. The lock file is never reached through a link.
 
 #include <string>
 
@@ -11,6 +11,6 @@
 
 namespace brisel {
 
-LockAttempt LockOnDisk(const std::string& path);
+LockAttempt LockOnDisk(const std::string& path, bool wait);
 
 }  // namespace brisel

@@ -18,9 +18,14 @@ struct JobSettings {
     std::string AppVersion = version::kAppVersion;
     std::string SpoolFileName = kSpoolFileName;
     std::string JoinedFileName = kJoinedFileName;
+    std::string NewTargetFileName = kNewTargetFileName;
+    // Whether a conversion into a folder where another one runs waits for it
+    // to end, or fails at once.
+    bool WaitForOtherConversion = false;
 
-    static constexpr const char* kSpoolFileName = "BriselTemp.txt";    // connection spool
-    static constexpr const char* kJoinedFileName = "BriselTemp2.txt";  // joined copy
+    static constexpr const char* kSpoolFileName = "BriselTemp.txt";       // connection spool
+    static constexpr const char* kJoinedFileName = "BriselTemp2.txt";     // joined copy
+    static constexpr const char* kNewTargetFileName = "BriselTemp3.txt";  // the new target until it is complete
 };
 
 }  // namespace brisel

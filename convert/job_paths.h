@@ -1,5 +1,5 @@
 #pragma once
-// The four files of a conversion, and the tests that must pass before any of
+// The files of a conversion, and the tests that must pass before any of
 // them is touched.
 
 #include <optional>
@@ -14,8 +14,12 @@ namespace brisel {
 struct JobPaths {
     std::string source;
     std::string target;
-    std::string joined;  // the joined copy, in the target's folder
-    std::string spool;   // the connection spool, in the target's folder
+    std::string joined;     // the joined copy, in the target's folder
+    std::string spool;      // the connection spool, in the target's folder
+    std::string newTarget;  // the new target until it replaces the old, beside the target
+
+    // The new target beside `file`, the file the target names.
+    std::string NewTargetBeside(const std::string& file) const;
 
     static JobPaths From(const JobSettings& settings);
 };

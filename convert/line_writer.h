@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "convert/byte_stream.h"
-#include "convert/decimal.h"
 
 namespace brisel {
 
@@ -31,12 +30,6 @@ public:
     void WriteChar(char c) {
         if (used_ == buffer_.size()) Drain();
         buffer_[used_++] = c;
-    }
-    void WriteNumber(std::int64_t value) {
-        constexpr std::size_t kMaxDigits = 20;
-        if (buffer_.size() - used_ < kMaxDigits) Drain();
-        char* at = buffer_.data() + used_;
-        used_ += static_cast<std::size_t>(PutDecimal(at, value) - at);
     }
     void EndLine() { Write("\r\n"); }
     // Room for `size` bytes at the end of the buffer, to be filled at once

@@ -46,6 +46,7 @@ public:
         return true;
     }
     bool Flush() override { return Check(Operation::Flush); }
+    bool Sync() override { return Check(Operation::Sync); }
     bool Close() override {
         if (closed_) return !Failed();
         closed_ = true;
@@ -116,6 +117,35 @@ std::unique_ptr<WritableFile> MemoryFileSystem::OpenForWriting(const std::string
     return std::make_unique<MemoryWritableFile>(*this, path, reason ? *reason : std::string());
 }
 
+std::unique_ptr<WritableFile> MemoryFileSystem::CreateNew(const std::string& path) {
+    if (Exists(path) || blocked_.count(path) > 0) {
+        return std::make_unique<MemoryWritableFile>(*this, path, "File exists");
+    }
+    return OpenForWriting(path);
+}
+
+FolderState MemoryFileSystem::Folder(const std::string& folder) {
+    const auto file = files_.lower_bound(folder);
+    const bool holdsAFile = file != files_.end() && file->first.compare(0, folder.size(), folder) == 0;
+    return holdsAFile ? FolderState::Writable : FolderState::Missing;
+}
+
+bool MemoryFileSystem::Replace(const std::string& from, const std::string& to, std::string& error) {
+    if (const std::string* reason = Failure(Operation::Rename, from)) {
+        error = *reason;
+        return false;
+    }
+    files_[to] = Bytes(from);
+    files_.erase(from);
+    return true;
+}
+
+std::optional<std::string> MemoryFileSystem::Unusable(const std::string& path) {
+    const auto why = blocked_.find(path);
+    if (why == blocked_.end()) return std::nullopt;
+    return why->second;
+}
+
 bool MemoryFileSystem::Remove(const std::string& path) {
     if (Failure(Operation::Remove, path) != nullptr) return false;
     return files_.erase(path) > 0;
@@ -128,7 +158,7 @@ bool MemoryFileSystem::Truncate(const std::string& path) {
     return true;
 }
 
-LockAttempt MemoryFileSystem::Lock(const std::string& path) {
+LockAttempt MemoryFileSystem::Lock(const std::string& path, bool) {
     if (const std::string* reason = Failure(Operation::Lock, path))
         return {LockAttempt::Result::Failed, nullptr, *reason};
     if (locked_.count(path) > 0) return {LockAttempt::Result::Busy, nullptr, {}};

@@ -4,13 +4,14 @@
 // connections are numbered across all nets, and each names the next one of
 // its net (0 for the last).
 
+#include <array>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "convert/decimal.h"
 #include "convert/line_writer.h"
 #include "convert/part_table.h"
+#include "convert/pin_reference.h"
 #include "convert/source_checks.h"
 
 namespace brisel {
@@ -18,7 +19,9 @@ namespace brisel {
 class NetBuilder {
 public:
     NetBuilder(LineWriter& target, LineWriter& spool, const PartTable& parts, SourceChecks& checks)
-        : target_(target), spool_(spool), parts_(parts), checks_(checks) {}
+        : target_(target), spool_(spool), parts_(parts), checks_(checks) {
+        firstConnection_.Set(1);
+    }
 
     // The "*NET*" line opens the Net Names Table.
     void OnNetHeader();
@@ -32,8 +35,13 @@ public:
     std::int64_t ReferencesLeftOut() const { return leftOut_; }
 
 private:
-    void PrefetchParts(std::string_view connectionLine);
-    void AddToken(std::string_view token, std::string_view netName);
+    // A reference with the hash of its part ID, once that is known.
+    struct Reference {
+        PinReference pin;
+        std::uint64_t partHash = 0;
+    };
+    std::size_t SplitBatch(const char*& next, const char* end);
+    void AddReference(const Reference& reference, std::string_view netName);
     void AddRow(const PartNumber& part, std::string_view pin);
     void FinishNet();
 
@@ -45,7 +53,6 @@ private:
     bool netHeaderSeen_ = false;
     std::int64_t netCount_ = 0;
     std::int64_t connectionCount_ = 0;
-    std::int64_t firstConnection_ = 1;
     std::int64_t leftOut_ = 0;
 
     // The current net. A row is written once the next one is known, so that
@@ -57,10 +64,12 @@ private:
     const PartNumber* currentPart_ = nullptr;
     const PartNumber* pendingPart_ = nullptr;  // the row not yet written, if any
     std::string_view pendingPin_;
-    std::vector<std::uint64_t> partHashes_;  // of the current net's references, in order
-    std::size_t nextHash_ = 0;
-    DecimalCounter netNumber_;
-    DecimalCounter nextConnection_;  // the number of the row after the pending one
+    std::array<Reference, 32> batch_;
+    DecimalCounter netNumber_;  // counts along with netCount_
+    // Row numbers as text, counted up by one rather than written anew: the
+    // current net's first row, and the row after the pending one.
+    DecimalCounter firstConnection_;
+    DecimalCounter nextConnection_;
 };
 
 }  // namespace brisel

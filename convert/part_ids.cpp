@@ -56,25 +56,6 @@ void PartIds::Clear() {
     longIds_.clear();
 }
 
-#ifdef BRISEL_LINEAR_PART_LOOKUP
-
-// Every part gets an entry, and each lookup scans them all.
-void PartIds::Store(std::int64_t number, std::string_view partId) { entries_.push_back(MakeEntry(number, partId)); }
-
-void PartIds::Prefetch(std::uint64_t) const {}
-
-const PartNumber* PartIds::Find(std::string_view partId, std::uint64_t) const {
-    const PartNumber* found = nullptr;
-    for (const Entry& entry : entries_) {
-        if (SameTextIgnoringCase(IdOf(entry), partId)) found = &entry.number;
-    }
-    return found;
-}
-
-void PartIds::Grow() {}
-
-#else
-
 // Linear probing. A later part with the same ID takes over the entry: the
 // highest number wins.
 void PartIds::Store(std::int64_t number, std::string_view partId) {
@@ -124,7 +105,5 @@ void PartIds::Grow() {
         slots_[i] = {TagOf(hash), static_cast<std::uint32_t>(e + 1)};
     }
 }
-
-#endif
 
 }  // namespace brisel

@@ -32,12 +32,25 @@ void PartTable::OnHeader() {
     }
 }
 
+namespace {
+
+// As find_first_of(" \t"), which would search the two characters once for
+// every character of the line.
+std::size_t FindSpaceOrTab(std::string_view line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == ' ' || line[i] == '\t') return i;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
 // The part ID ends at the first space or tab; the name is the rest with
 // its outer spaces removed.
 void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     const std::int64_t number = ++partsInSection_;
     partCount_ = number;
-    const auto split = line.find_first_of(" \t");
+    const auto split = FindSpaceOrTab(line);
     const std::string_view partId = line.substr(0, split);
     const std::string_view partName =
         split == std::string_view::npos ? std::string_view{} : TrimSpaces(line.substr(split + 1));

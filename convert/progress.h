@@ -16,12 +16,27 @@ public:
     // Reports a step only when it differs from the last one reported, so
     // that a large copy does not repaint a million times.
     void Show(ProgressStep::Stage stage);
-    void ShowPercent(std::int64_t done, std::int64_t total);
+    // Called once per row of a large copy: the usual call, for a row that
+    // rounds to the percentage shown, costs two comparisons.
+    void ShowPercent(std::int64_t done, std::int64_t total) {
+        if (total == unchanged_.total && done >= unchanged_.from && done <= unchanged_.to) return;
+        UpdatePercent(done, total);
+    }
 
 private:
+    // Rows from `from` to `to` of `total` round to the percentage shown.
+    struct Unchanged {
+        std::int64_t total = 0;
+        std::int64_t from = 0;
+        std::int64_t to = -1;
+    };
+    void UpdatePercent(std::int64_t done, std::int64_t total);
+    static Unchanged UnchangedFrom(std::int64_t done, std::int64_t total, std::int64_t percent);
+
     ConversionReporter& reporter_;
     bool shownAny_ = false;
     ProgressStep shown_{ProgressStep::Stage::Initializing};
+    Unchanged unchanged_;
 };
 
 }  // namespace brisel

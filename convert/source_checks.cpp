@@ -3,24 +3,10 @@
 #include <array>
 #include <string>
 
+#include "convert/name_bytes.h"
 #include "convert/netlist_text.h"
 
 namespace brisel {
-
-namespace {
-
-// Only the printable ASCII characters pass, the double quote excepted.
-struct BadNameBytes {
-    bool bad[256];
-    constexpr BadNameBytes() : bad() {
-        for (int c = 0; c < 256; ++c) bad[c] = c < 32 || c > 126 || c == '"';
-    }
-};
-constexpr BadNameBytes kBadNameBytes{};
-
-bool IsBadNameByte(unsigned char c) { return kBadNameBytes.bad[c]; }
-
-}  // namespace
 
 bool IsSupportedFormat(std::string_view firstLine) {
     static constexpr std::array<std::string_view, 5> kPrefixes = {"!PADS-POWERPCB-V3.0", "!PADS-POWERPCB-V1.",

@@ -37,9 +37,9 @@ std::size_t DiskReadableFile::Read(char* data, std::size_t size) {
     return n;
 }
 
-DiskWritableFile::DiskWritableFile(const std::string& path) {
+DiskWritableFile::DiskWritableFile(const std::string& path, Opening opening) {
     errno = 0;
-    file_ = OpenFile(path, "wb");
+    file_ = OpenFile(path, opening);
     if (file_ == nullptr) {
         error_ = SystemError();
         return;
@@ -67,6 +67,13 @@ bool DiskWritableFile::Flush() {
     if (file_ == nullptr || Failed()) return !Failed();
     errno = 0;
     if (std::fflush(file_) != 0) error_ = SystemError();
+    return !Failed();
+}
+
+bool DiskWritableFile::Sync() {
+    if (!Flush() || file_ == nullptr) return !Failed();
+    errno = 0;
+    if (!SyncFile(file_)) error_ = SystemError();
     return !Failed();
 }
 

@@ -24,10 +24,12 @@ private:
 
 class DiskWritableFile : public WritableFile {
 public:
-    explicit DiskWritableFile(const std::string& path);
+    enum class Opening { Overwrite, CreateNew };
+    DiskWritableFile(const std::string& path, Opening opening);
     ~DiskWritableFile() override;
     bool Write(const char* data, std::size_t size) override;
     bool Flush() override;
+    bool Sync() override;
     bool Close() override;
     bool Failed() const override { return !error_.empty(); }
     std::string Error() const override { return error_; }
@@ -41,5 +43,11 @@ private:
 
 // The system's text for the last error number.
 std::string SystemError();
+
+// Opens a file for writing in binary mode, or sets errno and returns null.
+// CreateNew refuses any existing name, a link included.
+std::FILE* OpenFile(const std::string& path, DiskWritableFile::Opening opening);
+// Hands the file's written data on to the disk; sets errno when it fails.
+bool SyncFile(std::FILE* file);
 
 }  // namespace brisel

@@ -27,12 +27,32 @@ Message Refused(std::string title, std::vector<std::string> lines) {
 
 Message Warned(std::vector<std::string> lines) { return {kSourceWarningTitle, std::move(lines), Icon::Warning}; }
 
-std::string FailureLine(const Failure& failure) {
-    const std::string verb = failure.operation == Failure::Operation::Read ? "read" : "written";
-    return "The file '" + failure.path + "' could not be " + verb + ": " + failure.reason + ".";
+std::vector<std::string> FailureLines(const Failure& failure) {
+    switch (failure.operation) {
+        case Failure::Operation::Busy:
+            return {"Another conversion is using the temporary file '" + failure.path + "' at the moment.",
+                    "Please wait until it has finished, then try again."};
+        case Failure::Operation::Unusable:
+            return {"The temporary file '" + failure.path + "' cannot be used: " + failure.reason + "."};
+        case Failure::Operation::FolderMissing:
+            return {"The folder '" + ShownFolder(failure.path) + "' does not exist."};
+        case Failure::Operation::FolderNotWritable:
+            return {"The folder '" + ShownFolder(failure.path) + "' is not writable."};
+        case Failure::Operation::Read:
+            return {"The file '" + failure.path + "' could not be read: " + failure.reason + "."};
+        case Failure::Operation::Write:
+            break;
+    }
+    return {"The file '" + failure.path + "' could not be written: " + failure.reason + "."};
 }
 
 }  // namespace
+
+std::string ShownFolder(std::string folder) {
+    const bool root = folder.size() == 1 || (folder.size() > 1 && folder[folder.size() - 2] == ':');
+    if (!root && !folder.empty() && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+    return folder;
+}
 
 std::string Message::BoxText() const { return Joined(lines, "\r\n"); }
 
@@ -49,10 +69,11 @@ Message ForRefusal(Refusal refusal, const JobSettings& settings) {
             return Refused(kInvalidFilenamesTitle, {"Please enter different source and target filenames before "
                                                     "trying to start the file conversion process."});
         case Refusal::TemporaryFile:
-            return Refused(kInvalidFilenamesTitle,
-                           {"The source and target files cannot be the temporary files '" + settings.SpoolFileName +
-                                "' and '" + settings.JoinedFileName + "' of the target folder.",
-                            "Please enter other source and target filenames."});
+            return Refused(
+                kInvalidFilenamesTitle,
+                {"The source and target files cannot be the temporary files '" + settings.SpoolFileName + "', '" +
+                     settings.JoinedFileName + "' and '" + settings.NewTargetFileName + "' of the target folder.",
+                 "Please enter other source and target filenames."});
         case Refusal::SourceMissing:
             break;
     }
@@ -60,13 +81,7 @@ Message ForRefusal(Refusal refusal, const JobSettings& settings) {
 }
 
 Message ForFailure(const Failure& failure) {
-    std::vector<std::string> lines;
-    if (failure.operation == Failure::Operation::Busy) {
-        lines = {"Another conversion is using the temporary file '" + failure.path + "' at the moment.",
-                 "Please wait until it has finished, then try again."};
-    } else {
-        lines = {FailureLine(failure)};
-    }
+    std::vector<std::string> lines = FailureLines(failure);
     lines.emplace_back("The new netlist was not created.");
     return {kConversionErrorTitle, std::move(lines), Icon::Error};
 }

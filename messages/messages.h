@@ -37,6 +37,10 @@ Message ForCompletion(const std::string& targetFile, const Counts& counts);
 // The completion, the refusal or the failure.
 Message ForOutcome(const Outcome& outcome, const JobSettings& settings);
 
+// A folder as the messages show it: as typed, without the separator that
+// ends it unless it is the root.
+std::string ShownFolder(std::string folder);
+
 // "Initializing...", "Converting...", "75% Complete".
 std::string ProgressCaption(const ProgressStep& step);
 

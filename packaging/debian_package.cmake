@@ -1,7 +1,7 @@
 # The Debian package: cpack -G DEB in the build folder writes
 # brisel_<version>_amd64.deb.
 
-set(BRISEL_PACKAGE_MAINTAINER "Example Maker (placeholder) <brisel@example.org>"
+set(BRISEL_PACKAGE_MAINTAINER "${BRISEL_MAKER_NAME} <${BRISEL_MAKER_EMAIL}>"
     CACHE STRING "Name and e-mail address of the Debian package's maintainer")
 
 set(CPACK_GENERATOR DEB)
@@ -28,7 +28,7 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/brisel/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${BRISEL_MAKER_WEB}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET brisel)
   # Qt loads its display plugins at run time, out of dpkg-shlibdeps' sight.

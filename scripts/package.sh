@@ -19,6 +19,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRISEL_BUILD_TESTS=
 cmake --build "$build" --parallel 2
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 numeric_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+maker=$(sed -n 's/^BRISEL_MAKER_NAME:STRING=//p' "$build/CMakeCache.txt")
 (cd "$build" && cpack -G DEB >/dev/null)
 rm -rf "$dist" && mkdir -p "$dist"
 cp "$build/brisel_${version}_amd64.deb" "$dist/"
@@ -31,6 +32,6 @@ rm -rf "$build/windows" && mkdir -p "$stage/examples"
 cp "$windows_build/brisel.exe" "$windows_build/brisel-convert.exe" "$windows_build/Brisel.txt" "$stage/"
 cp examples/board.net "$stage/examples/"
 (cd "$build/windows" && cmake -E tar cf "$dist/$name.zip" --format=zip "$name")
-packaging/make-msi.sh "$stage" "$numeric_version" "$dist/$name.msi"
+packaging/make-msi.sh "$stage" "$numeric_version" "$dist/$name.msi" "$maker"
 
 ls -l "$dist"

@@ -127,37 +127,67 @@ TEST_F(Cli, ANameThatLooksLikeAnOptionAfterDoubleDash) {
 }
 
 // The first conversion holds its temporary files while it waits for its
-// source, a pipe; a second one into the same folder meanwhile is refused at
-// once and touches nothing.
-TEST_F(Cli, ASecondConversionIntoTheSameFolderWaitsForNothingAndTouchesNothing) {
-    const std::string fifo = (dir_ / "slow.net").string();
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const pid_t first = fork();
-    if (first == 0) {
-        if (chdir(dir_.c_str()) != 0) _exit(99);
-        std::freopen("first.out", "w", stdout);
-        std::freopen("first.err", "w", stderr);
-        execl(BRISEL_CONVERT_EXE, BRISEL_CONVERT_EXE, "slow.net", "first.net", static_cast<char*>(nullptr));
-        _exit(98);
+// source, a pipe, which the test feeds once it has seen what a second one
+// into the same folder does meanwhile.
+class BusyFolder : public Cli {
+protected:
+    void SetUp() override {
+        Cli::SetUp();
+        const std::string fifo = (dir_ / "slow.net").string();
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        first_ = Start("slow.net first.net", "first");
+        pipe_ = open(fifo.c_str(), O_WRONLY | O_CLOEXEC);  // returns once the first run reads its source
+        ASSERT_GE(pipe_, 0);
     }
-    const int pipe = open(fifo.c_str(), O_WRONLY);  // returns once the first run reads its source
-    ASSERT_GE(pipe, 0);
+    // Runs in the background with its output in NAME.out and NAME.err.
+    pid_t Start(const std::string& args, const std::string& name) {
+        const std::string command = "cd '" + dir_.string() + "' && exec '" BRISEL_CONVERT_EXE "' " + args + " >" +
+                                    name + ".out 2>" + name + ".err";
+        const pid_t child = fork();
+        if (child == 0) {
+            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+            _exit(98);
+        }
+        return child;
+    }
+    void FinishFirst() {
+        const std::string source = ReadFile(dir_ / "board.net");
+        ASSERT_EQ(write(pipe_, source.data(), source.size()), static_cast<ssize_t>(source.size()));
+        close(pipe_);
+        EXPECT_EQ(Wait(first_), 0);
+        EXPECT_EQ(ReadFile(dir_ / "first.net"), TestData("worked_example.expected.net"));
+    }
+    static int Wait(pid_t child) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
 
-    const Outcome second = Convert("board.net second.net");
+    pid_t first_ = -1;
+    int pipe_ = -1;
+};
+
+TEST_F(BusyFolder, WithNoWaitASecondConversionFailsAtOnceAndTouchesNothing) {
+    const Outcome second = Convert("--no-wait board.net second.net");
     EXPECT_EQ(second.status, 1);
     ASSERT_EQ(second.err.size(), 1u);
-    EXPECT_EQ(second.err[0].rfind("File Conversion - Error: Another conversion is using the temporary file '", 0), 0u)
-        << second.err[0];
+    EXPECT_EQ(second.err[0],
+              "File Conversion - Error: Another conversion is using the temporary file "
+              "'BriselTemp2.txt' at the moment. Please wait until it has finished, then try again. "
+              "The new netlist was not created.");
     EXPECT_FALSE(fs::exists(dir_ / "second.net"));
-
-    const std::string source = ReadFile(dir_ / "board.net");
-    ASSERT_EQ(write(pipe, source.data(), source.size()), static_cast<ssize_t>(source.size()));
-    close(pipe);
-    int status = 0;
-    waitpid(first, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(ReadFile(dir_ / "first.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    FinishFirst();
     EXPECT_FALSE(fs::exists(dir_ / "BriselTemp.txt") || fs::exists(dir_ / "BriselTemp2.txt"));
+}
+
+TEST_F(BusyFolder, ASecondConversionSaysItWaitsThenConverts) {
+    const pid_t second = Start("board.net second.net", "second");
+    while (ReadFile(dir_ / "second.err").empty()) usleep(1000);
+    EXPECT_FALSE(fs::exists(dir_ / "second.net"));
+    FinishFirst();
+    EXPECT_EQ(Wait(second), 0);
+    EXPECT_EQ(SplitLines(ReadFile(dir_ / "second.err")), Strings{"Waiting for another conversion in . to finish..."});
+    EXPECT_EQ(ReadFile(dir_ / "second.net"), TestData("worked_example.expected.net"));
 }
 
 TEST_F(Cli, TemporaryFilesLeftByADeadRunAreTakenOver) {

@@ -157,5 +157,19 @@ TEST(Conversion, BothTemporaryFilesAreGoneAfterwards) {
     EXPECT_EQ(in.Read("board.net"), kWorkedExample);
 }
 
+// On the disk, on every system: the new target takes the old one's place,
+// and a new target left by a run that died is taken over.
+TEST(Conversion, AnOldTargetIsReplacedAndNothingIsLeftBeside) {
+    TempFolder folder;
+    folder.Write("board.net", kWorkedExample);
+    folder.Write("out.net", "an older netlist\r\n");
+    folder.Write("BriselTemp3.txt", "a new target that never got its place\r\n");
+    RecordingHost host;
+    host.settings = {folder.Folder(), "board.net", folder.Folder(), "out.net"};
+    EXPECT_EQ(host.Run(), ConversionResult::Completed);
+    EXPECT_EQ(folder.Names(), (Strings{"board.net", "out.net"}));
+    EXPECT_EQ(folder.Read("out.net"), Convert(kWorkedExample).target);
+}
+
 }  // namespace
 }  // namespace brisel::test

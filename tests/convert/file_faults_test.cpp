@@ -1,6 +1,6 @@
 // Every file operation of a conversion failing in turn, on files held in
 // memory: the run ends with one error naming the file and the system's
-// reason, and leaves only the source, unchanged.
+// reason, and leaves only the source, unchanged, and an old target as it was.
 
 #include <gtest/gtest.h>
 
@@ -22,27 +22,30 @@ struct FaultCase {
     const char* why;
     Operation operation;
     const char* file;
-    const char* verb;  // "read" or "written"
+    const char* verb;      // "read" or "written"
+    const char* reported;  // the file the message names
 };
 void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.why; }
 
 // clang-format off
 const FaultCase kFaults[] = {
-    {"the source cannot be opened",      Operation::Open,  "board.net",       "read"},
-    {"reading the source fails",         Operation::Read,  "board.net",       "read"},
-    {"the run lock cannot be taken",     Operation::Lock,  "BriselTemp2.txt", "written"},
-    {"the joined copy cannot be opened", Operation::Open,  "BriselTemp2.txt", "written"},
-    {"writing the joined copy fails",    Operation::Write, "BriselTemp2.txt", "written"},
-    {"flushing the joined copy fails",   Operation::Flush, "BriselTemp2.txt", "written"},
-    {"closing the joined copy fails",    Operation::Close, "BriselTemp2.txt", "written"},
-    {"reading the joined copy fails",    Operation::Read,  "BriselTemp2.txt", "read"},
-    {"the target cannot be opened",      Operation::Open,  "out.net",         "written"},
-    {"writing the spool fails",          Operation::Write, "BriselTemp.txt",  "written"},
-    {"closing the spool fails",          Operation::Close, "BriselTemp.txt",  "written"},
-    {"reading the spool fails",          Operation::Read,  "BriselTemp.txt",  "read"},
-    {"writing the target fails",         Operation::Write, "out.net",         "written"},
-    {"flushing the target fails",        Operation::Flush, "out.net",         "written"},
-    {"closing the target fails",         Operation::Close, "out.net",         "written"},
+    {"the source cannot be opened",         Operation::Open,   "board.net",       "read",    "board.net"},
+    {"reading the source fails",            Operation::Read,   "board.net",       "read",    "board.net"},
+    {"the run lock cannot be taken",        Operation::Lock,   "BriselTemp2.txt", "written", "BriselTemp2.txt"},
+    {"the joined copy cannot be opened",    Operation::Open,   "BriselTemp2.txt", "written", "BriselTemp2.txt"},
+    {"writing the joined copy fails",       Operation::Write,  "BriselTemp2.txt", "written", "BriselTemp2.txt"},
+    {"flushing the joined copy fails",      Operation::Flush,  "BriselTemp2.txt", "written", "BriselTemp2.txt"},
+    {"closing the joined copy fails",       Operation::Close,  "BriselTemp2.txt", "written", "BriselTemp2.txt"},
+    {"reading the joined copy fails",       Operation::Read,   "BriselTemp2.txt", "read",    "BriselTemp2.txt"},
+    {"the new target cannot be created",    Operation::Open,   "BriselTemp3.txt", "written", "out.net"},
+    {"writing the spool fails",             Operation::Write,  "BriselTemp.txt",  "written", "BriselTemp.txt"},
+    {"closing the spool fails",             Operation::Close,  "BriselTemp.txt",  "written", "BriselTemp.txt"},
+    {"reading the spool fails",             Operation::Read,   "BriselTemp.txt",  "read",    "BriselTemp.txt"},
+    {"writing the new target fails",        Operation::Write,  "BriselTemp3.txt", "written", "out.net"},
+    {"flushing the new target fails",       Operation::Flush,  "BriselTemp3.txt", "written", "out.net"},
+    {"syncing the new target fails",        Operation::Sync,   "BriselTemp3.txt", "written", "out.net"},
+    {"closing the new target fails",        Operation::Close,  "BriselTemp3.txt", "written", "out.net"},
+    {"the new target cannot replace the old", Operation::Rename, "BriselTemp3.txt", "written", "out.net"},
 };
 // clang-format on
 
@@ -58,19 +61,28 @@ protected:
 
 TEST_P(FileFaults, EndTheRunAndLeaveOnlyTheSource) {
     const FaultCase& c = GetParam();
-    const std::string path = kFolder + c.file;
-    files.Fail(c.operation, path, "Input/output error");
+    files.Fail(c.operation, kFolder + c.file, "Input/output error");
     EXPECT_EQ(host.Run(files), ConversionResult::Failed);
-    EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The file '" + path + "' could not be " +
-                                       c.verb + ": Input/output error.\r\nThe new netlist was not created."});
+    EXPECT_EQ(host.Messages(),
+              Strings{"Error: File Conversion - Error | The file '" + kFolder + c.reported + "' could not be " +
+                      c.verb + ": Input/output error.\r\nThe new netlist was not created."});
     EXPECT_EQ(files.Paths(), Strings{kFolder + "board.net"});
     EXPECT_EQ(files.Bytes(kFolder + "board.net"), kSource);
+}
+
+TEST_P(FileFaults, KeepTheOldTargetByteForByte) {
+    const std::string old = "an older netlist\r\n";
+    files.Put(kFolder + "out.net", old);
+    files.Fail(GetParam().operation, kFolder + GetParam().file, "Input/output error");
+    EXPECT_EQ(host.Run(files), ConversionResult::Failed);
+    EXPECT_EQ(files.Paths(), (Strings{kFolder + "board.net", kFolder + "out.net"}));
+    EXPECT_EQ(files.Bytes(kFolder + "out.net"), old);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachOperation, FileFaults, testing::ValuesIn(kFaults), ByWhy());
 
 TEST_F(FileFaults, AnotherRunHoldingTheLockStopsThisOneAndTouchesNothing) {
-    const LockAttempt other = files.Lock(kFolder + "BriselTemp2.txt");
+    const LockAttempt other = files.Lock(kFolder + "BriselTemp2.txt", false);
     EXPECT_EQ(host.Run(files), ConversionResult::Failed);
     EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | Another conversion is using the temporary "
                                        "file 'mem/BriselTemp2.txt' at the moment.\r\nPlease wait until it has "
@@ -78,14 +90,43 @@ TEST_F(FileFaults, AnotherRunHoldingTheLockStopsThisOneAndTouchesNothing) {
     EXPECT_EQ(files.Paths(), (Strings{kFolder + "BriselTemp2.txt", kFolder + "board.net"}));
 }
 
-// A temporary file that cannot be removed is left for the next run, which
-// takes it over; the target is complete.
+// A temporary file that cannot be removed is left behind; the target is
+// complete. The next run creates its spool anew, which fails while the
+// leftover stays, and keeps the target it would have replaced.
 TEST_F(FileFaults, ATemporaryFileThatCannotBeRemovedDoesNotSpoilTheResult) {
     files.Fail(Operation::Remove, kFolder + "BriselTemp.txt", "Device or resource busy");
     EXPECT_EQ(host.Run(files), ConversionResult::Completed);
     EXPECT_EQ(files.Paths(), (Strings{kFolder + "BriselTemp.txt", kFolder + "board.net", kFolder + "out.net"}));
-    EXPECT_EQ(host.Run(files), ConversionResult::Completed);
-    EXPECT_EQ(host.Messages().back().rfind("Information: File Conversion - Complete", 0), 0u);
+    const std::string target = files.Bytes(kFolder + "out.net");
+    EXPECT_EQ(host.Run(files), ConversionResult::Failed);
+    EXPECT_EQ(host.Messages().back(),
+              "Error: File Conversion - Error | The file 'mem/BriselTemp.txt' could not be "
+              "written: File exists.\r\nThe new netlist was not created.");
+    EXPECT_EQ(files.Bytes(kFolder + "out.net"), target);
+}
+
+// A name taken by a link or a folder is used for nothing, and what was there
+// stays.
+TEST_F(FileFaults, ATemporaryFileNameTakenByALinkStopsTheRunBeforeAnyWrite) {
+    for (const char* name : {"BriselTemp.txt", "BriselTemp2.txt", "BriselTemp3.txt"}) {
+        MemoryFileSystem planted;
+        planted.Put(kFolder + "board.net", kSource);
+        planted.Block(kFolder + name, "it is a symbolic link");
+        host.events.clear();
+        EXPECT_EQ(host.Run(planted), ConversionResult::Failed) << name;
+        EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The temporary file '" + kFolder + name +
+                                           "' cannot be used: it is a symbolic link.\r\nThe new netlist was not "
+                                           "created."});
+        EXPECT_EQ(planted.Paths(), Strings{kFolder + "board.net"});
+    }
+}
+
+TEST_F(FileFaults, AMissingTargetFolderIsNamedAsTyped) {
+    host.settings.TargetPath = "elsewhere/";
+    EXPECT_EQ(host.Run(files), ConversionResult::Failed);
+    EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The folder 'elsewhere' does not "
+                                       "exist.\r\nThe new netlist was not created."});
+    EXPECT_EQ(files.Paths(), Strings{kFolder + "board.net"});
 }
 
 }  // namespace

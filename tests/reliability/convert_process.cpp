@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/text_files.h"
+
 namespace brisel::reliability {
 
 namespace fs = std::filesystem;
@@ -75,6 +77,36 @@ pid_t StartConvert(const Invocation& invocation) {
     const pid_t child = ::fork();
     if (child == 0) Exec(invocation, "/dev/null", "/dev/null");
     return child;
+}
+
+int WaitConvert(pid_t child) {
+    int raw = 0;
+    ::waitpid(child, &raw, 0);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// The child passes back its messages, each ended by NUL, and its result as
+// exit status.
+ConversionResult ConvertInChild(test::RecordingHost& host, long long bytes) {
+    const fs::path report = fs::temp_directory_path() / ("brisel-engine-fault-" + std::to_string(::getpid()));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const ConversionResult result = host.Run();
+        std::string messages;
+        for (const auto& message : host.Messages()) messages += message + '\0';
+        test::WriteFile(report, messages.substr(0, static_cast<std::size_t>(bytes)));
+        ::_exit(static_cast<int>(result));
+    }
+    const int status = WaitConvert(child);
+    const std::string messages = test::ReadFile(report);
+    fs::remove(report);
+    for (std::size_t start = 0, end; (end = messages.find('\0', start)) != std::string::npos; start = end + 1) {
+        host.events.push_back(messages.substr(start, end - start));
+    }
+    return status < 0 ? ConversionResult::Completed : static_cast<ConversionResult>(status);
 }
 
 void KillConvert(pid_t child) {

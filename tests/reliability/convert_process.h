@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/convert/conversion_fixture.h"
+
 namespace brisel::reliability {
 
 using Strings = std::vector<std::string>;
@@ -29,6 +31,13 @@ Outcome RunConvert(const Invocation& invocation);
 
 // Starts without waiting; standard output and error are discarded.
 pid_t StartConvert(const Invocation& invocation);
+
+// Waits for a started run; its exit status, -1 when a signal ended it.
+int WaitConvert(pid_t child);
+
+// Runs the conversion in-process, in a child under a file-size limit of
+// `bytes`; the host records the messages the child showed.
+ConversionResult ConvertInChild(test::RecordingHost& host, long long bytes);
 
 // Kills with SIGKILL and reaps it.
 void KillConvert(pid_t child);

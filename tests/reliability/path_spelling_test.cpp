@@ -18,8 +18,8 @@ const std::string kSameFile =
     "Invalid Filenames - Error: Please enter different source and target filenames before trying to start the "
     "file conversion process.";
 const std::string kTemporaryFile =
-    "Invalid Filenames - Error: The source and target files cannot be the temporary files 'BriselTemp.txt' and "
-    "'BriselTemp2.txt' of the target folder. Please enter other source and target filenames.";
+    "Invalid Filenames - Error: The source and target files cannot be the temporary files 'BriselTemp.txt', "
+    "'BriselTemp2.txt' and 'BriselTemp3.txt' of the target folder. Please enter other source and target filenames.";
 
 struct Spelling {
     const char* source;
@@ -36,6 +36,8 @@ const Spelling kSpellings[] = {
     {"sublink/board.net", "sub/../board.net", &kSameFile}, // a linked folder and ".."
     {"BriselTemp.txt", "out.net", &kTemporaryFile},        // the spool as the source
     {"board.net", "BriselTemp2.txt", &kTemporaryFile},     // the joined copy as the target
+    {"BriselTemp3.txt", "out.net", &kTemporaryFile},       // the new target as the source
+    {"board.net", "BriselTemp3.txt", &kTemporaryFile},     // the new target as the target
     {"sub/../BriselTemp2.txt", "out.net", &kTemporaryFile},// the joined copy through ".."
     {"spool.net", "out.net", &kTemporaryFile},             // a link to the spool
 };

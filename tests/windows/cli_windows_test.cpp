@@ -233,8 +233,9 @@ TEST_F(WindowsCli, RefusalsOfNamesInAnyScriptNameThemAsGiven) {
          "Invalid Filenames - Error: Please enter different source and target filenames before trying to start "
          "the file conversion process."},
         {source + " \"" + kFolder + "\\BriselTemp.txt\"",
-         "Invalid Filenames - Error: The source and target files cannot be the temporary files 'BriselTemp.txt' "
-         "and 'BriselTemp2.txt' of the target folder. Please enter other source and target filenames."},
+         "Invalid Filenames - Error: The source and target files cannot be the temporary files 'BriselTemp.txt', "
+         "'BriselTemp2.txt' and 'BriselTemp3.txt' of the target folder. Please enter other source and target "
+         "filenames."},
     };
     ExpectRefusals(refusals);
 }
@@ -251,8 +252,8 @@ TEST_F(WindowsCli, AConsoleShowsUtf8WhileTheProgramRunsAndGetsItsCodePageBack) {
     EXPECT_EQ(GetConsoleOutputCP(), 437u);
 }
 
-// The run lock is a Windows byte-range lock: while another holder has it the
-// conversion is refused at once and writes nothing.
+// The run lock is a Windows byte-range lock: while another holder has it a
+// conversion with --no-wait is refused at once and writes nothing.
 TEST_F(WindowsCli, ALockedTemporaryFileRefusesASecondConversion) {
     const fs::path joined = dir_ / "BriselTemp2.txt";
     HANDLE held = CreateFileA(joined.string().c_str(), GENERIC_READ | GENERIC_WRITE,
@@ -262,7 +263,7 @@ TEST_F(WindowsCli, ALockedTemporaryFileRefusesASecondConversion) {
     OVERLAPPED range{};
     range.OffsetHigh = 0x7FFFFFF0;
     ASSERT_TRUE(LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &range));
-    const Outcome run = Convert("board.net second.net");
+    const Outcome run = Convert("--no-wait board.net second.net");
     UnlockFileEx(held, 0, 1, 0, &range);
     CloseHandle(held);
     EXPECT_EQ(run.status, 1u);
