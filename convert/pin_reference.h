@@ -34,8 +34,8 @@ struct ByteKinds {
     ByteKind kind[256];
     constexpr ByteKinds() : kind() {
         for (int c = 0; c < 256; ++c) kind[c] = IsBadNameByte(static_cast<unsigned char>(c)) ? kBadByte : kNameByte;
-        kind[' '] = kSpace;
-        kind['.'] = kStop;
+        kind[static_cast<unsigned char>(' ')] = kSpace;
+        kind[static_cast<unsigned char>('.')] = kStop;
     }
 };
 inline constexpr ByteKinds kByteKinds{};
