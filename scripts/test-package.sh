@@ -47,7 +47,8 @@ check "no file of the package left${left:+: $left}" test -z "$left"
 echo "== $msi under Wine"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)
 later_version=$(echo "$version" | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
-packaging/make-msi.sh build-package/windows/Brisel-*-x64 "$later_version" "$work/later.msi"
+maker=$(sed -n 's/^BRISEL_MAKER_NAME:STRING=//p' build-package/CMakeCache.txt)
+packaging/make-msi.sh build-package/windows/Brisel-*-x64 "$later_version" "$work/later.msi" "$maker"
 xvfb-run -a tests/packaging/msi_under_wine.sh "$root/$msi" "$version" "$work/later.msi" "$later_version" \
   "$work/built.net" "$work" || status=1
 

@@ -41,7 +41,10 @@ QStringList DetailsLines(const fs::path& folder) {
 
 class QtProblemsWindowTest : public ::testing::Test {
 protected:
-    QtProblemsWindowTest() : folder(fs::temp_directory_path() / "brisel_qt_problems") {
+    // A folder for each test, since ctest runs them side by side.
+    QtProblemsWindowTest()
+        : folder(fs::temp_directory_path() / (std::string("brisel_qt_problems_") +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
         fs::remove_all(folder);
         fs::create_directories(folder);
         fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / kSourceName, folder / kSourceName);
