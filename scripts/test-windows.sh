@@ -7,6 +7,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-windows-tests"
+# Wine names files on the Unix side in the locale's encoding: UTF-8, so that
+# names in any script can be made.
+export LC_ALL=C.UTF-8
 
 "$root/scripts/install-deps.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 python3 \
   wine wine64 fonts-wine xvfb xauth
