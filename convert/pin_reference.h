@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "convert/name_bytes.h"
+#include "convert/problems.h"
 
 namespace brisel {
 
@@ -14,7 +15,7 @@ struct PinReference {
 
     std::string_view token;
     std::size_t lastStop = kNoStop;  // kNoStop: the token repeats the reference before it
-    // One full stop, a part ID of 1 to 249 printable characters without a
+    // One full stop, a part ID of 1 to kLongestName printable characters without a
     // double quote, and a pin of digits that are not all 0: nothing for the
     // checks to find.
     bool plain = false;
@@ -74,8 +75,8 @@ inline PinReference ScanPinReference(const char* begin, const char* end) {
     reference.token = std::string_view(begin, static_cast<std::size_t>(p - begin));
     if (lastStop == nullptr) return reference;
     reference.lastStop = static_cast<std::size_t>(lastStop - begin);
-    reference.plain =
-        stops == 1 && !badByte && reference.lastStop >= 1 && reference.lastStop < 250 && IsPlainPin(reference.Pin());
+    reference.plain = stops == 1 && !badByte && reference.lastStop >= 1 && reference.lastStop <= kLongestName &&
+                      IsPlainPin(reference.Pin());
     return reference;
 }
 

@@ -1,5 +1,7 @@
 #include "convert/source_checks.h"
 
+#include "convert/pin_reference.h"
+
 #include <gtest/gtest.h>
 
 namespace brisel {
@@ -98,6 +100,38 @@ TEST(CheckReference, AFullStopAtPosition251MakesAPrefixTooLong) {
     const std::string token = std::string(250, 'x') + ".1";
     checks.CheckReference(token, 250);
     EXPECT_TRUE(checks.Findings().nameTooLong);
+}
+
+// The scan of a connection line skips the checks for references it finds
+// plain; that must never hide a finding, and the usual reference must be plain.
+TEST(PinReferenceScan, IsPlainOnlyWhereTheChecksFindNothing) {
+    struct Case {
+        std::string token;
+        bool plain;
+    };
+    const Case cases[] = {
+        {"U1.7", true},
+        {std::string(kLongestName, 'x') + ".1", true},
+        {std::string(kLongestName + 1, 'x') + ".1", false},
+        {"U1.A.1", false},
+        {"A.B.1", false},
+        {".5", false},
+        {"U1.", false},
+        {"U1.0", false},
+        {"U1.007", true},
+        {"U\"1.1", false},
+        {"U1.1\t", false},
+    };
+    for (const Case& c : cases) {
+        const PinReference reference = ScanPinReference(c.token.data(), c.token.data() + c.token.size());
+        EXPECT_EQ(reference.plain, c.plain) << c.token;
+        SourceChecks checks(nullptr);
+        checks.CheckReference(c.token, c.token.rfind('.'));
+        const CheckFindings& found = checks.Findings();
+        if (reference.plain) {
+            EXPECT_FALSE(found.nameTooLong || found.badCharacter || found.badPinNumber) << c.token;
+        }
+    }
 }
 
 }  // namespace
