@@ -47,8 +47,8 @@ std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
         next += reference.pin.token.size();
         if (next != end) ++next;  // the space that ended the token
         if (reference.pin.HasStop()) {
-            reference.partHash = PartIds::Hash(reference.pin.PartId());
-            parts_.Prefetch(reference.partHash);
+            reference.part = KeyOf(reference.pin.PartId());
+            parts_.Prefetch(reference.part);
         }
     }
     return count;
@@ -63,7 +63,7 @@ void NetBuilder::AddReference(const Reference& reference, std::string_view netNa
         if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop);
         currentPin_ = pin.Pin();
         currentPartId_ = pin.PartId();
-        currentPart_ = parts_.FindPart(currentPartId_, reference.partHash);
+        currentPart_ = parts_.FindPart(reference.part);
         haveReference_ = true;
     }
     if (!haveReference_) {

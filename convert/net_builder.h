@@ -35,10 +35,10 @@ public:
     std::int64_t ReferencesLeftOut() const { return leftOut_; }
 
 private:
-    // A reference with the hash of its part ID, once that is known.
+    // A reference with the key of its part ID, once that is known.
     struct Reference {
         PinReference pin;
-        std::uint64_t partHash = 0;
+        PartKey part;
     };
     std::size_t SplitBatch(const char*& next, const char* end);
     void AddReference(const Reference& reference, std::string_view netName);

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/part_key.h"
+
 namespace brisel {
 
 struct PartNumber {
@@ -24,20 +26,19 @@ public:
     // Forgets every part ID: a new section numbers its parts from 1 again.
     void Clear();
     // The part with this ID, or nullptr.
-    const PartNumber* Find(std::string_view partId) const { return Find(partId, Hash(partId)); }
+    const PartNumber* Find(std::string_view partId) const { return Find(KeyOf(partId)); }
 
-    // The same lookup in two steps, so that a caller with many IDs to look up
-    // can ask the memory for all of them before it needs the first.
-    static std::uint64_t Hash(std::string_view partId);
-    void Prefetch(std::uint64_t hash) const;
-    const PartNumber* Find(std::string_view partId, std::uint64_t hash) const;
+    // The same lookup from the ID's key, so that a caller with many IDs to
+    // look up can ask the memory for all of them before it needs the first.
+    void Prefetch(const PartKey& key) const;
+    const PartNumber* Find(const PartKey& key) const;
 
 private:
     // A part as the connection rows need it; 48 bytes.
     struct Entry {
         PartNumber number;
         std::uint32_t idLength = 0;
-        char id[16] = {};  // the ID, or where it starts in longIds_
+        std::uint64_t id[2] = {};  // the key's words, or where a longer ID starts in longIds_
     };
     // The index: a tag from the hash, so that most probes read no entry,
     // and the entry's place + 1 (0 for a free slot). Eight bytes a slot keep
@@ -46,10 +47,9 @@ private:
         std::uint32_t tag = 0;
         std::uint32_t entry = 0;
     };
-    static constexpr std::size_t kInline = sizeof(Entry::id);
-
-    std::string_view IdOf(const Entry& entry) const;
-    Entry MakeEntry(std::int64_t number, std::string_view partId);
+    bool Matches(const Entry& entry, const PartKey& key) const;
+    Entry MakeEntry(std::int64_t number, const PartKey& key);
+    std::uint64_t HashOf(const Entry& entry) const;
     void Grow();
 
     std::vector<Entry> entries_;  // in the order stored

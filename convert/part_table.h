@@ -22,8 +22,8 @@ public:
 
     // The part with this ID in the current section, or nullptr.
     const PartNumber* FindPart(std::string_view partId) const { return ids_.Find(partId); }
-    const PartNumber* FindPart(std::string_view partId, std::uint64_t hash) const { return ids_.Find(partId, hash); }
-    void Prefetch(std::uint64_t hash) const { ids_.Prefetch(hash); }
+    const PartNumber* FindPart(const PartKey& key) const { return ids_.Find(key); }
+    void Prefetch(const PartKey& key) const { ids_.Prefetch(key); }
     bool HeaderSeen() const { return headerSeen_; }
     std::int64_t PartCount() const { return partCount_; }
 

@@ -5,6 +5,10 @@
 #include <cstddef>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "convert/name_bytes.h"
 #include "convert/problems.h"
 
@@ -52,31 +56,81 @@ inline bool IsPlainPin(std::string_view pin) {
 
 }  // namespace pin_reference_detail
 
-// The reference whose token starts at `begin` and ends at the next space or
-// at `end`. Inline: it runs once for every pin reference of the netlist.
-inline PinReference ScanPinReference(const char* begin, const char* end) {
-    using namespace pin_reference_detail;
+namespace pin_reference_detail {
+
+// What a scan has found so far in a token.
+struct TokenScan {
     const char* lastStop = nullptr;
-    int stops = 0;
+    bool severalStops = false;
     bool badByte = false;
-    const char* p = begin;
+
+    void AddStop(const char* stop) {
+        severalStops |= lastStop != nullptr;
+        lastStop = stop;
+    }
+};
+
+// Scans from `p` to the space that ends the token or to `end`; returns
+// where it stopped.
+inline const char* ScanBytes(const char* p, const char* end, TokenScan& scan) {
     for (; p != end; ++p) {
         const ByteKind kind = kByteKinds.kind[static_cast<unsigned char>(*p)];
         if (kind == kNameByte) continue;
         if (kind == kSpace) break;
         if (kind == kStop) {
-            lastStop = p;
-            ++stops;
+            scan.AddStop(p);
         } else {
-            badByte = true;
+            scan.badByte = true;
         }
     }
+    return p;
+}
+
+#if defined(__SSE2__)
+// The same scan 16 bytes at a time while they lie before `end`: one mask bit
+// per byte for the spaces, the full stops and the bytes no name may hold.
+inline const char* ScanBlocks(const char* p, const char* end, TokenScan& scan) {
+    const __m128i space = _mm_set1_epi8(' '), stop = _mm_set1_epi8('.');
+    const __m128i quote = _mm_set1_epi8('"'), del = _mm_set1_epi8(0x7f);
+    for (; end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        // Signed, the bytes from 128 up are below the space too.
+        const __m128i bad = _mm_or_si128(_mm_cmplt_epi8(bytes, space),
+                                         _mm_or_si128(_mm_cmpeq_epi8(bytes, quote), _mm_cmpeq_epi8(bytes, del)));
+        const unsigned spaces = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, space)));
+        const unsigned inToken = spaces == 0 ? 0xffffu : (spaces & (0u - spaces)) - 1;  // the bits before the space
+        const unsigned stops = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, stop))) & inToken;
+        if (stops != 0) {
+            scan.severalStops |= scan.lastStop != nullptr || (stops & (stops - 1)) != 0;
+            scan.lastStop = p + 31 - __builtin_clz(stops);
+        }
+        scan.badByte |= (static_cast<unsigned>(_mm_movemask_epi8(bad)) & inToken) != 0;
+        if (spaces != 0) return p + __builtin_ctz(spaces);
+    }
+    return p;
+}
+#endif
+
+}  // namespace pin_reference_detail
+
+// The reference whose token starts at `begin` and ends at the next space or
+// at `end`. Inline: it runs once for every pin reference of the netlist.
+inline PinReference ScanPinReference(const char* begin, const char* end) {
+    using namespace pin_reference_detail;
+    TokenScan scan;
+    const char* p = begin;
+#if defined(__SSE2__)
+    p = ScanBlocks(p, end, scan);
+    if (p == end || *p != ' ') p = ScanBytes(p, end, scan);
+#else
+    p = ScanBytes(p, end, scan);
+#endif
     PinReference reference;
     reference.token = std::string_view(begin, static_cast<std::size_t>(p - begin));
-    if (lastStop == nullptr) return reference;
-    reference.lastStop = static_cast<std::size_t>(lastStop - begin);
-    reference.plain = stops == 1 && !badByte && reference.lastStop >= 1 && reference.lastStop <= kLongestName &&
-                      IsPlainPin(reference.Pin());
+    if (scan.lastStop == nullptr) return reference;
+    reference.lastStop = static_cast<std::size_t>(scan.lastStop - begin);
+    reference.plain = !scan.severalStops && !scan.badByte && reference.lastStop >= 1 &&
+                      reference.lastStop <= kLongestName && IsPlainPin(reference.Pin());
     return reference;
 }
 
