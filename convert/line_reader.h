@@ -23,21 +23,15 @@ public:
 private:
     bool Fill();
     void SkipLineFeedAfterCarriageReturn();
-    std::size_t FindLineEnd();
+    const char* FindLineEnd(const char* from, const char* end) const;
 
     ByteSource& source_;
     std::vector<char> buffer_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;
-    bool afterCarriageReturn_ = false;
-    // Where the next LF and the next CR at or after pos_ stand (end_ when
-    // there is none), found once per buffer rather than once per line, so
-    // that a file with only one kind of line end is not scanned again and
-    // again for the other.
-    std::size_t nextLineFeed_ = static_cast<std::size_t>(-1);
-    std::size_t nextCarriageReturn_ = static_cast<std::size_t>(-1);
-    std::string carry_;  // a line that runs over the end of the buffer
+    bool afterCarriageReturn_ = false;  // a CR ended the buffer: an LF may follow in the next
+    std::string carry_;                 // a line that runs over the end of the buffer
 };
 
 }  // namespace brisel

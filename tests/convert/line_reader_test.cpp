@@ -47,6 +47,21 @@ TEST(LineReader, SplitsAtEveryKindOfLineEndWhateverTheBufferSize) {
     }
 }
 
+// Lines of every length up to 40, so that each kind of line end falls at
+// every place of a 16-byte block and of the buffer.
+TEST(LineReader, FindsEveryLineEndAtEveryPlace) {
+    const char* ends[] = {"\n", "\r\n", "\r"};
+    std::string bytes;
+    Strings lines;
+    for (std::size_t length = 0; length <= 40; ++length) {
+        for (const char* end : ends) {
+            lines.push_back(std::string(length, 'x'));
+            bytes += lines.back() + end;
+        }
+    }
+    for (std::size_t size : {1u, 16u, 17u, 64u, 4096u}) EXPECT_EQ(ReadAll(bytes, size), lines) << "buffer " << size;
+}
+
 TEST(LineReader, LinesLongerThanTheBuffer) {
     const std::string longLine(100000, 'x');
     EXPECT_EQ(ReadAll(longLine + "\r\n" + longLine, 64), (Strings{longLine, longLine}));
