@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace brisel {
@@ -66,10 +67,17 @@ public:
         }
     }
     std::string_view Text() const { return std::string_view(digits_ + kSize - length_, length_); }
+    // Writes the text at `at`, which must have room for 16 bytes, with one
+    // 16-byte move when the text fits into it; returns the text's end.
+    char* PutText(char* at) const {
+        if (length_ > 16) return static_cast<char*>(std::memcpy(at, Text().data(), length_)) + length_;
+        std::memcpy(at, digits_ + kSize - length_, 16);  // the digits may be followed by spare bytes
+        return at + length_;
+    }
 
 private:
     static constexpr std::size_t kSize = 21;
-    char digits_[kSize] = {};
+    char digits_[kSize + 16] = {};  // the text ends at kSize
     std::size_t length_ = 0;
 };
 

@@ -14,10 +14,11 @@ void LineWriter::Drain() {
     used_ = 0;
 }
 
-// Text that does not fit into what is left of the buffer.
+// Text that does not fit into what is left of the buffer. Text as long as
+// the buffer goes straight to the sink, without a copy.
 void LineWriter::WriteLong(std::string_view text) {
     Drain();
-    if (text.size() > buffer_.size()) {
+    if (text.size() >= buffer_.size()) {
         if (!sink_.Failed()) sink_.Write(text.data(), text.size());
         return;
     }

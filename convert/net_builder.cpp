@@ -4,6 +4,17 @@
 
 namespace brisel {
 
+namespace {
+
+// The last row of a net names no next one.
+const DecimalCounter kNoNextConnection = [] {
+    DecimalCounter zero;
+    zero.Set(0);
+    return zero;
+}();
+
+}  // namespace
+
 void NetBuilder::OnNetHeader() {
     WriteNetTableHeader(target_);
     netHeaderSeen_ = true;
@@ -81,7 +92,7 @@ void NetBuilder::AddReference(const Reference& reference, std::string_view netNa
 
 void NetBuilder::AddRow(const PartNumber& part, std::string_view pin) {
     if (pendingPart_ != nullptr) {
-        WriteConnectionRow(spool_, netNumber_.Text(), pendingPart_->Text(), pendingPin_, nextConnection_.Text());
+        WriteConnectionRow(spool_, netNumber_, *pendingPart_, pendingPin_, nextConnection_);
         nextConnection_.Increment();
     }
     ++connectionsInNet_;
@@ -91,7 +102,7 @@ void NetBuilder::AddRow(const PartNumber& part, std::string_view pin) {
 
 void NetBuilder::FinishNet() {
     if (pendingPart_ != nullptr) {
-        WriteConnectionRow(spool_, netNumber_.Text(), pendingPart_->Text(), pendingPin_, "0");
+        WriteConnectionRow(spool_, netNumber_, *pendingPart_, pendingPin_, kNoNextConnection);
     }
     pendingPart_ = nullptr;
     connectionCount_ += connectionsInNet_;

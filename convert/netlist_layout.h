@@ -5,7 +5,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "convert/decimal.h"
 #include "convert/line_writer.h"
+#include "convert/part_ids.h"
 
 namespace brisel {
 
@@ -18,8 +20,8 @@ void WriteConnectionTableHeader(LineWriter& target);
 
 namespace layout_detail {
 
-// The texts of a row are a few bytes each, too short to be worth a call:
-// two fixed-size moves that may overlap cover any length up to 16.
+// A pin is a few bytes, too short to be worth a call: two fixed-size moves
+// that may overlap cover any length up to 16.
 inline char* Put(char* at, std::string_view text) {
     const char* from = text.data();
     const std::size_t n = text.size();
@@ -47,27 +49,29 @@ inline char* Put(char* at, std::string_view text) {
 
 }  // namespace layout_detail
 
-// A connection row from the decimal texts of its numbers; the pin is written
-// as read from the source. Copied in one piece and inline: this is the row
-// written a million times for a large board.
-inline void WriteConnectionRow(LineWriter& spool, std::string_view net, std::string_view part, std::string_view pin,
-                               std::string_view next) {
-    const std::size_t size = net.size() + part.size() + pin.size() + next.size() + 5;
-    using layout_detail::Put;
-    char* row = spool.Room(size);
+// A connection row: the net's number, the part's number, the pin as read
+// from the source and the number of the net's next row (0 for its last).
+// Built in place and inline: this is the row written a million times for a
+// large board. Each number is written with one 16-byte move that may run
+// past its text, into room that the row asks for beyond its own size.
+inline void WriteConnectionRow(LineWriter& spool, const DecimalCounter& net, const PartNumber& part,
+                               std::string_view pin, const DecimalCounter& next) {
+    const std::size_t size = net.Text().size() + part.Text().size() + pin.size() + next.Text().size() + 5;
+    char* row = spool.Room(size + 16);
     if (row == nullptr) {
-        for (auto piece : {net, std::string_view(" "), part, std::string_view(" "), pin, std::string_view(" "), next})
+        for (auto piece : {net.Text(), std::string_view(" "), part.Text(), std::string_view(" "), pin,
+                           std::string_view(" "), next.Text()})
             spool.Write(piece);
         spool.EndLine();
         return;
     }
-    char* at = Put(row, net);
+    char* at = net.PutText(row);
     *at++ = ' ';
-    at = Put(at, part);
+    at = part.PutText(at);
     *at++ = ' ';
-    at = Put(at, pin);
+    at = layout_detail::Put(at, pin);
     *at++ = ' ';
-    at = Put(at, next);
+    at = next.PutText(at);
     *at++ = '\r';
     *at++ = '\n';
     spool.Commit(size);

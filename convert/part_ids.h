@@ -4,6 +4,7 @@
 // number is kept with its decimal text, ready for the connection rows.
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,16 @@ struct PartNumber {
     std::uint8_t textLength = 0;
     char text[19] = {};
     std::string_view Text() const { return std::string_view(text, textLength); }
+    // Writes the text at `at`, which must have room for 16 bytes, with one
+    // 16-byte move when the text fits into it; returns the text's end.
+    char* PutText(char* at) const {
+        if (textLength > 16) {
+            std::memcpy(at, text, textLength);
+        } else {
+            std::memcpy(at, text, 16);  // within the struct, whatever follows the digits
+        }
+        return at + textLength;
+    }
 };
 
 class PartIds {

@@ -1,5 +1,6 @@
 #include "convert/progress.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace brisel {
@@ -24,6 +25,13 @@ void Progress::UpdatePercent(std::int64_t done, std::int64_t total) {
     shownAny_ = true;
     shown_ = {ProgressStep::Stage::Percent, percent};
     reporter_.Progress(shown_);
+}
+
+void Progress::ShowPercents(std::int64_t first, std::int64_t last, std::int64_t total) {
+    for (std::int64_t done = first; done <= last; ++done) {
+        ShowPercent(done, total);
+        if (total == unchanged_.total && done <= unchanged_.to) done = std::min(last, unchanged_.to);
+    }
 }
 
 // The percentage never falls as `done` grows, so when the last row that

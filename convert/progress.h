@@ -23,6 +23,10 @@ public:
         UpdatePercent(done, total);
     }
 
+    // The same for each of the rows `first` to `last`, in order, at the cost
+    // of one call per percentage.
+    void ShowPercents(std::int64_t first, std::int64_t last, std::int64_t total);
+
 private:
     // Rows from `from` to `to` of `total` round to the percentage shown.
     struct Unchanged {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace brisel {
@@ -28,6 +29,22 @@ TEST(Progress, RowByRowShowsEveryPercentageOnce) {
             if (expected.empty() || expected.back() != percent) expected.push_back(percent);
         }
         EXPECT_EQ(recorder.percents, expected) << "total " << total;
+    }
+}
+
+// Rows reported a block at a time show what reporting them one by one shows.
+TEST(Progress, BlocksOfRowsShowWhatRowByRowShows) {
+    for (const std::int64_t total : {1, 7, 101, 1001, 1370509}) {
+        for (const std::int64_t block : {1, 3, 250, 100000}) {
+            PercentRecorder byRow, byBlock;
+            Progress rows(byRow), blocks(byBlock);
+            for (std::int64_t first = total / 3; first <= total; first += block) {
+                const std::int64_t last = std::min(total, first + block - 1);
+                for (std::int64_t done = first; done <= last; ++done) rows.ShowPercent(done, total);
+                blocks.ShowPercents(first, last, total);
+            }
+            EXPECT_EQ(byBlock.percents, byRow.percents) << "total " << total << ", block " << block;
+        }
     }
 }
 
