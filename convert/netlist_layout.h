@@ -8,6 +8,7 @@
 #include "convert/decimal.h"
 #include "convert/line_writer.h"
 #include "convert/part_ids.h"
+#include "convert/short_copy.h"
 
 namespace brisel {
 
@@ -17,37 +18,6 @@ void WritePartRow(LineWriter& target, std::string_view partId, std::string_view 
 void WriteNetTableHeader(LineWriter& target);
 void WriteNetRow(LineWriter& target, std::string_view netName, std::string_view firstConnection);
 void WriteConnectionTableHeader(LineWriter& target);
-
-namespace layout_detail {
-
-// A pin is a few bytes, too short to be worth a call: two fixed-size moves
-// that may overlap cover any length up to 16.
-inline char* Put(char* at, std::string_view text) {
-    const char* from = text.data();
-    const std::size_t n = text.size();
-    if (n >= 8 && n <= 16) {
-        std::uint64_t head, tail;
-        std::memcpy(&head, from, 8);
-        std::memcpy(&tail, from + n - 8, 8);
-        std::memcpy(at, &head, 8);
-        std::memcpy(at + n - 8, &tail, 8);
-    } else if (n >= 4 && n < 8) {
-        std::uint32_t head, tail;
-        std::memcpy(&head, from, 4);
-        std::memcpy(&tail, from + n - 4, 4);
-        std::memcpy(at, &head, 4);
-        std::memcpy(at + n - 4, &tail, 4);
-    } else if (n > 0 && n < 4) {
-        at[0] = from[0];
-        at[n / 2] = from[n / 2];
-        at[n - 1] = from[n - 1];
-    } else if (n > 16) {
-        std::memcpy(at, from, n);
-    }
-    return at + n;
-}
-
-}  // namespace layout_detail
 
 // A connection row: the net's number, the part's number, the pin as read
 // from the source and the number of the net's next row (0 for its last).
@@ -69,7 +39,7 @@ inline void WriteConnectionRow(LineWriter& spool, const DecimalCounter& net, con
     *at++ = ' ';
     at = part.PutText(at);
     *at++ = ' ';
-    at = layout_detail::Put(at, pin);
+    at = CopyText(at, pin);
     *at++ = ' ';
     at = next.PutText(at);
     *at++ = '\r';
