@@ -46,6 +46,14 @@ void Redirect(const fs::path& path, int fd) {
     ::_exit(127);
 }
 
+void WriteAll(int fd, const std::string& bytes) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written <= 0) return;
+        done += static_cast<std::size_t>(written);
+    }
+}
+
 // A process of its own writes the input, as in a shell pipeline, so that a
 // program that stops reading early neither blocks nor kills the test. It is
 // started through a middle process that ends at once, so nobody waits for it.
@@ -53,17 +61,11 @@ void Feed(const Pipe& input, const std::string& bytes) {
     ::close(input.read);
     const pid_t middle = ::fork();
     if (middle == 0) {
-        if (::fork() == 0) {
-            for (std::size_t done = 0; done < bytes.size();) {
-                const ssize_t written = ::write(input.write, bytes.data() + done, bytes.size() - done);
-                if (written <= 0) ::_exit(1);
-                done += static_cast<std::size_t>(written);
-            }
-        }
+        if (::fork() == 0) WriteAll(input.write, bytes);
         ::_exit(0);
     }
     ::close(input.write);
-    ::waitpid(middle, nullptr, 0);
+    if (middle > 0) ::waitpid(middle, nullptr, 0);
 }
 
 pid_t Spawn(const Invocation& invocation, const fs::path& out, const fs::path& err) {
@@ -95,11 +97,13 @@ pid_t StartConvert(const Invocation& invocation, const fs::path& err) { return S
 
 int WaitConvert(pid_t child) {
     int raw = 0;
-    ::waitpid(child, &raw, 0);
+    // A failed start gives -1, for which waitpid would take any child.
+    if (child <= 0 || ::waitpid(child, &raw, 0) != child) return -1;
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
 void KillConvert(pid_t child) {
+    if (child <= 0) return;  // kill(-1) would signal every process the user may signal
     ::kill(child, SIGKILL);
     WaitConvert(child);
 }
