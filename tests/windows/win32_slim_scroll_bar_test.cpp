@@ -59,7 +59,7 @@ TEST_F(ShortBox, HasAThumbShorterThanItsBarThatFollowsTheText) {
     EXPECT_GT(info.xyThumbTop, client.bottom / 2);
 }
 
-TEST_F(ShortBox, APressBelowTheThumbTurnsAPageAndDraggingTheThumbScrolls) {
+TEST_F(ShortBox, APressBelowTheThumbTurnsAPageAndTheThumbAndTheWheelScroll) {
     ASSERT_NE(Bar(), nullptr);
     const SCROLLBARINFO info = InfoOf(Bar());
     SendMessageA(Bar(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, info.xyThumbBottom + 2));
@@ -70,6 +70,8 @@ TEST_F(ShortBox, APressBelowTheThumbTurnsAPageAndDraggingTheThumbScrolls) {
     SendMessageA(Bar(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, 1));
     SendMessageA(Bar(), WM_LBUTTONUP, 0, MAKELPARAM(2, 1));
     EXPECT_EQ(FirstLine(), 0);
+    SendMessageA(Bar(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);  // the wheel turned towards the user
+    EXPECT_GT(FirstLine(), 0);
 }
 
 TEST(TallBox, KeepsTheStandardScrollBar) {
