@@ -150,6 +150,9 @@ TEST_F(Gui, TheMainWindowOpensWithItsTitleAndControlsWhereTheFormSays) {
     EXPECT_EQ(TextOf(MainControl("txtSource")), folder + "PadsPCB.net");
     EXPECT_EQ(TextOf(MainControl("txtTarget")), folder + "ExpressPCB.net");
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
+    // The picture shows no folder of the machine it was taken on.
+    TypeText(MainControl("txtSource"), "C:\\Boards\\board.net");
+    TypeText(MainControl("txtTarget"), "C:\\Boards\\board-expresspcb.net");
     Picture(Main(), "main.bmp");
     // File > Problems... is greyed before any conversion: its key only
     // highlights it, and Esc twice leaves the menu.
