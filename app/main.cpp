@@ -13,7 +13,8 @@ namespace {
 using brisel::main_window::StartRequest;
 
 // --help and --version need no display, so they are answered before Qt
-// starts; Qt's own options are taken out of argv before the paths are read.
+// starts; Qt's own options are taken out of argv before the paths are read,
+// so an option unknown before then may still be one of Qt's.
 bool Answered(const StartRequest& request, int& status) {
     switch (request.kind) {
         case StartRequest::ShowHelp:
@@ -23,7 +24,7 @@ bool Answered(const StartRequest& request, int& status) {
             std::printf("%s\n", brisel::main_window::kWindowVersion);
             return true;
         case StartRequest::WrongUsage:
-            std::fputs(brisel::main_window::kWindowUsage, stderr);
+            std::fputs(brisel::main_window::UsageErrorText(request).c_str(), stderr);
             status = 2;
             return true;
         case StartRequest::Run:

@@ -8,18 +8,43 @@ const char* const kWindowUsage =
     "ExpressPCB netlist to write) in its boxes.\n"
     "\n"
     "  -h, --help     show this help and exit\n"
-    "  -V, --version  show the version and exit\n";
+    "  -V, --version  show the version and exit\n"
+    "  --             take every later argument as a path, even one that\n"
+    "                 starts with '-'\n";
 const char* const kWindowVersion = "brisel 1.02";
 
+namespace {
+
+bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
+
+}  // namespace
+
+// --help and --version win wherever they stand, as they do after a path too
+// many; otherwise the first unknown option is the one reported.
 StartRequest ParseCommandLine(const std::vector<std::string>& arguments) {
     StartRequest request;
+    bool onlyPaths = false;
     for (const std::string& argument : arguments) {
-        if (argument == "-h" || argument == "--help") return {StartRequest::ShowHelp, {}};
-        if (argument == "-V" || argument == "--version") return {StartRequest::ShowVersion, {}};
-        request.paths.push_back(argument);
+        if (onlyPaths || !IsOption(argument)) {
+            request.paths.push_back(argument);
+        } else if (argument == "--") {
+            onlyPaths = true;
+        } else if (argument == "-h" || argument == "--help") {
+            return {StartRequest::ShowHelp, {}, {}};
+        } else if (argument == "-V" || argument == "--version") {
+            return {StartRequest::ShowVersion, {}, {}};
+        } else if (request.unknownOption.empty()) {
+            request.unknownOption = argument;
+        }
     }
-    if (request.paths.size() > 2) return {StartRequest::WrongUsage, {}};
+    if (!request.unknownOption.empty()) return {StartRequest::WrongUsage, {}, request.unknownOption};
+    if (request.paths.size() > 2) return {StartRequest::WrongUsage, {}, {}};
     return request;
+}
+
+std::string UsageErrorText(const StartRequest& request) {
+    if (request.unknownOption.empty()) return kWindowUsage;
+    return "brisel: unknown option '" + request.unknownOption + "'\nTry 'brisel --help' for more information.\n";
 }
 
 }  // namespace brisel::main_window

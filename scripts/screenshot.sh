@@ -6,7 +6,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
-program="$build/app/brisel"
+program="$(realpath -m "$build/app/brisel")"
 [ -x "$program" ] || { echo "no brisel at $program; build it first" >&2; exit 1; }
 
 if [ -z "${BRISEL_IN_XVFB:-}" ]; then
@@ -15,9 +15,12 @@ if [ -z "${BRISEL_IN_XVFB:-}" ]; then
 fi
 
 capture="$root/scripts/x11_capture.py"
+# Paths relative to a scratch folder, so that the boxes show no temporary
+# folder's name.
 work="$(mktemp -d)"
-cp "$root/tests/data/every_problem.net" "$work/"
-QT_QPA_PLATFORM=xcb "$program" "$work/every_problem.net" "$work/every_problem_expresspcb.net" &
+mkdir "$work/examples"
+cp "$root/tests/data/every_problem.net" "$work/examples/"
+(cd "$work" && QT_QPA_PLATFORM=xcb exec "$program" examples/every_problem.net examples/every_problem_expresspcb.net) &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 

@@ -48,7 +48,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         case StartRequest::ShowVersion:
             return ShowText(brisel::main_window::kWindowVersion, MB_ICONINFORMATION, 0);
         case StartRequest::WrongUsage:
-            return ShowText(brisel::main_window::kWindowUsage, MB_ICONERROR, 2);
+            return ShowText(brisel::main_window::UsageErrorText(request).c_str(), MB_ICONERROR, 2);
         case StartRequest::Run:
             break;
     }

@@ -6,6 +6,7 @@
 
 #include "platform/twips.h"
 #include "platform/win32/win32_resources.h"
+#include "platform/win32/win32_slim_scroll_bar.h"
 
 namespace brisel::platform::win32 {
 namespace {
@@ -18,11 +19,13 @@ DWORD LabelStyle(const ControlDescription& control) {
     return style;
 }
 
-DWORD TextBoxStyle(const ControlDescription& control) {
+// A box too short for the standard vertical scroll bar gets the slim one,
+// a child window that the box must not paint over.
+DWORD TextBoxStyle(const ControlDescription& control, int height) {
     DWORD style = WS_TABSTOP;
     if (control.multiLine) {
         style |= ES_MULTILINE | ES_AUTOVSCROLL;
-        if (control.verticalScrollBar) style |= WS_VSCROLL;
+        if (control.verticalScrollBar) style |= FitsStandardScrollBar(height) ? WS_VSCROLL : WS_CLIPCHILDREN;
         if (control.horizontalScrollBar) style |= WS_HSCROLL | ES_AUTOHSCROLL;
     } else {
         style |= ES_AUTOHSCROLL;
@@ -37,12 +40,12 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-WindowKind KindOf(const ControlDescription& control) {
+WindowKind KindOf(const ControlDescription& control, int height) {
     switch (control.kind) {
         case ControlKind::Label:
             return {"STATIC", LabelStyle(control), 0};
         case ControlKind::TextBox:
-            return {"EDIT", TextBoxStyle(control), WS_EX_CLIENTEDGE};
+            return {"EDIT", TextBoxStyle(control, height), WS_EX_CLIENTEDGE};
         case ControlKind::Button:
             return {"BUTTON", static_cast<DWORD>(WS_TABSTOP | (control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
                     0};
@@ -96,8 +99,8 @@ RECT ControlRect(const ControlDescription& control, int dpi) {
 }
 
 HWND CreateControlWindow(const ControlDescription& control, HWND parent, int id, int dpi) {
-    const WindowKind kind = KindOf(control);
     const RECT rect = ControlRect(control, dpi);
+    const WindowKind kind = KindOf(control, rect.bottom - rect.top);
     const DWORD visible = control.visible ? WS_VISIBLE : 0;
     HWND window =
         CreateWindowExA(kind.exStyle, kind.className, control.caption.c_str(), WS_CHILD | visible | kind.style,
@@ -120,6 +123,10 @@ void FitToContent(HWND control, const ControlDescription& described) {
     const SIZE size = TextSize(control, text, described.wordWrap ? width : 0);
     SetWindowPos(control, nullptr, 0, 0, described.wordWrap ? width : size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool WantsSlimScrollBar(HWND control, const ControlDescription& described) {
+    return described.multiLine && described.verticalScrollBar && (GetWindowLongA(control, GWL_STYLE) & WS_VSCROLL) == 0;
 }
 
 bool IsTransparentLabel(const ControlDescription& control) {

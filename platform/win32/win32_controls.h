@@ -19,6 +19,9 @@ HWND CreateControlWindow(const ControlDescription& control, HWND parent, int id,
 // Labels and pictures that size themselves follow their content.
 void FitToContent(HWND control, const ControlDescription& described);
 
+// A multi-line box made too short for the standard vertical scroll bar.
+bool WantsSlimScrollBar(HWND control, const ControlDescription& described);
+
 bool IsTransparentLabel(const ControlDescription& control);
 
 }  // namespace brisel::platform::win32

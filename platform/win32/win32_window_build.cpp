@@ -10,6 +10,7 @@
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_ids.h"
 #include "platform/win32/win32_resources.h"
+#include "platform/win32/win32_slim_scroll_bar.h"
 #include "platform/win32/win32_window.h"
 
 namespace brisel::platform::win32 {
@@ -89,6 +90,7 @@ void Win32Window::BuildControls() {
             if (described.font) fonts_.push_back(font = CreateFormFont(*described.font, dpi_));
             SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
             FitToContent(child, described);
+            if (WantsSlimScrollBar(child, described)) AttachSlimScrollBar(child);
         }
         Child entry{&described, child};
         if (described.backColor) {

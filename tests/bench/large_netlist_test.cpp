@@ -1,41 +1,30 @@
 // Converts one large generated netlist with the real brisel-convert and pins
 // down its result: the completion counts and a checksum of the target are
-// fixed for the fixed seed, and the target's tables are read back on their
-// own to check that those counts and every connection chain are right.
+// fixed for the fixed seed, and the --verify reader checks the target's
+// tables and every connection chain against the source on its own.
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
 
-#include "bench/netlist_generator.h"
-#include "tests/bench/target_tables.h"
+#include "cli/verify/digest.h"
+#include "cli/verify/verify.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/generated_netlist.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
-namespace brisel::bench {
+namespace brisel::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Fixed for these options; taken from a conversion whose counts and chains the
 // checks below confirmed.
 constexpr std::uint64_t ExpectedLines = 370'509;
 constexpr std::uint64_t ExpectedNets = 135'252;
-constexpr std::uint64_t ExpectedChecksum = 0xDD460AAEFC6516D8ULL;
-
-NetlistOptions LargeOptions() {
-    NetlistOptions options;
-    options.Parts = 100'000;
-    options.References = 1'000'000;
-    options.Seed = 1;
-    options.CrLf = true;
-    return options;
-}
+constexpr std::uint64_t ExpectedChecksum = 0x67ABB4C1D19C8E5EULL;
 
 struct Completion {
     std::uint64_t Lines = 0;
@@ -44,69 +33,30 @@ struct Completion {
     std::uint64_t Connections = 0;
 };
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool ParseCompletion(const std::string& output, Completion& completion) {
+bool ParseCompletion(const Strings& output, Completion& completion) {
     static const std::regex pattern(
         "The netlist contained: (\\d+) Lines, (\\d+) Parts, (\\d+) Nets, and (\\d+) "
         "Connections\\.");
     std::smatch match;
-    if (!std::regex_search(output, match, pattern)) {
+    if (output.size() != 1 || !std::regex_search(output[0], match, pattern)) {
         return false;
     }
     completion = {std::stoull(match[1]), std::stoull(match[2]), std::stoull(match[3]), std::stoull(match[4])};
     return true;
 }
 
-class LargeNetlistTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        folder_ = fs::temp_directory_path() / ("brisel-large-netlist-" + std::to_string(stamp));
-        fs::create_directories(folder_);
-    }
+TEST(LargeNetlistTest, ConvertsWithStableCountsAndChecksum) {
+    const TempFolder folder;
+    const bench::NetlistSummary summary =
+        WriteNetlist(folder.Path() / "large.net", {.Parts = 100'000, .References = 1'000'000, .Seed = 1, .CrLf = true});
 
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
-    // Runs brisel-convert SOURCE TARGET and returns its exit status.
-    int Convert(const fs::path& source, const fs::path& target) {
-        const std::string command = "\"" BRISEL_CONVERT_PATH "\" \"" + source.string() + "\" \"" + target.string() +
-                                    "\" >\"" + Out().string() + "\" 2>\"" + Err().string() + "\"";
-#ifdef _WIN32
-        // cmd.exe drops the first and last quote of the whole line.
-        return std::system(("\"" + command + "\"").c_str());
-#else
-        return std::system(command.c_str());
-#endif
-    }
-
-    fs::path Out() const { return folder_ / "stdout.txt"; }
-    fs::path Err() const { return folder_ / "stderr.txt"; }
-
-    fs::path folder_;
-};
-
-TEST_F(LargeNetlistTest, ConvertsWithStableCountsAndChecksum) {
-    const fs::path source = folder_ / "large.net";
-    const fs::path target = folder_ / "large-expresspcb.net";
-    std::ofstream out(source, std::ios::binary);
-    const NetlistSummary summary = WriteNetlist(LargeOptions(), out);
-    out.close();
-    ASSERT_TRUE(out);
-
-    ASSERT_EQ(Convert(source, target), 0) << ReadFile(Err());
-    EXPECT_EQ(ReadFile(Err()), "");
-    EXPECT_FALSE(fs::exists(folder_ / "BriselTemp.txt"));
-    EXPECT_FALSE(fs::exists(folder_ / "BriselTemp2.txt"));
+    const ProgramRun run = RunConvert({{"large.net", "large-expresspcb.net"}, folder.Path()});
+    ASSERT_EQ(run.status, 0) << testing::PrintToString(run.err);
+    EXPECT_EQ(run.err, Strings{});
+    EXPECT_EQ(folder.Names(), (Strings{"large-expresspcb.net", "large.net"}));
 
     Completion reported;
-    ASSERT_TRUE(ParseCompletion(ReadFile(Out()), reported)) << ReadFile(Out());
+    ASSERT_TRUE(ParseCompletion(run.out, reported)) << testing::PrintToString(run.out);
     EXPECT_EQ(reported.Lines, summary.JoinedLines);
     EXPECT_EQ(reported.Parts, summary.Parts);
     EXPECT_EQ(reported.Nets, summary.Nets);
@@ -114,14 +64,16 @@ TEST_F(LargeNetlistTest, ConvertsWithStableCountsAndChecksum) {
     EXPECT_EQ(reported.Lines, ExpectedLines);
     EXPECT_EQ(reported.Nets, ExpectedNets);
 
-    const std::string converted = ReadFile(target);
-    const TargetTables tables = ReadTargetTables(converted);
-    EXPECT_EQ(tables.PartRows, summary.Parts);
-    EXPECT_EQ(tables.NetRows, summary.Nets);
-    EXPECT_EQ(tables.ConnectionRows, summary.References);
-    EXPECT_EQ(tables.FirstProblem, "");
-    EXPECT_EQ(Fnv1a64(converted), ExpectedChecksum);
+    std::ifstream source(folder.Path() / "large.net", std::ios::binary);
+    std::ifstream target(folder.Path() / "large-expresspcb.net", std::ios::binary);
+    const verify::Report report = verify::VerifyConversion(source, target);
+    EXPECT_EQ(report.problems, Strings{});
+    EXPECT_TRUE(report.ok);
+    EXPECT_TRUE(report.risks.empty());
+    EXPECT_EQ(static_cast<std::uint64_t>(report.nets), summary.Nets);
+    EXPECT_EQ(static_cast<std::uint64_t>(report.connections), summary.References);
+    EXPECT_EQ(verify::Hasher().Add(folder.Read("large-expresspcb.net")).Value(), ExpectedChecksum);
 }
 
 }  // namespace
-}  // namespace brisel::bench
+}  // namespace brisel::test

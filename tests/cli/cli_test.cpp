@@ -10,19 +10,20 @@
 #include <fstream>
 
 #include "brisel_version.h"
-#include "tests/cli/cli_runner.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace brisel::test;
-using Strings = std::vector<std::string>;
 
 class Cli : public testing::Test {
 protected:
     void SetUp() override { fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", dir_ / "board.net"); }
 
-    Outcome Convert(const std::string& args) { return RunConvert(dir_, args); }
+    ProgramRun Convert(Strings args) { return RunConvert({std::move(args), dir_}); }
     Strings Names() const { return folder_.Names(); }
 
     TempFolder folder_;
@@ -30,20 +31,20 @@ protected:
 };
 
 TEST_F(Cli, ConvertsTheWorkedExampleByteForByte) {
-    const Outcome run = Convert("board.net out.net");
+    const ProgramRun run = Convert({"board.net", "out.net"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, Strings{"File Conversion - Complete: The new netlist file 'out.net' has been created. The "
                                "netlist contained: 12 Lines, 3 Parts, 2 Nets, and 5 Connections."});
     EXPECT_TRUE(run.err.empty());
-    EXPECT_EQ(ReadFile(dir_ / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(ReadFile(dir_ / "out.net"), TestData("worked_example.expected.net"));
     EXPECT_EQ(Names(), (Strings{"board.net", "out.net"}));
-    EXPECT_EQ(ReadFile(dir_ / "board.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net"));
+    EXPECT_EQ(ReadFile(dir_ / "board.net"), TestData("worked_example.net"));
 }
 
 TEST_F(Cli, WarningsGoToStandardErrorInOrderAndStillExitZero) {
     fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "lf_problems.net", dir_ / "problems.net");
     fs::create_directory(dir_ / "out");
-    const Outcome run = Convert("problems.net out/x.net");
+    const ProgramRun run = Convert({"problems.net", "out/x.net"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err,
               (Strings{"Source File - Warning: An alphanumeric pin number (or pin zero) was detected. Pin numbers "
@@ -60,59 +61,61 @@ TEST_F(Cli, WarningsGoToStandardErrorInOrderAndStillExitZero) {
 
 TEST_F(Cli, ErrorsExitOneAndLeaveNothingBehind) {
     struct Case {
-        const char* args;
+        Strings args;
         const char* line;
     };
     const Case cases[] = {
-        {"none.net out.net", "Source File - Error: The netlist file 'none.net' cannot be found."},
-        {"board.net out/",
+        {{"none.net", "out.net"}, "Source File - Error: The netlist file 'none.net' cannot be found."},
+        {{"board.net", "out/"},
          "Invalid Filenames - Error: Please enter source and target filenames before trying to "
          "start the file conversion process."},
-        {"'' out.net",
+        {{"", "out.net"},
          "Invalid Filenames - Error: Please enter source and target filenames before trying to "
          "start the file conversion process."},
-        {"board.net ./BOARD.NET",
+        {{"board.net", "./BOARD.NET"},
          "Invalid Filenames - Error: Please enter different source and target filenames "
          "before trying to start the file conversion process."},
     };
     for (const auto& c : cases) {
-        const Outcome run = Convert(c.args);
-        EXPECT_EQ(run.status, 1) << c.args;
-        EXPECT_EQ(run.err, Strings{c.line}) << c.args;
-        EXPECT_TRUE(run.out.empty()) << c.args;
-        EXPECT_EQ(Names(), Strings{"board.net"}) << c.args;
+        const ProgramRun run = Convert(c.args);
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, Strings{c.line});
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_EQ(Names(), Strings{"board.net"});
     }
 }
 
 TEST_F(Cli, UsageHelpAndVersion) {
     struct Case {
-        const char* args;
+        Strings args;
         int status;
         const char* firstOut;
         const char* firstErr;
     };
     const Case cases[] = {
-        {"", 2, nullptr, "brisel-convert: SOURCE and TARGET are required"},
-        {"a b c", 2, nullptr, "brisel-convert: too many operands"},
-        {"--bogus a b", 2, nullptr, "brisel-convert: unknown option '--bogus'"},
-        {"--help", 0, "Usage: brisel-convert [OPTION]... SOURCE TARGET", nullptr},
-        {"--version", 0, "brisel-convert " BRISEL_APP_VERSION, nullptr},
+        {{}, 2, nullptr, "brisel-convert: SOURCE and TARGET are required"},
+        {{"a", "b", "c"}, 2, nullptr, "brisel-convert: too many operands"},
+        {{"--bogus", "a", "b"}, 2, nullptr, "brisel-convert: unknown option '--bogus'"},
+        {{"--help"}, 0, "Usage: brisel-convert [OPTION]... SOURCE TARGET", nullptr},
+        {{"--version"}, 0, "brisel-convert " BRISEL_APP_VERSION, nullptr},
     };
     for (const auto& c : cases) {
-        const Outcome run = Convert(c.args);
-        EXPECT_EQ(run.status, c.status) << c.args;
+        const ProgramRun run = Convert(c.args);
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(run.status, c.status);
         if (c.firstOut) {
-            ASSERT_FALSE(run.out.empty()) << c.args;
+            ASSERT_FALSE(run.out.empty());
             EXPECT_EQ(run.out[0], c.firstOut);
         }
         if (c.firstErr) {
-            EXPECT_EQ(run.err, (Strings{c.firstErr, "Try 'brisel-convert --help' for more information."})) << c.args;
+            EXPECT_EQ(run.err, (Strings{c.firstErr, "Try 'brisel-convert --help' for more information."}));
         }
     }
 }
 
 TEST_F(Cli, HelpWordsMessagesAndWhichExitStatusWins) {
-    const Outcome run = Convert("--help");
+    const ProgramRun run = Convert({"--help"});
     const auto has = [&run](const std::string& line) {
         return std::find(run.out.begin(), run.out.end(), line) != run.out.end();
     };
@@ -122,7 +125,7 @@ TEST_F(Cli, HelpWordsMessagesAndWhichExitStatusWins) {
 
 TEST_F(Cli, ANameThatLooksLikeAnOptionAfterDoubleDash) {
     fs::copy_file(dir_ / "board.net", dir_ / "-odd.net");
-    const Outcome run = Convert("-- -odd.net out.net");
+    const ProgramRun run = Convert({"--", "-odd.net", "out.net"});
     EXPECT_EQ(run.status, 0);
 }
 
@@ -135,32 +138,16 @@ protected:
         Cli::SetUp();
         const std::string fifo = (dir_ / "slow.net").string();
         ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-        first_ = Start("slow.net first.net", "first");
+        first_ = StartConvert({{"slow.net", "first.net"}, dir_});
         pipe_ = open(fifo.c_str(), O_WRONLY | O_CLOEXEC);  // returns once the first run reads its source
         ASSERT_GE(pipe_, 0);
-    }
-    // Runs in the background with its output in NAME.out and NAME.err.
-    pid_t Start(const std::string& args, const std::string& name) {
-        const std::string command = "cd '" + dir_.string() + "' && exec '" BRISEL_CONVERT_EXE "' " + args + " >" +
-                                    name + ".out 2>" + name + ".err";
-        const pid_t child = fork();
-        if (child == 0) {
-            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
-            _exit(98);
-        }
-        return child;
     }
     void FinishFirst() {
         const std::string source = ReadFile(dir_ / "board.net");
         ASSERT_EQ(write(pipe_, source.data(), source.size()), static_cast<ssize_t>(source.size()));
         close(pipe_);
-        EXPECT_EQ(Wait(first_), 0);
+        EXPECT_EQ(WaitConvert(first_), 0);
         EXPECT_EQ(ReadFile(dir_ / "first.net"), TestData("worked_example.expected.net"));
-    }
-    static int Wait(pid_t child) {
-        int status = 0;
-        waitpid(child, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     pid_t first_ = -1;
@@ -168,7 +155,7 @@ protected:
 };
 
 TEST_F(BusyFolder, WithNoWaitASecondConversionFailsAtOnceAndTouchesNothing) {
-    const Outcome second = Convert("--no-wait board.net second.net");
+    const ProgramRun second = Convert({"--no-wait", "board.net", "second.net"});
     EXPECT_EQ(second.status, 1);
     ASSERT_EQ(second.err.size(), 1u);
     EXPECT_EQ(second.err[0],
@@ -181,21 +168,22 @@ TEST_F(BusyFolder, WithNoWaitASecondConversionFailsAtOnceAndTouchesNothing) {
 }
 
 TEST_F(BusyFolder, ASecondConversionSaysItWaitsThenConverts) {
-    const pid_t second = Start("board.net second.net", "second");
-    while (ReadFile(dir_ / "second.err").empty()) usleep(1000);
+    const fs::path err = dir_ / "second.err";
+    const pid_t second = StartConvert({{"board.net", "second.net"}, dir_}, err);
+    while (ReadFile(err).empty()) usleep(1000);
     EXPECT_FALSE(fs::exists(dir_ / "second.net"));
     FinishFirst();
-    EXPECT_EQ(Wait(second), 0);
-    EXPECT_EQ(SplitLines(ReadFile(dir_ / "second.err")), Strings{"Waiting for another conversion in . to finish..."});
+    EXPECT_EQ(WaitConvert(second), 0);
+    EXPECT_EQ(SplitLines(ReadFile(err)), Strings{"Waiting for another conversion in . to finish..."});
     EXPECT_EQ(ReadFile(dir_ / "second.net"), TestData("worked_example.expected.net"));
 }
 
 TEST_F(Cli, TemporaryFilesLeftByADeadRunAreTakenOver) {
     std::ofstream(dir_ / "BriselTemp.txt") << "stale rows\n";
     std::ofstream(dir_ / "BriselTemp2.txt") << "*SIGNAL* STALE\n";
-    const Outcome run = Convert("board.net out.net");
+    const ProgramRun run = Convert({"board.net", "out.net"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(ReadFile(dir_ / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(ReadFile(dir_ / "out.net"), TestData("worked_example.expected.net"));
     EXPECT_EQ(Names(), (Strings{"board.net", "out.net"}));
 }
 

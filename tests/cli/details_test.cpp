@@ -5,19 +5,19 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/cli/cli_runner.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace brisel::test;
-using Strings = std::vector<std::string>;
 
 class Details : public testing::Test {
 protected:
     void WriteSource(const std::string& name, const std::string& bytes) { WriteFile(dir_ / name, bytes); }
-    std::string DataFile(const std::string& name) { return TestData(name); }
-    Outcome Convert(const std::string& args) { return RunConvert(dir_, args); }
+    ProgramRun Convert(Strings args) { return RunConvert({std::move(args), dir_}); }
 
     TempFolder folder_;
     const fs::path& dir_ = folder_.Path();
@@ -43,12 +43,12 @@ const Strings kEveryProblem = {
 // The same lines for LF and CR LF sources, with references joined from
 // several lines reported where they stand.
 TEST_F(Details, EveryKindAtItsSourceLine) {
-    const std::string lf = DataFile("every_problem.net");
+    const std::string lf = TestData("every_problem.net");
     std::string crlf;
     for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     for (const std::string& source : {lf, crlf}) {
         WriteSource("every.net", source);
-        const Outcome run = Convert("--details every.net out.net");
+        const ProgramRun run = Convert({"--details", "every.net", "out.net"});
         EXPECT_EQ(run.status, 0);
         ASSERT_GE(run.err.size(), kEveryProblem.size());
         EXPECT_EQ(Strings(run.err.begin(), run.err.begin() + static_cast<long>(kEveryProblem.size())), kEveryProblem);
@@ -61,7 +61,7 @@ TEST_F(Details, MissingSectionsAndThePerKindCap) {
     std::string source = "*PADS-PCB*\n*SIGNAL* A\n";
     for (int i = 0; i < 150; ++i) source.append("Q").append(std::to_string(i)).append(".1\n");
     WriteSource("cap.net", source + "*END*\n");
-    const Outcome run = Convert("--details cap.net out.net");
+    const ProgramRun run = Convert({"--details", "cap.net", "out.net"});
     EXPECT_EQ(run.status, 0);
     ASSERT_FALSE(run.err.empty());
     EXPECT_EQ(run.err[0],
@@ -78,7 +78,7 @@ TEST_F(Details, MissingSectionsAndThePerKindCap) {
 // reference's part is missing, the line says what was repeated.
 TEST_F(Details, ARepeatedLeftOutReferenceSaysWhatItRepeats) {
     WriteSource("repeat.net", "*PADS-PCB*\n*PART*\nU1 X\n\n*NET*\n*SIGNAL* A\nU1.1 A1.3 D4\nA1.2  U1.2\n*END*\n");
-    const Outcome run = Convert("--details repeat.net out.net");
+    const ProgramRun run = Convert({"--details", "repeat.net", "out.net"});
     ASSERT_GE(run.err.size(), 4u);
     EXPECT_EQ(
         Strings(run.err.begin(), run.err.begin() + 4),
@@ -93,32 +93,33 @@ TEST_F(Details, ARepeatedLeftOutReferenceSaysWhatItRepeats) {
 }
 
 TEST_F(Details, WithoutTheOptionNothingChanges) {
-    WriteSource("every.net", DataFile("every_problem.net"));
-    const Outcome run = Convert("every.net out.net");
+    WriteSource("every.net", TestData("every_problem.net"));
+    const ProgramRun run = Convert({"every.net", "out.net"});
     for (const auto& line : run.err) EXPECT_EQ(line.find(": warning: "), std::string::npos) << line;
 }
 
 TEST_F(Details, StrictAndVerifyExitCodes) {
-    WriteSource("good.net", DataFile("worked_example.net"));
-    WriteSource("every.net", DataFile("every_problem.net"));
+    WriteSource("good.net", TestData("worked_example.net"));
+    WriteSource("every.net", TestData("every_problem.net"));
     struct Case {
-        const char* args;
+        Strings args;
         int status;
         const char* lastOut;
     };
     const Case cases[] = {
-        {"--strict good.net a.net", 0, nullptr},
-        {"--strict every.net b.net", 3, nullptr},
-        {"--verify good.net c.net", 0, "verified: 2 nets, 5 connections"},
-        {"--verify --strict every.net d.net", 3, "verified: 3 nets, 7 connections"},
-        {"--strict none.net e.net", 1, nullptr},
+        {{"--strict", "good.net", "a.net"}, 0, nullptr},
+        {{"--strict", "every.net", "b.net"}, 3, nullptr},
+        {{"--verify", "good.net", "c.net"}, 0, "verified: 2 nets, 5 connections"},
+        {{"--verify", "--strict", "every.net", "d.net"}, 3, "verified: 3 nets, 7 connections"},
+        {{"--strict", "none.net", "e.net"}, 1, nullptr},
     };
     for (const auto& c : cases) {
-        const Outcome run = Convert(c.args);
-        EXPECT_EQ(run.status, c.status) << c.args;
+        const ProgramRun run = Convert(c.args);
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(run.status, c.status);
         if (c.lastOut) {
-            ASSERT_FALSE(run.out.empty()) << c.args;
-            EXPECT_EQ(run.out.back(), c.lastOut) << c.args;
+            ASSERT_FALSE(run.out.empty());
+            EXPECT_EQ(run.out.back(), c.lastOut);
         }
     }
 }
@@ -139,7 +140,7 @@ class VerifyFollowsTheRules : public Details, public testing::WithParamInterface
 TEST_P(VerifyFollowsTheRules, VerifiesAndWarnsOfImportRisks) {
     const RuleCase& c = GetParam();
     WriteSource("board.net", c.source);
-    const Outcome run = Convert("--verify board.net out.net");
+    const ProgramRun run = Convert({"--verify", "board.net", "out.net"});
     EXPECT_EQ(run.status, 0);
     ASSERT_FALSE(run.out.empty());
     EXPECT_EQ(run.out.back(), c.verified);
@@ -179,15 +180,15 @@ INSTANTIATE_TEST_SUITE_P(Sources, VerifyFollowsTheRules, testing::Values(
 // netlist without one keeps exit status 0.
 TEST_F(Details, ImportRisksCountForStrict) {
     WriteSource("two.net", "*PADS-PCB*\n*PART*\nC1 X\n*PART*\nR1 Z\n\n*NET*\n*SIGNAL* GND\nR1.1\n*END*\n");
-    EXPECT_EQ(Convert("--verify two.net a.net").status, 0);
-    EXPECT_EQ(Convert("--verify --strict two.net b.net").status, 3);
-    EXPECT_EQ(Convert("--strict two.net c.net").status, 0);
+    EXPECT_EQ(Convert({"--verify", "two.net", "a.net"}).status, 0);
+    EXPECT_EQ(Convert({"--verify", "--strict", "two.net", "b.net"}).status, 3);
+    EXPECT_EQ(Convert({"--strict", "two.net", "c.net"}).status, 0);
 }
 
 // The conversion reads a pipe once; the check takes what it read.
 TEST_F(Details, VerifiesASourceReadFromAPipe) {
-    WriteSource("good.net", DataFile("worked_example.net"));
-    const Outcome run = RunConvert(dir_, "--verify /dev/stdin out.net", "cat good.net");
+    const ProgramRun run =
+        RunConvert({{"--verify", "/dev/stdin", "out.net"}, dir_, -1, TestData("worked_example.net")});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, Strings{});
     ASSERT_FALSE(run.out.empty());

@@ -238,6 +238,7 @@ struct CommandLineCase {
     std::vector<std::string> arguments;
     StartRequest::Kind kind;
     std::vector<std::string> paths;
+    std::string unknownOption;
 };
 
 class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
@@ -246,18 +247,33 @@ TEST_P(CommandLineTest, TakesUpToTwoPathsOrAnOption) {
     const StartRequest request = main_window::ParseCommandLine(GetParam().arguments);
     EXPECT_EQ(request.kind, GetParam().kind);
     EXPECT_EQ(request.paths, GetParam().paths);
+    EXPECT_EQ(request.unknownOption, GetParam().unknownOption);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineTest, ::testing::Values(
-    CommandLineCase{"None", {}, StartRequest::Run, {}},
-    CommandLineCase{"Source", {"a.net"}, StartRequest::Run, {"a.net"}},
-    CommandLineCase{"SourceAndTarget", {"a.net", "b.net"}, StartRequest::Run, {"a.net", "b.net"}},
-    CommandLineCase{"ThreePaths", {"a", "b", "c"}, StartRequest::WrongUsage, {}},
-    CommandLineCase{"Help", {"a.net", "--help"}, StartRequest::ShowHelp, {}},
-    CommandLineCase{"Version", {"-V"}, StartRequest::ShowVersion, {}}),
+    CommandLineCase{"None", {}, StartRequest::Run, {}, {}},
+    CommandLineCase{"Source", {"a.net"}, StartRequest::Run, {"a.net"}, {}},
+    CommandLineCase{"SourceAndTarget", {"a.net", "b.net"}, StartRequest::Run, {"a.net", "b.net"}, {}},
+    CommandLineCase{"ThreePaths", {"a", "b", "c"}, StartRequest::WrongUsage, {}, {}},
+    CommandLineCase{"Help", {"a.net", "--help"}, StartRequest::ShowHelp, {}, {}},
+    CommandLineCase{"Version", {"-V"}, StartRequest::ShowVersion, {}, {}},
+    CommandLineCase{"UnknownLongOption", {"a.net", "--bogus"}, StartRequest::WrongUsage, {}, "--bogus"},
+    CommandLineCase{"UnknownShortOption", {"-x.net"}, StartRequest::WrongUsage, {}, "-x.net"},
+    CommandLineCase{"FirstUnknownOption", {"-a", "-b"}, StartRequest::WrongUsage, {}, "-a"},
+    CommandLineCase{"HelpAfterAnUnknownOption", {"--bogus", "-h"}, StartRequest::ShowHelp, {}, {}},
+    CommandLineCase{"LoneDashIsAPath", {"-", "b.net"}, StartRequest::Run, {"-", "b.net"}, {}},
+    CommandLineCase{"PathsAfterDoubleDash", {"--", "-x.net", "--help"}, StartRequest::Run, {"-x.net", "--help"}, {}},
+    CommandLineCase{"OnlyTheFirstDoubleDashEndsOptions", {"--", "--"}, StartRequest::Run, {"--"}, {}},
+    CommandLineCase{"ThreePathsAfterDoubleDash", {"a", "--", "b", "c"}, StartRequest::WrongUsage, {}, {}}),
     [](const auto& row) { return row.param.name; });
 // clang-format on
+
+TEST(UsageErrorText, NamesTheUnknownOptionAndPointsToHelp) {
+    EXPECT_EQ(main_window::UsageErrorText(main_window::ParseCommandLine({"--bogus"})),
+              "brisel: unknown option '--bogus'\nTry 'brisel --help' for more information.\n");
+    EXPECT_EQ(main_window::UsageErrorText(main_window::ParseCommandLine({"a", "b", "c"})), main_window::kWindowUsage);
+}
 
 }  // namespace
 }  // namespace brisel::testing

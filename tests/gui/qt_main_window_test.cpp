@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "about_box/about_box.h"
 #include "about_box/maker_info.h"
@@ -23,6 +22,8 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_window.h"
 #include "tests/gui/qt_test_helpers.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::testing {
 namespace {
@@ -164,13 +165,6 @@ TEST_F(QtMainWindowTest, AltKPressesOk) {
     EXPECT_EQ(top->focusWidget()->objectName(), "txtSource");
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     const fs::path folder = fs::temp_directory_path() / "brisel_qt_conversion";
     fs::remove_all(folder);
@@ -186,12 +180,9 @@ TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     EXPECT_FALSE(Child(top, "lblProg")->isVisible());
     EXPECT_TRUE(Child<QLabel>(top, "lblProg")->text().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    const fs::path cliTarget = folder / "cli.net";
-    const std::string command = std::string("\"") + BRISEL_CONVERT_PROGRAM + "\" \"" + BRISEL_EXAMPLE_NETLIST +
-                                "\" \"" + cliTarget.string() + "\" >/dev/null 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(ReadAll(target), ReadAll(cliTarget));
-    EXPECT_FALSE(ReadAll(target).empty());
+    ASSERT_EQ(test::RunConvert({{BRISEL_EXAMPLE_NETLIST, "cli.net"}, folder}).status, 0);
+    EXPECT_EQ(test::ReadFile(target), test::ReadFile(folder / "cli.net"));
+    EXPECT_FALSE(test::ReadFile(target).empty());
     fs::remove_all(folder);
 }
 
@@ -229,12 +220,8 @@ TEST(QtStartPaths, TwoPathsOnTheCommandLineAndEnterConvertLikeTheCommandLine) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ASSERT_FALSE(answerer.seen.empty());
     EXPECT_EQ(answerer.seen.back().rfind("File Conversion - Complete", 0), 0u) << answerer.seen.back();
-#ifdef BRISEL_CONVERT_PROGRAM
-    const std::string command = std::string("\"") + BRISEL_CONVERT_PROGRAM + "\" \"" + BRISEL_EXAMPLE_NETLIST +
-                                "\" \"" + (folder / "cli.net").string() + "\" >/dev/null 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(ReadAll(folder / "window.net"), ReadAll(folder / "cli.net"));
-#endif
+    ASSERT_EQ(test::RunConvert({{BRISEL_EXAMPLE_NETLIST, "cli.net"}, folder}).status, 0);
+    EXPECT_EQ(test::ReadFile(folder / "window.net"), test::ReadFile(folder / "cli.net"));
     QApplication::closeAllWindows();
     fs::remove_all(folder);
 }

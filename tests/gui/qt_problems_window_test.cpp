@@ -9,13 +9,12 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "main_window/main_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_window.h"
 #include "tests/gui/qt_test_helpers.h"
+#include "tests/support/convert_program.h"
 
 namespace brisel::testing {
 namespace {
@@ -27,13 +26,10 @@ constexpr const char* kSourceName = "every_problem.net";
 // The `--details` lines brisel-convert prints for the source in `folder`,
 // named as the window names it.
 QStringList DetailsLines(const fs::path& folder) {
-    const fs::path err = folder / "details.txt";
-    const std::string command = "cd \"" + folder.string() + "\" && \"" + BRISEL_CONVERT_PROGRAM + "\" --details " +
-                                kSourceName + " cli.net >/dev/null 2>details.txt";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    std::ifstream in(err);
+    const test::ProgramRun run = test::RunConvert({{"--details", kSourceName, "cli.net"}, folder});
+    EXPECT_EQ(run.status, 0);
     QStringList lines;
-    for (std::string line; std::getline(in, line);) {
+    for (const std::string& line : run.err) {
         if (line.rfind(kSourceName, 0) == 0) lines.append(QString::fromStdString(line));
     }
     return lines;

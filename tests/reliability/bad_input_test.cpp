@@ -8,14 +8,17 @@
 #include <random>
 
 #include "tests/convert/conversion_fixture.h"
-#include "tests/reliability/convert_process.h"
-#include "tests/reliability/netlist_files.h"
 #include "tests/support/case_names.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/generated_netlist.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 using namespace std::string_literals;
 
 const std::string kFormat =
@@ -101,8 +104,9 @@ const BadInput kBadInputs[] = {
      [](auto& p) { WriteText(p, "*PADS-PCB*\r\n*PART*\r\n" + kLongId + " R\r\nU2 C\r\n*NET*\r\n*SIGNAL* GND\r\n" +
                                     kLongId + ".1 U2.1 " + kLongId + ".2\r\n*END*\r\n"); },
      {kTooLong}, "8 Lines, 2 Parts, 1 Nets, and 3 Connections."},
-    {"a part section of 1,000,000 parts", [](auto& p) { WriteNetlist(p, 1000000, 1, 2); },
-     {}, "1000006 Lines, 1000000 Parts, 1 Nets, and 2 Connections."},
+    {"a part section of 1,000,000 parts",
+     [](auto& p) { WriteNetlist(p, {.Parts = 1000000, .References = 2, .CrLf = true, .SingleNet = true}); },
+     {}, "1000007 Lines, 1000000 Parts, 1 Nets, and 2 Connections."},
     {"100 MB without a line end", WriteHundredMegabyteLine,
      {kFormat, kNoParts, kNoNets}, "1 Lines, 0 Parts, 0 Nets, and 0 Connections."},
 };
@@ -116,7 +120,7 @@ TEST_P(BadInputs, ConvertToTheEndWithTheRightWarnings) {
     input.write(folder.Path() / "board.net");
     const auto sourceSize = fs::file_size(folder.Path() / "board.net");
 
-    const Outcome run = RunConvert({{"board.net", "out.net"}, folder.Path()});
+    const ProgramRun run = RunConvert({{"board.net", "out.net"}, folder.Path()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, input.warnings);
     ASSERT_EQ(run.out.size(), 1u);

@@ -7,13 +7,15 @@
 #include <unistd.h>
 
 #include "tests/convert/conversion_fixture.h"
-#include "tests/reliability/convert_process.h"
-#include "tests/reliability/netlist_files.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 
 std::string ErrorLine(const std::string& file, const std::string& reason) {
     return "File Conversion - Error: The file '" + file + "' could not be " + reason +
@@ -27,10 +29,10 @@ protected:
         source_ = ReadFile(Dir() / "board.net");
     }
     const fs::path& Dir() const { return folder_.Path(); }
-    Outcome Convert(Strings args, long long fileSizeLimit = -1) {
+    ProgramRun Convert(Strings args, long long fileSizeLimit = -1) {
         return RunConvert({std::move(args), Dir(), fileSizeLimit});
     }
-    void ExpectFailure(const Outcome& run, const std::string& line, const Strings& names) {
+    void ExpectFailure(const ProgramRun& run, const std::string& line, const Strings& names) {
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, Strings{line});
         EXPECT_TRUE(run.out.empty());
@@ -75,7 +77,7 @@ TEST_F(CliFaults, TargetFolderNotWritable) {
 TEST_F(CliFaults, SourceNotReadable) {
     if (::geteuid() == 0) GTEST_SKIP() << "root reads files without read permission, so nothing fails";
     fs::permissions(Dir() / "board.net", fs::perms::owner_write);
-    const Outcome run = Convert({"board.net", "out.net"});
+    const ProgramRun run = Convert({"board.net", "out.net"});
     fs::permissions(Dir() / "board.net", fs::perms::owner_read | fs::perms::owner_write);
     ExpectFailure(run, ErrorLine("board.net", "read: Permission denied"), {"board.net"});
 }
@@ -83,7 +85,7 @@ TEST_F(CliFaults, SourceNotReadable) {
 TEST_F(CliFaults, TargetBehindALinkIsWrittenThroughIt) {
     WriteFile(Dir() / "real.net", "an older netlist\r\n");
     fs::create_symlink("real.net", Dir() / "link.net");
-    const Outcome run = Convert({"board.net", "link.net"});
+    const ProgramRun run = Convert({"board.net", "link.net"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
     EXPECT_TRUE(fs::is_symlink(Dir() / "link.net"));
@@ -95,7 +97,7 @@ TEST_F(CliFaults, TargetBehindALinkIsWrittenThroughIt) {
 // must stay a device.
 TEST_F(CliFaults, DevNullAsTargetStillWorks) {
     if (::access("/dev", W_OK) != 0) GTEST_SKIP() << "/dev is not writable here, so its temporary files cannot be";
-    const Outcome run = Convert({"board.net", "/dev/null"});
+    const ProgramRun run = Convert({"board.net", "/dev/null"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
     ASSERT_EQ(run.out.size(), 1u);
@@ -111,11 +113,11 @@ TEST_F(CliFaults, DevNullAsTargetStillWorks) {
 // A file name holding a control character is shown escaped, so that every
 // message stays one line.
 TEST_F(CliFaults, ControlCharactersInFileNamesAreShownEscaped) {
-    const Outcome run = Convert({"board.net", "a\nb\r\tc.net"});
+    const ProgramRun run = Convert({"board.net", "a\nb\r\tc.net"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, Strings{"File Conversion - Complete: The new netlist file 'a\\nb\\r\\tc.net' has been created. "
                                "The netlist contained: 12 Lines, 3 Parts, 2 Nets, and 5 Connections."});
-    const Outcome missing = Convert({"no\x01pe.net", "out.net"});
+    const ProgramRun missing = Convert({"no\x01pe.net", "out.net"});
     EXPECT_EQ(missing.err, Strings{"Source File - Error: The netlist file 'no\\x01pe.net' cannot be found."});
 }
 

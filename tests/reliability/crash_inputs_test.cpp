@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "tests/convert/conversion_fixture.h"
-#include "tests/reliability/netlist_files.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 
 void ExpectCleanConversion(const fs::path& input) {
     const std::string source = ReadFile(input);

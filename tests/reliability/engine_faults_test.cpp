@@ -6,21 +6,24 @@
 #include <gtest/gtest.h>
 
 #include "tests/convert/conversion_fixture.h"
-#include "tests/reliability/convert_process.h"
-#include "tests/reliability/netlist_files.h"
+#include "tests/reliability/engine_in_child.h"
+#include "tests/support/generated_netlist.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 
 TEST(EngineFaults, DiskFullWhileWritingTheTarget) {
     test::TempFolder folder;
-    WriteNetlist(folder.Path() / "board.net", 2000, 2000, 10);
+    WriteNetlist(folder.Path() / "board.net", {.Parts = 2000, .References = 20000, .CrLf = true});
     const std::string source = ReadFile(folder.Path() / "board.net");
     test::RecordingHost host;
     host.settings = {folder.Folder(), "board.net", folder.Folder(), "out.net"};
-    // The source has 208,714 bytes, the spool 341,865 and the target 408,687.
+    // The source has 252,487 bytes, the spool 343,691 and the target 441,550.
     EXPECT_EQ(ConvertInChild(host, 400000), ConversionResult::Failed);
     EXPECT_EQ(host.Messages(),
               std::vector<std::string>{"Error: File Conversion - Error | The file '" + folder.Folder() +

@@ -8,13 +8,16 @@
 #include <thread>
 
 #include "tests/convert/conversion_fixture.h"
-#include "tests/reliability/convert_process.h"
-#include "tests/reliability/netlist_files.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/generated_netlist.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 
 bool WaitFor(const fs::path& path, std::chrono::seconds limit) {
     const auto end = std::chrono::steady_clock::now() + limit;
@@ -27,7 +30,8 @@ bool WaitFor(const fs::path& path, std::chrono::seconds limit) {
 
 TEST(InterruptedRun, KilledMidWayThenConvertedAgain) {
     test::TempFolder killed, reference;
-    WriteNetlist(killed.Path() / "board.net", 200000, 200000, 10);  // 2,000,000 pin references
+    const bench::NetlistSummary written =
+        WriteNetlist(killed.Path() / "board.net", {.Parts = 200000, .References = 2000000, .CrLf = true});
     fs::copy_file(killed.Path() / "board.net", reference.Path() / "board.net");
     const std::string source = ReadFile(killed.Path() / "board.net");
 
@@ -37,12 +41,13 @@ TEST(InterruptedRun, KilledMidWayThenConvertedAgain) {
     ASSERT_TRUE(started);
     EXPECT_EQ(ReadFile(killed.Path() / "board.net"), source);
 
-    const Outcome again = RunConvert({{"board.net", "out.net"}, killed.Path()});
+    const ProgramRun again = RunConvert({{"board.net", "out.net"}, killed.Path()});
     EXPECT_EQ(again.status, 0);
     EXPECT_TRUE(again.err.empty());
     EXPECT_EQ(again.out, Strings{"File Conversion - Complete: The new netlist file 'out.net' has been created. The "
-                                 "netlist contained: 600004 Lines, 200000 Parts, 200000 Nets, and 2000000 "
-                                 "Connections."});
+                                 "netlist contained: " +
+                                 std::to_string(written.JoinedLines) + " Lines, 200000 Parts, " +
+                                 std::to_string(written.Nets) + " Nets, and 2000000 Connections."});
     EXPECT_EQ(Names(killed.Path()), (Strings{"board.net", "out.net"}));
 
     ASSERT_EQ(RunConvert({{"board.net", "out.net"}, reference.Path()}).status, 0);
@@ -60,7 +65,7 @@ TEST(InterruptedRun, LongerLeftoversAreNotRead) {
     WriteFile(folder.Path() / "BriselTemp.txt", stale);
     WriteFile(folder.Path() / "BriselTemp2.txt", stale + "*END*\r\n");
 
-    const Outcome run = RunConvert({{"board.net", "out.net"}, folder.Path()});
+    const ProgramRun run = RunConvert({{"board.net", "out.net"}, folder.Path()});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
     EXPECT_EQ(ReadFile(folder.Path() / "out.net"),

@@ -3,17 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/reliability/convert_process.h"
-#include "tests/reliability/netlist_files.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/generated_netlist.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 
 TEST(ParallelRuns, SixRunsIntoOneFolderAllConvert) {
     test::TempFolder folder, single;
-    WriteNetlist(folder.Path() / "board.net", 2000, 2000, 10);
+    WriteNetlist(folder.Path() / "board.net", {.Parts = 2000, .References = 20000, .CrLf = true});
     fs::copy_file(folder.Path() / "board.net", single.Path() / "board.net");
     ASSERT_EQ(RunConvert({{"board.net", "out.net"}, single.Path()}).status, 0);
     const std::string expected = ReadFile(single.Path() / "out.net");

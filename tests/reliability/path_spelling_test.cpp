@@ -5,14 +5,16 @@
 #include <gtest/gtest.h>
 
 #include "tests/convert/conversion_fixture.h"
-#include "tests/reliability/convert_process.h"
-#include "tests/reliability/netlist_files.h"
 #include "tests/support/case_names.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 
 const std::string kSameFile =
     "Invalid Filenames - Error: Please enter different source and target filenames before trying to start the "
@@ -61,7 +63,7 @@ TEST_P(PathSpellings, AreRefusedAndTouchNothing) {
     const Strings before = Names(dir);
 
     const Spelling& spelling = GetParam();
-    const Outcome run = RunConvert({{spelling.source, spelling.target}, dir});
+    const ProgramRun run = RunConvert({{spelling.source, spelling.target}, dir});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, Strings{*spelling.line});
     EXPECT_TRUE(run.out.empty());
@@ -86,7 +88,7 @@ TEST(PathCase, AnotherLetterCaseOfTheFolderIsTheSameFile) {
     if (!CaseInsensitive(folder.Path())) GTEST_SKIP() << "this file system tells letter cases apart";
     fs::create_directory(folder.Path() / "Sub");
     fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", folder.Path() / "Sub" / "board.net");
-    const Outcome run = RunConvert({{"Sub/board.net", "SUB/BOARD.NET"}, folder.Path()});
+    const ProgramRun run = RunConvert({{"Sub/board.net", "SUB/BOARD.NET"}, folder.Path()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, Strings{kSameFile});
 }

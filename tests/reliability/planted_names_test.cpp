@@ -5,14 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/reliability/convert_process.h"
-#include "tests/reliability/netlist_files.h"
 #include "tests/support/case_names.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 
 const std::string kVictim = "the victim's own bytes\n";
 
@@ -26,7 +28,6 @@ struct PlantCase {
     Plant plant;
     const char* name;
 };
-void PrintTo(const PlantCase& c, std::ostream* os) { *os << c.why; }
 
 const Plant kPlants[] = {
     {"a link to a victim file", [](const fs::path& n, const fs::path& d) { fs::create_symlink(d / "victim.txt", n); },
@@ -58,7 +59,7 @@ TEST(PlantedNames, StopTheConversionAndLeaveEverythingAsItWas) {
         c.plant.plant(dir / c.name, dir);
         const Strings names = Names(dir);
 
-        const Outcome run = RunConvert({{"board.net", "out.net"}, dir});
+        const ProgramRun run = RunConvert({{"board.net", "out.net"}, dir});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, Strings{std::string("File Conversion - Error: The temporary file '") + c.name +
                                    "' cannot be used: " + c.plant.reason + ". The new netlist was not created."});

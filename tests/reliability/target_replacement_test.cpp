@@ -9,14 +9,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "tests/reliability/convert_process.h"
-#include "tests/reliability/netlist_files.h"
+#include "tests/reliability/engine_in_child.h"
 #include "tests/support/case_names.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::reliability {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 
 const std::string kOld = "an older netlist\r\n";
 // The worked example has 136 bytes and its target 267.
@@ -77,7 +80,7 @@ protected:
 };
 
 TEST_P(ExistingTarget, FailingProgramLeavesIt) {
-    const Outcome run = RunConvert({{"board.net", "out.net"}, Dir(), kTooSmallForTheTarget});
+    const ProgramRun run = RunConvert({{"board.net", "out.net"}, Dir(), kTooSmallForTheTarget});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, Strings{"File Conversion - Error: The file 'out.net' could not be written: File too large. "
                                "The new netlist was not created."});
@@ -95,7 +98,7 @@ TEST_P(ExistingTarget, FailingEngineLeavesIt) {
 }
 
 TEST_P(ExistingTarget, ProgramReplacesItKeepingItsKind) {
-    const Outcome run = RunConvert({{"board.net", "out.net"}, Dir()});
+    const ProgramRun run = RunConvert({{"board.net", "out.net"}, Dir()});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
     ExpectTargetHolds(Expected());

@@ -20,6 +20,11 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& byte
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// A file of the test data folder.
+inline std::string TestData(const std::string& name) {
+    return ReadFile(std::filesystem::path(BRISEL_TEST_DATA_DIR) / name);
+}
+
 // Lines without their LF or CR LF: console output ends lines in CR LF on Windows.
 inline std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -99,6 +100,24 @@ protected:
         return about;
     }
     static void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+    // Alt and the menu's access key, then the item's: a greyed item does
+    // nothing and the menu closes.
+    static void ChooseByKeys(char menuKey, char itemKey) {
+        PostMessageA(Main(), WM_SYSCOMMAND, SC_KEYMENU, menuKey);
+        WaitFor([] {
+            HWND popup = FindWindowA("#32768", nullptr);
+            return popup != nullptr && IsWindowVisible(popup);
+        });
+        PostMessageA(Main(), WM_CHAR, static_cast<WPARAM>(itemKey), 1);
+    }
+    static bool ProblemsWindowOpens(int milliseconds = 10000) {
+        return WaitFor(
+            [] {
+                HWND problems = Session::FindForm("Problems");
+                return problems != nullptr && IsWindowVisible(problems);
+            },
+            milliseconds);
+    }
 
     static inline fs::path folder_;
     static inline std::unique_ptr<Session> session_;
@@ -131,7 +150,17 @@ TEST_F(Gui, TheMainWindowOpensWithItsTitleAndControlsWhereTheFormSays) {
     EXPECT_EQ(TextOf(MainControl("txtSource")), folder + "PadsPCB.net");
     EXPECT_EQ(TextOf(MainControl("txtTarget")), folder + "ExpressPCB.net");
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
+    // The picture shows no folder of the machine it was taken on.
+    TypeText(MainControl("txtSource"), "C:\\Boards\\board.net");
+    TypeText(MainControl("txtTarget"), "C:\\Boards\\board-expresspcb.net");
     Picture(Main(), "main.bmp");
+    // File > Problems... is greyed before any conversion: its key only
+    // highlights it, and Esc twice leaves the menu.
+    ChooseByKeys('f', 'p');
+    EXPECT_FALSE(ProblemsWindowOpens(1000));
+    PressKey(Main(), VK_ESCAPE);
+    PressKey(Main(), VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([] { return !IsWindowVisible(FindWindowA("#32768", nullptr)); }));
 }
 
 // Tab moves the focus from box to box, so each typed path is split when it
@@ -277,8 +306,9 @@ TEST_F(Gui, FOneOpensTheHelpFileInNotepad) {
     EXPECT_TRUE(WaitFor([] { return FindWindowA("Notepad", nullptr) == nullptr; }));
 }
 
-// Answers each warning, then the completion message.
-void AnswerUntilComplete() {
+// Answers each warning, then the completion message, looking at the
+// completion message before it is answered.
+void AnswerUntilComplete(const std::function<void()>& atCompletion) {
     for (int boxes = 0; boxes < 10; ++boxes) {
         HWND box = nullptr;
         WaitFor([&] {
@@ -287,6 +317,7 @@ void AnswerUntilComplete() {
         });
         ASSERT_NE(box, nullptr);
         const bool complete = TextOf(box) == "File Conversion - Complete";
+        if (complete) atCompletion();
         Session::Answer(box);
         if (complete) return;
     }
@@ -304,22 +335,67 @@ std::string ClipboardText() {
     return text;
 }
 
-// The list shows each problem where it stands, as brisel-convert --details
-// words it; Copy puts every line on the clipboard; the list grows with the
-// window. (Wine keeps menus inside their process, so the item's grey state is
-// left to the tests of the handlers.)
-TEST_F(Gui, FileProblemsListsTheProblemsOfTheLastConversion) {
+// The pointer the program shows once the mouse has moved to a point of the
+// screen. Another process's cursor handle can only be compared, not looked
+// into: the program's arrow is the one it shows over an idle window.
+HCURSOR PointerAt(POINT at) {
+    SetCursorPos(at.x, at.y);
+    Sleep(300);
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
+}
+
+// A corner of the window's client area that no other window covers.
+POINT UncoveredPoint(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT at{};
+    for (const POINT corner : {POINT{4, 4}, POINT{client.right - 4, 4}, POINT{4, client.bottom - 4},
+                               POINT{client.right - 4, client.bottom - 4}}) {
+        at = corner;
+        ClientToScreen(window, &at);
+        HWND under = WindowFromPoint(at);
+        if (under == window || IsChild(window, under)) break;
+    }
+    return at;
+}
+
+// Busy lasts from OK until the completion box closes: the warnings come
+// during the run. The hourglass belongs to the main window, not to the About
+// box beside it.
+TEST_F(Gui, TheHourglassShowsOverTheMainWindowForExactlyTheBusyState) {
     fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "every_problem.net", folder_ / "every_problem.net");
     const RECT target = ClientRectOf(MainControl("txtTarget"));
     session_->DropFile(Main(), {target.left + 5, target.top + 5}, (folder_ / "every_out.net").string());
     session_->DropFile(Main(), {2, 2}, (folder_ / "every_problem.net").string());
     ASSERT_TRUE(WaitFor([&] { return TextOf(MainControl("txtSource")).ends_with("every_problem.net"); }));
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    SetWindowPos(about, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Main(), nullptr, 600, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const HCURSOR arrow = PointerAt(UncoveredPoint(Main()));
+    EXPECT_EQ(PointerAt(UncoveredPoint(about)), arrow);
     Click(MainControl("cmdOK"));
-    AnswerUntilComplete();
-    Choose(Main(), MainForm(), "mnuFileProblems");
-    HWND problems = nullptr;
-    ASSERT_TRUE(
-        WaitFor([&] { return (problems = Session::FindForm("Problems")) != nullptr && IsWindowVisible(problems); }));
+    HWND warning = Session::WaitForMessageBox("Source File - Warning");
+    ASSERT_NE(warning, nullptr);
+    const HCURSOR busy = PointerAt(UncoveredPoint(Main()));
+    EXPECT_NE(busy, arrow);
+    EXPECT_EQ(PointerAt(UncoveredPoint(about)), arrow);
+    Session::Answer(warning);
+    AnswerUntilComplete([&] { EXPECT_EQ(PointerAt(UncoveredPoint(Main())), busy); });
+    EXPECT_EQ(PointerAt(UncoveredPoint(Main())), arrow);
+    Click(ControlOf(about, AboutForm(), "cmdOK"));
+}
+
+// The list shows each problem where it stands, as brisel-convert --details
+// words it; Copy puts every line on the clipboard; the list grows with the
+// window. File > Problems... is enabled after the conversion above.
+TEST_F(Gui, FileProblemsListsTheProblemsOfTheLastConversion) {
+    ChooseByKeys('f', 'p');
+    ASSERT_TRUE(ProblemsWindowOpens());
+    HWND problems = Session::FindForm("Problems");
     HWND list = ControlOf(problems, ProblemsForm(), "txtProblems");
     const std::string text = TextOf(list);
     EXPECT_EQ(text.rfind("every_problem.net:", 0), 0u) << text;
