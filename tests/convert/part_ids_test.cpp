@@ -34,6 +34,31 @@ TEST(PartIds, LookupRules) {
     for (const auto& [id, number] : cases) EXPECT_EQ(Found(ids, id), number) << id;
 }
 
+// IDs of every length that the index keeps in words and beyond: an ID is
+// found in any letter case, and an ID that differs in one byte is not, also
+// where the byte is a neighbour of the letters or a byte above ASCII.
+TEST(PartIds, EveryLengthFindsItsIdInAnyCaseAndNoOther) {
+    const std::string letters = "abcdefghijklmnopqrstuvwxyz";
+    for (std::size_t length = 1; length <= 20; ++length) {
+        std::string id;
+        for (std::size_t i = 0; i < length; ++i) id += letters[(i * 7) % 26];
+        PartIds ids;
+        ids.Store(1, id);
+        std::string upper = id;
+        for (char& c : upper) c = static_cast<char>(c - 32);
+        EXPECT_EQ(Found(ids, upper), "1") << upper;
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const char other : {'@', '[', '`', '{', '\xc1', '\xe1', static_cast<char>(id[at] + 1)}) {
+                std::string changed = id;
+                changed[at] = other;
+                EXPECT_EQ(Found(ids, changed), "none") << changed;
+            }
+        }
+        EXPECT_EQ(Found(ids, id + "a"), "none") << id;
+        EXPECT_EQ(Found(ids, id.substr(1)), "none") << id;
+    }
+}
+
 TEST(PartIds, EmptyTableAndClearedTableFindNothing) {
     PartIds ids;
     EXPECT_EQ(Found(ids, ""), "none");

@@ -121,8 +121,18 @@ TEST(PinReferenceScan, IsPlainOnlyWhereTheChecksFindNothing) {
         {"U1.007", true},
         {"U\"1.1", false},
         {"U1.1\t", false},
+        {"PART_NUMBER_SEVENTEEN.12", true},
+        {"PART.NUMBER_SEVENTEEN.12", false},
+        {"PART_NUMBER_SEVENTEEN\x80.12", false},
+        {"PART_NUMBER\x7f_SEVENTEEN.12", false},
     };
     for (const Case& c : cases) {
+        // Alone, and in a line that goes on, where the scan reads whole blocks.
+        const std::string line = c.token + " " + std::string(40, 'x');
+        const PinReference inLine = ScanPinReference(line.data(), line.data() + line.size());
+        EXPECT_EQ(inLine.token, c.token);
+        EXPECT_EQ(inLine.lastStop, c.token.rfind('.')) << c.token;
+        EXPECT_EQ(inLine.plain, c.plain) << c.token;
         const PinReference reference = ScanPinReference(c.token.data(), c.token.data() + c.token.size());
         EXPECT_EQ(reference.plain, c.plain) << c.token;
         SourceChecks checks(nullptr);
