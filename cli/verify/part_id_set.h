@@ -28,8 +28,10 @@ private:
     };
     struct Hash {
         using is_transparent = void;
-        std::size_t operator()(const std::string& folded) const { return PartHash(folded).Value(); }
-        std::size_t operator()(const Key& key) const { return key.hash; }
+        std::size_t operator()(const std::string& folded) const {
+            return static_cast<std::size_t>(PartHash(folded).Value());
+        }
+        std::size_t operator()(const Key& key) const { return static_cast<std::size_t>(key.hash); }
     };
     struct Equal {
         using is_transparent = void;

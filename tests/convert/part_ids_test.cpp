@@ -62,7 +62,7 @@ TEST(PartIds, EveryLengthFindsItsIdInAnyCaseAndNoOther) {
 TEST(PartIds, EmptyTableAndClearedTableFindNothing) {
     PartIds ids;
     EXPECT_EQ(Found(ids, ""), "none");
-    for (int n = 1; n <= 1000; ++n) ids.Store(n, "P" + std::to_string(n));
+    for (int n = 1; n <= 1000; ++n) ids.Store(n, std::string("P").append(std::to_string(n)));
     EXPECT_EQ(Found(ids, "p777"), "777");
     ids.Clear();
     EXPECT_EQ(Found(ids, "P777"), "none");
