@@ -6,10 +6,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 
 #include "about_box/about_form.h"
 #include "brisel_version.h"
@@ -17,6 +15,7 @@
 #include "platform/twips.h"
 #include "problems_window/problems_form.h"
 #include "session.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::gui_test {
 namespace {
@@ -25,15 +24,10 @@ namespace fs = std::filesystem;
 using about_box::AboutForm;
 using main_window::MainForm;
 using problems_window::ProblemsForm;
+using test::ReadFile;
+using test::TestData;
 
 const char* const kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Cyrillic, Greek, CJK and an emoji: outside every ANSI code page together.
 const std::string kScriptsFolder = "Дмитрий Ωμέγα 设计 🔌";
@@ -178,7 +172,7 @@ TEST_F(Gui, TypedPathsAndOkConvertANetlistAndShowTheCompletionMessage) {
     EXPECT_NE(Session::MessageText(box).find("12 Lines, 3 Parts, 2 Nets, and 5 Connections."), std::string::npos)
         << Session::MessageText(box);
     Session::Answer(box);
-    EXPECT_EQ(ReadFile(folder_ / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(ReadFile(folder_ / "out.net"), TestData("worked_example.expected.net"));
     EXPECT_TRUE(WaitFor([] { return IsWindowEnabled(MainControl("cmdOK")) != FALSE; }));
     // OK was disabled with the focus on it: the focus went on to the source box.
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
@@ -202,8 +196,7 @@ TEST_F(Gui, PathsInAnyScriptSetThroughTheWideMessagesConvert) {
     const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
     EXPECT_NE(text.find("'" + kScriptsTarget + "' has been created."), std::string::npos) << text;
     Session::Answer(box);
-    EXPECT_EQ(ReadFile(folder / PathOf(kScriptsTarget)),
-              ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(ReadFile(folder / PathOf(kScriptsTarget)), TestData("worked_example.expected.net"));
 }
 
 // The name typed into the Open dialog's file name box, as a user would type it.
@@ -449,7 +442,7 @@ TEST(GuiRun, TwoPathsOnTheCommandLineAndEnterConvertLikeBriselConvert) {
     HWND box = Session::WaitForMessageBox("File Conversion - Complete");
     ASSERT_NE(box, nullptr);
     Session::Answer(box);
-    EXPECT_EQ(ReadFile(folder / "out.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(ReadFile(folder / "out.net"), TestData("worked_example.expected.net"));
     PostMessageA(session.MainWindow(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(session.WaitForExit(10000));
     fs::remove_all(folder);
