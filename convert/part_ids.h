@@ -24,7 +24,7 @@ struct PartNumber {
         if (textLength > 16) {
             std::memcpy(at, text, textLength);
         } else {
-            std::memcpy(at, text, 16);  // within the struct, whatever follows the digits
+            std::memcpy(at, text, 16);  // within the array, whatever follows the digits
         }
         return at + textLength;
     }

@@ -54,10 +54,6 @@ inline bool IsPlainPin(std::string_view pin) {
     return nonZero;
 }
 
-}  // namespace pin_reference_detail
-
-namespace pin_reference_detail {
-
 // What a scan has found so far in a token.
 struct TokenScan {
     const char* lastStop = nullptr;
