@@ -57,6 +57,10 @@ public:
         for (std::size_t i = 0; i < length_; ++i) digits_[kSize - length_ + i] = text[i];
     }
     void Increment() {
+        if (length_ > 0 && digits_[kSize - 1] != '9') {
+            ++digits_[kSize - 1];  // nine times in ten
+            return;
+        }
         std::size_t i = kSize;
         while (i > kSize - length_ && digits_[i - 1] == '9') digits_[--i] = '0';
         if (i == kSize - length_) {

@@ -20,7 +20,10 @@ void NetBuilder::OnNetHeader() {
     netHeaderSeen_ = true;
 }
 
-void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLine, std::int64_t headerLine) {
+// Kept out of the main pass's line loop: inlined there, the references'
+// loop below has too few registers left and reloads its state for each row.
+[[gnu::noinline]] void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLine,
+                                          std::int64_t headerLine) {
     if (connectionsInNet_ > 0) firstConnection_ = nextConnection_;  // the row after the last net's last
     connectionsInNet_ = 0;
     haveReference_ = false;

@@ -55,8 +55,7 @@ void PartIds::Store(std::int64_t number, std::string_view partId) {
     if (2 * (entries_.size() + 1) > slots_.size()) Grow();
     const PartKey key = KeyOf(partId);
     const std::uint32_t tag = TagOf(key.hash);
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = key.hash & mask;; i = (i + 1) & mask) {
+    for (std::size_t i = key.hash & mask_;; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
         if (slot.entry == 0) {
             entries_.push_back(MakeEntry(number, key));
@@ -71,15 +70,11 @@ void PartIds::Store(std::int64_t number, std::string_view partId) {
     }
 }
 
-void PartIds::Prefetch(const PartKey& key) const {
-    if (!slots_.empty()) __builtin_prefetch(&slots_[key.hash & (slots_.size() - 1)]);
-}
+void PartIds::Prefetch(const PartKey& key) const { __builtin_prefetch(&slots_[key.hash & mask_]); }
 
 const PartNumber* PartIds::Find(const PartKey& key) const {
-    if (entries_.empty()) return nullptr;
     const std::uint32_t tag = TagOf(key.hash);
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = key.hash & mask; slots_[i].entry != 0; i = (i + 1) & mask) {
+    for (std::size_t i = key.hash & mask_; slots_[i].entry != 0; i = (i + 1) & mask_) {
         if (slots_[i].tag != tag) continue;
         const Entry& entry = entries_[slots_[i].entry - 1];
         if (Matches(entry, key)) return &entry.number;
@@ -88,9 +83,10 @@ const PartNumber* PartIds::Find(const PartKey& key) const {
 }
 
 void PartIds::Grow() {
-    std::vector<Slot> old(slots_.empty() ? 64 : 2 * slots_.size());
+    std::vector<Slot> old(2 * slots_.size());
     old.swap(slots_);
-    const std::size_t mask = slots_.size() - 1;
+    mask_ = slots_.size() - 1;
+    const std::size_t mask = mask_;
     for (std::size_t e = 0; e < entries_.size(); ++e) {
         const std::uint64_t hash = HashOf(entries_[e]);
         std::size_t i = hash & mask;

@@ -64,7 +64,10 @@ private:
     void Grow();
 
     std::vector<Entry> entries_;  // in the order stored
-    std::vector<Slot> slots_;     // open addressing over entries_
+    // Open addressing over entries_; never empty, so that a lookup needs no
+    // test for a table without parts.
+    std::vector<Slot> slots_ = std::vector<Slot>(64);
+    std::size_t mask_ = 63;  // the slots' count - 1
     std::string longIds_;
 };
 

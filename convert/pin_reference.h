@@ -25,8 +25,9 @@ struct PinReference {
     bool plain = false;
 
     bool HasStop() const { return lastStop != kNoStop; }
-    std::string_view PartId() const { return token.substr(0, lastStop); }
-    std::string_view Pin() const { return token.substr(lastStop + 1); }
+    // Both only when HasStop.
+    std::string_view PartId() const { return {token.data(), lastStop}; }
+    std::string_view Pin() const { return {token.data() + lastStop + 1, token.size() - lastStop - 1}; }
 };
 
 namespace pin_reference_detail {
