@@ -1,5 +1,7 @@
 #include "main_window/command_line.h"
 
+#include "brisel_version.h"
+
 namespace brisel::main_window {
 
 const char* const kWindowUsage =
@@ -11,7 +13,7 @@ const char* const kWindowUsage =
     "  -V, --version  show the version and exit\n"
     "  --             take every later argument as a path, even one that\n"
     "                 starts with '-'\n";
-const char* const kWindowVersion = "brisel 1.02";
+const char* const kWindowVersion = "brisel " BRISEL_APP_VERSION;
 
 namespace {
 
