@@ -11,11 +11,14 @@
 # (callgrind, when valgrind is installed) is not.
 #   BRISEL_BENCH_RUNS  runs per measurement, the median counts (default 7)
 #   BRISEL_BENCH_JOBS  parallel compile jobs (default 2)
+#   BRISEL_BENCH_COMPARE  another brisel-convert (an earlier build) to measure
+#                      on the large case in the same runs, for a before/after ratio
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 RUNS=${BRISEL_BENCH_RUNS:-7}
 JOBS=${BRISEL_BENCH_JOBS:-2}
+COMPARE=${BRISEL_BENCH_COMPARE:-}
 BUILD=$ROOT/build-bench/release
 
 echo "Building $BUILD" >&2
@@ -68,6 +71,10 @@ measure_pair() {
         rm -f "$WORK/target.net"
         "$MEASURE" -- sh -c "$FILE_TRAFFIC" traffic "$WORK/$net.net" "$WORK/joined.txt" "$WORK/target.net" \
             "$WORK/spool.txt" >>"$WORK/$tag-traffic.runs"
+        if [[ -n $COMPARE && $tag == large ]]; then
+            rm -f "$WORK/target.net"
+            "$MEASURE" -- "$COMPARE" "$WORK/$net.net" "$WORK/target.net" >>"$WORK/$tag-compare.runs"
+        fi
     done
     rm -f "$WORK/target.net"
 }
@@ -196,6 +203,19 @@ verdict "$(completed stress stress-4x) && $stress_growth <= 6" \
 verdict "$(completed small) && $small_seconds < 0.05" \
     "small: converts in $small_seconds s (well under 0.1 s: under 0.05)"
 echo "INFO  in processor time per source MB, 10,000,000 references take $cpu_per_mb_10x x that of 1,000,000"
+if [[ -n $COMPARE ]]; then
+    compare_seconds=$(column_of large-compare 1 | median | awk '{printf "%.4f", $1}')
+    echo "INFO  large: $COMPARE takes $compare_seconds s, this build $(awk -v t="${SECONDS_OF[large]}" 'BEGIN {printf "%.4f", t}') s" \
+         "($(ratio "${SECONDS_OF[large]}" "$compare_seconds") x) in the same runs"
+    if command -v valgrind >/dev/null; then
+        compare_instructions=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null \
+            "$COMPARE" "$WORK/large.net" "$WORK/target.net" 2>&1 >/dev/null | sed -n 's/.*Collected : *//p')
+        rm -f "$WORK/target.net"
+        echo "INFO  large: $COMPARE runs $compare_instructions instructions," \
+             "$(awk -v i="$compare_instructions" -v r="$(summary_value large references)" \
+                 'BEGIN {printf "%.0f", i / r}') per pin reference"
+    fi
+fi
 echo "INFO  500 parts, 5,000 lookups: scanning the whole part table takes $SMALL_LOOKUP_RATIO x the index's time"
 echo "INFO  5,000 parts, 50,000 lookups: it takes $MEDIUM_LOOKUP_RATIO x the index's time"
 (( FAILED_TARGETS == 0 ))
