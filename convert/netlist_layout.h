@@ -1,8 +1,6 @@
 #pragma once
 // The exact text of the ExpressPCB netlist and of the connection spool.
 
-#include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #include "convert/decimal.h"

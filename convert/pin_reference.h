@@ -65,6 +65,12 @@ struct TokenScan {
         severalStops |= lastStop != nullptr;
         lastStop = stop;
     }
+    // The stops of a block of 16 bytes at `block`, one mask bit per byte.
+    void AddStops(const char* block, unsigned stops) {
+        if (stops == 0) return;
+        severalStops |= lastStop != nullptr || (stops & (stops - 1)) != 0;
+        lastStop = block + 31 - __builtin_clz(stops);
+    }
 };
 
 // Scans from `p` to the space that ends the token or to `end`; returns
@@ -97,10 +103,7 @@ inline const char* ScanBlocks(const char* p, const char* end, TokenScan& scan) {
         const unsigned spaces = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, space)));
         const unsigned inToken = spaces == 0 ? 0xffffu : (spaces & (0u - spaces)) - 1;  // the bits before the space
         const unsigned stops = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, stop))) & inToken;
-        if (stops != 0) {
-            scan.severalStops |= scan.lastStop != nullptr || (stops & (stops - 1)) != 0;
-            scan.lastStop = p + 31 - __builtin_clz(stops);
-        }
+        scan.AddStops(p, stops);
         scan.badByte |= (static_cast<unsigned>(_mm_movemask_epi8(bad)) & inToken) != 0;
         if (spaces != 0) return p + __builtin_ctz(spaces);
     }

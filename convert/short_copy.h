@@ -2,7 +2,6 @@
 // Copies of the few bytes that most names, numbers and lines hold, without
 // the call that a copy of unknown length costs.
 
-#include <cstdint>
 #include <cstring>
 #include <string_view>
 

@@ -127,8 +127,9 @@ TEST(PinReferenceScan, IsPlainOnlyWhereTheChecksFindNothing) {
         {"PART_NUMBER\x7f_SEVENTEEN.12", false},
     };
     for (const Case& c : cases) {
-        // Alone, and in a line that goes on, where the scan reads whole blocks.
-        const std::string line = c.token + " " + std::string(40, 'x');
+        // Alone, and in a line that goes on, where the scan reads whole blocks;
+        // what follows the space belongs to the next token.
+        const std::string line = c.token + " A.B.\"\t.1 " + std::string(40, 'x');
         const PinReference inLine = ScanPinReference(line.data(), line.data() + line.size());
         EXPECT_EQ(inLine.token, c.token);
         EXPECT_EQ(inLine.lastStop, c.token.rfind('.')) << c.token;
