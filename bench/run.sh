@@ -48,6 +48,7 @@ generate large-2x-refs --parts 100000 --references 2000000
 generate large-10x-refs --parts 100000 --references 10000000
 generate stress --size stress
 generate stress-4x --parts 1000 --stress 800000
+generate stress-verify --parts 1000 --stress 2000000
 
 median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 maximum() { sort -g | tail -n 1; }
@@ -60,6 +61,7 @@ FILE_TRAFFIC='cat "$1" >"$2" && tee "$4" <"$2" >"$3" && cat "$4" >>"$3" && rm -f
 # measure_runs TAG COMMAND...: RUNS lines "seconds max_rss_kib status cpu_seconds"
 # in $WORK/TAG.runs. The conversion and its baseline alternate run by run, so
 # that a burst of load on the machine falls on both alike.
+# VERIFY is set (to --verify) for the cases that run the independent check too.
 measure_pair() {
     local tag=$1 net=$2
     : >"$WORK/$tag.runs"
@@ -67,7 +69,7 @@ measure_pair() {
     for ((run = 0; run < RUNS; run++)); do
         rm -f "$WORK/target.net"
         "$MEASURE" --stdout "$WORK/$tag.stdout" --stderr "$WORK/$tag.stderr" -- \
-            "$CONVERT" "$WORK/$net.net" "$WORK/target.net" >>"$WORK/$tag.runs"
+            "$CONVERT" ${VERIFY:+"$VERIFY"} "$WORK/$net.net" "$WORK/target.net" >>"$WORK/$tag.runs"
         rm -f "$WORK/target.net"
         "$MEASURE" -- sh -c "$FILE_TRAFFIC" traffic "$WORK/$net.net" "$WORK/joined.txt" "$WORK/target.net" \
             "$WORK/spool.txt" >>"$WORK/$tag-traffic.runs"
@@ -87,29 +89,32 @@ reported_connections() {
 }
 
 declare -A SECONDS_OF CPU_OF RSS_OF TRAFFIC_OF MB_OF OK_OF
-# measure_case TAG: the netlist TAG.net, converted and copied.
+# measure_case TAG [NET]: the netlist NET.net (TAG.net), converted and copied.
 measure_case() {
-    local tag=$1
+    local tag=$1 net=${2:-$1}
     echo "Measuring $tag" >&2
-    measure_pair "$tag" "$tag"
+    measure_pair "$tag" "$net"
     SECONDS_OF[$tag]=$(column_of "$tag" 1 | median)
     CPU_OF[$tag]=$(column_of "$tag" 4 | median)
     RSS_OF[$tag]=$(column_of "$tag" 2 | maximum)
     TRAFFIC_OF[$tag]=$(column_of "$tag-traffic" 1 | median)
-    MB_OF[$tag]=$(megabytes "$tag")
+    MB_OF[$tag]=$(megabytes "$net")
     local statuses connections
     statuses=$(column_of "$tag" 3 | sort -u | tr '\n' ' ')
     connections=$(reported_connections "$tag")
+    [[ $tag == "$net" ]] || cp "$WORK/$net.summary" "$WORK/$tag.summary"
     if [[ $statuses == "0 " && $connections == "$(summary_value "$tag" references)" \
-          && ! -s $WORK/$tag.stderr ]]; then
+          && ! -s $WORK/$tag.stderr && ( -z $VERIFY || $(grep -c '^verified: ' "$WORK/$tag.stdout") == 1 ) ]]; then
         OK_OF[$tag]=yes
     else
         OK_OF[$tag]="no (exit $statuses, connections '${connections}', stderr: $(head -c 200 "$WORK/$tag.stderr" | tr "\r\n" "  "))"
     fi
 }
 
-CASES=(small large large-crlf large-2x-refs large-10x-refs stress stress-4x)
-for tag in "${CASES[@]}"; do measure_case "$tag"; done
+CASES=(small large large-crlf large-2x-refs large-10x-refs stress stress-4x stress-verify verify)
+VERIFY=
+for tag in "${CASES[@]:0:8}"; do measure_case "$tag"; done
+VERIFY=--verify measure_case verify stress-verify
 
 # Instructions of one conversion of the large case, counted by callgrind.
 INSTRUCTIONS=
@@ -174,6 +179,8 @@ per_mb_10x=$(awk -v t10="${SECONDS_OF[large-10x-refs]}" -v mb10="${MB_OF[large-1
     -v t1="${SECONDS_OF[large]}" -v mb1="${MB_OF[large]}" 'BEGIN {printf "%.2f", (t10 / mb10) / (t1 / mb1)}')
 cpu_per_mb_10x=$(awk -v t10="${CPU_OF[large-10x-refs]}" -v mb10="${MB_OF[large-10x-refs]}" \
     -v t1="${CPU_OF[large]}" -v mb1="${MB_OF[large]}" 'BEGIN {printf "%.2f", (t10 / mb10) / (t1 / mb1)}')
+verify_x=$(ratio "${SECONDS_OF[verify]}" "${SECONDS_OF[stress-verify]}")
+verify_mib=$(mib "${RSS_OF[verify]}")
 stress_growth=$(ratio "${SECONDS_OF[stress-4x]}" "${SECONDS_OF[stress]}")
 small_seconds=$(awk -v t="${SECONDS_OF[small]}" 'BEGIN {printf "%.4f", t}')
 
@@ -200,6 +207,9 @@ verdict "$(completed stress stress-4x)" \
     "stress: one net of 200,000 (and 800,000) references converts without error"
 verdict "$(completed stress stress-4x) && $stress_growth <= 6" \
     "stress: 4 x the references takes $stress_growth x the time (linear: about 4, at most 6)"
+verdict "$(completed stress-verify verify) && $verify_x <= 3" \
+    "--verify on one net of 2,000,000 references takes $verify_x x the plain conversion's time (at most 3)"
+verdict "$(completed verify) && $verify_mib < 64" "--verify on one net of 2,000,000 references: peak memory $verify_mib MiB (under 64)"
 verdict "$(completed small) && $small_seconds < 0.05" \
     "small: converts in $small_seconds s (well under 0.1 s: under 0.05)"
 echo "INFO  in processor time per source MB, 10,000,000 references take $cpu_per_mb_10x x that of 1,000,000"
