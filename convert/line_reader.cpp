@@ -6,14 +6,41 @@
 
 namespace brisel {
 
-LineReader::LineReader(ByteSource& source, std::size_t bufferSize) : source_(source), buffer_(bufferSize) {}
+static_assert(LineReader::kReadableAfterLine <= 64);
+
+LineReader::LineReader(ByteSource& source, std::size_t bufferSize)
+    : source_(source), buffer_(bufferSize + kPadding), lineEnds_(bufferSize / 64 + 1) {}
 
 bool LineReader::Fill() {
     if (atEnd_) return false;
     pos_ = 0;
-    end_ = source_.Read(buffer_.data(), buffer_.size());
+    end_ = source_.Read(buffer_.data(), buffer_.size() - kPadding);
     if (end_ == 0) atEnd_ = true;
+    MarkLineEnds();
     return end_ > 0;
+}
+
+void LineReader::MarkLineEnds() {
+    markedWords_ = (end_ + 63) / 64;
+    for (std::size_t w = 0; w < markedWords_; ++w) {
+        const char* block = buffer_.data() + 64 * w;
+        std::uint64_t ends = 0;
+#if defined(__SSE2__)
+        const __m128i lineFeed = _mm_set1_epi8('\n'), carriageReturn = _mm_set1_epi8('\r');
+        for (int part = 0; part < 4; ++part) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
+            const auto found = static_cast<std::uint16_t>(_mm_movemask_epi8(
+                _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn))));
+            ends |= std::uint64_t{found} << (16 * part);
+        }
+#else
+        for (int i = 0; i < 64; ++i) {
+            ends |= std::uint64_t{block[i] == '\n' || block[i] == '\r'} << i;
+        }
+#endif
+        lineEnds_[w] = ends;
+    }
+    if (end_ % 64 != 0) lineEnds_[end_ / 64] &= (std::uint64_t{1} << (end_ % 64)) - 1;  // not the bytes after
 }
 
 void LineReader::SkipLineFeedAfterCarriageReturn() {
@@ -23,30 +50,32 @@ void LineReader::SkipLineFeedAfterCarriageReturn() {
     if (buffer_[pos_] == '\n') ++pos_;
 }
 
-// The first CR or LF from `from`, or `end`: one pass for both, 16 bytes at
-// a time where the processor allows.
+// The first CR or LF from `from`, or `end`, the end of the bytes read.
 const char* LineReader::FindLineEnd(const char* from, const char* end) const {
-    const char* p = from;
-#if defined(__SSE2__)
-    const __m128i lineFeed = _mm_set1_epi8('\n'), carriageReturn = _mm_set1_epi8('\r');
-    for (; end - p >= 16; p += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const int ends =
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn)));
-        if (ends != 0) return p + __builtin_ctz(static_cast<unsigned>(ends));
+    const char* data = buffer_.data();
+    const auto at = static_cast<std::size_t>(from - data);
+    std::size_t word = at / 64;
+    const std::uint64_t rest = lineEnds_[word] >> (at % 64);
+    if (rest != 0) return from + __builtin_ctzll(rest);
+    for (++word; word < markedWords_; ++word) {
+        if (lineEnds_[word] != 0) return data + 64 * word + __builtin_ctzll(lineEnds_[word]);
     }
-#endif
-    while (p != end && *p != '\n' && *p != '\r') ++p;
-    return p;
+    return end;
 }
 
-bool LineReader::Next(std::string_view& line) {
+std::string_view LineReader::CarriedLine() {
+    const std::size_t size = carry_.size();
+    carry_.append(kReadableAfterLine, '\0');
+    return std::string_view(carry_.data(), size);
+}
+
+bool LineReader::NextSlowly(std::string_view& line) {
     SkipLineFeedAfterCarriageReturn();
     bool carrying = false;
     for (;;) {
         if (pos_ == end_ && !Fill()) {
             if (!carrying || Failed()) return false;
-            line = carry_;
+            line = CarriedLine();
             return true;
         }
         const char* begin = buffer_.data() + pos_;
@@ -60,16 +89,10 @@ bool LineReader::Next(std::string_view& line) {
             continue;
         }
         pos_ = static_cast<std::size_t>(stop - buffer_.data()) + 1;
-        if (*stop == '\r') {
-            if (stop + 1 == end) {
-                afterCarriageReturn_ = true;
-            } else if (stop[1] == '\n') {
-                ++pos_;
-            }
-        }
+        if (*stop == '\r') SkipLineFeed();
         if (carrying) {
             carry_.append(begin, stop);
-            line = carry_;
+            line = CarriedLine();
         } else {
             line = std::string_view(begin, static_cast<std::size_t>(stop - begin));
         }

@@ -2,6 +2,7 @@
 // Splits a byte stream into lines. CR, CR LF and a lone LF each end a line
 // and are not part of it; a last line without a line end is still a line.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,26 +13,66 @@ namespace brisel {
 
 class LineReader {
 public:
+    // Every line is followed in memory by at least this many readable bytes,
+    // of no particular value, so that a scanner may read whole blocks that
+    // run past its end.
+    static constexpr std::size_t kReadableAfterLine = 16;
+
     explicit LineReader(ByteSource& source, std::size_t bufferSize = 1 << 18);
 
     // The next line, valid until the next call. False at the end of the
-    // stream or when reading failed (see Failed).
-    bool Next(std::string_view& line);
+    // stream or when reading failed (see Failed). Inline for a line that
+    // ends inside the buffer, within the word of marks where it starts.
+    bool Next(std::string_view& line) {
+        if (afterCarriageReturn_ || pos_ == end_) return NextSlowly(line);
+        std::size_t word = pos_ / 64;
+        std::uint64_t ends = lineEnds_[word] >> (pos_ % 64);
+        std::size_t stop = pos_;
+        while (ends == 0) {
+            if (++word == markedWords_) return NextSlowly(line);  // the line runs on into the next buffer
+            ends = lineEnds_[word];
+            stop = 64 * word;
+        }
+        stop += static_cast<std::size_t>(__builtin_ctzll(ends));
+        line = std::string_view(buffer_.data() + pos_, stop - pos_);
+        pos_ = stop + 1;
+        if (buffer_[stop] == '\r') SkipLineFeed();
+        return true;
+    }
 
     bool Failed() const { return source_.Failed(); }
 
 private:
+    // The bytes that marking reads past those read: whole blocks of 64.
+    static constexpr std::size_t kPadding = 64;
+
+    bool NextSlowly(std::string_view& line);
+    // After a CR: an LF right after it belongs to the same line end.
+    void SkipLineFeed() {
+        if (pos_ == end_) {
+            afterCarriageReturn_ = true;  // the LF may start the next buffer
+        } else if (buffer_[pos_] == '\n') {
+            ++pos_;
+        }
+    }
     bool Fill();
+    void MarkLineEnds();
+    std::string_view CarriedLine();
     void SkipLineFeedAfterCarriageReturn();
     const char* FindLineEnd(const char* from, const char* end) const;
 
     ByteSource& source_;
-    std::vector<char> buffer_;
+    std::vector<char> buffer_;  // the bytes read, then kPadding more
+    // Bit i % 64 of word i / 64 is set when buffer_[i] is a CR or an LF, for
+    // the bytes read: marked once for each buffer, so that each line's end
+    // is found with a look at a word or two.
+    std::vector<std::uint64_t> lineEnds_;
+    std::size_t markedWords_ = 0;  // the words of lineEnds_ that cover the bytes read
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;
     bool afterCarriageReturn_ = false;  // a CR ended the buffer: an LF may follow in the next
-    std::string carry_;                 // a line that runs over the end of the buffer
+    std::string carry_;                 // a line that runs over the end of the buffer, then its padding
 };
 
 }  // namespace brisel

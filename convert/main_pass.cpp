@@ -5,6 +5,9 @@
 
 namespace brisel {
 
+// The connection lines go from the reader to the reference scan as they are.
+static_assert(LineReader::kReadableAfterLine >= kScanReadsPastLine);
+
 MainPass::MainPass(ConversionReporter& reporter, ProblemSink* problems, std::string appVersion, Progress& progress,
                    const Files& files)
     : reporter_(reporter),

@@ -1,6 +1,11 @@
 #pragma once
 // The bytes a name of the target format may hold.
 
+#include <cstdint>
+#include <string_view>
+
+#include "convert/word_bytes.h"
+
 namespace brisel {
 
 // Only the printable ASCII characters pass, the double quote excepted.
@@ -13,5 +18,38 @@ struct BadNameBytes {
 inline constexpr BadNameBytes kBadNameBytes{};
 
 constexpr bool IsBadNameByte(unsigned char c) { return kBadNameBytes.bad[c]; }
+
+namespace name_bytes_detail {
+
+using namespace word_bytes;
+
+// Whether any byte of the word is below the space, above the tilde or a
+// double quote; the tests are exact for "any", though a borrow or a carry
+// may mark a neighbour too.
+constexpr bool AnyBadByte(std::uint64_t word) {
+    const std::uint64_t belowSpace = (word - ' ' * kOnes) & ~word;
+    const std::uint64_t aboveTilde = (word + kOnes) | word;
+    const std::uint64_t quote = word ^ ('"' * kOnes);
+    const std::uint64_t isQuote = (quote - kOnes) & ~quote;
+    return ((belowSpace | aboveTilde | isQuote) & (0x80 * kOnes)) != 0;
+}
+
+}  // namespace name_bytes_detail
+
+// Whether the name holds a byte no name may hold, read eight bytes at a
+// time with no read outside the name.
+inline bool HasBadNameByte(std::string_view name) {
+    using namespace name_bytes_detail;
+    const char* p = name.data();
+    const std::size_t n = name.size();
+    if (n < 8) {
+        if (n == 0) return false;
+        return AnyBadByte(LoadUpTo8(p, n) | ('A' * kOnes & ~KeepBytes(~std::uint64_t{0}, n)));  // 'A' after it
+    }
+    for (std::size_t i = 0; i + 8 < n; i += 8) {
+        if (AnyBadByte(Load<std::uint64_t>(p + i))) return true;
+    }
+    return AnyBadByte(Load<std::uint64_t>(p + n - 8));
+}
 
 }  // namespace brisel

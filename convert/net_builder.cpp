@@ -61,7 +61,7 @@ std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
         next += reference.pin.token.size();
         if (next != end) ++next;  // the space that ended the token
         if (reference.pin.HasStop()) {
-            reference.part = KeyOf(reference.pin.PartId());
+            reference.part = KeyOfPadded(reference.pin.PartId());
             parts_.Prefetch(reference.part);
         }
     }

@@ -20,12 +20,15 @@ void WriteConnectionTableHeader(LineWriter& target);
 // A connection row: the net's number, the part's number, the pin as read
 // from the source and the number of the net's next row (0 for its last).
 // Built in place and inline: this is the row written a million times for a
-// large board. Each number is written with one 16-byte move that may run
-// past its text, into room that the row asks for beyond its own size.
+// large board. Each number, and the pin, is written with one 16-byte move
+// that may run past its text, into room that the row asks for beyond what
+// it fills; the pin must be followed by 16 readable bytes.
 inline void WriteConnectionRow(LineWriter& spool, const DecimalCounter& net, const PartNumber& part,
                                std::string_view pin, const DecimalCounter& next) {
-    const std::size_t size = net.Text().size() + part.Text().size() + pin.size() + next.Text().size() + 5;
-    char* row = spool.Room(size + 16);
+    // Three numbers of up to 20 digits, three spaces, CR LF and the slack of
+    // the last move: enough for any row, so its size need not be known first.
+    constexpr std::size_t kMostBesidesPin = 3 * 20 + 5 + 16;
+    char* row = spool.Room(kMostBesidesPin + pin.size());
     if (row == nullptr) {
         for (auto piece : {net.Text(), std::string_view(" "), part.Text(), std::string_view(" "), pin,
                            std::string_view(" "), next.Text()})
@@ -37,12 +40,12 @@ inline void WriteConnectionRow(LineWriter& spool, const DecimalCounter& net, con
     *at++ = ' ';
     at = part.PutText(at);
     *at++ = ' ';
-    at = CopyText(at, pin);
+    at = CopyPaddedText(at, pin);
     *at++ = ' ';
     at = next.PutText(at);
     *at++ = '\r';
     *at++ = '\n';
-    spool.Commit(size);
+    spool.Commit(static_cast<std::size_t>(at - row));
 }
 
 }  // namespace brisel

@@ -9,7 +9,6 @@ namespace {
 
 PartNumber MakeNumber(std::int64_t value) {
     PartNumber number;
-    number.value = value;
     number.textLength = static_cast<std::uint8_t>(PutDecimal(number.text, value) - number.text);
     return number;
 }
@@ -43,8 +42,14 @@ std::uint64_t PartIds::HashOf(const Entry& entry) const {
     return part_key_detail::Mix(entry.id[0], entry.id[1], entry.idLength);
 }
 
+void PartIds::Append(const Entry& entry) {
+    if (entryCount_ == blocks_.size() * kBlockSize)
+        blocks_.push_back(std::make_unique_for_overwrite<Entry[]>(kBlockSize));
+    EntryAt(entryCount_++) = entry;
+}
+
 void PartIds::Clear() {
-    entries_.clear();
+    entryCount_ = 0;
     slots_.assign(slots_.size(), Slot{});
     longIds_.clear();
 }
@@ -52,17 +57,17 @@ void PartIds::Clear() {
 // Linear probing. A later part with the same ID takes over the entry: the
 // highest number wins.
 void PartIds::Store(std::int64_t number, std::string_view partId) {
-    if (2 * (entries_.size() + 1) > slots_.size()) Grow();
+    if (2 * (entryCount_ + 1) > slots_.size()) Grow();
     const PartKey key = KeyOf(partId);
     const std::uint32_t tag = TagOf(key.hash);
     for (std::size_t i = key.hash & mask_;; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
         if (slot.entry == 0) {
-            entries_.push_back(MakeEntry(number, key));
-            slot = {tag, static_cast<std::uint32_t>(entries_.size())};
+            Append(MakeEntry(number, key));
+            slot = {tag, static_cast<std::uint32_t>(entryCount_)};
             return;
         }
-        Entry& entry = entries_[slot.entry - 1];
+        Entry& entry = EntryAt(slot.entry - 1);
         if (slot.tag == tag && Matches(entry, key)) {
             entry.number = MakeNumber(number);
             return;
@@ -76,7 +81,7 @@ const PartNumber* PartIds::Find(const PartKey& key) const {
     const std::uint32_t tag = TagOf(key.hash);
     for (std::size_t i = key.hash & mask_; slots_[i].entry != 0; i = (i + 1) & mask_) {
         if (slots_[i].tag != tag) continue;
-        const Entry& entry = entries_[slots_[i].entry - 1];
+        const Entry& entry = EntryAt(slots_[i].entry - 1);
         if (Matches(entry, key)) return &entry.number;
     }
     return nullptr;
@@ -87,8 +92,8 @@ void PartIds::Grow() {
     old.swap(slots_);
     mask_ = slots_.size() - 1;
     const std::size_t mask = mask_;
-    for (std::size_t e = 0; e < entries_.size(); ++e) {
-        const std::uint64_t hash = HashOf(entries_[e]);
+    for (std::size_t e = 0; e < entryCount_; ++e) {
+        const std::uint64_t hash = HashOf(EntryAt(e));
         std::size_t i = hash & mask;
         while (slots_[i].entry != 0) i = (i + 1) & mask;
         slots_[i] = {TagOf(hash), static_cast<std::uint32_t>(e + 1)};

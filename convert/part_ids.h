@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,6 @@
 namespace brisel {
 
 struct PartNumber {
-    std::int64_t value = 0;
     std::uint8_t textLength = 0;
     char text[19] = {};
     std::string_view Text() const { return std::string_view(text, textLength); }
@@ -45,7 +45,7 @@ public:
     const PartNumber* Find(const PartKey& key) const;
 
 private:
-    // A part as the connection rows need it; 48 bytes.
+    // A part as the connection rows need it; 40 bytes.
     struct Entry {
         PartNumber number;
         std::uint32_t idLength = 0;
@@ -58,13 +58,21 @@ private:
         std::uint32_t tag = 0;
         std::uint32_t entry = 0;
     };
+    // The entries are kept in blocks that never move, so that a growing
+    // table copies none and touches no memory twice.
+    static constexpr std::size_t kBlockShift = 12;
+    static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockShift;
+    Entry& EntryAt(std::size_t i) const { return blocks_[i >> kBlockShift][i & (kBlockSize - 1)]; }
+    void Append(const Entry& entry);
+
     bool Matches(const Entry& entry, const PartKey& key) const;
     Entry MakeEntry(std::int64_t number, const PartKey& key);
     std::uint64_t HashOf(const Entry& entry) const;
     void Grow();
 
-    std::vector<Entry> entries_;  // in the order stored
-    // Open addressing over entries_; never empty, so that a lookup needs no
+    std::vector<std::unique_ptr<Entry[]>> blocks_;
+    std::size_t entryCount_ = 0;  // in the order stored
+    // Open addressing over the entries; never empty, so that a lookup needs no
     // test for a table without parts.
     std::vector<Slot> slots_ = std::vector<Slot>(64);
     std::size_t mask_ = 63;  // the slots' count - 1

@@ -3,12 +3,16 @@
 // case. An ID of up to 16 bytes is held folded in two words, so that looking
 // it up compares two words instead of text; a longer one keeps its text.
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "convert/netlist_text.h"
+#include "convert/word_bytes.h"
 
 namespace brisel {
 
@@ -24,11 +28,9 @@ struct PartKey {
 
 namespace part_key_detail {
 
-// The words take the first byte of the ID as their lowest; the shifts below
-// that drop bytes rely on it.
-static_assert(std::endian::native == std::endian::little);
-
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+// The words take the first byte of the ID as their lowest (word_bytes
+// asserts it); the shifts below that drop bytes rely on it.
+using namespace word_bytes;
 
 // Every byte from 'A' to 'Z' gets the 0x20 bit; no byte carries into the
 // next, because each sum stays below 0x100.
@@ -38,24 +40,6 @@ constexpr std::uint64_t FoldWord(std::uint64_t word) {
     const std::uint64_t aboveZ = low + (0x80 - 'Z' - 1) * kOnes;
     const std::uint64_t capital = atLeastA & ~aboveZ & ~word & (0x80 * kOnes);
     return word | (capital >> 2);
-}
-
-template <typename Word>
-Word Load(const char* at) {
-    Word word;
-    std::memcpy(&word, at, sizeof word);
-    return word;
-}
-
-// The first `n` (1 to 8) bytes at `at` in a word, the rest 0, with no read
-// outside them: two loads that may overlap, whose shared bytes agree.
-inline std::uint64_t LoadUpTo8(const char* at, std::size_t n) {
-    if (n >= 4) {
-        const std::uint64_t tail = Load<std::uint32_t>(at + n - 4);
-        return Load<std::uint32_t>(at) | tail << (8 * (n - 4));
-    }
-    const auto byte = [at](std::size_t i) { return std::uint64_t{static_cast<unsigned char>(at[i])} << (8 * i); };
-    return byte(0) | byte(n / 2) | byte(n - 1);
 }
 
 inline std::uint64_t Mix(std::uint64_t a, std::uint64_t b, std::size_t length) {
@@ -91,6 +75,34 @@ inline PartKey KeyOf(std::string_view id) {
     } else if (n > 0) {
         key.word[0] = FoldWord(LoadUpTo8(id.data(), n));
     }
+    key.hash = Mix(key.word[0], key.word[1], n);
+    return key;
+}
+
+// The same key for an ID that is followed by at least 16 readable bytes,
+// whatever they hold: a short ID is read with one 16-byte load (or two
+// words), folded and cut to its length there.
+inline PartKey KeyOfPadded(std::string_view id) {
+    using namespace part_key_detail;
+    const std::size_t n = id.size();
+    if (n > PartKey::kInWords) return KeyOf(id);
+    PartKey key;
+    key.id = id;
+#if defined(__SSE2__) && defined(__x86_64__)
+    static constexpr char kFirstBytes[32] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(id.data()));
+    // Signed, the bytes from 128 up are below 'A' and stay as they are.
+    const __m128i capital =
+        _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('A' - 1)), _mm_cmplt_epi8(bytes, _mm_set1_epi8('Z' + 1)));
+    const __m128i folded = _mm_or_si128(bytes, _mm_and_si128(capital, _mm_set1_epi8(0x20)));
+    const __m128i kept = _mm_and_si128(folded, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kFirstBytes + 16 - n)));
+    key.word[0] = static_cast<std::uint64_t>(_mm_cvtsi128_si64(kept));
+    key.word[1] = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(kept, kept)));
+#else
+    const std::uint64_t first = Load<std::uint64_t>(id.data()), second = Load<std::uint64_t>(id.data() + 8);
+    key.word[0] = FoldWord(n >= 8 ? first : KeepBytes(first, n));
+    key.word[1] = n > 8 ? FoldWord(KeepBytes(second, n - 8)) : 0;
+#endif
     key.hash = Mix(key.word[0], key.word[1], n);
     return key;
 }

@@ -30,21 +30,10 @@ struct PinReference {
     std::string_view Pin() const { return {token.data() + lastStop + 1, token.size() - lastStop - 1}; }
 };
 
+// The bytes that ScanPinReference may read after a line's end.
+inline constexpr std::size_t kScanReadsPastLine = 16;
+
 namespace pin_reference_detail {
-
-// What the scan of a token does at a byte: most bytes are name bytes and
-// need nothing.
-enum ByteKind : unsigned char { kNameByte, kSpace, kStop, kBadByte };
-
-struct ByteKinds {
-    ByteKind kind[256];
-    constexpr ByteKinds() : kind() {
-        for (int c = 0; c < 256; ++c) kind[c] = IsBadNameByte(static_cast<unsigned char>(c)) ? kBadByte : kNameByte;
-        kind[static_cast<unsigned char>(' ')] = kSpace;
-        kind[static_cast<unsigned char>('.')] = kStop;
-    }
-};
-inline constexpr ByteKinds kByteKinds{};
 
 inline bool IsPlainPin(std::string_view pin) {
     bool nonZero = false;
@@ -55,82 +44,117 @@ inline bool IsPlainPin(std::string_view pin) {
     return nonZero;
 }
 
-// What a scan has found so far in a token.
-struct TokenScan {
+// What the scan needs of a block of 16 bytes, one bit per byte, the first
+// byte lowest. Bits for bytes from the line's end on may be set or not: the
+// scan uses only the bits before the token's end.
+struct BlockMasks {
+    unsigned spaces = 0;
+    unsigned stops = 0;
+    unsigned bad = 0;  // bytes no name may hold
+    unsigned nonDigits = 0;
+    unsigned zeros = 0;
+};
+
+#if defined(__SSE2__)
+// Reads all 16 bytes at `p`, which the line's padding allows.
+inline BlockMasks MasksOf(const char* p, const char* /*end*/) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const auto bits = [](__m128i set) { return static_cast<unsigned>(_mm_movemask_epi8(set)); };
+    const __m128i space = _mm_set1_epi8(' ');
+    BlockMasks masks;
+    masks.spaces = bits(_mm_cmpeq_epi8(bytes, space));
+    masks.stops = bits(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')));
+    // Signed, the bytes from 128 up are below the space too.
+    masks.bad =
+        bits(_mm_or_si128(_mm_cmplt_epi8(bytes, space), _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')),
+                                                                     _mm_cmpeq_epi8(bytes, _mm_set1_epi8(0x7f)))));
+    masks.nonDigits =
+        bits(_mm_or_si128(_mm_cmplt_epi8(bytes, _mm_set1_epi8('0')), _mm_cmpgt_epi8(bytes, _mm_set1_epi8('9'))));
+    masks.zeros = bits(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('0')));
+    return masks;
+}
+#else
+// Reads no byte from `end` on.
+inline BlockMasks MasksOf(const char* p, const char* end) {
+    BlockMasks masks;
+    for (int i = 0; i < 16 && p + i != end; ++i) {
+        const unsigned bit = 1u << i;
+        const auto c = static_cast<unsigned char>(p[i]);
+        if (c == ' ') masks.spaces |= bit;
+        if (c == '.') masks.stops |= bit;
+        if (IsBadNameByte(c)) masks.bad |= bit;
+        if (c < '0' || c > '9') masks.nonDigits |= bit;
+        if (c == '0') masks.zeros |= bit;
+    }
+    return masks;
+}
+#endif
+
+// The bits of the block at `p` where a token may end: its spaces, the line's
+// end and everything after it, and bit 16 for the next block.
+inline unsigned TokenEnds(const BlockMasks& masks, const char* p, const char* end) {
+    const std::ptrdiff_t left = end - p;
+    return masks.spaces | (~0u << (left < 16 ? static_cast<unsigned>(left) : 16u));
+}
+
+// A pin of the bits `pin` of a block: digits, not all 0.
+inline bool IsPlainPin(const BlockMasks& masks, unsigned pin) {
+    return (masks.nonDigits & pin) == 0 && (pin & ~masks.zeros) != 0;
+}
+
+// A token that runs over more than one block.
+[[gnu::noinline]] inline PinReference ScanLongToken(const char* begin, const char* end) {
     const char* lastStop = nullptr;
     bool severalStops = false;
     bool badByte = false;
-
-    void AddStop(const char* stop) {
-        severalStops |= lastStop != nullptr;
-        lastStop = stop;
-    }
-    // The stops of a block of 16 bytes at `block`, one mask bit per byte.
-    void AddStops(const char* block, unsigned stops) {
-        if (stops == 0) return;
-        severalStops |= lastStop != nullptr || (stops & (stops - 1)) != 0;
-        lastStop = block + 31 - __builtin_clz(stops);
-    }
-};
-
-// Scans from `p` to the space that ends the token or to `end`; returns
-// where it stopped.
-inline const char* ScanBytes(const char* p, const char* end, TokenScan& scan) {
-    for (; p != end; ++p) {
-        const ByteKind kind = kByteKinds.kind[static_cast<unsigned char>(*p)];
-        if (kind == kNameByte) continue;
-        if (kind == kSpace) break;
-        if (kind == kStop) {
-            scan.AddStop(p);
-        } else {
-            scan.badByte = true;
+    for (const char* p = begin;; p += 16) {
+        const BlockMasks masks = MasksOf(p, end);
+        const unsigned ends = TokenEnds(masks, p, end);
+        const unsigned inToken = (ends & (0u - ends)) - 1;  // the bits before the token's end
+        const unsigned stops = masks.stops & inToken;
+        if (stops != 0) {
+            severalStops |= lastStop != nullptr || (stops & (stops - 1)) != 0;
+            lastStop = p + 31 - __builtin_clz(stops);
         }
-    }
-    return p;
-}
+        badByte |= (masks.bad & inToken) != 0;
+        if (inToken == 0xffffu) continue;
 
-#if defined(__SSE2__)
-// The same scan 16 bytes at a time while they lie before `end`: one mask bit
-// per byte for the spaces, the full stops and the bytes no name may hold.
-inline const char* ScanBlocks(const char* p, const char* end, TokenScan& scan) {
-    const __m128i space = _mm_set1_epi8(' '), stop = _mm_set1_epi8('.');
-    const __m128i quote = _mm_set1_epi8('"'), del = _mm_set1_epi8(0x7f);
-    for (; end - p >= 16; p += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        // Signed, the bytes from 128 up are below the space too.
-        const __m128i bad = _mm_or_si128(_mm_cmplt_epi8(bytes, space),
-                                         _mm_or_si128(_mm_cmpeq_epi8(bytes, quote), _mm_cmpeq_epi8(bytes, del)));
-        const unsigned spaces = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, space)));
-        const unsigned inToken = spaces == 0 ? 0xffffu : (spaces & (0u - spaces)) - 1;  // the bits before the space
-        const unsigned stops = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, stop))) & inToken;
-        scan.AddStops(p, stops);
-        scan.badByte |= (static_cast<unsigned>(_mm_movemask_epi8(bad)) & inToken) != 0;
-        if (spaces != 0) return p + __builtin_ctz(spaces);
+        PinReference reference;
+        reference.token = std::string_view(begin, static_cast<std::size_t>(p + __builtin_ctz(ends) - begin));
+        if (lastStop == nullptr) return reference;
+        reference.lastStop = static_cast<std::size_t>(lastStop - begin);
+        const bool plainPin =
+            lastStop >= p ? IsPlainPin(masks, inToken & ~((2u << (lastStop - p)) - 1)) : IsPlainPin(reference.Pin());
+        reference.plain =
+            !severalStops && !badByte && reference.lastStop >= 1 && reference.lastStop <= kLongestName && plainPin;
+        return reference;
     }
-    return p;
 }
-#endif
 
 }  // namespace pin_reference_detail
 
 // The reference whose token starts at `begin` and ends at the next space or
-// at `end`. Inline: it runs once for every pin reference of the netlist.
+// at `end`, read 16 bytes at a time. The line must be followed by
+// kScanReadsPastLine readable bytes, whatever they hold. Inline: it runs
+// once for every pin reference of the netlist, and most tokens fit into the
+// first block.
 inline PinReference ScanPinReference(const char* begin, const char* end) {
     using namespace pin_reference_detail;
-    TokenScan scan;
-    const char* p = begin;
-#if defined(__SSE2__)
-    p = ScanBlocks(p, end, scan);
-    if (p == end || *p != ' ') p = ScanBytes(p, end, scan);
-#else
-    p = ScanBytes(p, end, scan);
-#endif
+    const BlockMasks masks = MasksOf(begin, end);
+    const unsigned length = static_cast<unsigned>(__builtin_ctz(TokenEnds(masks, begin, end)));
+    if (length == 16) return ScanLongToken(begin, end);
     PinReference reference;
-    reference.token = std::string_view(begin, static_cast<std::size_t>(p - begin));
-    if (scan.lastStop == nullptr) return reference;
-    reference.lastStop = static_cast<std::size_t>(scan.lastStop - begin);
-    reference.plain = !scan.severalStops && !scan.badByte && reference.lastStop >= 1 &&
-                      reference.lastStop <= kLongestName && IsPlainPin(reference.Pin());
+    reference.token = std::string_view(begin, length);
+    const unsigned inToken = (1u << length) - 1;
+    const unsigned stops = masks.stops & inToken;
+    if (stops == 0) return reference;
+    const unsigned last = 31u - static_cast<unsigned>(__builtin_clz(stops));
+    reference.lastStop = last;
+    // Before the last full stop, no other and no byte that no name may
+    // hold; after it, a plain pin. A bad byte there is no digit.
+    const unsigned id = (1u << last) - 1;
+    reference.plain =
+        last >= 1 && ((masks.bad | masks.stops) & id) == 0 && IsPlainPin(masks, inToken & ~((2u << last) - 1));
     return reference;
 }
 

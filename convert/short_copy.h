@@ -48,4 +48,12 @@ inline char* CopyText(char* to, std::string_view text) {
     return to + n;
 }
 
+// The same for text that is followed by at least 16 readable bytes, whatever
+// they hold, into room for at least 16: a short text takes one 16-byte move.
+inline char* CopyPaddedText(char* to, std::string_view text) {
+    if (text.size() > 16) return CopyText(to, text);
+    std::memcpy(to, text.data(), 16);
+    return to + text.size();
+}
+
 }  // namespace brisel

@@ -20,6 +20,7 @@ bool IsSupportedFormat(std::string_view firstLine) {
 NameCheck CheckNameText(std::string_view name) {
     NameCheck check;
     check.tooLong = name.empty() || name.size() > kLongestName;
+    if (!HasBadNameByte(name)) return check;
     for (char c : name) {
         if (IsBadNameByte(static_cast<unsigned char>(c))) {
             check.badCharacter = static_cast<unsigned char>(c);
@@ -38,7 +39,7 @@ bool IsBadPin(std::string_view pin) {
     return !pin.empty() && allZero;
 }
 
-void SourceChecks::CheckName(std::string_view name, const char* what) {
+void SourceChecks::FindNameProblems(std::string_view name, const char* what) {
     const NameCheck check = CheckNameText(name);
     if (check.tooLong) findings_.nameTooLong = true;
     if (check.badCharacter >= 0) findings_.badCharacter = true;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "convert/conversion_report.h"
+#include "convert/name_bytes.h"
 #include "convert/problems.h"
 
 namespace brisel {
@@ -45,7 +46,10 @@ public:
     }
 
     // `what` names the text for the problem report: "part ID", "net name".
-    void CheckName(std::string_view name, const char* what);
+    // Inline for the usual name, which has nothing to report.
+    void CheckName(std::string_view name, const char* what) {
+        if (name.empty() || name.size() > kLongestName || HasBadNameByte(name)) FindNameProblems(name, what);
+    }
     // A pin reference whose last full stop stands at `lastStop`, checked as
     // if split at each of its full stops: the part ID before and the pin after.
     void CheckReference(std::string_view token, std::size_t lastStop);
@@ -59,6 +63,7 @@ public:
     const CheckFindings& Findings() const { return findings_; }
 
 private:
+    void FindNameProblems(std::string_view name, const char* what);
     void ReportName(const NameCheck& check, std::string_view name, const std::string& what);
     void ReportReference(std::string_view token, std::size_t firstStop, std::size_t lastStop, bool emptyOrLong,
                          bool badCharacter, bool badPin);

@@ -47,19 +47,22 @@ TEST(LineReader, SplitsAtEveryKindOfLineEndWhateverTheBufferSize) {
     }
 }
 
-// Lines of every length up to 40, so that each kind of line end falls at
-// every place of a 16-byte block and of the buffer.
+// Lines of every length up to 140, so that each kind of line end falls at
+// every place of a 64-byte block of line-end marks and of the buffer, and
+// lines span one, two and three blocks.
 TEST(LineReader, FindsEveryLineEndAtEveryPlace) {
     const char* ends[] = {"\n", "\r\n", "\r"};
     std::string bytes;
     Strings lines;
-    for (std::size_t length = 0; length <= 40; ++length) {
+    for (std::size_t length = 0; length <= 140; ++length) {
         for (const char* end : ends) {
             lines.push_back(std::string(length, 'x'));
             bytes += lines.back() + end;
         }
     }
-    for (std::size_t size : {1u, 16u, 17u, 64u, 4096u}) EXPECT_EQ(ReadAll(bytes, size), lines) << "buffer " << size;
+    for (std::size_t size : {1u, 16u, 17u, 63u, 64u, 65u, 200u, 4096u}) {
+        EXPECT_EQ(ReadAll(bytes, size), lines) << "buffer " << size;
+    }
 }
 
 TEST(LineReader, LinesLongerThanTheBuffer) {

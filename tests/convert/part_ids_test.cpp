@@ -59,6 +59,25 @@ TEST(PartIds, EveryLengthFindsItsIdInAnyCaseAndNoOther) {
     }
 }
 
+// The key of an ID read with whole-block loads, from a line that goes on
+// after it, equals the key of the ID alone, whatever its bytes and whatever
+// follows it: every byte value at every place, up to 20 bytes.
+TEST(PartKey, PaddedKeyIsTheKeyOfTheIdAlone) {
+    for (std::size_t length = 0; length <= 20; ++length) {
+        for (std::size_t place = 0; place < std::max<std::size_t>(length, 1); ++place) {
+            for (int byte = 0; byte < 256; ++byte) {
+                std::string line = std::string(length, 'K') + std::string(32, static_cast<char>(255 - byte));
+                if (length > 0) line[place] = static_cast<char>(byte);
+                const std::string_view id(line.data(), length);
+                const PartKey padded = KeyOfPadded(id), alone = KeyOf(std::string(id));
+                ASSERT_EQ(padded.hash, alone.hash) << "length " << length << ", byte " << byte << " at " << place;
+                ASSERT_EQ(padded.word[0], alone.word[0]);
+                ASSERT_EQ(padded.word[1], alone.word[1]);
+            }
+        }
+    }
+}
+
 TEST(PartIds, EmptyTableAndClearedTableFindNothing) {
     PartIds ids;
     EXPECT_EQ(Found(ids, ""), "none");

@@ -57,6 +57,27 @@ TEST(CheckName, LengthAndCharacters) {
     }
 }
 
+// The name test reads eight bytes at a time; every byte value at every
+// place of names of every length up to 20 must give the byte-wise answer,
+// and a bad byte next to the name must not count.
+TEST(CheckName, EveryByteAtEveryPlace) {
+    for (std::size_t length = 1; length <= 20; ++length) {
+        for (std::size_t place = 0; place < length; ++place) {
+            for (int byte = 0; byte < 256; ++byte) {
+                std::string text = "\"" + std::string(length, 'm') + "\"";
+                text[1 + place] = static_cast<char>(byte);
+                const std::string_view name = std::string_view(text).substr(1, length);
+                ASSERT_EQ(HasBadNameByte(name), IsBadNameByte(static_cast<unsigned char>(byte)))
+                    << "length " << length << ", byte " << byte << " at " << place;
+                SourceChecks checks(nullptr);
+                checks.CheckName(name, "part ID");
+                ASSERT_EQ(checks.Findings().badCharacter, IsBadNameByte(static_cast<unsigned char>(byte)));
+            }
+        }
+    }
+    EXPECT_FALSE(HasBadNameByte(std::string_view("\"ab\"").substr(1, 2)));
+}
+
 TEST(CheckPin, DigitsOnlyAndNotZero) {
     // clang-format off
     const std::pair<const char*, bool> cases[] = {
@@ -125,16 +146,29 @@ TEST(PinReferenceScan, IsPlainOnlyWhereTheChecksFindNothing) {
         {"PART.NUMBER_SEVENTEEN.12", false},
         {"PART_NUMBER_SEVENTEEN\x80.12", false},
         {"PART_NUMBER\x7f_SEVENTEEN.12", false},
+        // Full stops and pins on either side of the scan's 16-byte blocks.
+        {"PART_NUMBER_S.12", true},
+        {"PART_NUMBER_SE.12", true},
+        {"PART_NUMBER_SEV.12", true},
+        {"PART_NUMBER_SEV.1x", false},
+        {"PART_NUMBER_SEV.00", false},
+        {"PART_NUMBER_SEV.", false},
+        {"PART_NUMBER_SEVE.9", true},
+        {"PART_NUMBER_SEVE.0", false},
+        {"PART_NUMBER_SEVENTEEN_AND_MORE_THAN_THIRTY_TWO.10203040506070809", true},
+        {"PART_NUMBER_SEVENTEEN_AND_MORE_THAN_THIRTY_TWO.1020304050607080x", false},
     };
     for (const Case& c : cases) {
         // Alone, and in a line that goes on, where the scan reads whole blocks;
         // what follows the space belongs to the next token.
         const std::string line = c.token + " A.B.\"\t.1 " + std::string(40, 'x');
-        const PinReference inLine = ScanPinReference(line.data(), line.data() + line.size());
+        const std::string paddedLine = line + std::string(kScanReadsPastLine, '.');
+        const PinReference inLine = ScanPinReference(paddedLine.data(), paddedLine.data() + line.size());
         EXPECT_EQ(inLine.token, c.token);
         EXPECT_EQ(inLine.lastStop, c.token.rfind('.')) << c.token;
         EXPECT_EQ(inLine.plain, c.plain) << c.token;
-        const PinReference reference = ScanPinReference(c.token.data(), c.token.data() + c.token.size());
+        const std::string paddedToken = c.token + std::string(kScanReadsPastLine, '.');
+        const PinReference reference = ScanPinReference(paddedToken.data(), paddedToken.data() + c.token.size());
         EXPECT_EQ(reference.plain, c.plain) << c.token;
         SourceChecks checks(nullptr);
         checks.CheckReference(c.token, c.token.rfind('.'));
