@@ -6,8 +6,9 @@
 #
 # The baseline of a case is the conversion's file traffic done without any
 # parsing: the source copied into a joined copy, the joined copy read into
-# the target and into a spool, the spool appended to the target, both copies
-# removed. Wall times are noisy while other jobs run; the instruction count
+# the target and into a spool, the spool appended to the target, the target
+# and its folder synced to the disk (as the conversion does before it
+# renames the new target into place), both copies removed. Wall times are noisy while other jobs run; the instruction count
 # (callgrind, when valgrind is installed) is not.
 #   BRISEL_BENCH_RUNS  runs per measurement, the median counts (default 7)
 #   BRISEL_BENCH_JOBS  parallel compile jobs (default 2)
@@ -55,8 +56,11 @@ maximum() { sort -g | tail -n 1; }
 summary_value() { awk -v key="$2" '$1 == key {print $2}' "$WORK/$1.summary"; }
 megabytes() { awk -v b="$(stat -c %s "$WORK/$1.net")" 'BEGIN {printf "%.3f", b / 1e6}'; }
 
-# The file traffic of a conversion, with cat and tee.
-FILE_TRAFFIC='cat "$1" >"$2" && tee "$4" <"$2" >"$3" && cat "$4" >>"$3" && rm -f "$2" "$4"'
+# The file traffic of a conversion, with cat, tee and sync; and the same
+# without the sync, for comparison on the large case.
+COPIES='cat "$1" >"$2" && tee "$4" <"$2" >"$3" && cat "$4" >>"$3"'
+FILE_TRAFFIC="$COPIES"' && sync "$3" "$(dirname "$3")" && rm -f "$2" "$4"'
+UNSYNCED_TRAFFIC="$COPIES"' && rm -f "$2" "$4"'
 
 # measure_runs TAG COMMAND...: RUNS lines "seconds max_rss_kib status cpu_seconds"
 # in $WORK/TAG.runs. The conversion and its baseline alternate run by run, so
@@ -73,6 +77,11 @@ measure_pair() {
         rm -f "$WORK/target.net"
         "$MEASURE" -- sh -c "$FILE_TRAFFIC" traffic "$WORK/$net.net" "$WORK/joined.txt" "$WORK/target.net" \
             "$WORK/spool.txt" >>"$WORK/$tag-traffic.runs"
+        if [[ $tag == large ]]; then
+            rm -f "$WORK/target.net"
+            "$MEASURE" -- sh -c "$UNSYNCED_TRAFFIC" traffic "$WORK/$net.net" "$WORK/joined.txt" "$WORK/target.net" \
+                "$WORK/spool.txt" >>"$WORK/$tag-unsynced.runs"
+        fi
         if [[ -n $COMPARE && $tag == large ]]; then
             rm -f "$WORK/target.net"
             "$MEASURE" -- "$COMPARE" "$WORK/$net.net" "$WORK/target.net" >>"$WORK/$tag-compare.runs"
@@ -212,6 +221,9 @@ verdict "$(completed stress-verify verify) && $verify_x <= 3" \
 verdict "$(completed verify) && $verify_mib < 64" "--verify on one net of 2,000,000 references: peak memory $verify_mib MiB (under 64)"
 verdict "$(completed small) && $small_seconds < 0.05" \
     "small: converts in $small_seconds s (well under 0.1 s: under 0.05)"
+unsynced_seconds=$(column_of large-unsynced 1 | median)
+echo "INFO  large: the file traffic without the sync takes $(awk -v t="$unsynced_seconds" 'BEGIN {printf "%.4f", t}') s;" \
+     "the conversion takes $(ratio "${SECONDS_OF[large]}" "$unsynced_seconds") x that"
 echo "INFO  in processor time per source MB, 10,000,000 references take $cpu_per_mb_10x x that of 1,000,000"
 if [[ -n $COMPARE ]]; then
     compare_seconds=$(column_of large-compare 1 | median | awk '{printf "%.4f", $1}')

@@ -43,8 +43,7 @@ std::uint64_t PartIds::HashOf(const Entry& entry) const {
 }
 
 void PartIds::Append(const Entry& entry) {
-    if (entryCount_ == blocks_.size() * kBlockSize)
-        blocks_.push_back(std::make_unique_for_overwrite<Entry[]>(kBlockSize));
+    if (entryCount_ == blocks_.size() * kBlockSize) blocks_.push_back(std::unique_ptr<Entry[]>(new Entry[kBlockSize]));
     EntryAt(entryCount_++) = entry;
 }
 
