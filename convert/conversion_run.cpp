@@ -1,13 +1,9 @@
 #include "convert/conversion_run.h"
 
-#include <algorithm>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "convert/joining_pass.h"
+#include "convert/line_feeds.h"
 #include "convert/line_reader.h"
 #include "convert/main_pass.h"
 #include "convert/netlist_layout.h"
@@ -120,37 +116,6 @@ bool ConversionRun::MainPass(Counts& counts) {
     WriteConnectionTableHeader(target);
     return CopyConnections(target, counts) && CloseTarget(target);
 }
-
-namespace {
-
-// Counted into one byte per lane for up to 255 blocks of 16 bytes, then
-// summed; elsewhere into one byte for up to 255 bytes at a time, which the
-// compiler turns into a loop over many bytes per step.
-std::int64_t CountLineFeeds(const char* data, std::size_t size) {
-    std::int64_t count = 0;
-    std::size_t start = 0;
-#if defined(__SSE2__)
-    const __m128i lineFeed = _mm_set1_epi8('\n'), zero = _mm_setzero_si128();
-    while (size - start >= 16) {
-        __m128i inLanes = zero;
-        for (int block = 0; block < 255 && size - start >= 16; ++block, start += 16) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + start));
-            inLanes = _mm_sub_epi8(inLanes, _mm_cmpeq_epi8(bytes, lineFeed));  // a match is -1
-        }
-        const __m128i sums = _mm_sad_epu8(inLanes, zero);
-        count += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
-    }
-#endif
-    for (; start < size; start += 255) {
-        const std::size_t stop = std::min(size, start + 255);
-        std::uint8_t inChunk = 0;
-        for (std::size_t i = start; i < stop; ++i) inChunk = static_cast<std::uint8_t>(inChunk + (data[i] == '\n'));
-        count += inChunk;
-    }
-    return count;
-}
-
-}  // namespace
 
 bool ConversionRun::OpenTarget() {
     target_ = replaced_.empty() ? files_.OpenForWriting(paths_.target) : CreateTemporary(newTarget_);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "convert/joining_pass.h"
+#include "convert/line_feeds.h"
 #include "convert/line_writer.h"
 
 namespace brisel {
@@ -62,6 +65,23 @@ TEST(LineReader, FindsEveryLineEndAtEveryPlace) {
     }
     for (std::size_t size : {1u, 16u, 17u, 63u, 64u, 65u, 200u, 4096u}) {
         EXPECT_EQ(ReadAll(bytes, size), lines) << "buffer " << size;
+    }
+}
+
+// Rows are counted 64 bytes a step in runs of up to 63 steps: every size
+// around those, with line feeds anywhere, up to one in every byte.
+TEST(LineFeeds, CountsEveryLineFeedOfEverySize) {
+    std::uint64_t state = 7;
+    const auto random = [&state] { return (state = state * 6364136223846793005ull + 1442695040888963407ull) >> 33; };
+    for (const std::size_t size : {0u, 1u, 15u, 16u, 63u, 64u, 65u, 4031u, 4032u, 4033u, 9000u, 100000u}) {
+        for (const unsigned everyNth : {1u, 2u, 7u, 40u}) {
+            std::string bytes(size, 'x');
+            for (char& c : bytes) {
+                if (random() % everyNth == 0) c = '\n';
+            }
+            EXPECT_EQ(CountLineFeeds(bytes.data(), bytes.size()), std::count(bytes.begin(), bytes.end(), '\n'))
+                << size << " bytes, every " << everyNth;
+        }
     }
 }
 
