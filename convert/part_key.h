@@ -42,11 +42,14 @@ constexpr std::uint64_t FoldWord(std::uint64_t word) {
     return word | (capital >> 2);
 }
 
+// The words in one: the first multiplied, which no two first words share,
+// with the second added in. Then one full 64 x 64-bit product folded into
+// 64 bits, so that every bit of the hash depends on every bit of the ID.
 inline std::uint64_t Mix(std::uint64_t a, std::uint64_t b, std::size_t length) {
-    std::uint64_t hash = (a ^ length) * 0x9e3779b97f4a7c15ull ^ b * 0xc2b2ae3d27d4eb4full;
-    hash ^= hash >> 29;
-    hash *= 0xbf58476d1ce4e5b9ull;
-    return (hash ^ (hash >> 32)) | 1;
+    __extension__ using Product = unsigned __int128;
+    const std::uint64_t words = ((a ^ length) * 0x9e3779b97f4a7c15ull) ^ b;
+    const Product product = static_cast<Product>(words) * 0xc2b2ae3d27d4eb4full;
+    return (static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64)) | 1;
 }
 
 inline std::uint64_t HashText(std::string_view id) {
