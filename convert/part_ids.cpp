@@ -2,14 +2,16 @@
 
 #include "convert/decimal.h"
 #include "convert/netlist_text.h"
+#include "convert/short_copy.h"
 
 namespace brisel {
 
 namespace {
 
-PartNumber MakeNumber(std::int64_t value) {
+PartNumber MakeNumber(std::string_view text) {
     PartNumber number;
-    number.textLength = static_cast<std::uint8_t>(PutDecimal(number.text, value) - number.text);
+    number.textLength = static_cast<std::uint8_t>(text.size());
+    CopyText(number.text, text);
     return number;
 }
 
@@ -17,7 +19,7 @@ std::uint32_t TagOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash
 
 }  // namespace
 
-PartIds::Entry PartIds::MakeEntry(std::int64_t number, const PartKey& key) {
+PartIds::Entry PartIds::MakeEntry(std::string_view number, const PartKey& key) {
     Entry entry;
     entry.number = MakeNumber(number);
     entry.idLength = static_cast<std::uint32_t>(key.id.size());
@@ -56,6 +58,11 @@ void PartIds::Clear() {
 // Linear probing. A later part with the same ID takes over the entry: the
 // highest number wins.
 void PartIds::Store(std::int64_t number, std::string_view partId) {
+    char text[20];
+    Store(std::string_view(text, static_cast<std::size_t>(PutDecimal(text, number) - text)), partId);
+}
+
+void PartIds::Store(std::string_view number, std::string_view partId) {
     if (2 * (entryCount_ + 1) > slots_.size()) Grow();
     const PartKey key = KeyOf(partId);
     const std::uint32_t tag = TagOf(key.hash);

@@ -34,6 +34,8 @@ class PartIds {
 public:
     // Part numbers are stored in increasing order within a section.
     void Store(std::int64_t number, std::string_view partId);
+    // The same with the number's decimal text, of at most 19 digits.
+    void Store(std::string_view number, std::string_view partId);
     // Forgets every part ID: a new section numbers its parts from 1 again.
     void Clear();
     // The part with this ID, or nullptr.
@@ -66,7 +68,7 @@ private:
     void Append(const Entry& entry);
 
     bool Matches(const Entry& entry, const PartKey& key) const;
-    Entry MakeEntry(std::int64_t number, const PartKey& key);
+    Entry MakeEntry(std::string_view number, const PartKey& key);
     std::uint64_t HashOf(const Entry& entry) const;
     void Grow();
 

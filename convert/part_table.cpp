@@ -2,6 +2,7 @@
 
 #include "convert/netlist_layout.h"
 #include "convert/netlist_text.h"
+#include "convert/word_bytes.h"
 
 namespace brisel {
 
@@ -28,16 +29,25 @@ void PartTable::OnHeader() {
     headerSeen_ = true;
     if (!sectionEnded_) {
         partsInSection_ = 0;
+        partNumber_ = DecimalCounter();
         ids_.Clear();
     }
 }
 
 namespace {
 
-// As find_first_of(" \t"), which would search the two characters once for
-// every character of the line.
+// As find_first_of(" \t"), eight bytes a step: the lowest byte that the
+// test marks is the first space or tab, as a borrow only runs upwards.
 std::size_t FindSpaceOrTab(std::string_view line) {
-    for (std::size_t i = 0; i < line.size(); ++i) {
+    using namespace word_bytes;
+    std::size_t i = 0;
+    for (; line.size() - i >= 8; i += 8) {
+        const std::uint64_t word = Load<std::uint64_t>(line.data() + i);
+        const std::uint64_t spaces = word ^ (' ' * kOnes), tabs = word ^ ('\t' * kOnes);
+        const std::uint64_t found = (((spaces - kOnes) & ~spaces) | ((tabs - kOnes) & ~tabs)) & (0x80 * kOnes);
+        if (found != 0) return i + static_cast<std::size_t>(__builtin_ctzll(found)) / 8;
+    }
+    for (; i < line.size(); ++i) {
         if (line[i] == ' ' || line[i] == '\t') return i;
     }
     return std::string_view::npos;
@@ -48,8 +58,8 @@ std::size_t FindSpaceOrTab(std::string_view line) {
 // The part ID ends at the first space or tab; the name is the rest with
 // its outer spaces removed.
 void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
-    const std::int64_t number = ++partsInSection_;
-    partCount_ = number;
+    partCount_ = ++partsInSection_;
+    partNumber_.Increment();
     const auto split = FindSpaceOrTab(line);
     const std::string_view partId = line.substr(0, split);
     const std::string_view partName =
@@ -58,7 +68,7 @@ void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     checks_.CheckName(partId, "part ID");
     checks_.CheckName(partName, "part name");
     WritePartRow(target_, partId, partName);
-    ids_.Store(number, partId);
+    ids_.Store(partNumber_.Text(), partId);
 }
 
 }  // namespace brisel

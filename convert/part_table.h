@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "convert/decimal.h"
 #include "convert/line_writer.h"
 #include "convert/part_ids.h"
 #include "convert/source_checks.h"
@@ -37,6 +38,7 @@ private:
     bool headerSeen_ = false;
     bool sectionEnded_ = false;
     std::int64_t partsInSection_ = 0;
+    DecimalCounter partNumber_;  // partsInSection_ as text
     std::int64_t partCount_ = 0;
 };
 
