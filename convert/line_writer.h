@@ -39,6 +39,9 @@ public:
         return size <= buffer_.size() - used_ ? buffer_.data() + used_ : nullptr;
     }
     void Commit(std::size_t size) { used_ += size; }
+    // Takes back the last `size` bytes written. They must still be in the
+    // buffer: committed after a Room for them, with nothing written since.
+    void TakeBack(std::size_t size) { used_ -= size; }
     void WriteLine(std::string_view text) {
         Write(text);
         EndLine();

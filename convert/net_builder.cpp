@@ -4,17 +4,6 @@
 
 namespace brisel {
 
-namespace {
-
-// The last row of a net names no next one.
-const DecimalCounter kNoNextConnection = [] {
-    DecimalCounter zero;
-    zero.Set(0);
-    return zero;
-}();
-
-}  // namespace
-
 void NetBuilder::OnNetHeader() {
     WriteNetTableHeader(target_);
     netHeaderSeen_ = true;
@@ -24,16 +13,13 @@ void NetBuilder::OnNetHeader() {
 // loop below has too few registers left and reloads its state for each row.
 [[gnu::noinline]] void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLine,
                                           std::int64_t headerLine) {
-    if (connectionsInNet_ > 0) firstConnection_ = nextConnection_;  // the row after the last net's last
+    firstRow_ = nextRow_;
     connectionsInNet_ = 0;
     haveReference_ = false;
-    pendingPart_ = nullptr;
     checks_.At(headerLine);
     checks_.CheckName(netName, "net name");
     ++netCount_;
     netNumber_.Increment();
-    nextConnection_ = firstConnection_;
-    nextConnection_.Increment();
 
     checks_.At(headerLine + 1, connectionLine);
     const char* next = connectionLine.data();
@@ -43,7 +29,7 @@ void NetBuilder::OnNetHeader() {
         for (std::size_t i = 0; i < count; ++i) AddReference(batch_[i], netName);
     }
     FinishNet();
-    WriteNetRow(target_, netName, firstConnection_.Text());
+    WriteNetRow(target_, netName, firstRow_.Text());
 }
 
 // Only the space separates references, and every space ends one: a run of
@@ -93,21 +79,8 @@ void NetBuilder::AddReference(const Reference& reference, std::string_view netNa
     AddRow(*currentPart_, currentPin_);
 }
 
-void NetBuilder::AddRow(const PartNumber& part, std::string_view pin) {
-    if (pendingPart_ != nullptr) {
-        WriteConnectionRow(spool_, netNumber_, *pendingPart_, pendingPin_, nextConnection_);
-        nextConnection_.Increment();
-    }
-    ++connectionsInNet_;
-    pendingPart_ = &part;
-    pendingPin_ = pin;
-}
-
 void NetBuilder::FinishNet() {
-    if (pendingPart_ != nullptr) {
-        WriteConnectionRow(spool_, netNumber_, *pendingPart_, pendingPin_, kNoNextConnection);
-    }
-    pendingPart_ = nullptr;
+    if (connectionsInNet_ > 0) EndNetRows(spool_, nextRow_);
     connectionCount_ += connectionsInNet_;
 }
 

@@ -10,6 +10,7 @@
 
 #include "convert/decimal.h"
 #include "convert/line_writer.h"
+#include "convert/netlist_layout.h"
 #include "convert/part_table.h"
 #include "convert/pin_reference.h"
 #include "convert/source_checks.h"
@@ -20,7 +21,7 @@ class NetBuilder {
 public:
     NetBuilder(LineWriter& target, LineWriter& spool, const PartTable& parts, SourceChecks& checks)
         : target_(target), spool_(spool), parts_(parts), checks_(checks) {
-        firstConnection_.Set(1);
+        nextRow_.Set(1);
     }
 
     // The "*NET*" line opens the Net Names Table.
@@ -43,7 +44,11 @@ private:
     };
     std::size_t SplitBatch(const char*& next, const char* end);
     void AddReference(const Reference& reference, std::string_view netName);
-    void AddRow(const PartNumber& part, std::string_view pin);
+    void AddRow(const PartNumber& part, std::string_view pin) {
+        nextRow_.Increment();
+        WriteConnectionRow(spool_, netNumber_, part, pin, nextRow_);
+        ++connectionsInNet_;
+    }
     void FinishNet();
 
     LineWriter& target_;
@@ -56,21 +61,19 @@ private:
     std::int64_t connectionCount_ = 0;
     std::int64_t leftOut_ = 0;
 
-    // The current net. A row is written once the next one is known, so that
-    // the last row written for a net can carry 0.
+    // The current net. Each row names the row after it; the net's last row
+    // is mended to name none once the net ends.
     std::int64_t connectionsInNet_ = 0;
     bool haveReference_ = false;
     std::string_view currentPartId_;
     std::string_view currentPin_;
     const PartNumber* currentPart_ = nullptr;
-    const PartNumber* pendingPart_ = nullptr;  // the row not yet written, if any
-    std::string_view pendingPin_;
     std::array<Reference, 32> batch_;
     DecimalCounter netNumber_;  // counts along with netCount_
     // Row numbers as text, counted up by one rather than written anew: the
-    // current net's first row, and the row after the pending one.
-    DecimalCounter firstConnection_;
-    DecimalCounter nextConnection_;
+    // current net's first row, and the row after the last one written.
+    DecimalCounter firstRow_;
+    DecimalCounter nextRow_;
 };
 
 }  // namespace brisel

@@ -1,8 +1,9 @@
 #include "convert/part_ids.h"
 
+#include <algorithm>
+
 #include "convert/decimal.h"
 #include "convert/netlist_text.h"
-#include "convert/short_copy.h"
 
 namespace brisel {
 
@@ -11,7 +12,7 @@ namespace {
 PartNumber MakeNumber(std::string_view text) {
     PartNumber number;
     number.textLength = static_cast<std::uint8_t>(text.size());
-    CopyText(number.text, text);
+    std::memcpy(number.text, text.data(), std::min(text.size(), sizeof number.text));
     return number;
 }
 

@@ -62,6 +62,18 @@ TEST(Conversion, PercentagesRoundHalfToEven) {
               (Strings{"Initializing...", "Converting...", "75% Complete", "88% Complete", "100% Complete"}));
 }
 
+// Rows are written in place in the spool's buffer, and a net's last row is
+// mended there to name no next row. A pin longer than the whole buffer goes
+// around it, as the last row of its net and as an earlier one.
+TEST(Conversion, APinLongerThanTheSpoolBufferKeepsItsRowExact) {
+    const std::string longPin = "1" + std::string(300000, '2');
+    const auto run = Convert(Lines({"*PADS-PCB*", "*PART*", "U1 X", "*NET*", "*SIGNAL* A", "U1.1 U1." + longPin,
+                                    "*SIGNAL* B", "U1." + longPin + " U1.3", "*END*"}));
+    const std::string table = "\"Net Connections Table\"\r\n";
+    const auto rows = run.target.substr(run.target.find(table) + table.size());
+    EXPECT_EQ(rows, Lines({"1 1 1 2", "1 1 " + longPin + " 0", "2 1 " + longPin + " 4", "2 1 3 0"}));
+}
+
 TEST(Conversion, EmptySourceGivesOnlyTheConnectionTableHeader) {
     const auto run = Convert("");
     EXPECT_EQ(run.target, Lines({"", "\"Net Connections Table\""}));
