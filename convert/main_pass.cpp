@@ -2,6 +2,7 @@
 
 #include "convert/netlist_layout.h"
 #include "convert/netlist_text.h"
+#include "convert/short_copy.h"
 
 namespace brisel {
 
@@ -49,15 +50,26 @@ void MainPass::OnFirstLine(std::string_view line) {
 // current line. A header at the very end has an empty connection line.
 std::string_view MainPass::OnSignal(std::string_view header) {
     const std::int64_t headerLine = lineCount_;
-    netName_.assign(NetNameOf(header));
+    const std::string_view netName = KeepNetName(NetNameOf(header));
     std::string_view connections;
     if (joined_.Next(connections)) {
         ++lineCount_;
     } else {
         connections = {};
     }
-    nets_.AddNet(netName_, connections, headerLine);
+    nets_.AddNet(netName, connections, headerLine);
     return connections;
+}
+
+// The header's line is gone once the next is read. A short name is copied
+// without the work of a string's assignment.
+std::string_view MainPass::KeepNetName(std::string_view name) {
+    if (name.size() > shortNetName_.size()) {
+        netName_.assign(name);
+        return netName_;
+    }
+    CopyText(shortNetName_.data(), name);
+    return {shortNetName_.data(), name.size()};
 }
 
 void MainPass::ReportMissingSections() { brisel::ReportMissingSections(checks_, Facts()); }

@@ -3,6 +3,7 @@
 // header, the Part IDs Table and the Net Names Table to the target and the
 // connection rows to the spool.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,6 +45,7 @@ private:
     // Each line goes through these steps in this order.
     void OnFirstLine(std::string_view line);
     std::string_view OnSignal(std::string_view header);
+    std::string_view KeepNetName(std::string_view name);
 
     ConversionReporter& reporter_;
     std::string appVersion_;
@@ -55,7 +57,8 @@ private:
     PartTable parts_;
     NetBuilder nets_;
     std::int64_t lineCount_ = 0;
-    std::string netName_;
+    std::array<char, 64> shortNetName_;
+    std::string netName_;  // a longer one
 };
 
 }  // namespace brisel

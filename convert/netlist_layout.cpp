@@ -41,7 +41,21 @@ void WriteNetTableHeader(LineWriter& target) {
     target.WriteLine("\"Net Names Table\"");
 }
 
+// Built in place, as the part rows.
 void WriteNetRow(LineWriter& target, std::string_view netName, std::string_view firstConnection) {
+    const std::size_t size = netName.size() + firstConnection.size() + 5;
+    if (char* row = target.Room(size)) {
+        char* at = row;
+        *at++ = '"';
+        at = CopyText(at, netName);
+        *at++ = '"';
+        *at++ = ' ';
+        at = CopyText(at, firstConnection);
+        *at++ = '\r';
+        *at++ = '\n';
+        target.Commit(size);
+        return;
+    }
     target.WriteQuoted(netName);
     target.WriteChar(' ');
     target.WriteLine(firstConnection);
