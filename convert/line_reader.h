@@ -23,7 +23,7 @@ public:
     // The next line, valid until the next call. False at the end of the
     // stream or when reading failed (see Failed). Inline for a line that
     // ends inside the buffer, within the word of marks where it starts.
-    bool Next(std::string_view& line) {
+    [[gnu::always_inline]] bool Next(std::string_view& line) {
         if (afterCarriageReturn_ || pos_ == end_) return NextSlowly(line);
         std::size_t word = pos_ / 64;
         std::uint64_t ends = lineEnds_[word] >> (pos_ % 64);
