@@ -31,7 +31,11 @@ public:
         if (used_ == buffer_.size()) Drain();
         buffer_[used_++] = c;
     }
-    void EndLine() { Write("\r\n"); }
+    void EndLine() {
+        if (buffer_.size() - used_ < 2) Drain();
+        std::memcpy(buffer_.data() + used_, "\r\n", 2);
+        used_ += 2;
+    }
     // Room for `size` bytes at the end of the buffer, to be filled at once
     // and committed with Commit; nullptr when they do not fit.
     char* Room(std::size_t size) {
