@@ -6,7 +6,7 @@ namespace brisel {
 
 // Leading spaces of the whole collected text go; a joining space comes
 // between the lines collected.
-JoinRule::Step JoinRule::Next(std::string_view line) {
+JoinRule::Step JoinRule::NextSlowly(std::string_view line) {
     Step step;
     if (collecting_ && !line.empty() && line.front() == '*') {
         step.closesCollected = true;

@@ -20,11 +20,23 @@ public:
         bool joiningSpace = false;     //   a space, then
         std::string_view piece;        //   this text are added to it
     };
-    Step Next(std::string_view line);
+    // Inline for the usual line of references: collected, and starting
+    // with neither "*" nor a space, so that it is added as it is.
+    Step Next(std::string_view line) {
+        if (!collecting_ || line.empty() || line.front() == '*' || line.front() == ' ') return NextSlowly(line);
+        Step step;
+        step.collected = true;
+        step.joiningSpace = collectedAny_;
+        step.piece = line;
+        collectedAny_ = true;
+        return step;
+    }
     // Inside a signal, after its header.
     bool Collecting() const { return collecting_; }
 
 private:
+    Step NextSlowly(std::string_view line);
+
     bool collecting_ = false;
     bool collectedAny_ = false;
 };
