@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "convert/short_copy.h"
+
 namespace brisel {
 
 // Writes `value` in decimal at `at` (at most 20 characters) and returns the
@@ -71,17 +73,12 @@ public:
         }
     }
     std::string_view Text() const { return std::string_view(digits_ + kSize - length_, length_); }
-    // Writes the text at `at`, which must have room for 16 bytes, with one
-    // 16-byte move when the text fits into it; returns the text's end.
-    char* PutText(char* at) const {
-        if (length_ > 16) return static_cast<char*>(std::memcpy(at, Text().data(), length_)) + length_;
-        std::memcpy(at, digits_ + kSize - length_, 16);  // the digits may be followed by spare bytes
-        return at + length_;
-    }
+    // The text in a block, when it has at most 16 digits.
+    TextBlock Block() const { return BlockAt(digits_ + kSize - length_, length_); }
 
 private:
     static constexpr std::size_t kSize = 21;
-    char digits_[kSize + 16] = {};  // the text ends at kSize
+    char digits_[kSize + 16] = {};  // the text ends at kSize; a block may read on into the spare bytes
     std::size_t length_ = 0;
 };
 

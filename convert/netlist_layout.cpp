@@ -61,6 +61,19 @@ void WriteNetRow(LineWriter& target, std::string_view netName, std::string_view 
     target.WriteLine(firstConnection);
 }
 
+void WriteConnectionRowInPieces(LineWriter& spool, const DecimalCounter& net, const PartNumber& part,
+                                std::string_view pin, const DecimalCounter& next) {
+    for (auto piece : {net.Text(), std::string_view(" "), part.Text(), std::string_view(" "), pin}) spool.Write(piece);
+    // The last number and the line end go into the buffer together, where
+    // EndNetRows can take them back: at most 23 bytes, and the buffer has 64.
+    const std::string_view number = next.Text();
+    char* tail = spool.Room(number.size() + 3);
+    tail[0] = ' ';
+    std::memcpy(tail + 1, number.data(), number.size());
+    std::memcpy(tail + 1 + number.size(), "\r\n", 2);
+    spool.Commit(number.size() + 3);
+}
+
 void WriteConnectionTableHeader(LineWriter& target) {
     target.EndLine();
     target.WriteLine("\"Net Connections Table\"");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "convert/part_key.h"
+#include "convert/short_copy.h"
 
 namespace brisel {
 
@@ -18,16 +19,8 @@ struct PartNumber {
     std::uint8_t textLength = 0;
     char text[19] = {};
     std::string_view Text() const { return std::string_view(text, textLength); }
-    // Writes the text at `at`, which must have room for 16 bytes, with one
-    // 16-byte move when the text fits into it; returns the text's end.
-    char* PutText(char* at) const {
-        if (textLength > 16) {
-            std::memcpy(at, text, textLength);
-        } else {
-            std::memcpy(at, text, 16);  // within the array, whatever follows the digits
-        }
-        return at + textLength;
-    }
+    // The text in a block, when it has at most 16 digits.
+    TextBlock Block() const { return BlockAt(text, textLength); }
 };
 
 class PartIds {

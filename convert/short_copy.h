@@ -48,12 +48,26 @@ inline char* CopyText(char* to, std::string_view text) {
     return to + n;
 }
 
-// The same for text that is followed by at least 16 readable bytes, whatever
-// they hold, into room for at least 16: a short text takes one 16-byte move.
-inline char* CopyPaddedText(char* to, std::string_view text) {
-    if (text.size() > 16) return CopyText(to, text);
-    std::memcpy(to, text.data(), 16);
-    return to + text.size();
+// Sixteen bytes that start with a text of at most 16, held by value: a row
+// built from several is written without reading any of them again after a
+// store, which a store through a char pointer would otherwise force.
+struct TextBlock {
+    char bytes[16];
+    std::size_t size;
+};
+
+// The block at `from`, which must have 16 readable bytes.
+inline TextBlock BlockAt(const char* from, std::size_t size) {
+    TextBlock block;
+    std::memcpy(block.bytes, from, 16);
+    block.size = size;
+    return block;
+}
+
+// Writes all 16 bytes at `to` and returns the end of the text.
+inline char* PutBlock(char* to, const TextBlock& block) {
+    std::memcpy(to, block.bytes, 16);
+    return to + block.size;
 }
 
 }  // namespace brisel
