@@ -96,7 +96,7 @@ inline PartKey KeyOfPadded(std::string_view id) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(id.data()));
     // Signed, the bytes from 128 up are below 'A' and stay as they are.
     const __m128i capital =
-        _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('A' - 1)), _mm_cmplt_epi8(bytes, _mm_set1_epi8('Z' + 1)));
+        _mm_andnot_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('Z')), _mm_cmpgt_epi8(bytes, _mm_set1_epi8('A' - 1)));
     const __m128i folded = _mm_or_si128(bytes, _mm_and_si128(capital, _mm_set1_epi8(0x20)));
     const __m128i kept = _mm_and_si128(folded, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kFirstBytes + 16 - n)));
     key.word[0] = static_cast<std::uint64_t>(_mm_cvtsi128_si64(kept));

@@ -45,7 +45,7 @@ inline bool IsPlainPin(std::string_view pin) {
 }
 
 // What the scan needs of a block of 16 bytes, one bit per byte, the first
-// byte lowest. Bits for bytes from the line's end on may be set or not: the
+// byte lowest; only the low 16 bits count. Bits for bytes from the line's end on may be set or not: the
 // scan uses only the bits before the token's end.
 struct BlockMasks {
     unsigned spaces = 0;
@@ -64,12 +64,15 @@ inline BlockMasks MasksOf(const char* p, const char* /*end*/) {
     BlockMasks masks;
     masks.spaces = bits(_mm_cmpeq_epi8(bytes, space));
     masks.stops = bits(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')));
-    // Signed, the bytes from 128 up are below the space too.
-    masks.bad =
-        bits(_mm_or_si128(_mm_cmplt_epi8(bytes, space), _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')),
-                                                                     _mm_cmpeq_epi8(bytes, _mm_set1_epi8(0x7f)))));
-    masks.nonDigits =
-        bits(_mm_or_si128(_mm_cmplt_epi8(bytes, _mm_set1_epi8('0')), _mm_cmpgt_epi8(bytes, _mm_set1_epi8('9'))));
+    // Signed, the bytes from 128 up are below the space too. Both masks are
+    // taken as the complement of what passes, which the processor tests
+    // directly; their bits from 16 up are set, and mean nothing.
+    const __m128i nameByte = _mm_andnot_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8(0x7f))),
+        _mm_cmpgt_epi8(bytes, _mm_set1_epi8(' ' - 1)));
+    masks.bad = ~bits(nameByte);
+    masks.nonDigits = ~bits(
+        _mm_andnot_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('9')), _mm_cmpgt_epi8(bytes, _mm_set1_epi8('0' - 1))));
     masks.zeros = bits(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('0')));
     return masks;
 }
