@@ -22,14 +22,16 @@ bool LineReader::Fill() {
 
 void LineReader::MarkLineEnds() {
     markedWords_ = (end_ + 63) / 64;
-    for (std::size_t w = 0; w < markedWords_; ++w) {
-        const char* block = buffer_.data() + 64 * w;
+    const char* data = buffer_.data();
+    std::uint64_t* marks = lineEnds_.data();
+    for (std::size_t w = 0, words = markedWords_; w < words; ++w) {
+        const char* block = data + 64 * w;
         std::uint64_t ends = 0;
 #if defined(__SSE2__)
         const __m128i lineFeed = _mm_set1_epi8('\n'), carriageReturn = _mm_set1_epi8('\r');
         for (int part = 0; part < 4; ++part) {
             const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
-            const auto found = static_cast<std::uint16_t>(_mm_movemask_epi8(
+            const auto found = static_cast<unsigned>(_mm_movemask_epi8(  // 16 bits
                 _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn))));
             ends |= std::uint64_t{found} << (16 * part);
         }
@@ -38,7 +40,7 @@ void LineReader::MarkLineEnds() {
             ends |= std::uint64_t{block[i] == '\n' || block[i] == '\r'} << i;
         }
 #endif
-        lineEnds_[w] = ends;
+        marks[w] = ends;
     }
     if (end_ % 64 != 0) lineEnds_[end_ / 64] &= (std::uint64_t{1} << (end_ % 64)) - 1;  // not the bytes after
 }
