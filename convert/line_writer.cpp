@@ -5,13 +5,17 @@
 namespace brisel {
 
 LineWriter::LineWriter(ByteSink& sink, std::size_t bufferSize)
-    : sink_(sink), buffer_(std::max<std::size_t>(bufferSize, 64)) {}
+    : sink_(sink),
+      buffer_(std::max<std::size_t>(bufferSize, 64)),
+      next_(buffer_.data()),
+      limit_(buffer_.data() + buffer_.size()) {}
 
 LineWriter::~LineWriter() { Flush(); }
 
 void LineWriter::Drain() {
-    if (used_ > 0 && !sink_.Failed()) sink_.Write(buffer_.data(), used_);
-    used_ = 0;
+    const auto used = static_cast<std::size_t>(next_ - buffer_.data());
+    if (used > 0 && !sink_.Failed()) sink_.Write(buffer_.data(), used);
+    next_ = buffer_.data();
 }
 
 // Text that does not fit into what is left of the buffer. Text as long as
@@ -23,7 +27,7 @@ void LineWriter::WriteLong(std::string_view text) {
         return;
     }
     std::memcpy(buffer_.data(), text.data(), text.size());
-    used_ = text.size();
+    next_ = buffer_.data() + text.size();
 }
 
 bool LineWriter::Flush() {

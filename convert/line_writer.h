@@ -20,32 +20,32 @@ public:
 
     void Write(std::string_view text) {
         if (text.empty()) return;  // an empty view may hold no pointer at all
-        if (text.size() <= buffer_.size() - used_) {
-            std::memcpy(buffer_.data() + used_, text.data(), text.size());
-            used_ += text.size();
+        if (text.size() <= Left()) {
+            std::memcpy(next_, text.data(), text.size());
+            next_ += text.size();
         } else {
             WriteLong(text);
         }
     }
     void WriteChar(char c) {
-        if (used_ == buffer_.size()) Drain();
-        buffer_[used_++] = c;
+        if (next_ == limit_) Drain();
+        *next_++ = c;
     }
     void EndLine() {
-        if (buffer_.size() - used_ < 2) Drain();
-        std::memcpy(buffer_.data() + used_, "\r\n", 2);
-        used_ += 2;
+        if (Left() < 2) Drain();
+        std::memcpy(next_, "\r\n", 2);
+        next_ += 2;
     }
     // Room for `size` bytes at the end of the buffer, to be filled at once
     // and committed with Commit; nullptr when they do not fit.
     char* Room(std::size_t size) {
-        if (size > buffer_.size() - used_) Drain();
-        return size <= buffer_.size() - used_ ? buffer_.data() + used_ : nullptr;
+        if (size > Left()) Drain();
+        return size <= Left() ? next_ : nullptr;
     }
-    void Commit(std::size_t size) { used_ += size; }
+    void Commit(std::size_t size) { next_ += size; }
     // Takes back the last `size` bytes written. They must still be in the
     // buffer: committed after a Room for them, with nothing written since.
-    void TakeBack(std::size_t size) { used_ -= size; }
+    void TakeBack(std::size_t size) { next_ -= size; }
     void WriteLine(std::string_view text) {
         Write(text);
         EndLine();
@@ -61,12 +61,14 @@ public:
     bool Failed() const { return sink_.Failed(); }
 
 private:
+    std::size_t Left() const { return static_cast<std::size_t>(limit_ - next_); }
     void Drain();
     void WriteLong(std::string_view text);
 
     ByteSink& sink_;
     std::vector<char> buffer_;
-    std::size_t used_ = 0;
+    char* next_;   // where the next byte goes
+    char* limit_;  // the buffer's end
 };
 
 }  // namespace brisel
