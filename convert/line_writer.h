@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "convert/byte_stream.h"
+#include "convert/short_copy.h"
 
 namespace brisel {
 
@@ -21,8 +22,7 @@ public:
     void Write(std::string_view text) {
         if (text.empty()) return;  // an empty view may hold no pointer at all
         if (text.size() <= Left()) {
-            std::memcpy(next_, text.data(), text.size());
-            next_ += text.size();
+            next_ = CopyText(next_, text);
         } else {
             WriteLong(text);
         }
