@@ -8,13 +8,15 @@ LineWriter::LineWriter(ByteSink& sink, std::size_t bufferSize)
     : sink_(sink),
       buffer_(std::max<std::size_t>(bufferSize, 64)),
       next_(buffer_.data()),
-      limit_(buffer_.data() + buffer_.size()) {}
+      limit_(buffer_.data() + buffer_.size()),
+      failed_(sink.Failed()) {}
 
 LineWriter::~LineWriter() { Flush(); }
 
 void LineWriter::Drain() {
     const auto used = static_cast<std::size_t>(next_ - buffer_.data());
     if (used > 0 && !sink_.Failed()) sink_.Write(buffer_.data(), used);
+    failed_ = sink_.Failed();
     next_ = buffer_.data();
 }
 
@@ -24,6 +26,7 @@ void LineWriter::WriteLong(std::string_view text) {
     Drain();
     if (text.size() >= buffer_.size()) {
         if (!sink_.Failed()) sink_.Write(text.data(), text.size());
+        failed_ = sink_.Failed();
         return;
     }
     std::memcpy(buffer_.data(), text.data(), text.size());
@@ -32,7 +35,9 @@ void LineWriter::WriteLong(std::string_view text) {
 
 bool LineWriter::Flush() {
     Drain();
-    return !sink_.Failed() && sink_.Flush();
+    const bool flushed = !sink_.Failed() && sink_.Flush();
+    failed_ = sink_.Failed();
+    return flushed;
 }
 
 }  // namespace brisel

@@ -58,7 +58,11 @@ public:
     }
 
     bool Flush();
-    bool Failed() const { return sink_.Failed(); }
+    // Whether the sink has failed, as it answered after this writer's last
+    // call to it: only the writer writes to its sink, so the answer holds
+    // until the next call, and the loops that ask after every line make no
+    // call of their own.
+    bool Failed() const { return failed_; }
 
 private:
     std::size_t Left() const { return static_cast<std::size_t>(limit_ - next_); }
@@ -69,6 +73,7 @@ private:
     std::vector<char> buffer_;
     char* next_;   // where the next byte goes
     char* limit_;  // the buffer's end
+    bool failed_;
 };
 
 }  // namespace brisel
