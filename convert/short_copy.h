@@ -27,8 +27,9 @@ void CopyTwoBlocks(char* to, const char* from, std::size_t n) {
 }  // namespace short_copy_detail
 
 // Copies `text` to `to` and returns the end of the copy; reads and writes
-// no byte outside the text and the copy.
-inline char* CopyText(char* to, std::string_view text) {
+// no byte outside the text and the copy. Always inline: its few moves cost
+// less than a call.
+[[gnu::always_inline]] inline char* CopyText(char* to, std::string_view text) {
     using short_copy_detail::CopyTwoBlocks;
     const char* from = text.data();
     const std::size_t n = text.size();
