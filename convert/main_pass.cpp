@@ -28,7 +28,7 @@ void MainPass::Run() {
         if (lineCount_ == 1) OnFirstLine(line);
         parts_.OnLine(line, lineCount_);
         if (IsNetHeader(line)) nets_.OnNetHeader();
-        if (IsSignalHeader(line)) line = OnSignal(line);
+        if (const std::size_t start = NetNameStart(line)) line = OnSignal(line, start);
         if (IsEndLine(line)) {
             progress_.ShowPercent(lineCount_, lineCount_ + nets_.ConnectionCount());
             return;
@@ -48,9 +48,9 @@ void MainPass::OnFirstLine(std::string_view line) {
 
 // The connection line follows its header at once; after this step it is the
 // current line. A header at the very end has an empty connection line.
-std::string_view MainPass::OnSignal(std::string_view header) {
+std::string_view MainPass::OnSignal(std::string_view header, std::size_t netNameStart) {
     const std::int64_t headerLine = lineCount_;
-    const std::string_view netName = KeepNetName(NetNameOf(header));
+    const std::string_view netName = KeepNetName(NetNameOf(header, netNameStart));
     std::string_view connections;
     if (joined_.Next(connections)) {
         ++lineCount_;

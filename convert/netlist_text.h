@@ -55,14 +55,18 @@ inline std::string_view TrimSpaces(std::string_view text) {
 
 inline bool IsLongSignalHeader(std::string_view line) { return StartsWithIgnoreCase(line, "*SIGNAL*"); }
 
-inline bool IsSignalHeader(std::string_view line) {
-    return IsLongSignalHeader(line) || StartsWithIgnoreCase(line, "*SIG*");
+// "*SIGNAL* GND" and "*SIG* GND" both name the net GND. The long form's name
+// starts at the tenth character, the short form's after the keyword; 0 for
+// a line that is no signal header.
+inline std::size_t NetNameStart(std::string_view line) {
+    if (IsLongSignalHeader(line)) return 9;
+    return StartsWithIgnoreCase(line, "*SIG*") ? 5 : 0;
 }
 
-// "*SIGNAL* GND" and "*SIG* GND" both name the net GND. The long form's name
-// starts at the tenth character, the short form's after the keyword.
-inline std::string_view NetNameOf(std::string_view header) {
-    const std::size_t start = IsLongSignalHeader(header) ? 9 : 5;
+inline bool IsSignalHeader(std::string_view line) { return NetNameStart(line) != 0; }
+
+// The net name of a signal header whose name starts at `start`.
+inline std::string_view NetNameOf(std::string_view header, std::size_t start) {
     return header.size() <= start ? std::string_view{} : TrimSpaces(header.substr(start));
 }
 
