@@ -16,7 +16,9 @@ PartNumber MakeNumber(std::string_view text) {
     return number;
 }
 
-std::uint32_t TagOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32) | 1; }
+// A slot keeps the hash's low half: its place comes from it, so that the
+// index grows without reading any entry.
+std::uint32_t TagOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash); }
 
 }  // namespace
 
@@ -38,11 +40,6 @@ bool PartIds::Matches(const Entry& entry, const PartKey& key) const {
     if (entry.idLength != key.id.size()) return false;
     if (key.InWords()) return entry.id[0] == key.word[0] && entry.id[1] == key.word[1];
     return SameTextIgnoringCase(std::string_view(longIds_.data() + entry.id[0], entry.idLength), key.id);
-}
-
-std::uint64_t PartIds::HashOf(const Entry& entry) const {
-    if (entry.idLength > PartKey::kInWords) return KeyOf({longIds_.data() + entry.id[0], entry.idLength}).hash;
-    return part_key_detail::Mix(entry.id[0], entry.id[1], entry.idLength);
 }
 
 void PartIds::Append(const Entry& entry) {
@@ -67,7 +64,7 @@ void PartIds::Store(std::string_view number, std::string_view partId) {
     if (2 * (entryCount_ + 1) > slots_.size()) Grow();
     const PartKey key = KeyOf(partId);
     const std::uint32_t tag = TagOf(key.hash);
-    for (std::size_t i = key.hash & mask_;; i = (i + 1) & mask_) {
+    for (std::size_t i = tag & mask_;; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
         if (slot.entry == 0) {
             Append(MakeEntry(number, key));
@@ -82,11 +79,11 @@ void PartIds::Store(std::string_view number, std::string_view partId) {
     }
 }
 
-void PartIds::Prefetch(const PartKey& key) const { __builtin_prefetch(&slots_[key.hash & mask_]); }
+void PartIds::Prefetch(const PartKey& key) const { __builtin_prefetch(&slots_[TagOf(key.hash) & mask_]); }
 
 const PartNumber* PartIds::Find(const PartKey& key) const {
     const std::uint32_t tag = TagOf(key.hash);
-    for (std::size_t i = key.hash & mask_; slots_[i].entry != 0; i = (i + 1) & mask_) {
+    for (std::size_t i = tag & mask_; slots_[i].entry != 0; i = (i + 1) & mask_) {
         if (slots_[i].tag != tag) continue;
         const Entry& entry = EntryAt(slots_[i].entry - 1);
         if (Matches(entry, key)) return &entry.number;
@@ -94,16 +91,18 @@ const PartNumber* PartIds::Find(const PartKey& key) const {
     return nullptr;
 }
 
+// The slots move to a table twice as large, each to the place its tag
+// gives. A table of 2^32 slots, as many as a tag can place, grows no more.
 void PartIds::Grow() {
+    if (slots_.size() >= (std::size_t{1} << 32)) return;
     std::vector<Slot> old(2 * slots_.size());
     old.swap(slots_);
     mask_ = slots_.size() - 1;
-    const std::size_t mask = mask_;
-    for (std::size_t e = 0; e < entryCount_; ++e) {
-        const std::uint64_t hash = HashOf(EntryAt(e));
-        std::size_t i = hash & mask;
-        while (slots_[i].entry != 0) i = (i + 1) & mask;
-        slots_[i] = {TagOf(hash), static_cast<std::uint32_t>(e + 1)};
+    for (const Slot& slot : old) {
+        if (slot.entry == 0) continue;
+        std::size_t i = slot.tag & mask_;
+        while (slots_[i].entry != 0) i = (i + 1) & mask_;
+        slots_[i] = slot;
     }
 }
 

@@ -46,8 +46,9 @@ private:
         std::uint32_t idLength = 0;
         std::uint64_t id[2] = {};  // the key's words, or where a longer ID starts in longIds_
     };
-    // The index: a tag from the hash, so that most probes read no entry,
-    // and the entry's place + 1 (0 for a free slot). Eight bytes a slot keep
+    // The index: a tag, the low half of the ID's hash, which gives the
+    // slot's place and tells most other IDs apart without reading their
+    // entry; and the entry's place + 1 (0 for a free slot). Eight bytes a slot keep
     // the index of a large board within a few megabytes.
     struct Slot {
         std::uint32_t tag = 0;
@@ -62,7 +63,6 @@ private:
 
     bool Matches(const Entry& entry, const PartKey& key) const;
     Entry MakeEntry(std::string_view number, const PartKey& key);
-    std::uint64_t HashOf(const Entry& entry) const;
     void Grow();
 
     std::vector<std::unique_ptr<Entry[]>> blocks_;

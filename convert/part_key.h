@@ -21,7 +21,7 @@ struct PartKey {
 
     std::string_view id;
     std::uint64_t word[2] = {};  // the folded ID, when it fits; zeros after it
-    std::uint64_t hash = 0;      // never 0
+    std::uint64_t hash = 0;
 
     bool InWords() const { return id.size() <= kInWords; }
 };
@@ -49,7 +49,7 @@ inline std::uint64_t Mix(std::uint64_t a, std::uint64_t b, std::size_t length) {
     __extension__ using Product = unsigned __int128;
     const std::uint64_t words = ((a ^ length) * 0x9e3779b97f4a7c15ull) ^ b;
     const Product product = static_cast<Product>(words) * 0xc2b2ae3d27d4eb4full;
-    return (static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64)) | 1;
+    return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
 }
 
 inline std::uint64_t HashText(std::string_view id) {
