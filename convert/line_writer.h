@@ -47,7 +47,8 @@ public:
     // Takes back the last `size` bytes written. They must still be in the
     // buffer: committed after a Room for them, with nothing written since.
     void TakeBack(std::size_t size) { next_ -= size; }
-    void WriteLine(std::string_view text) {
+    // Always inline, as Write.
+    [[gnu::always_inline]] void WriteLine(std::string_view text) {
         Write(text);
         EndLine();
     }
