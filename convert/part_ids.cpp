@@ -9,11 +9,9 @@ namespace brisel {
 
 namespace {
 
-PartNumber MakeNumber(std::string_view text) {
-    PartNumber number;
+void SetNumber(PartNumber& number, std::string_view text) {
     number.textLength = static_cast<std::uint8_t>(text.size());
     std::memcpy(number.text, text.data(), std::min(text.size(), sizeof number.text));
-    return number;
 }
 
 // A slot keeps the hash's low half: its place comes from it, so that the
@@ -22,9 +20,11 @@ std::uint32_t TagOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash
 
 }  // namespace
 
-PartIds::Entry PartIds::MakeEntry(std::string_view number, const PartKey& key) {
-    Entry entry;
-    entry.number = MakeNumber(number);
+// Filled in place: an entry built aside would be copied in again.
+void PartIds::AddEntry(std::string_view number, const PartKey& key) {
+    if (entryCount_ == blocks_.size() * kBlockSize) blocks_.push_back(std::unique_ptr<Entry[]>(new Entry[kBlockSize]));
+    Entry& entry = EntryAt(entryCount_++);
+    SetNumber(entry.number, number);
     entry.idLength = static_cast<std::uint32_t>(key.id.size());
     if (key.InWords()) {
         entry.id[0] = key.word[0];
@@ -33,18 +33,12 @@ PartIds::Entry PartIds::MakeEntry(std::string_view number, const PartKey& key) {
         entry.id[0] = longIds_.size();
         longIds_.append(key.id);
     }
-    return entry;
 }
 
 bool PartIds::Matches(const Entry& entry, const PartKey& key) const {
     if (entry.idLength != key.id.size()) return false;
     if (key.InWords()) return entry.id[0] == key.word[0] && entry.id[1] == key.word[1];
     return SameTextIgnoringCase(std::string_view(longIds_.data() + entry.id[0], entry.idLength), key.id);
-}
-
-void PartIds::Append(const Entry& entry) {
-    if (entryCount_ == blocks_.size() * kBlockSize) blocks_.push_back(std::unique_ptr<Entry[]>(new Entry[kBlockSize]));
-    EntryAt(entryCount_++) = entry;
 }
 
 void PartIds::Clear() {
@@ -67,13 +61,13 @@ void PartIds::Store(std::string_view number, std::string_view partId) {
     for (std::size_t i = tag & mask_;; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
         if (slot.entry == 0) {
-            Append(MakeEntry(number, key));
+            AddEntry(number, key);
             slot = {tag, static_cast<std::uint32_t>(entryCount_)};
             return;
         }
         Entry& entry = EntryAt(slot.entry - 1);
         if (slot.tag == tag && Matches(entry, key)) {
-            entry.number = MakeNumber(number);
+            SetNumber(entry.number, number);
             return;
         }
     }

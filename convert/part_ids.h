@@ -59,10 +59,9 @@ private:
     static constexpr std::size_t kBlockShift = 12;
     static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockShift;
     Entry& EntryAt(std::size_t i) const { return blocks_[i >> kBlockShift][i & (kBlockSize - 1)]; }
-    void Append(const Entry& entry);
+    void AddEntry(std::string_view number, const PartKey& key);
 
     bool Matches(const Entry& entry, const PartKey& key) const;
-    Entry MakeEntry(std::string_view number, const PartKey& key);
     void Grow();
 
     std::vector<std::unique_ptr<Entry[]>> blocks_;
