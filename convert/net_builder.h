@@ -68,7 +68,7 @@ private:
     std::string_view currentPartId_;
     std::string_view currentPin_;
     const PartNumber* currentPart_ = nullptr;
-    std::array<Reference, 32> batch_;
+    std::array<Reference, 16> batch_;
     DecimalCounter netNumber_;  // counts along with netCount_
     // Row numbers as text, counted up by one rather than written anew: the
     // current net's first row, and the row after the last one written.
