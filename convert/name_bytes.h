@@ -23,15 +23,16 @@ namespace name_bytes_detail {
 
 using namespace word_bytes;
 
-// Whether any byte of the word is below the space, above the tilde or a
-// double quote; the tests are exact for "any", though a borrow or a carry
-// may mark a neighbour too.
-constexpr bool AnyBadByte(std::uint64_t word) {
+// The top bit of each byte of the word that is below the space, above the
+// tilde or a double quote. A borrow or a carry only runs upwards, from a
+// byte that is marked itself, so a byte is marked rightly whatever the
+// bytes above it hold.
+constexpr std::uint64_t BadBytes(std::uint64_t word) {
     const std::uint64_t belowSpace = (word - ' ' * kOnes) & ~word;
     const std::uint64_t aboveTilde = (word + kOnes) | word;
     const std::uint64_t quote = word ^ ('"' * kOnes);
     const std::uint64_t isQuote = (quote - kOnes) & ~quote;
-    return ((belowSpace | aboveTilde | isQuote) & (0x80 * kOnes)) != 0;
+    return (belowSpace | aboveTilde | isQuote) & (0x80 * kOnes);
 }
 
 }  // namespace name_bytes_detail
@@ -44,12 +45,12 @@ inline bool HasBadNameByte(std::string_view name) {
     const std::size_t n = name.size();
     if (n < 8) {
         if (n == 0) return false;
-        return AnyBadByte(LoadUpTo8(p, n) | ('A' * kOnes & ~KeepBytes(~std::uint64_t{0}, n)));  // 'A' after it
+        return (BadBytes(LoadUpTo8(p, n)) & KeepBytes(~std::uint64_t{0}, n)) != 0;  // not the zeros above it
     }
     for (std::size_t i = 0; i + 8 < n; i += 8) {
-        if (AnyBadByte(Load<std::uint64_t>(p + i))) return true;
+        if (BadBytes(Load<std::uint64_t>(p + i)) != 0) return true;
     }
-    return AnyBadByte(Load<std::uint64_t>(p + n - 8));
+    return BadBytes(Load<std::uint64_t>(p + n - 8)) != 0;
 }
 
 }  // namespace brisel
