@@ -9,9 +9,15 @@ namespace brisel {
 
 namespace {
 
-void SetNumber(PartNumber& number, std::string_view text) {
+// A number of at most 16 digits takes one 16-byte move.
+void SetNumber(PartNumber& number, const DecimalCounter& counter) {
+    const std::string_view text = counter.Text();
     number.textLength = static_cast<std::uint8_t>(text.size());
-    std::memcpy(number.text, text.data(), std::min(text.size(), sizeof number.text));
+    if (text.size() <= 16) {
+        std::memcpy(number.text, counter.Block().bytes, 16);
+    } else {
+        std::memcpy(number.text, text.data(), std::min(text.size(), sizeof number.text));
+    }
 }
 
 // A slot keeps the hash's low half: its place comes from it, so that the
@@ -21,7 +27,7 @@ std::uint32_t TagOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash
 }  // namespace
 
 // Filled in place: an entry built aside would be copied in again.
-void PartIds::AddEntry(std::string_view number, const PartKey& key) {
+void PartIds::AddEntry(const DecimalCounter& number, const PartKey& key) {
     if (entryCount_ == blocks_.size() * kBlockSize) blocks_.push_back(std::unique_ptr<Entry[]>(new Entry[kBlockSize]));
     Entry& entry = EntryAt(entryCount_++);
     SetNumber(entry.number, number);
@@ -50,13 +56,13 @@ void PartIds::Clear() {
 // Linear probing. A later part with the same ID takes over the entry: the
 // highest number wins.
 void PartIds::Store(std::int64_t number, std::string_view partId) {
-    char text[20];
-    Store(std::string_view(text, static_cast<std::size_t>(PutDecimal(text, number) - text)), partId);
+    DecimalCounter text;
+    text.Set(static_cast<std::uint64_t>(number));
+    Store(text, KeyOf(partId));
 }
 
-void PartIds::Store(std::string_view number, std::string_view partId) {
+void PartIds::Store(const DecimalCounter& number, const PartKey& key) {
     if (2 * (entryCount_ + 1) > slots_.size()) Grow();
-    const PartKey key = KeyOf(partId);
     const std::uint32_t tag = TagOf(key.hash);
     for (std::size_t i = tag & mask_;; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/decimal.h"
 #include "convert/part_key.h"
 #include "convert/short_copy.h"
 
@@ -27,8 +28,8 @@ class PartIds {
 public:
     // Part numbers are stored in increasing order within a section.
     void Store(std::int64_t number, std::string_view partId);
-    // The same with the number's decimal text, of at most 19 digits.
-    void Store(std::string_view number, std::string_view partId);
+    // The same with the number counted as text, and the ID's key.
+    void Store(const DecimalCounter& number, const PartKey& key);
     // Forgets every part ID: a new section numbers its parts from 1 again.
     void Clear();
     // The part with this ID, or nullptr.
@@ -59,7 +60,7 @@ private:
     static constexpr std::size_t kBlockShift = 12;
     static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockShift;
     Entry& EntryAt(std::size_t i) const { return blocks_[i >> kBlockShift][i & (kBlockSize - 1)]; }
-    void AddEntry(std::string_view number, const PartKey& key);
+    void AddEntry(const DecimalCounter& number, const PartKey& key);
 
     bool Matches(const Entry& entry, const PartKey& key) const;
     void Grow();

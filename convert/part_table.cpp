@@ -68,7 +68,7 @@ void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     checks_.CheckName(partId, "part ID");
     checks_.CheckName(partName, "part name");
     WritePartRow(target_, partId, partName);
-    ids_.Store(partNumber_.Text(), partId);
+    ids_.Store(partNumber_, KeyOfPadded(partId));
 }
 
 }  // namespace brisel

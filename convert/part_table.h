@@ -18,7 +18,8 @@ public:
     PartTable(LineWriter& target, SourceChecks& checks) : target_(target), checks_(checks) {}
 
     // The part header test and the part line step, for one line of the main
-    // pass, the `lineNumber`-th of the joined copy.
+    // pass, the `lineNumber`-th of the joined copy; the line must be followed
+    // by 16 readable bytes, as the reader's lines are.
     void OnLine(std::string_view line, std::int64_t lineNumber);
 
     // The part with this ID in the current section, or nullptr.
