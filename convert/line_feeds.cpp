@@ -23,7 +23,8 @@ std::int64_t CountLineFeeds(const char* data, std::size_t size) {
     };
     while (size - start >= 64) {
         __m128i inLanes = zero;
-        for (int step = 0; step < 63 && size - start >= 64; ++step, start += 64) {
+        const std::size_t steps = std::min<std::size_t>(63, (size - start) / 64);
+        for (std::size_t step = 0; step < steps; ++step, start += 64) {
             const __m128i pairs = _mm_add_epi8(_mm_add_epi8(matches(start), matches(start + 16)),
                                                _mm_add_epi8(matches(start + 32), matches(start + 48)));
             inLanes = _mm_sub_epi8(inLanes, pairs);
