@@ -6,8 +6,6 @@
 
 namespace brisel {
 
-static_assert(LineReader::kReadableAfterLine <= 64);
-
 LineReader::LineReader(ByteSource& source, std::size_t bufferSize)
     : source_(source), buffer_(bufferSize + kPadding), lineEnds_(bufferSize / 64 + 1) {}
 
@@ -52,19 +50,6 @@ void LineReader::SkipLineFeedAfterCarriageReturn() {
     if (buffer_[pos_] == '\n') ++pos_;
 }
 
-// The first CR or LF from `from`, or `end`, the end of the bytes read.
-const char* LineReader::FindLineEnd(const char* from, const char* end) const {
-    const char* data = buffer_.data();
-    const auto at = static_cast<std::size_t>(from - data);
-    std::size_t word = at / 64;
-    const std::uint64_t rest = lineEnds_[word] >> (at % 64);
-    if (rest != 0) return from + __builtin_ctzll(rest);
-    for (++word; word < markedWords_; ++word) {
-        if (lineEnds_[word] != 0) return data + 64 * word + __builtin_ctzll(lineEnds_[word]);
-    }
-    return end;
-}
-
 std::string_view LineReader::CarriedLine() {
     const std::size_t size = carry_.size();
     carry_.append(kReadableAfterLine, '\0');
@@ -82,7 +67,7 @@ bool LineReader::NextSlowly(std::string_view& line) {
         }
         const char* begin = buffer_.data() + pos_;
         const char* end = buffer_.data() + end_;
-        const char* stop = FindLineEnd(begin, end);
+        const char* stop = buffer_.data() + LineEndFrom(pos_);
         if (stop == end) {
             if (!carrying) carry_.clear();
             carry_.append(begin, stop);

@@ -26,15 +26,8 @@ public:
     // joining pass's copy out of line.
     [[gnu::always_inline]] bool Next(std::string_view& line) {
         if (afterCarriageReturn_ || pos_ == end_) return NextSlowly(line);
-        std::size_t word = pos_ / 64;
-        std::uint64_t ends = lineEnds_[word] >> (pos_ % 64);
-        std::size_t stop = pos_;
-        while (ends == 0) {
-            if (++word == markedWords_) return NextSlowly(line);  // the line runs on into the next buffer
-            ends = lineEnds_[word];
-            stop = 64 * word;
-        }
-        stop += static_cast<std::size_t>(__builtin_ctzll(ends));
+        const std::size_t stop = LineEndFrom(pos_);
+        if (stop == end_) return NextSlowly(line);  // the line runs on into the next buffer
         line = std::string_view(buffer_.data() + pos_, stop - pos_);
         pos_ = stop + 1;
         if (buffer_[stop] == '\r') SkipLineFeed();
@@ -46,6 +39,7 @@ public:
 private:
     // The bytes that marking reads past those read: whole blocks of 64.
     static constexpr std::size_t kPadding = 64;
+    static_assert(kReadableAfterLine <= kPadding);
 
     bool NextSlowly(std::string_view& line);
     // After a CR: an LF right after it belongs to the same line end.
@@ -60,7 +54,18 @@ private:
     void MarkLineEnds();
     std::string_view CarriedLine();
     void SkipLineFeedAfterCarriageReturn();
-    const char* FindLineEnd(const char* from, const char* end) const;
+    // Where the first CR or LF at or after `at` (before end_) stands, or end_.
+    std::size_t LineEndFrom(std::size_t at) const {
+        std::size_t word = at / 64;
+        std::uint64_t ends = lineEnds_[word] >> (at % 64);
+        std::size_t base = at;
+        while (ends == 0) {
+            if (++word == markedWords_) return end_;
+            ends = lineEnds_[word];
+            base = 64 * word;
+        }
+        return base + static_cast<std::size_t>(__builtin_ctzll(ends));
+    }
 
     ByteSource& source_;
     std::vector<char> buffer_;  // the bytes read, then kPadding more

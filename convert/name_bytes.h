@@ -30,9 +30,7 @@ using namespace word_bytes;
 constexpr std::uint64_t BadBytes(std::uint64_t word) {
     const std::uint64_t belowSpace = (word - ' ' * kOnes) & ~word;
     const std::uint64_t aboveTilde = (word + kOnes) | word;
-    const std::uint64_t quote = word ^ ('"' * kOnes);
-    const std::uint64_t isQuote = (quote - kOnes) & ~quote;
-    return (belowSpace | aboveTilde | isQuote) & (0x80 * kOnes);
+    return ((belowSpace | aboveTilde) & (0x80 * kOnes)) | BytesEqualTo(word, '"');
 }
 
 }  // namespace name_bytes_detail

@@ -49,8 +49,8 @@ private:
     };
     // The index: a tag, the low half of the ID's hash, which gives the
     // slot's place and tells most other IDs apart without reading their
-    // entry; and the entry's place + 1 (0 for a free slot). Eight bytes a slot keep
-    // the index of a large board within a few megabytes.
+    // entry; and the entry's place + 1 (0 for a free slot). Eight bytes a
+    // slot keep the index of a large board within a few megabytes.
     struct Slot {
         std::uint32_t tag = 0;
         std::uint32_t entry = 0;

@@ -83,15 +83,15 @@ inline PartKey KeyOf(std::string_view id) {
 }
 
 // The same key for an ID that is followed by at least 16 readable bytes,
-// whatever they hold: a short ID is read with one 16-byte load (or two
-// words), folded and cut to its length there.
+// whatever they hold: a short ID is read with one 16-byte load, folded and
+// cut to its length there. Without SSE2 it is KeyOf itself.
 inline PartKey KeyOfPadded(std::string_view id) {
+#if defined(__SSE2__) && defined(__x86_64__)
     using namespace part_key_detail;
     const std::size_t n = id.size();
     if (n > PartKey::kInWords) return KeyOf(id);
     PartKey key;
     key.id = id;
-#if defined(__SSE2__) && defined(__x86_64__)
     static constexpr char kFirstBytes[32] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(id.data()));
     // Signed, the bytes from 128 up are below 'A' and stay as they are.
@@ -101,13 +101,11 @@ inline PartKey KeyOfPadded(std::string_view id) {
     const __m128i kept = _mm_and_si128(folded, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kFirstBytes + 16 - n)));
     key.word[0] = static_cast<std::uint64_t>(_mm_cvtsi128_si64(kept));
     key.word[1] = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(kept, kept)));
-#else
-    const std::uint64_t first = Load<std::uint64_t>(id.data()), second = Load<std::uint64_t>(id.data() + 8);
-    key.word[0] = FoldWord(n >= 8 ? first : KeepBytes(first, n));
-    key.word[1] = n > 8 ? FoldWord(KeepBytes(second, n - 8)) : 0;
-#endif
     key.hash = Mix(key.word[0], key.word[1], n);
     return key;
+#else
+    return KeyOf(id);
+#endif
 }
 
 }  // namespace brisel

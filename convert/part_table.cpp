@@ -36,15 +36,13 @@ void PartTable::OnHeader() {
 
 namespace {
 
-// As find_first_of(" \t"), eight bytes a step: the lowest byte that the
-// test marks is the first space or tab, as a borrow only runs upwards.
+// As find_first_of(" \t"), eight bytes a step.
 std::size_t FindSpaceOrTab(std::string_view line) {
     using namespace word_bytes;
     std::size_t i = 0;
     for (; line.size() - i >= 8; i += 8) {
         const std::uint64_t word = Load<std::uint64_t>(line.data() + i);
-        const std::uint64_t spaces = word ^ (' ' * kOnes), tabs = word ^ ('\t' * kOnes);
-        const std::uint64_t found = (((spaces - kOnes) & ~spaces) | ((tabs - kOnes) & ~tabs)) & (0x80 * kOnes);
+        const std::uint64_t found = BytesEqualTo(word, ' ') | BytesEqualTo(word, '\t');
         if (found != 0) return i + static_cast<std::size_t>(__builtin_ctzll(found)) / 8;
     }
     for (; i < line.size(); ++i) {

@@ -45,8 +45,9 @@ inline bool IsPlainPin(std::string_view pin) {
 }
 
 // What the scan needs of a block of 16 bytes, one bit per byte, the first
-// byte lowest; only the low 16 bits count. Bits for bytes from the line's end on may be set or not: the
-// scan uses only the bits before the token's end.
+// byte lowest; only the low 16 bits count. Bits for bytes from the line's
+// end on may be set or not: the scan uses only the bits before the token's
+// end.
 struct BlockMasks {
     unsigned spaces = 0;
     unsigned stops = 0;

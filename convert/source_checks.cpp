@@ -20,7 +20,6 @@ bool IsSupportedFormat(std::string_view firstLine) {
 NameCheck CheckNameText(std::string_view name) {
     NameCheck check;
     check.tooLong = name.empty() || name.size() > kLongestName;
-    if (!HasBadNameByte(name)) return check;
     for (char c : name) {
         if (IsBadNameByte(static_cast<unsigned char>(c))) {
             check.badCharacter = static_cast<unsigned char>(c);

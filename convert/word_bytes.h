@@ -34,4 +34,12 @@ constexpr std::uint64_t KeepBytes(std::uint64_t word, std::size_t n) {
     return n == 0 ? 0 : word & (~std::uint64_t{0} >> (64 - 8 * n));
 }
 
+// The top bit of each byte of the word that equals `byte`. A borrow only
+// runs upwards, from a byte that is marked itself, so the lowest mark is
+// always right, and any mark at all says that some byte matches.
+constexpr std::uint64_t BytesEqualTo(std::uint64_t word, char byte) {
+    const std::uint64_t x = word ^ (static_cast<unsigned char>(byte) * kOnes);
+    return (x - kOnes) & ~x & (0x80 * kOnes);
+}
+
 }  // namespace brisel::word_bytes
