@@ -106,6 +106,45 @@ inline bool IsPlainPin(const BlockMasks& masks, unsigned pin) {
     return (masks.nonDigits & pin) == 0 && (pin & ~masks.zeros) != 0;
 }
 
+#if defined(__SSE2__)
+// For each place of the full stop in a block, the bytes each place of the
+// block may hold in a plain reference: a name's byte before the stop, any
+// byte at it and a digit after it. The name's range starts above the double
+// quote: it leaves out "!" too, which only sends such a token to the full
+// checks, where nothing is found.
+struct PlainRanges {
+    alignas(16) unsigned char low[16][16];
+    alignas(16) unsigned char high[16][16];
+    constexpr PlainRanges() : low(), high() {
+        for (int stop = 0; stop < 16; ++stop) {
+            for (int i = 0; i < 16; ++i) {
+                low[stop][i] = i < stop ? '#' : i == stop ? 0x00 : '0';
+                high[stop][i] = i < stop ? '~' : i == stop ? 0xff : '9';
+            }
+        }
+    }
+};
+inline constexpr PlainRanges kPlainRanges{};
+
+// Whether the token of the bits `inToken` of the block at `p`, whose only
+// full stop stands at bit `last`, is plain: each byte held against its
+// place's range with one clamp, and a pin byte above "0".
+inline bool IsPlainInBlock(const char* p, const char* /*end*/, unsigned last, unsigned inToken) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i low = _mm_load_si128(reinterpret_cast<const __m128i*>(kPlainRanges.low[last]));
+    const __m128i high = _mm_load_si128(reinterpret_cast<const __m128i*>(kPlainRanges.high[last]));
+    const __m128i clamped = _mm_max_epu8(_mm_min_epu8(bytes, high), low);
+    const auto inRange = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(clamped, bytes)));
+    const auto aboveZero = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('0'))));
+    return (inRange & inToken) == inToken && ((aboveZero & inToken) >> last) != 0;  // the stop is no digit
+}
+#else
+inline bool IsPlainInBlock(const char* p, const char* end, unsigned last, unsigned inToken) {
+    const BlockMasks masks = MasksOf(p, end);
+    return (masks.bad & ((1u << last) - 1)) == 0 && IsPlainPin(masks, inToken & ~((2u << last) - 1));
+}
+#endif
+
 // A token that runs over more than one block.
 [[gnu::noinline]] inline PinReference ScanLongToken(const char* begin, const char* end) {
     const char* lastStop = nullptr;
@@ -154,11 +193,8 @@ inline PinReference ScanPinReference(const char* begin, const char* end) {
     if (stops == 0) return reference;
     const unsigned last = 31u - static_cast<unsigned>(__builtin_clz(stops));
     reference.lastStop = last;
-    // Before the last full stop, no other and no byte that no name may
-    // hold; after it, a plain pin. A bad byte there is no digit.
-    const unsigned id = (1u << last) - 1;
-    reference.plain =
-        last >= 1 && ((masks.bad | masks.stops) & id) == 0 && IsPlainPin(masks, inToken & ~((2u << last) - 1));
+    // No other full stop, a part ID before it and a plain pin after it.
+    reference.plain = last >= 1 && (stops & (stops - 1)) == 0 && IsPlainInBlock(begin, end, last, inToken);
     return reference;
 }
 

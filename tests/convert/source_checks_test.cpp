@@ -179,5 +179,38 @@ TEST(PinReferenceScan, IsPlainOnlyWhereTheChecksFindNothing) {
     }
 }
 
+// Every byte at every place of tokens whose full stop falls on every place of
+// the scan's first block and beyond it.
+TEST(PinReferenceScan, EveryByteAtEveryPlaceIsPlainOnlyWhereTheChecksFindNothing) {
+    for (std::size_t idLength = 1; idLength <= 18; ++idLength) {
+        for (const std::string pin : {"7", "10", "305"}) {
+            const std::string base = std::string(idLength, 'P') + "." + pin;
+            for (std::size_t place = 0; place < base.size(); ++place) {
+                for (int byte = 0; byte < 256; ++byte) {
+                    if (byte == ' ') continue;  // it would end the token
+                    std::string token = base;
+                    token[place] = static_cast<char>(byte);
+                    const std::string padded = token + std::string(kScanReadsPastLine, '.');
+                    const PinReference reference = ScanPinReference(padded.data(), padded.data() + token.size());
+                    ASSERT_EQ(reference.token, token);
+                    if (!reference.HasStop()) continue;
+                    SourceChecks checks(nullptr);
+                    checks.CheckReference(token, reference.lastStop);
+                    const CheckFindings& found = checks.Findings();
+                    const bool clean = !(found.nameTooLong || found.badCharacter || found.badPinNumber);
+                    if (reference.plain) {
+                        EXPECT_TRUE(clean) << token;
+                    }
+                    // The usual reference is plain; "!" and an empty pin may take the full checks.
+                    const bool usual = byte != '!' && reference.lastStop + 1 < token.size();
+                    if (clean && usual) {
+                        EXPECT_TRUE(reference.plain) << token;
+                    }
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace brisel
