@@ -20,6 +20,11 @@ void LineWriter::Drain() {
     next_ = buffer_.data();
 }
 
+char* LineWriter::RoomAfterDrain(std::size_t size) {
+    Drain();
+    return size <= Left() ? next_ : nullptr;
+}
+
 // Text that does not fit into what is left of the buffer. Text as long as
 // the buffer goes straight to the sink, without a copy.
 void LineWriter::WriteLong(std::string_view text) {

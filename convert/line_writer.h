@@ -40,8 +40,13 @@ public:
     // Room for `size` bytes at the end of the buffer, to be filled at once
     // and committed with Commit; nullptr when they do not fit.
     char* Room(std::size_t size) {
-        if (size > Left()) Drain();
-        return size <= Left() ? next_ : nullptr;
+        if (size <= Left()) [[likely]] {
+            // Never null, as the buffer is never empty: told to the compiler, so
+            // that the caller's test of the answer costs nothing here.
+            if (next_ == nullptr) __builtin_unreachable();
+            return next_;
+        }
+        return RoomAfterDrain(size);
     }
     void Commit(std::size_t size) { next_ += size; }
     // Takes back the last `size` bytes written. They must still be in the
@@ -69,6 +74,7 @@ public:
 private:
     std::size_t Left() const { return static_cast<std::size_t>(limit_ - next_); }
     void Drain();
+    char* RoomAfterDrain(std::size_t size);
     void WriteLong(std::string_view text);
 
     ByteSink& sink_;
