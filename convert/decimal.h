@@ -50,16 +50,17 @@ inline char* PutDecimal(char* at, std::int64_t value) {
 namespace brisel {
 
 // A whole number kept as its decimal text, so that counting up by one costs
-// no division. A new counter stands at 0, with an empty text.
+// no division. A new counter stands at 0, with the text "0".
 class DecimalCounter {
 public:
+    DecimalCounter() { digits_[kSize - 1] = '0'; }
     void Set(std::uint64_t value) {
         char text[20];
         length_ = static_cast<std::size_t>(PutDecimal(text, value) - text);
         for (std::size_t i = 0; i < length_; ++i) digits_[kSize - length_ + i] = text[i];
     }
     void Increment() {
-        if (length_ > 0 && digits_[kSize - 1] != '9') {
+        if (digits_[kSize - 1] != '9') {
             ++digits_[kSize - 1];  // nine times in ten
             return;
         }
@@ -79,7 +80,7 @@ public:
 private:
     static constexpr std::size_t kSize = 21;
     char digits_[kSize + 16] = {};  // the text ends at kSize; a block may read on into the spare bytes
-    std::size_t length_ = 0;
+    std::size_t length_ = 1;
 };
 
 }  // namespace brisel

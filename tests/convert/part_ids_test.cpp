@@ -91,14 +91,14 @@ TEST(PartIds, EmptyTableAndClearedTableFindNothing) {
 
 TEST(DecimalCounter, CountsAcrossEveryCarry) {
     DecimalCounter counter;
-    std::string seen;
-    counter.Increment();  // a new counter stands at 0
+    std::string seen = std::string(counter.Text()) + " ";  // a new counter stands at 0
+    counter.Increment();
     seen += std::string(counter.Text()) + " ";
     counter.Set(7);
     for (int i = 0; i < 4; ++i, counter.Increment()) seen += std::string(counter.Text()) + " ";
     counter.Set(99998);
     for (int i = 0; i < 3; ++i, counter.Increment()) seen += std::string(counter.Text()) + " ";
-    EXPECT_EQ(seen, "1 7 8 9 10 99998 99999 100000 ");
+    EXPECT_EQ(seen, "0 1 7 8 9 10 99998 99999 100000 ");
     char text[21];
     EXPECT_EQ(std::string(text, PutDecimal(text, std::int64_t{-9223372036854775807LL - 1})), "-9223372036854775808");
 }
