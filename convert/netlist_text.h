@@ -53,14 +53,43 @@ inline std::string_view TrimSpaces(std::string_view text) {
     return text.substr(first, end - first);
 }
 
-inline bool IsLongSignalHeader(std::string_view line) { return StartsWithIgnoreCase(line, "*SIGNAL*"); }
+// A keyword of at most eight characters, to be compared with a line's first
+// eight bytes as one word: the line's bytes in the letters' places get the
+// 0x20 bit, which makes a capital lower case and any other byte no letter.
+struct Keyword {
+    std::size_t size = 0;
+    std::uint64_t lower = 0;    // the keyword with its letters in lower case
+    std::uint64_t letters = 0;  // 0x20 in each letter's byte
+    std::uint64_t kept = 0;     // 0xff in each of the keyword's bytes
+    consteval explicit Keyword(std::string_view text) : size(text.size()) {
+        if (size == 0 || size > 8 || text[0] != '*') throw "a keyword is one to eight bytes and starts with \"*\"";
+        for (std::size_t i = 0; i < size; ++i) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            const bool letter = (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+            lower |= std::uint64_t{letter ? (c | 0x20u) : c} << (8 * i);
+            letters |= std::uint64_t{letter ? 0x20u : 0u} << (8 * i);
+            kept |= std::uint64_t{0xff} << (8 * i);
+        }
+    }
+};
+
+inline bool StartsWithKeyword(std::string_view line, const Keyword& keyword) {
+    using namespace word_bytes;
+    // The first byte alone turns most lines away: every keyword starts with "*".
+    if (line.size() < keyword.size || static_cast<unsigned char>(line.front()) != (keyword.lower & 0xff)) return false;
+    const std::uint64_t first =
+        line.size() >= 8 ? Load<std::uint64_t>(line.data()) : LoadUpTo8(line.data(), line.size());
+    return ((first | keyword.letters) & keyword.kept) == keyword.lower;
+}
+
+inline bool IsLongSignalHeader(std::string_view line) { return StartsWithKeyword(line, Keyword("*SIGNAL*")); }
 
 // "*SIGNAL* GND" and "*SIG* GND" both name the net GND. The long form's name
 // starts at the tenth character, the short form's after the keyword; 0 for
 // a line that is no signal header.
 inline std::size_t NetNameStart(std::string_view line) {
     if (IsLongSignalHeader(line)) return 9;
-    return StartsWithIgnoreCase(line, "*SIG*") ? 5 : 0;
+    return StartsWithKeyword(line, Keyword("*SIG*")) ? 5 : 0;
 }
 
 inline bool IsSignalHeader(std::string_view line) { return NetNameStart(line) != 0; }
@@ -70,8 +99,8 @@ inline std::string_view NetNameOf(std::string_view header, std::size_t start) {
     return header.size() <= start ? std::string_view{} : TrimSpaces(header.substr(start));
 }
 
-inline bool IsPartHeader(std::string_view line) { return StartsWithIgnoreCase(line, "*PART*"); }
-inline bool IsNetHeader(std::string_view line) { return StartsWithIgnoreCase(line, "*NET*"); }
-inline bool IsEndLine(std::string_view line) { return StartsWithIgnoreCase(line, "*END*"); }
+inline bool IsPartHeader(std::string_view line) { return StartsWithKeyword(line, Keyword("*PART*")); }
+inline bool IsNetHeader(std::string_view line) { return StartsWithKeyword(line, Keyword("*NET*")); }
+inline bool IsEndLine(std::string_view line) { return StartsWithKeyword(line, Keyword("*END*")); }
 
 }  // namespace brisel
