@@ -52,7 +52,7 @@ void LineReader::SkipLineFeedAfterCarriageReturn() {
 
 std::string_view LineReader::CarriedLine() {
     const std::size_t size = carry_.size();
-    carry_.append(kReadableAfterLine, '\0');
+    carry_.append(kReadableAfterLine, kAfterLine);
     return std::string_view(carry_.data(), size);
 }
 
@@ -65,9 +65,9 @@ bool LineReader::NextSlowly(std::string_view& line) {
             line = CarriedLine();
             return true;
         }
-        const char* begin = buffer_.data() + pos_;
+        char* begin = buffer_.data() + pos_;
         const char* end = buffer_.data() + end_;
-        const char* stop = buffer_.data() + LineEndFrom(pos_);
+        char* stop = buffer_.data() + LineEndFrom(pos_);
         if (stop == end) {
             if (!carrying) carry_.clear();
             carry_.append(begin, stop);
@@ -77,6 +77,7 @@ bool LineReader::NextSlowly(std::string_view& line) {
         }
         pos_ = static_cast<std::size_t>(stop - buffer_.data()) + 1;
         if (*stop == '\r') SkipLineFeed();
+        *stop = kAfterLine;
         if (carrying) {
             carry_.append(begin, stop);
             line = CarriedLine();

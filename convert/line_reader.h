@@ -13,10 +13,12 @@ namespace brisel {
 
 class LineReader {
 public:
-    // Every line is followed in memory by at least this many readable bytes,
-    // of no particular value, so that a scanner may read whole blocks that
-    // run past its end.
+    // Every line is followed in memory by kAfterLine, in the place of its
+    // line end, and then by more readable bytes of no particular value, this
+    // many in all: a scanner may read whole blocks that run past the line's
+    // end, and a space there ends the line's last word as the line end would.
     static constexpr std::size_t kReadableAfterLine = 16;
+    static constexpr char kAfterLine = ' ';
 
     explicit LineReader(ByteSource& source, std::size_t bufferSize = 1 << 18);
 
@@ -31,6 +33,7 @@ public:
         line = std::string_view(buffer_.data() + pos_, stop - pos_);
         pos_ = stop + 1;
         if (buffer_[stop] == '\r') SkipLineFeed();
+        buffer_[stop] = kAfterLine;
         return true;
     }
 

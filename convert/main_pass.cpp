@@ -7,7 +7,7 @@
 namespace brisel {
 
 // The connection lines go from the reader to the reference scan as they are.
-static_assert(LineReader::kReadableAfterLine >= kScanReadsPastLine);
+static_assert(LineReader::kAfterLine == ' ' && LineReader::kReadableAfterLine >= kScanReadsPastLine);
 
 MainPass::MainPass(ConversionReporter& reporter, ProblemSink* problems, std::string appVersion, Progress& progress,
                    const Files& files)

@@ -24,7 +24,7 @@ void NetBuilder::OnNetHeader() {
     checks_.At(headerLine + 1, connectionLine);
     const char* next = connectionLine.data();
     const char* end = next + connectionLine.size();
-    while (next != end) {
+    while (next < end) {
         const std::size_t count = SplitBatch(next, end);
         for (std::size_t i = 0; i < count; ++i) AddReference(batch_[i], netName);
     }
@@ -34,18 +34,19 @@ void NetBuilder::OnNetHeader() {
 
 // Only the space separates references, and every space ends one: a run of
 // spaces gives empty tokens, which repeat the reference before them. A space
-// at the very end ends the last reference itself.
+// at the very end ends the last reference itself. Each step passes the token
+// and the space after it; after the last token, that is the space that
+// follows the line.
 //
 // The part lookups of a net are independent of each other: asking the
 // memory for a batch of them before the first is needed lets their cache
 // misses overlap.
 std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
     std::size_t count = 0;
-    while (next != end && count < batch_.size()) {
+    while (next < end && count < batch_.size()) {
         Reference& reference = batch_[count++];
-        reference.pin = ScanPinReference(next, end);
-        next += reference.pin.token.size();
-        if (next != end) ++next;  // the space that ended the token
+        reference.pin = ScanPinReference(next);
+        next += reference.pin.token.size() + 1;
         if (reference.pin.HasStop()) {
             reference.part = KeyOfPadded(reference.pin.PartId());
             parts_.Prefetch(reference.part);

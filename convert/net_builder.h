@@ -27,8 +27,8 @@ public:
     // The "*NET*" line opens the Net Names Table.
     void OnNetHeader();
     // One signal: its net name on the joined copy's line `headerLine`, and
-    // its connection line, the line after it, which must be followed by
-    // kScanReadsPastLine readable bytes.
+    // its connection line, the line after it, which must be followed by a
+    // space and more readable bytes, kScanReadsPastLine in all.
     void AddNet(std::string_view netName, std::string_view connectionLine, std::int64_t headerLine);
 
     bool NetHeaderSeen() const { return netHeaderSeen_; }

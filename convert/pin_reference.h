@@ -30,7 +30,8 @@ struct PinReference {
     std::string_view Pin() const { return {token.data() + lastStop + 1, token.size() - lastStop - 1}; }
 };
 
-// The bytes that ScanPinReference may read after a line's end.
+// What ScanPinReference needs after a line: a space, which ends the line's
+// last token, and then readable bytes of any value, this many in all.
 inline constexpr std::size_t kScanReadsPastLine = 16;
 
 namespace pin_reference_detail {
@@ -45,9 +46,8 @@ inline bool IsPlainPin(std::string_view pin) {
 }
 
 // What the scan needs of a block of 16 bytes, one bit per byte, the first
-// byte lowest; only the low 16 bits count. Bits for bytes from the line's
-// end on may be set or not: the scan uses only the bits before the token's
-// end.
+// byte lowest; only the low 16 bits count. The scan uses only the bits
+// before the token's end.
 struct BlockMasks {
     unsigned spaces = 0;
     unsigned stops = 0;
@@ -56,9 +56,9 @@ struct BlockMasks {
     unsigned zeros = 0;
 };
 
+// Both read all 16 bytes at `p`, which the bytes after the line allow.
 #if defined(__SSE2__)
-// Reads all 16 bytes at `p`, which the line's padding allows.
-inline BlockMasks MasksOf(const char* p, const char* /*end*/) {
+inline BlockMasks MasksOf(const char* p) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const auto bits = [](__m128i set) { return static_cast<unsigned>(_mm_movemask_epi8(set)); };
     const __m128i space = _mm_set1_epi8(' ');
@@ -78,10 +78,9 @@ inline BlockMasks MasksOf(const char* p, const char* /*end*/) {
     return masks;
 }
 #else
-// Reads no byte from `end` on.
-inline BlockMasks MasksOf(const char* p, const char* end) {
+inline BlockMasks MasksOf(const char* p) {
     BlockMasks masks;
-    for (int i = 0; i < 16 && p + i != end; ++i) {
+    for (int i = 0; i < 16; ++i) {
         const unsigned bit = 1u << i;
         const auto c = static_cast<unsigned char>(p[i]);
         if (c == ' ') masks.spaces |= bit;
@@ -94,12 +93,9 @@ inline BlockMasks MasksOf(const char* p, const char* end) {
 }
 #endif
 
-// The bits of the block at `p` where a token may end: its spaces, the line's
-// end and everything after it, and bit 16 for the next block.
-inline unsigned TokenEnds(const BlockMasks& masks, const char* p, const char* end) {
-    const std::ptrdiff_t left = end - p;
-    return masks.spaces | (~0u << (left < 16 ? static_cast<unsigned>(left) : 16u));
-}
+// The bits of a block where a token may end: its spaces, the line's end
+// among them, and bit 16 for the next block.
+inline unsigned TokenEnds(const BlockMasks& masks) { return masks.spaces | 1u << 16; }
 
 // A pin of the bits `pin` of a block: digits, not all 0.
 inline bool IsPlainPin(const BlockMasks& masks, unsigned pin) {
@@ -129,7 +125,7 @@ inline constexpr PlainRanges kPlainRanges{};
 // Whether the token of the bits `inToken` of the block at `p`, whose only
 // full stop stands at bit `last`, is plain: each byte held against its
 // place's range with one clamp, and a pin byte above "0".
-inline bool IsPlainInBlock(const char* p, const char* /*end*/, unsigned last, unsigned inToken) {
+inline bool IsPlainInBlock(const char* p, unsigned last, unsigned inToken) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const __m128i low = _mm_load_si128(reinterpret_cast<const __m128i*>(kPlainRanges.low[last]));
     const __m128i high = _mm_load_si128(reinterpret_cast<const __m128i*>(kPlainRanges.high[last]));
@@ -139,20 +135,20 @@ inline bool IsPlainInBlock(const char* p, const char* /*end*/, unsigned last, un
     return (inRange & inToken) == inToken && ((aboveZero & inToken) >> last) != 0;  // the stop is no digit
 }
 #else
-inline bool IsPlainInBlock(const char* p, const char* end, unsigned last, unsigned inToken) {
-    const BlockMasks masks = MasksOf(p, end);
+inline bool IsPlainInBlock(const char* p, unsigned last, unsigned inToken) {
+    const BlockMasks masks = MasksOf(p);
     return (masks.bad & ((1u << last) - 1)) == 0 && IsPlainPin(masks, inToken & ~((2u << last) - 1));
 }
 #endif
 
 // A token that runs over more than one block.
-[[gnu::noinline]] inline PinReference ScanLongToken(const char* begin, const char* end) {
+[[gnu::noinline]] inline PinReference ScanLongToken(const char* begin) {
     const char* lastStop = nullptr;
     bool severalStops = false;
     bool badByte = false;
     for (const char* p = begin;; p += 16) {
-        const BlockMasks masks = MasksOf(p, end);
-        const unsigned ends = TokenEnds(masks, p, end);
+        const BlockMasks masks = MasksOf(p);
+        const unsigned ends = TokenEnds(masks);
         const unsigned inToken = (ends & (0u - ends)) - 1;  // the bits before the token's end
         const unsigned stops = masks.stops & inToken;
         if (stops != 0) {
@@ -176,16 +172,16 @@ inline bool IsPlainInBlock(const char* p, const char* end, unsigned last, unsign
 
 }  // namespace pin_reference_detail
 
-// The reference whose token starts at `begin` and ends at the next space or
-// at `end`, read 16 bytes at a time. The line must be followed by
-// kScanReadsPastLine readable bytes, whatever they hold. Inline: it runs
-// once for every pin reference of the netlist, and most tokens fit into the
+// The reference whose token starts at `begin`, in a line, and ends at the
+// next space, read 16 bytes at a time. The line must be followed by a space
+// and more readable bytes, kScanReadsPastLine in all. Inline: it runs once
+// for every pin reference of the netlist, and most tokens fit into the
 // first block.
-inline PinReference ScanPinReference(const char* begin, const char* end) {
+inline PinReference ScanPinReference(const char* begin) {
     using namespace pin_reference_detail;
-    const BlockMasks masks = MasksOf(begin, end);
-    const unsigned length = static_cast<unsigned>(__builtin_ctz(TokenEnds(masks, begin, end)));
-    if (length == 16) return ScanLongToken(begin, end);
+    const BlockMasks masks = MasksOf(begin);
+    const unsigned length = static_cast<unsigned>(__builtin_ctz(TokenEnds(masks)));
+    if (length == 16) return ScanLongToken(begin);
     PinReference reference;
     reference.token = std::string_view(begin, length);
     const unsigned inToken = (1u << length) - 1;
@@ -194,7 +190,7 @@ inline PinReference ScanPinReference(const char* begin, const char* end) {
     const unsigned last = 31u - static_cast<unsigned>(__builtin_clz(stops));
     reference.lastStop = last;
     // No other full stop, a part ID before it and a plain pin after it.
-    reference.plain = last >= 1 && (stops & (stops - 1)) == 0 && IsPlainInBlock(begin, end, last, inToken);
+    reference.plain = last >= 1 && (stops & (stops - 1)) == 0 && IsPlainInBlock(begin, last, inToken);
     return reference;
 }
 

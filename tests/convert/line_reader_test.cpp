@@ -18,7 +18,10 @@ Strings ReadAll(const std::string& bytes, std::size_t bufferSize) {
     LineReader reader(source, bufferSize);
     Strings lines;
     std::string_view line;
-    while (reader.Next(line)) lines.emplace_back(line);
+    while (reader.Next(line)) {
+        lines.emplace_back(line);
+        EXPECT_EQ(line.data()[line.size()], LineReader::kAfterLine) << "after line " << lines.size();
+    }
     return lines;
 }
 

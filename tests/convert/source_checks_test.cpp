@@ -123,6 +123,10 @@ TEST(CheckReference, AFullStopAtPosition251MakesAPrefixTooLong) {
     EXPECT_TRUE(checks.Findings().nameTooLong);
 }
 
+// The line followed by what follows every line the reader returns: a space,
+// then bytes of any value.
+std::string AsReadLine(const std::string& line) { return line + " " + std::string(kScanReadsPastLine - 1, '.'); }
+
 // The scan of a connection line skips the checks for references it finds
 // plain; that must never hide a finding, and the usual reference must be plain.
 TEST(PinReferenceScan, IsPlainOnlyWhereTheChecksFindNothing) {
@@ -162,13 +166,13 @@ TEST(PinReferenceScan, IsPlainOnlyWhereTheChecksFindNothing) {
         // Alone, and in a line that goes on, where the scan reads whole blocks;
         // what follows the space belongs to the next token.
         const std::string line = c.token + " A.B.\"\t.1 " + std::string(40, 'x');
-        const std::string paddedLine = line + std::string(kScanReadsPastLine, '.');
-        const PinReference inLine = ScanPinReference(paddedLine.data(), paddedLine.data() + line.size());
+        const std::string readLine = AsReadLine(line);
+        const PinReference inLine = ScanPinReference(readLine.data());
         EXPECT_EQ(inLine.token, c.token);
         EXPECT_EQ(inLine.lastStop, c.token.rfind('.')) << c.token;
         EXPECT_EQ(inLine.plain, c.plain) << c.token;
-        const std::string paddedToken = c.token + std::string(kScanReadsPastLine, '.');
-        const PinReference reference = ScanPinReference(paddedToken.data(), paddedToken.data() + c.token.size());
+        const std::string readToken = AsReadLine(c.token);
+        const PinReference reference = ScanPinReference(readToken.data());
         EXPECT_EQ(reference.plain, c.plain) << c.token;
         SourceChecks checks(nullptr);
         checks.CheckReference(c.token, c.token.rfind('.'));
@@ -190,8 +194,8 @@ TEST(PinReferenceScan, EveryByteAtEveryPlaceIsPlainOnlyWhereTheChecksFindNothing
                     if (byte == ' ') continue;  // it would end the token
                     std::string token = base;
                     token[place] = static_cast<char>(byte);
-                    const std::string padded = token + std::string(kScanReadsPastLine, '.');
-                    const PinReference reference = ScanPinReference(padded.data(), padded.data() + token.size());
+                    const std::string readToken = AsReadLine(token);
+                    const PinReference reference = ScanPinReference(readToken.data());
                     ASSERT_EQ(reference.token, token);
                     if (!reference.HasStop()) continue;
                     SourceChecks checks(nullptr);
