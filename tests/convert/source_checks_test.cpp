@@ -64,7 +64,8 @@ TEST(CheckName, EveryByteAtEveryPlace) {
     for (std::size_t length = 1; length <= 20; ++length) {
         for (std::size_t place = 0; place < length; ++place) {
             for (int byte = 0; byte < 256; ++byte) {
-                std::string text = "\"" + std::string(length, 'm') + "\"";
+                std::string text(length + 2, 'm');
+                text.front() = text.back() = '"';
                 text[1 + place] = static_cast<char>(byte);
                 const std::string_view name = std::string_view(text).substr(1, length);
                 ASSERT_EQ(HasBadNameByte(name), IsBadNameByte(static_cast<unsigned char>(byte)))
