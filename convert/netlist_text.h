@@ -9,8 +9,9 @@
 
 namespace brisel {
 
-// Every byte with ASCII capitals folded to lower case, as a table for the
-// lookups made once per pin reference. The one case fold of the program.
+// Every byte with ASCII capitals folded to lower case, as a table for text
+// compared byte by byte. Part keys and keywords fold whole words and blocks
+// by the same rule.
 struct CaseFold {
     unsigned char byte[256];
     constexpr CaseFold() : byte() {
