@@ -65,9 +65,9 @@ bool LineReader::NextSlowly(std::string_view& line) {
             line = CarriedLine();
             return true;
         }
-        char* begin = buffer_.data() + pos_;
+        const char* begin = buffer_.data() + pos_;
         const char* end = buffer_.data() + end_;
-        char* stop = buffer_.data() + LineEndFrom(pos_);
+        const char* stop = buffer_.data() + LineEndFrom(pos_);
         if (stop == end) {
             if (!carrying) carry_.clear();
             carry_.append(begin, stop);
@@ -75,9 +75,7 @@ bool LineReader::NextSlowly(std::string_view& line) {
             pos_ = end_;
             continue;
         }
-        pos_ = static_cast<std::size_t>(stop - buffer_.data()) + 1;
-        if (*stop == '\r') SkipLineFeed();
-        *stop = kAfterLine;
+        PassLineEnd(static_cast<std::size_t>(stop - buffer_.data()));
         if (carrying) {
             carry_.append(begin, stop);
             line = CarriedLine();

@@ -31,9 +31,7 @@ public:
         const std::size_t stop = LineEndFrom(pos_);
         if (stop == end_) return NextSlowly(line);  // the line runs on into the next buffer
         line = std::string_view(buffer_.data() + pos_, stop - pos_);
-        pos_ = stop + 1;
-        if (buffer_[stop] == '\r') SkipLineFeed();
-        buffer_[stop] = kAfterLine;
+        PassLineEnd(stop);
         return true;
     }
 
@@ -45,13 +43,19 @@ private:
     static_assert(kReadableAfterLine <= kPadding);
 
     bool NextSlowly(std::string_view& line);
-    // After a CR: an LF right after it belongs to the same line end.
-    void SkipLineFeed() {
-        if (pos_ == end_) {
-            afterCarriageReturn_ = true;  // the LF may start the next buffer
-        } else if (buffer_[pos_] == '\n') {
-            ++pos_;
+    // Moves past the line end at `stop`, the CR or LF found there, and an LF
+    // right after a CR, which belongs to the same line end; then puts
+    // kAfterLine in its place.
+    void PassLineEnd(std::size_t stop) {
+        pos_ = stop + 1;
+        if (buffer_[stop] == '\r') {
+            if (pos_ == end_) {
+                afterCarriageReturn_ = true;  // the LF may start the next buffer
+            } else if (buffer_[pos_] == '\n') {
+                ++pos_;
+            }
         }
+        buffer_[stop] = kAfterLine;
     }
     bool Fill();
     void MarkLineEnds();

@@ -4,7 +4,6 @@
 // it up compares two words instead of text; a longer one keeps its text.
 
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #if defined(__SSE2__)
