@@ -8,31 +8,28 @@
 #include <vector>
 
 #include "about_box/about_box.h"
+#include "common/native_path.h"
 #include "main_window/command_line.h"
 #include "main_window/main_window.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 
 // There is no terminal to print to: help and version come in a message box.
-int ShowText(const char* text, UINT icon, int status) {
-    MessageBoxA(nullptr, text, "Brisel", MB_OK | icon);
+int ShowText(const std::string& text, UINT icon, int status) {
+    using brisel::platform::win32::Wide;
+    MessageBoxW(nullptr, Wide(text).c_str(), L"Brisel", MB_OK | icon);
     return status;
 }
 
-// The arguments after the program's name, in the ANSI code page as the
-// window's boxes take them.
+// The arguments after the program's name, in UTF-8 as the window's boxes
+// take them.
 std::vector<std::string> Arguments() {
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
-    for (int i = 1; wide != nullptr && i < count; ++i) {
-        const int size = WideCharToMultiByte(CP_ACP, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string argument(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-        WideCharToMultiByte(CP_ACP, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
-        argument.resize(argument.size() - 1);
-        arguments.push_back(argument);
-    }
+    for (int i = 1; wide != nullptr && i < count; ++i) arguments.push_back(brisel::platform::win32::Utf8(wide[i]));
     LocalFree(wide);
     return arguments;
 }
@@ -48,10 +45,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         case StartRequest::ShowVersion:
             return ShowText(brisel::main_window::kWindowVersion, MB_ICONINFORMATION, 0);
         case StartRequest::WrongUsage:
-            return ShowText(brisel::main_window::UsageErrorText(request).c_str(), MB_ICONERROR, 2);
+            return ShowText(brisel::main_window::UsageErrorText(request), MB_ICONERROR, 2);
         case StartRequest::Run:
             break;
     }
+    // The window hands every file name over in UTF-8, whatever the code page.
+    brisel::UseUtf8FileNames();
     brisel::platform::win32::Win32Platform platform;
     brisel::main_window::MainWindow window(platform);
     brisel::about_box::AboutBox about(platform);

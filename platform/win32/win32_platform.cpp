@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/win32/win32_file_dialog.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_window.h"
 
 namespace brisel::platform::win32 {
@@ -75,8 +76,8 @@ Win32Platform::Win32Platform() {
     InitCommonControlsEx(&controls);
     // Untitled, so that a search for the program's window by its title never
     // finds this one.
-    hiddenOwner_ = CreateWindowExA(0, "STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+    hiddenOwner_ = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
 }
 
 Win32Platform::~Win32Platform() {
@@ -95,19 +96,22 @@ std::optional<FileChoice> Win32Platform::ChooseFile(const FileDialogRequest& req
 }
 
 void Win32Platform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
-    MessageBoxA(GetActiveWindow(), text.c_str(), title.empty() ? kApplicationTitle : title.c_str(),
+    MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(title.empty() ? kApplicationTitle : title).c_str(),
                 MB_OK | IconStyle(icon));
 }
 
 void Win32Platform::Beep() { MessageBeep(MB_OK); }
 
-// The clipboard takes the memory once SetClipboardData succeeds.
+// The clipboard takes the memory once SetClipboardData succeeds. Programs
+// that ask for CF_TEXT get it converted by Windows.
 void Win32Platform::SetClipboardText(const std::string& text) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    const std::wstring wide = Wide(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (memory == nullptr) throw std::runtime_error("There is not enough memory to copy the list.");
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
     GlobalUnlock(memory);
-    const bool copied = OpenClipboard(hiddenOwner_) && EmptyClipboard() && SetClipboardData(CF_TEXT, memory);
+    const bool copied = OpenClipboard(hiddenOwner_) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
     if (!copied) {
         GlobalFree(memory);
@@ -116,14 +120,13 @@ void Win32Platform::SetClipboardText(const std::string& text) {
 }
 
 TaskId Win32Platform::StartProgram(const std::string& commandLine) {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
+    std::wstring line = Wide(commandLine);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         throw std::runtime_error("cannot start " + commandLine);
     }
     CloseHandle(process.hThread);
@@ -146,22 +149,22 @@ void Win32Platform::BringToFront(TaskId task) {
 
 OpenResult Win32Platform::ShellOpen(const Window* owner, const std::string& target) {
     const auto* window = dynamic_cast<const Win32Window*>(owner);
-    HINSTANCE result = ShellExecuteA(window != nullptr ? window->Handle() : nullptr, "open", target.c_str(), nullptr,
-                                     nullptr, SW_SHOWNORMAL);
+    HINSTANCE result = ShellExecuteW(window != nullptr ? window->Handle() : nullptr, L"open", Wide(target).c_str(),
+                                     nullptr, nullptr, SW_SHOWNORMAL);
     return OpenResultOf(reinterpret_cast<INT_PTR>(result));
 }
 
 std::string Win32Platform::ProgramFolder() const {
-    std::vector<char> name(MAX_PATH);
+    std::vector<wchar_t> name(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
-        if (length < name.size()) return FolderOf(std::string(name.data(), length));
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length < name.size()) return FolderOf(Utf8(name.data(), length));
         name.resize(name.size() * 2);
     }
 }
 
 bool Win32Platform::IsOrdinaryFile(const std::string& path) const {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
@@ -175,11 +178,11 @@ void Win32Platform::Quit() {
 
 int Win32Platform::Run() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         Win32Window* form = Win32Window::FromHandle(GetAncestor(message.hwnd, GA_ROOT));
         if (form == nullptr || !form->PreTranslate(message)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
         if (Win32Window* focused = Win32Window::FromHandle(GetAncestor(GetFocus(), GA_ROOT))) {
             focused->FollowFocus();

@@ -11,6 +11,7 @@
 #include "platform/win32/win32_ids.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_slim_scroll_bar.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_window.h"
 
 namespace brisel::platform::win32 {
@@ -69,12 +70,12 @@ void Win32Window::BuildFrame(HWND hiddenOwner) {
     const FrameStyle frame = StyleOf(form_);
     // A window with a hidden owner gets no taskbar button of its own.
     HWND owner = form_.showInTaskbar ? nullptr : hiddenOwner;
-    hwnd_ = CreateWindowExA(frame.exStyle, kFormClass, form_.caption.c_str(), frame.style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            100, 100, owner, nullptr, GetModuleHandleA(nullptr), this);
+    hwnd_ = CreateWindowExW(frame.exStyle, kFormClassW, Wide(form_.caption).c_str(), frame.style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 100, 100, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (hwnd_ == nullptr) throw std::runtime_error("cannot create the window " + form_.name);
     if (!form_.background.empty()) {
-        background_ = static_cast<HBITMAP>(LoadImageA(
-            GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRISEL_IDB_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        background_ = static_cast<HBITMAP>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(BRISEL_IDB_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     }
     windowFont_ = CreateFormFont(form_.font, dpi_);
 }
@@ -88,7 +89,7 @@ void Win32Window::BuildControls() {
             child = CreateControlWindow(described, hwnd_, ControlId(static_cast<int>(i)), dpi_);
             HFONT font = windowFont_;
             if (described.font) fonts_.push_back(font = CreateFormFont(*described.font, dpi_));
-            SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
             FitToContent(child, described);
             if (WantsSlimScrollBar(child, described)) AttachSlimScrollBar(child);
         }
@@ -123,20 +124,20 @@ void Win32Window::BuildMenus() {
             const int id = MenuItemId(index++);
             menuItems_[id] = item.name;
             if (item.IsSeparator()) {
-                AppendMenuA(popup, MF_SEPARATOR, static_cast<UINT_PTR>(id), nullptr);
+                AppendMenuW(popup, MF_SEPARATOR, static_cast<UINT_PTR>(id), nullptr);
                 continue;
             }
             const std::string caption = item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut;
-            AppendMenuA(popup, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id),
-                        caption.c_str());
+            AppendMenuW(popup, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id),
+                        Wide(caption).c_str());
             ACCEL accel;
             if (ParseShortcut(item.shortcut, static_cast<WORD>(id), accel)) accels.push_back(accel);
         }
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption.c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.caption).c_str());
     }
     if (bar != nullptr) SetMenu(hwnd_, bar);
     if (!accels.empty()) {
-        accelerators_ = CreateAcceleratorTableA(accels.data(), static_cast<int>(accels.size()));
+        accelerators_ = CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
     }
     RECT frame{0, 0, TwipsToPixels(form_.clientWidth, dpi_), TwipsToPixels(form_.clientHeight, dpi_)};
     const FrameStyle style = StyleOf(form_);
@@ -157,9 +158,9 @@ void Win32Window::BuildMenus() {
 }
 
 void Win32Window::BuildToolTips() {
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+                               GetModuleHandleW(nullptr), nullptr);
     for (const Child& child : children_) {
         if (child.hwnd != nullptr && !child.described->tooltip.empty()) {
             SetToolTip(child.described->name, child.described->tooltip);
@@ -170,16 +171,16 @@ void Win32Window::BuildToolTips() {
 void Win32Window::SetToolTip(const std::string& control, const std::string& text) {
     const Child& child = ChildNamed(control);
     if (toolTip_ == nullptr || child.hwnd == nullptr) return;
-    TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // accepted by every version of the control
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every version of the control
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(child.hwnd);
-    SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     if (text.empty()) return;
-    std::string copy = text;
+    std::wstring copy = Wide(text);
     tool.lpszText = copy.data();
-    SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace brisel::platform::win32

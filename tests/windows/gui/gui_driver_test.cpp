@@ -199,6 +199,38 @@ TEST_F(Gui, PathsInAnyScriptSetThroughTheWideMessagesConvert) {
     EXPECT_EQ(ReadFile(folder / PathOf(kScriptsTarget)), TestData("worked_example.expected.net"));
 }
 
+// Typed key by key, as the keyboard gives them: names outside every ANSI code
+// page reach each box, its split and the conversion intact.
+TEST_F(Gui, NamesInAnyScriptTypedIntoEachBoxConvert) {
+    const fs::path folder = folder_ / PathOf("Дмитрий");
+    fs::create_directories(folder);
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", folder / PathOf("плата.net"));
+    const std::string source = Utf8(folder / PathOf("плата.net"));
+    const std::string target = Utf8(folder / PathOf(kScriptsTarget));
+    TypeText(MainControl("txtSource"), "");
+    TypeText(MainControl("txtTarget"), "");
+    SetForegroundWindow(Main());
+    ClickInto(MainControl("txtSource"));
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
+    TypeKeys(source);
+    EXPECT_TRUE(WaitFor([&] { return Utf8TextOf(MainControl("txtSource")) == source; }))
+        << Utf8TextOf(MainControl("txtSource"));
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("cmdBrowseS")));
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtTarget")));
+    TypeKeys(target);
+    EXPECT_TRUE(WaitFor([&] { return Utf8TextOf(MainControl("txtTarget")) == target; }))
+        << Utf8TextOf(MainControl("txtTarget"));
+    SendKey(VK_RETURN);
+    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
+    ASSERT_NE(box, nullptr);
+    const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(text.find("'" + kScriptsTarget + "' has been created."), std::string::npos) << text;
+    Session::Answer(box);
+    EXPECT_EQ(ReadFile(folder / PathOf(kScriptsTarget)), TestData("worked_example.expected.net"));
+}
+
 // The name typed into the Open dialog's file name box, as a user would type it.
 TEST_F(Gui, TheOpenDialogShowsTheChosenPathInAnyScriptIntact) {
     const fs::path chosen = folder_ / PathOf(kScriptsFolder) / PathOf(kScriptsSource);

@@ -174,9 +174,51 @@ void SetUtf8Text(HWND window, const std::string& text) {
     SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
+void ClickInto(HWND control) {
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
 void PressKey(HWND control, WPARAM key) {
     PostMessageA(control, WM_KEYDOWN, key, 1);
     PostMessageA(control, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+}
+
+namespace {
+
+INPUT KeyInput(WORD key, WORD unit, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = unit;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(100);  // the program takes them in its own time
+}
+
+}  // namespace
+
+void TypeKeys(const std::string& utf8) {
+    const std::wstring units = std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+    std::vector<INPUT> inputs;
+    for (const wchar_t unit : units) {
+        inputs.push_back(KeyInput(0, static_cast<WORD>(unit), KEYEVENTF_UNICODE));
+        inputs.push_back(KeyInput(0, static_cast<WORD>(unit), KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+    }
+    Send(inputs);
+}
+
+void SendKey(WORD key, WORD modifier) {
+    std::vector<INPUT> inputs;
+    if (modifier != 0) inputs.push_back(KeyInput(modifier, 0, 0));
+    inputs.push_back(KeyInput(key, 0, 0));
+    inputs.push_back(KeyInput(key, 0, KEYEVENTF_KEYUP));
+    if (modifier != 0) inputs.push_back(KeyInput(modifier, 0, KEYEVENTF_KEYUP));
+    Send(inputs);
 }
 
 int SystemDpi() {
