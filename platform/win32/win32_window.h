@@ -75,6 +75,7 @@ private:
     void LimitFrameSize(MINMAXINFO& limits) const;
     void OnDropFiles(HDROP drop);
     void PressButton(const Child& button);
+    void MoveFocus(WPARAM wParam, bool given);
     void RedrawUnder(HWND control, bool now);
 
     const Child& ChildNamed(const std::string& name) const;

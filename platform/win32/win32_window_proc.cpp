@@ -96,6 +96,9 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
+        case WM_NEXTDLGCTL:
+            MoveFocus(wParam, LOWORD(lParam) != 0);
+            return 0;
         case WM_CLOSE:
             Close();
             return 0;
@@ -250,6 +253,17 @@ void Win32Window::OnActivate(bool active) {
         lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_);
     HWND target = usable ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     if (target != nullptr) ::SetFocus(target);
+}
+
+// A multi-line box takes Tab for itself and asks its parent to move the
+// focus on, as it asks a dialog: wParam is the control to focus when `given`,
+// otherwise the direction (0 forward). The box entered gets its text
+// selected, as Tab gives it.
+void Win32Window::MoveFocus(WPARAM wParam, bool given) {
+    HWND next = given ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+    if (next == nullptr || !IsChild(hwnd_, next)) return;
+    ::SetFocus(next);
+    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
 void Win32Window::FollowFocus() {

@@ -296,6 +296,26 @@ TEST_F(Gui, HelpAboutShowsVersionOneZeroTwo) {
     Picture(about, "about.bmp");
 }
 
+// The disclaimer takes Tab for itself and asks the box to move the focus on.
+TEST_F(Gui, TabAndShiftTabLeaveTheAboutBoxsDisclaimer) {
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    HWND ok = ControlOf(about, AboutForm(), "cmdOK");
+    HWND disclaimer = ControlOf(about, AboutForm(), "txtDisclaimer");
+    SetForegroundWindow(about);
+    ClickInto(disclaimer);
+    ASSERT_TRUE(session_->WaitForFocus(disclaimer));
+    SendKey(VK_TAB, VK_SHIFT);
+    EXPECT_TRUE(session_->WaitForFocus(ok));
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(disclaimer));
+    SendKey(VK_TAB);
+    EXPECT_TRUE(WaitFor([&] {
+        HWND focus = session_->Focus();
+        return focus != disclaimer && IsChild(about, focus);
+    }));
+}
+
 // The System Info button is hidden: its command is sent as the button would.
 TEST_F(Gui, SystemInfoWithoutTheRegistryValueSaysItIsUnavailable) {
     HWND about = OpenAbout();
@@ -440,6 +460,16 @@ TEST_F(Gui, FileProblemsListsTheProblemsOfTheLastConversion) {
         << text;
     Click(ControlOf(problems, ProblemsForm(), "cmdCopy"));
     EXPECT_TRUE(WaitFor([&] { return ClipboardText() == text + "\r\n"; })) << ClipboardText();
+    // Tab and Shift+Tab leave the list for the buttons after and before it.
+    SetForegroundWindow(problems);
+    ClickInto(list);
+    ASSERT_TRUE(session_->WaitForFocus(list));
+    SendKey(VK_TAB);
+    EXPECT_TRUE(session_->WaitForFocus(ControlOf(problems, ProblemsForm(), "cmdCopy")));
+    ClickInto(list);
+    ASSERT_TRUE(session_->WaitForFocus(list));
+    SendKey(VK_TAB, VK_SHIFT);
+    EXPECT_TRUE(session_->WaitForFocus(ControlOf(problems, ProblemsForm(), "cmdClose")));
     Picture(problems, "problems.bmp");
     const RECT before = ClientRectOf(list);
     RECT frame;
