@@ -101,6 +101,7 @@ std::vector<ControlDescription> Controls() {
         Line("Line1(1)", 3285, 5639, kGrey, 1),
         {.kind = ControlKind::TextBox,
          .name = "txtDisclaimer",
+         .accessibleName = "Disclaimer",
          .bounds = {.left = 240, .top = 3480, .width = 3855, .height = 855},
          .tabIndex = 2,
          .backColor = Rgb{192, 192, 192},

@@ -43,6 +43,9 @@ struct ControlDescription {
     std::string name{};
     std::string caption{};  // "&" marks the access letter of buttons
     std::string tooltip{};
+    // What a screen reader calls a control that has no label before it in
+    // the keyboard order; a label names the control after it.
+    std::string accessibleName{};
     // For lines: left, top is the first end point and width, height the
     // offset to the second.
     TwipsRect bounds{};

@@ -15,6 +15,7 @@ namespace {
 DWORD LabelStyle(const ControlDescription& control) {
     // SS_NOTIFY makes labels report clicks and receive the mouse for tooltips.
     DWORD style = SS_NOTIFY | SS_NOPREFIX;
+    if (IsLink(control)) style |= WS_TABSTOP;
     style |= control.align == TextAlign::Centre ? SS_CENTER : SS_LEFT;
     if (!control.wordWrap && control.align != TextAlign::Centre) style |= SS_LEFTNOWORDWRAP;
     return style;
@@ -125,6 +126,10 @@ void FitToContent(HWND control, const ControlDescription& described) {
 
 bool WantsSlimScrollBar(HWND control, const ControlDescription& described) {
     return described.multiLine && described.verticalScrollBar && (GetWindowLongW(control, GWL_STYLE) & WS_VSCROLL) == 0;
+}
+
+bool IsLink(const ControlDescription& control) {
+    return control.kind == ControlKind::Label && control.cursor == CursorKind::PointingHand;
 }
 
 bool IsTransparentLabel(const ControlDescription& control) {

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -72,6 +73,9 @@ std::string FolderOf(const std::string& fileName) {
 }
 
 Win32Platform::Win32Platform() {
+    // The windows hand their controls' accessible objects to screen readers
+    // through COM.
+    comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     // Untitled, so that a search for the program's window by its title never
@@ -82,6 +86,7 @@ Win32Platform::Win32Platform() {
 
 Win32Platform::~Win32Platform() {
     if (hiddenOwner_ != nullptr) DestroyWindow(hiddenOwner_);
+    if (comInitialized_) CoUninitialize();
 }
 
 std::unique_ptr<Window> Win32Platform::CreateForm(const FormDescription& form) {

@@ -33,6 +33,7 @@ public:
 
 private:
     HWND hiddenOwner_ = nullptr;
+    bool comInitialized_ = false;
     Win32Registry registry_;
 };
 

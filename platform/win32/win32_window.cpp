@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_ids.h"
@@ -156,6 +157,10 @@ const Win32Window::Child& Win32Window::ChildNamed(const std::string& name) const
         if (child.described->name == name) return child;
     }
     throw std::out_of_range("no control named " + name + " in " + form_.name);
+}
+
+Win32Window::Child& Win32Window::ChildNamed(const std::string& name) {
+    return const_cast<Child&>(std::as_const(*this).ChildNamed(name));
 }
 
 const Win32Window::Child* Win32Window::ChildWithId(int id) const {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/win32/win32_accessible.h"
 #include "platform/window.h"
 
 namespace brisel::platform::win32 {
@@ -56,6 +57,7 @@ private:
         const ControlDescription* described;
         HWND hwnd;  // null for lines, which the form paints itself
         HBRUSH background = nullptr;
+        AccessibleText accessible{};
     };
 
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -63,6 +65,8 @@ private:
 
     void BuildFrame(HWND hiddenOwner);
     void BuildControls();
+    void OrderForTheKeyboard();
+    void ServeTheKeyboardAndScreenReaders();
     void BuildMenus();
     void BuildToolTips();
     void PaintBackground(HDC dc);
@@ -79,6 +83,7 @@ private:
     void RedrawUnder(HWND control, bool now);
 
     const Child& ChildNamed(const std::string& name) const;
+    Child& ChildNamed(const std::string& name);
     const Child* ChildWithId(int id) const;
     const Child* ChildWithHandle(HWND hwnd) const;
     const ControlDescription* DescribedButton(bool cancel) const;

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <stdexcept>
 
 #include "platform/twips.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_link.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_slim_scroll_bar.h"
 #include "platform/win32/win32_text.h"
@@ -94,24 +96,47 @@ void Win32Window::BuildControls() {
             if (WantsSlimScrollBar(child, described)) AttachSlimScrollBar(child);
         }
         Child entry{&described, child};
+        entry.accessible = AccessibleTextOf(described);
         if (described.backColor) {
             const Rgb& c = *described.backColor;
             entry.background = CreateSolidBrush(RGB(c.red, c.green, c.blue));
         }
         children_.push_back(entry);
     }
-    // The dialog keys walk the controls in window order: make it the tab order.
+    OrderForTheKeyboard();
+    ServeTheKeyboardAndScreenReaders();
+}
+
+// The dialog keys walk the controls in window order: make it the tab order,
+// with the controls that have no place in it (labels, links) at its end.
+// A screen reader names a box by the label before it in this order.
+void Win32Window::OrderForTheKeyboard() {
     std::vector<const Child*> order;
     for (const Child& child : children_) {
         if (child.hwnd != nullptr) order.push_back(&child);
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Child* a, const Child* b) { return a->described->tabIndex < b->described->tabIndex; });
+    const auto place = [](const Child* child) {
+        const int index = child->described->tabIndex;
+        return index < 0 ? std::numeric_limits<int>::max() : index;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](const Child* a, const Child* b) { return place(a) < place(b); });
     HWND previous = HWND_TOP;
     for (const Child* child : order) {
         SetWindowPos(child->hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = child->hwnd;
     }
+}
+
+// Every control tells a screen reader its name and description; links
+// answer the keyboard; the focus shows on whatever has it, from the start
+// rather than from the first key.
+void Win32Window::ServeTheKeyboardAndScreenReaders() {
+    for (Child& child : children_) {
+        if (child.hwnd == nullptr) continue;
+        Annotate(child.hwnd, &child.accessible);
+        if (IsLink(*child.described)) MakeLink(child.hwnd);
+    }
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void Win32Window::BuildMenus() {
@@ -168,8 +193,10 @@ void Win32Window::BuildToolTips() {
     }
 }
 
+// The tooltip is the control's description for a screen reader too.
 void Win32Window::SetToolTip(const std::string& control, const std::string& text) {
-    const Child& child = ChildNamed(control);
+    Child& child = ChildNamed(control);
+    child.accessible.description = text;
     if (toolTip_ == nullptr || child.hwnd == nullptr) return;
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every version of the control

@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <utility>
+
+#include <oleacc.h>
 
 #include "about_box/about_form.h"
 #include "brisel_version.h"
@@ -65,6 +68,19 @@ void SetToolPath(const std::string& commandLine) {
 }
 
 void RemoveToolPath() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kToolKey); }
+
+// Where the shell looks for the program that opens mailto addresses.
+const char* const kMailCommandKey = "mailto\\shell\\open\\command";
+
+void SetMailProgram(const std::string& commandLine) {
+    HKEY key = nullptr;
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_CLASSES_ROOT, kMailCommandKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        ERROR_SUCCESS);
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(commandLine.c_str()),
+                   static_cast<DWORD>(commandLine.size() + 1));
+    RegCloseKey(key);
+}
 
 class Gui : public testing::Test {
 protected:
@@ -273,6 +289,38 @@ TEST_F(Gui, TheDefaultFrameFollowsAFocusedButtonAndOtherwiseStaysOnOk) {
     EXPECT_FALSE(Framed(MainControl("cmdBrowseS")));
 }
 
+// The name and description a screen reader gets for a control of the running
+// program, asked from this process as a screen reader asks.
+std::pair<std::wstring, std::wstring> AccessibleTexts(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return {L"(no object)", L""};
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    BSTR description = nullptr;
+    object->get_accName(self, &name);
+    object->get_accDescription(self, &description);
+    std::pair<std::wstring, std::wstring> texts{name != nullptr ? name : L"",
+                                                description != nullptr ? description : L""};
+    SysFreeString(name);
+    SysFreeString(description);
+    object->Release();
+    return texts;
+}
+
+TEST_F(Gui, AScreenReaderHearsThePathBoxesByTheirLabelsAndTooltips) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    EXPECT_EQ(AccessibleTexts(MainControl("txtSource")),
+              std::make_pair(std::wstring(L"Source:"), std::wstring(L"Enter source path")));
+    EXPECT_EQ(AccessibleTexts(MainControl("txtTarget")),
+              std::make_pair(std::wstring(L"Target:"), std::wstring(L"Enter target path")));
+    CoUninitialize();
+}
+
 TEST_F(Gui, OnlyTheMainWindowIsTitledBrisel) { EXPECT_EQ(session_->WindowsTitled("Brisel"), 1); }
 
 TEST_F(Gui, AFileDroppedOnTheTargetBoxBecomesTheTargetAndElsewhereTheSource) {
@@ -314,6 +362,36 @@ TEST_F(Gui, TabAndShiftTabLeaveTheAboutBoxsDisclaimer) {
         HWND focus = session_->Focus();
         return focus != disclaimer && IsChild(about, focus);
     }));
+    Click(ok);
+    EXPECT_TRUE(WaitFor([] { return Session::FindForm("About Brisel") == nullptr; }));
+}
+
+// Tab reaches the links after the disclaimer, a dotted rectangle marks the
+// focused one, and Enter opens it as a click does: here the e-mail link,
+// which the shell hands to the program registered for mailto addresses.
+TEST_F(Gui, TheAboutBoxsLinksAreReachedWithTabAndOpenedWithEnter) {
+    const fs::path marker = folder_ / "mail opened.txt";
+    SetMailProgram("\"" + (ProgramFolder() / "fake_sysinfo.exe").string() + "\" " + marker.string());
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    HWND ok = ControlOf(about, AboutForm(), "cmdOK");
+    HWND email = ControlOf(about, AboutForm(), "lblEMadd");
+    SetForegroundWindow(about);
+    ASSERT_TRUE(session_->WaitForFocus(ok));
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(ControlOf(about, AboutForm(), "txtDisclaimer")));
+    Sleep(300);  // painted
+    const std::vector<char> unfocused = PixelsOf(email);
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(email));
+    EXPECT_TRUE(WaitFor([&] { return PixelsOf(email) != unfocused; })) << "no focus mark on the link";
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(ControlOf(about, AboutForm(), "lblWSurl")));
+    SendKey(VK_TAB, VK_SHIFT);
+    ASSERT_TRUE(session_->WaitForFocus(email));
+    SendKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return fs::exists(marker); }));
+    EXPECT_TRUE(IsWindow(about)) << "Enter went to the default button";
 }
 
 // The System Info button is hidden: its command is sent as the button would.

@@ -228,7 +228,14 @@ int SystemDpi() {
     return dpi;
 }
 
-bool SaveWindowPicture(HWND window, const std::string& path) {
+namespace {
+
+struct ScreenPicture {
+    BITMAPINFOHEADER header;
+    std::vector<char> pixels;
+};
+
+ScreenPicture PictureOf(HWND window) {
     RECT frame;
     GetWindowRect(window, &frame);
     const int width = frame.right - frame.left;
@@ -239,20 +246,30 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
     SelectObject(memory, old);
-    BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    ScreenPicture picture{{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0}, {}};
     const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
+    picture.pixels.resize(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), picture.pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&picture.header), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()), 0, 0,
-                          sizeof(BITMAPFILEHEADER) + sizeof header};
+    return picture;
+}
+
+}  // namespace
+
+std::vector<char> PixelsOf(HWND window) { return PictureOf(window).pixels; }
+
+bool SaveWindowPicture(HWND window, const std::string& path) {
+    const ScreenPicture picture = PictureOf(window);
+    const BITMAPINFOHEADER& header = picture.header;
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + picture.pixels.size()),
+                          0, 0, sizeof(BITMAPFILEHEADER) + sizeof header};
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    out.write(picture.pixels.data(), static_cast<std::streamsize>(picture.pixels.size()));
     return static_cast<bool>(out);
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/form.h"
 
@@ -76,6 +77,8 @@ void PressKey(HWND control, WPARAM key);
 void TypeKeys(const std::string& utf8);
 void SendKey(WORD key, WORD modifier = 0);
 int SystemDpi();
+// The window's pixels as they show on the screen, frame included.
+std::vector<char> PixelsOf(HWND window);
 // The window as it shows on the screen, frame included, as a 24-bit BMP.
 bool SaveWindowPicture(HWND window, const std::string& path);
 
