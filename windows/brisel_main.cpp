@@ -11,16 +11,29 @@
 #include "common/native_path.h"
 #include "main_window/command_line.h"
 #include "main_window/main_window.h"
+#include "messages/command_line_boxes.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_text.h"
 
 namespace {
 
-// There is no terminal to print to: help and version come in a message box.
-int ShowText(const std::string& text, UINT icon, int status) {
-    using brisel::platform::win32::Wide;
-    MessageBoxW(nullptr, Wide(text).c_str(), L"Brisel", MB_OK | icon);
+using brisel::platform::win32::Wide;
+
+// There is no terminal to print to: help, version and errors come in a
+// message box.
+int Show(const brisel::messages::Message& message, int status) {
+    const UINT icon = message.icon == brisel::messages::Icon::Error ? MB_ICONERROR : MB_ICONINFORMATION;
+    MessageBoxW(nullptr, Wide(message.BoxText()).c_str(), Wide(message.title).c_str(), MB_OK | icon);
     return status;
+}
+
+// Windows programs show their help for "/?"; after "--" it is a file name.
+std::vector<std::string> WithHelpSwitch(std::vector<std::string> arguments) {
+    for (std::string& argument : arguments) {
+        if (argument == "--") break;
+        if (argument == "/?") argument = "--help";
+    }
+    return arguments;
 }
 
 // The arguments after the program's name, in UTF-8 as the window's boxes
@@ -38,14 +51,15 @@ std::vector<std::string> Arguments() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using brisel::main_window::StartRequest;
-    const StartRequest request = brisel::main_window::ParseCommandLine(Arguments());
+    namespace messages = brisel::messages;
+    const StartRequest request = brisel::main_window::ParseCommandLine(WithHelpSwitch(Arguments()));
     switch (request.kind) {
         case StartRequest::ShowHelp:
-            return ShowText(brisel::main_window::kWindowUsage, MB_ICONINFORMATION, 0);
+            return Show(messages::ForCommandLineHelp(), 0);
         case StartRequest::ShowVersion:
-            return ShowText(brisel::main_window::kWindowVersion, MB_ICONINFORMATION, 0);
+            return Show({"Brisel", {brisel::main_window::kWindowVersion}, messages::Icon::Information}, 0);
         case StartRequest::WrongUsage:
-            return ShowText(brisel::main_window::UsageErrorText(request), MB_ICONERROR, 2);
+            return Show(messages::ForCommandLineError(request.unknownOption), 2);
         case StartRequest::Run:
             break;
     }

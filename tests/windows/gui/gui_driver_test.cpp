@@ -580,6 +580,78 @@ TEST(GuiRun, ClosingTheMainWindowLeavesTheAboutBoxAndTheProgramEndsWithIt) {
     EXPECT_TRUE(session.WaitForExit(10000));
 }
 
+// What brisel.exe shows, and how it ends, when started with these arguments
+// and its message box is answered.
+struct StartBox {
+    std::string title;
+    std::string text;
+    DWORD exitCode = 0;
+};
+
+StartBox StartToAMessageBox(const std::string& arguments) {
+    std::string line = "\"" + (ProgramFolder() / "brisel.exe").string() + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+        return {"(not started)", "", 0};
+    }
+    CloseHandle(started.hThread);
+    HWND box = nullptr;
+    WaitFor([&] {
+        box = nullptr;
+        EnumThreadWindows(
+            started.dwThreadId,
+            [](HWND hwnd, LPARAM found) {
+                char name[16] = {};
+                GetClassNameA(hwnd, name, sizeof name);
+                if (std::string(name) == "#32770") *reinterpret_cast<HWND*>(found) = hwnd;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&box));
+        return box != nullptr && IsWindowVisible(box);
+    });
+    StartBox shown{box != nullptr ? Utf8TextOf(box) : "(no box)",
+                   box != nullptr ? Utf8TextOf(GetDlgItem(box, 0xFFFF)) : ""};
+    if (box != nullptr) Session::Answer(box);
+    if (WaitForSingleObject(started.hProcess, 10000) == WAIT_TIMEOUT) TerminateProcess(started.hProcess, 1);
+    GetExitCodeProcess(started.hProcess, &shown.exitCode);
+    CloseHandle(started.hProcess);
+    return shown;
+}
+
+// The help is laid out in lines, not in columns of spaces.
+TEST(GuiStart, SlashQuestionMarkShowsTheHelpInLinesWithoutColumns) {
+    for (const char* arguments : {"/?", "a.net /?", "--help"}) {
+        const StartBox shown = StartToAMessageBox(arguments);
+        EXPECT_EQ(shown.title, "Brisel") << arguments;
+        EXPECT_EQ(shown.text.rfind("Brisel converts a PADS netlist into an ExpressPCB netlist.\r\n\r\n", 0), 0u)
+            << shown.text;
+        EXPECT_NE(shown.text.find("\r\n/?, -h or --help\r\nShows this help.\r\n"), std::string::npos) << shown.text;
+        EXPECT_EQ(shown.text.find("  "), std::string::npos) << shown.text;
+        EXPECT_EQ(shown.exitCode, 0u) << arguments;
+    }
+}
+
+TEST(GuiStart, AnUnknownOptionIsRefusedInWindowsWords) {
+    const StartBox shown = StartToAMessageBox("--bogus a.net");
+    EXPECT_EQ(shown.title, "Command Line - Error");
+    EXPECT_EQ(shown.text,
+              "The option '--bogus' is not valid.\r\n\r\n"
+              "To open a file whose name begins with a hyphen (-), put -- before it.\r\n"
+              "Start brisel.exe /? to see the options.");
+    EXPECT_EQ(shown.exitCode, 2u);
+}
+
+TEST(GuiStart, AThirdFileNameIsRefusedInWindowsWords) {
+    const StartBox shown = StartToAMessageBox("a.net b.net c.net");
+    EXPECT_EQ(shown.title, "Command Line - Error");
+    EXPECT_EQ(shown.text,
+              "Brisel takes at most two file names: the source and the target.\r\n\r\n"
+              "Start brisel.exe /? to see the options.");
+    EXPECT_EQ(shown.exitCode, 2u);
+}
+
 TEST(GuiRun, TwoPathsOnTheCommandLineAndEnterConvertLikeBriselConvert) {
     const fs::path folder = fs::temp_directory_path() / ("brisel start " + std::to_string(GetCurrentProcessId()));
     fs::create_directories(folder);
