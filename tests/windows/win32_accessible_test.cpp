@@ -142,6 +142,13 @@ TEST(KeyboardOrder, ReachesTheLinksAfterTheDisclaimerAndNeverTheIcon) {
     EXPECT_EQ(GetNextDlgTabItem(about.Handle(), nullptr, FALSE), ControlOf(about, About(), "cmdOK"));
 }
 
+TEST(KeyboardOrder, AnUnbrandedAboutBoxHasNoLinkToReach) {
+    const FormDescription form = about_box::AboutFormFor({"Maker", "", "", ""});
+    Win32Window about(form, 96, nullptr);
+    ShowWindow(about.Handle(), SW_SHOWNA);
+    EXPECT_EQ(TabCycle(about, form, "cmdOK"), (std::vector<std::string>{"cmdOK", "txtDisclaimer"}));
+}
+
 TEST(KeyboardOrder, WalksTheMainWindowFromBoxToButton) {
     Win32Window main(Main(), 96, nullptr);
     ShowWindow(main.Handle(), SW_SHOWNA);
