@@ -11,7 +11,7 @@
 #   - the setup program under Wine, for the user and for everyone: install,
 #     convert, Start-menu links, desktop shortcut, "Open with" entries and
 #     the installed-programs entry, uninstall that leaves nothing;
-#   - no package names an example.org placeholder.
+#   - no package names an address at the example.org placeholder domain.
 # Installs the package on this machine (as root or through sudo) and purges it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -62,12 +62,14 @@ for folder in /usr/share/brisel /usr/share/doc/brisel; do
 done
 check "no file of the package left${left:+: $left}" test -z "$left"
 
-echo "== no example.org in the packages"
+echo "== no example.org address in the packages"
+# An address at the placeholder domain, not the README's words about it.
+placeholder='[@./]example\.org'
 mkdir -p "$work/deb"
 dpkg-deb -R "$deb" "$work/deb"
-check "the .deb's files and control name no example.org" test -z "$(grep -rl example.org "$work/deb")"
-check "the MSI names no example.org" test -z "$(grep -al example.org "$msi")"
-check "the Windows programs and files name no example.org" test -z "$(grep -rl example.org build-package/windows)"
+check "the .deb's files and control" test -z "$(grep -rlE "$placeholder" "$work/deb")"
+check "the MSI" test -z "$(grep -alE "$placeholder" "$msi")"
+check "the Windows programs and files" test -z "$(grep -rlE "$placeholder" build-package/windows)"
 
 echo "== $msi under Wine"
 cached() { sed -n "s/^$1:[A-Z]*=//p" build-package/CMakeCache.txt; }
