@@ -196,6 +196,17 @@ TEST_F(Gui, TypedPathsAndOkConvertANetlistAndShowTheCompletionMessage) {
     EXPECT_EQ(TextOf(MainControl("lblProg")), "");
 }
 
+// The completion message names the target in UTF-8, whatever its script,
+// and the target holds the worked example's conversion.
+void ExpectTheWorkedExampleIn(const fs::path& target) {
+    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
+    ASSERT_NE(box, nullptr);
+    const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(text.find("'" + Utf8(target.filename()) + "' has been created."), std::string::npos) << text;
+    Session::Answer(box);
+    EXPECT_EQ(ReadFile(target), TestData("worked_example.expected.net"));
+}
+
 TEST_F(Gui, PathsInAnyScriptSetThroughTheWideMessagesConvert) {
     const fs::path folder = folder_ / PathOf(kScriptsFolder);
     fs::create_directories(folder);
@@ -207,12 +218,7 @@ TEST_F(Gui, PathsInAnyScriptSetThroughTheWideMessagesConvert) {
     ASSERT_TRUE(session_->WaitForFocus(MainControl("txtTarget")));
     SetUtf8Text(MainControl("txtTarget"), Utf8(folder / PathOf(kScriptsTarget)));
     Click(MainControl("cmdOK"));
-    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
-    ASSERT_NE(box, nullptr);
-    const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
-    EXPECT_NE(text.find("'" + kScriptsTarget + "' has been created."), std::string::npos) << text;
-    Session::Answer(box);
-    EXPECT_EQ(ReadFile(folder / PathOf(kScriptsTarget)), TestData("worked_example.expected.net"));
+    ExpectTheWorkedExampleIn(folder / PathOf(kScriptsTarget));
 }
 
 // Typed key by key, as the keyboard gives them: names outside every ANSI code
@@ -239,12 +245,7 @@ TEST_F(Gui, NamesInAnyScriptTypedIntoEachBoxConvert) {
     EXPECT_TRUE(WaitFor([&] { return Utf8TextOf(MainControl("txtTarget")) == target; }))
         << Utf8TextOf(MainControl("txtTarget"));
     SendKey(VK_RETURN);
-    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
-    ASSERT_NE(box, nullptr);
-    const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
-    EXPECT_NE(text.find("'" + kScriptsTarget + "' has been created."), std::string::npos) << text;
-    Session::Answer(box);
-    EXPECT_EQ(ReadFile(folder / PathOf(kScriptsTarget)), TestData("worked_example.expected.net"));
+    ExpectTheWorkedExampleIn(folder / PathOf(kScriptsTarget));
 }
 
 // The name typed into the Open dialog's file name box, as a user would type it.
