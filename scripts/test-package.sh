@@ -24,8 +24,9 @@ setup=$(ls dist/Brisel-*-setup.exe)
 
 # The desktop's file types and menu entries, as a desktop has them
 # installed: installing the package updates their databases.
+# wixl writes the MSI of the next version that must replace this one.
 scripts/install-deps.sh lintian desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl \
-  xvfb xauth libx11-6 libxtst6 python3 wine wine64
+  xvfb xauth libx11-6 libxtst6 python3 wine wine64 wixl
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/brisel-package-test-XXXXXX")
