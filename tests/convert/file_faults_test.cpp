@@ -32,14 +32,14 @@ const FaultCase kFaults[] = {
     {"the source cannot be opened",         Operation::Open,   "board.net",       "read",    "board.net"},
     {"reading the source fails",            Operation::Read,   "board.net",       "read",    "board.net"},
     {"the run lock cannot be taken",        Operation::Lock,   "BriselTemp2.txt", "written", "BriselTemp2.txt"},
-    {"the joined copy cannot be opened",    Operation::Open,   "BriselTemp2.txt", "written", "BriselTemp2.txt"},
+    {"emptying the joined copy fails",      Operation::Truncate, "BriselTemp2.txt", "written", "BriselTemp2.txt"},
     {"writing the joined copy fails",       Operation::Write,  "BriselTemp2.txt", "written", "BriselTemp2.txt"},
     {"flushing the joined copy fails",      Operation::Flush,  "BriselTemp2.txt", "written", "BriselTemp2.txt"},
-    {"closing the joined copy fails",       Operation::Close,  "BriselTemp2.txt", "written", "BriselTemp2.txt"},
     {"reading the joined copy fails",       Operation::Read,   "BriselTemp2.txt", "read",    "BriselTemp2.txt"},
     {"the new target cannot be created",    Operation::Open,   "BriselTemp3.txt", "written", "out.net"},
+    {"the spool cannot be created",         Operation::Open,   "BriselTemp.txt",  "written", "BriselTemp.txt"},
     {"writing the spool fails",             Operation::Write,  "BriselTemp.txt",  "written", "BriselTemp.txt"},
-    {"closing the spool fails",             Operation::Close,  "BriselTemp.txt",  "written", "BriselTemp.txt"},
+    {"flushing the spool fails",            Operation::Flush,  "BriselTemp.txt",  "written", "BriselTemp.txt"},
     {"reading the spool fails",             Operation::Read,   "BriselTemp.txt",  "read",    "BriselTemp.txt"},
     {"writing the new target fails",        Operation::Write,  "BriselTemp3.txt", "written", "out.net"},
     {"flushing the new target fails",       Operation::Flush,  "BriselTemp3.txt", "written", "out.net"},
@@ -82,7 +82,7 @@ TEST_P(FileFaults, KeepTheOldTargetByteForByte) {
 INSTANTIATE_TEST_SUITE_P(EachOperation, FileFaults, testing::ValuesIn(kFaults), ByWhy());
 
 TEST_F(FileFaults, AnotherRunHoldingTheLockStopsThisOneAndTouchesNothing) {
-    const LockAttempt other = files.Lock(kFolder + "BriselTemp2.txt", false);
+    const LockAttempt other = files.Lock(kFolder + "BriselTemp2.txt");
     EXPECT_EQ(host.Run(files), ConversionResult::Failed);
     EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | Another conversion is using the temporary "
                                        "file 'mem/BriselTemp2.txt' at the moment.\r\nPlease wait until it has "
