@@ -68,6 +68,7 @@ public:
 
     // Valid until Close.
     NativeHandle Handle() const { return handle_; }
+    bool IsOpen() const { return open_; }
     // As it was when the file was opened.
     const FileIdentity& Identity() const { return identity_; }
 

@@ -106,7 +106,7 @@ bool DiskWritableFile::Close() {
 
 bool DiskWritableFile::Truncate() {
     if (!open_) return false;
-    return ::ftruncate(handle_, 0) == 0 && ::lseek(handle_, 0, SEEK_SET) == 0;
+    return (::ftruncate(handle_, 0) == 0 && ::lseek(handle_, 0, SEEK_SET) == 0) || Fail();
 }
 
 std::unique_ptr<ReadableFile> DiskWritableFile::ReadBack() {
