@@ -33,11 +33,16 @@ TargetPlan Beside(const fs::path& file) {
     return {TargetPlan::Kind::Replace, bare ? folder : folder + PathSeparator(), file.filename().string()};
 }
 
-// The folder and name as the path spells them.
+// The folder and name as the path spells them; Windows takes "/" between
+// folders too.
 TargetPlan AsSpelled(const std::string& path) {
-    TargetPlan plan{TargetPlan::Kind::Replace};
-    if (!SplitPath(path, plan.folder, plan.name)) plan.name = path;
-    return plan;
+#ifdef _WIN32
+    const auto last = path.find_last_of("/\\");
+#else
+    const auto last = path.rfind('/');
+#endif
+    const std::size_t nameStart = last == std::string::npos ? 0 : last + 1;
+    return {TargetPlan::Kind::Replace, path.substr(0, nameStart), path.substr(nameStart)};
 }
 
 bool Replaceable(const fs::path& file) {
