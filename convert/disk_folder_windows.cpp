@@ -71,9 +71,8 @@ private:
 // A file that a run that ended has deleted stays until its last handle
 // closes, and cannot be opened meanwhile: Pending.
 NameState WindowsFolder::Look(const std::string& name) const {
-    const HANDLE file =
-        CreateFileW(Path(name).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
-                    kNoLinks | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file = CreateFileW(Path(name).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                                    kNoLinks | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD code = GetLastError();
         if (code == ERROR_FILE_NOT_FOUND) return {};
@@ -181,12 +180,19 @@ bool WindowsFolder::Remove(const std::string& name, WritableFile& file) {
     return Names(name, disk.Identity()) && DeleteFileW(Path(name).c_str());
 }
 
-// The open file itself is renamed through its handle, so no name swapped in
-// meanwhile can take its place.
-bool WindowsFolder::Replace(WritableFile& file, const std::string& name, const std::string& target,
-                            std::string& error, bool&) {
+// The open file itself is renamed through its handle. Where the system
+// renames by the name the file was opened under instead (Wine does), a file
+// swapped in under that name would take the target's place: the name must
+// still be the file's.
+bool WindowsFolder::Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+                            bool& unusable) {
     Step("replacing", name);
     auto& disk = static_cast<DiskWritableFile&>(file);
+    if (!Names(name, disk.Identity())) {
+        unusable = true;
+        error = "it was replaced while the conversion ran";
+        return false;
+    }
     const std::wstring to = Path(target);
     std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + to.size() * sizeof(wchar_t));
     auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());

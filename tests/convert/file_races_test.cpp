@@ -66,23 +66,19 @@ TEST_F(FileRaces, AJoinedCopySwappedForALinkNeitherOverwritesNorFeedsTheVictim) 
     EXPECT_EQ(folder.Read("victim.txt"), kSecret);
 }
 
-// On Windows the open file itself is renamed through its handle, whatever
-// its name has become; elsewhere the name is checked just before the rename.
+// The name is checked just before the rename.
 TEST_F(FileRaces, ANewTargetSwappedForALinkNeverBecomesTheTarget) {
 #ifndef _WIN32
     fs::permissions(folder.Path() / "victim.txt", fs::perms::owner_read | fs::perms::owner_write);
 #endif
     SwapAt("replacing", "BriselTemp3.txt");
-#ifdef _WIN32
-    EXPECT_EQ(host.Run(disk), ConversionResult::Completed);
-    EXPECT_EQ(folder.Read("out.net"), TestData("worked_example.expected.net"));
-#else
     EXPECT_EQ(host.Run(disk), ConversionResult::Failed);
     EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The temporary file '" + folder.Folder() +
                                        "BriselTemp3.txt' cannot be used: it was replaced while the conversion "
                                        "ran.\r\nThe new netlist was not created."});
     EXPECT_EQ(folder.Read("out.net"), kOld);
     EXPECT_FALSE(fs::is_symlink(folder.Path() / "out.net"));
+#ifndef _WIN32
     EXPECT_EQ(fs::status(folder.Path() / "victim.txt").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 #endif
     EXPECT_EQ(folder.Read("victim.txt"), kSecret);
