@@ -88,6 +88,9 @@ std::string SystemError(int code);
 // The text for the last error of the calling thread.
 std::string LastSystemError();
 
+// Closes the handle; false when that failed.
+bool CloseNative(NativeHandle handle);
+
 // What the handle is: its identity, and whether it is a plain file.
 bool DescribeHandle(NativeHandle handle, FileIdentity& identity, bool& regular);
 

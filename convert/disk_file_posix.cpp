@@ -10,12 +10,10 @@
 
 namespace brisel {
 
-std::string SystemError(int code) {
-    std::string text = std::strerror(code);
-    return text.empty() ? "Unknown error" : text;
-}
-
 std::string LastSystemError() { return SystemError(errno); }
+
+// A close cut short by a signal has closed the descriptor all the same.
+bool CloseNative(NativeHandle handle) { return ::close(handle) == 0 || errno == EINTR; }
 
 bool DescribeHandle(NativeHandle handle, FileIdentity& identity, bool& regular) {
     struct stat info {};
@@ -35,13 +33,6 @@ std::string InterruptedReason() { return SystemError(EINTR); }
 
 }  // namespace
 
-DiskReadableFile::DiskReadableFile(NativeHandle handle, bool owned, bool atOffsets)
-    : open_(true), handle_(handle), owned_(owned), atOffsets_(atOffsets) {}
-
-DiskReadableFile::~DiskReadableFile() {
-    if (open_ && owned_) ::close(handle_);
-}
-
 std::size_t DiskReadableFile::Read(char* data, std::size_t size) {
     if (!open_ || Failed()) return 0;
     if (InterruptionRequested()) {
@@ -58,19 +49,6 @@ std::size_t DiskReadableFile::Read(char* data, std::size_t size) {
     }
     offset_ += static_cast<std::uint64_t>(n);
     return static_cast<std::size_t>(n);
-}
-
-DiskWritableFile::DiskWritableFile(NativeHandle handle, bool owned) : open_(true), handle_(handle), owned_(owned) {
-    DescribeHandle(handle, identity_, regular_);
-}
-
-DiskWritableFile::~DiskWritableFile() {
-    if (open_ && owned_) ::close(handle_);
-}
-
-bool DiskWritableFile::Fail() {
-    if (error_.empty()) error_ = LastSystemError();
-    return false;
 }
 
 bool DiskWritableFile::Write(const char* data, std::size_t size) {
@@ -97,21 +75,9 @@ bool DiskWritableFile::Sync() {
     return result == 0 || Fail();
 }
 
-bool DiskWritableFile::Close() {
-    if (!open_) return !Failed();
-    open_ = false;
-    if (owned_ && ::close(handle_) != 0 && errno != EINTR) return Fail();
-    return !Failed();
-}
-
 bool DiskWritableFile::Truncate() {
     if (!open_) return false;
     return (::ftruncate(handle_, 0) == 0 && ::lseek(handle_, 0, SEEK_SET) == 0) || Fail();
-}
-
-std::unique_ptr<ReadableFile> DiskWritableFile::ReadBack() {
-    if (!open_) return std::make_unique<DiskReadableFile>(SystemError(EBADF));
-    return std::make_unique<DiskReadableFile>(handle_, false, true);
 }
 
 }  // namespace brisel

@@ -52,12 +52,9 @@ constexpr DWORD kLargestBlock = 1u << 30;
 
 }  // namespace
 
-std::string SystemError(int code) {
-    std::string text = std::strerror(code);
-    return text.empty() ? "Unknown error" : text;
-}
-
 std::string LastSystemError() { return SystemError(ErrorNumber(GetLastError())); }
+
+bool CloseNative(NativeHandle handle) { return CloseHandle(handle) != 0; }
 
 bool DescribeHandle(NativeHandle handle, FileIdentity& identity, bool& regular) {
     BY_HANDLE_FILE_INFORMATION info{};
@@ -66,13 +63,6 @@ bool DescribeHandle(NativeHandle handle, FileIdentity& identity, bool& regular) 
     identity = {info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
     regular = GetFileType(handle) == FILE_TYPE_DISK && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     return true;
-}
-
-DiskReadableFile::DiskReadableFile(NativeHandle handle, bool owned, bool atOffsets)
-    : open_(true), handle_(handle), owned_(owned), atOffsets_(atOffsets) {}
-
-DiskReadableFile::~DiskReadableFile() {
-    if (open_ && owned_) CloseHandle(handle_);
 }
 
 // A pipe whose writer has gone, and a position past the end, are the end.
@@ -96,19 +86,6 @@ std::size_t DiskReadableFile::Read(char* data, std::size_t size) {
     return n;
 }
 
-DiskWritableFile::DiskWritableFile(NativeHandle handle, bool owned) : open_(true), handle_(handle), owned_(owned) {
-    DescribeHandle(handle, identity_, regular_);
-}
-
-DiskWritableFile::~DiskWritableFile() {
-    if (open_ && owned_) CloseHandle(handle_);
-}
-
-bool DiskWritableFile::Fail() {
-    if (error_.empty()) error_ = LastSystemError();
-    return false;
-}
-
 bool DiskWritableFile::Write(const char* data, std::size_t size) {
     if (!open_ || Failed()) return false;
     for (std::size_t done = 0; done < size;) {
@@ -129,22 +106,10 @@ bool DiskWritableFile::Sync() {
     return FlushFileBuffers(handle_) || Fail();
 }
 
-bool DiskWritableFile::Close() {
-    if (!open_) return !Failed();
-    open_ = false;
-    if (owned_ && !CloseHandle(handle_)) return Fail();
-    return !Failed();
-}
-
 bool DiskWritableFile::Truncate() {
     if (!open_) return false;
     LARGE_INTEGER start{};
     return (SetFilePointerEx(handle_, start, nullptr, FILE_BEGIN) && SetEndOfFile(handle_)) || Fail();
-}
-
-std::unique_ptr<ReadableFile> DiskWritableFile::ReadBack() {
-    if (!open_) return std::make_unique<DiskReadableFile>(SystemError(EBADF));
-    return std::make_unique<DiskReadableFile>(handle_, false, true);
 }
 
 }  // namespace brisel
