@@ -90,10 +90,11 @@ TargetPlan DiskFileSystem::PlanTarget(const std::string& path) {
     std::error_code error;
     const fs::file_status status = fs::status(named, error);
     const bool exists = status.type() != fs::file_type::not_found && status.type() != fs::file_type::none;
-    if (exists && !fs::is_regular_file(status) && !fs::is_directory(status)) return {TargetPlan::Kind::Stream};
+    if (exists && !fs::is_regular_file(status) && !fs::is_directory(status)) return {TargetPlan::Kind::Stream, {}, {}};
     const fs::path file = FollowLinks(named);
     const TargetPlan plan = file == named ? AsSpelled(path) : Beside(file);
-    if (!Replaceable(file) || !MayWriteIn(plan.folder.empty() ? "." : plan.folder)) return {TargetPlan::Kind::InPlace};
+    if (!Replaceable(file) || !MayWriteIn(plan.folder.empty() ? "." : plan.folder))
+        return {TargetPlan::Kind::InPlace, {}, {}};
     return plan;
 }
 
