@@ -10,8 +10,8 @@
 namespace brisel {
 
 std::unique_ptr<ReadableFile> OpenDiskSource(const std::string& path) {
-    const HANDLE file = CreateFileW(NativePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(NativePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::make_unique<DiskReadableFile>(LastSystemError());
     return std::make_unique<DiskReadableFile>(file, true);
 }
