@@ -48,11 +48,12 @@ bool IsStandardOutput(const std::string& path) {
 
 #else
 
+// A device such as /dev/null keeps nothing that the summary could spoil.
 bool IsStandardOutput(const std::string& path) {
     struct stat output {
     }, named{};
-    return ::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.c_str(), &named) == 0 && output.st_dev == named.st_dev &&
-           output.st_ino == named.st_ino;
+    if (::fstat(STDOUT_FILENO, &output) != 0 || ::stat(path.c_str(), &named) != 0) return false;
+    return !S_ISCHR(named.st_mode) && output.st_dev == named.st_dev && output.st_ino == named.st_ino;
 }
 
 // open() takes the lowest free number, which is the closed stream's.

@@ -16,7 +16,7 @@ void OpenClosedStandardStreams();
 void NoteStandardOutputFailure(int code);
 
 // Whether the file is the one standard output writes to (/dev/stdout, or
-// its path).
+// its path), and not a device.
 bool IsStandardOutput(const std::string& path);
 
 // Flushes standard output; when it failed, says so on standard error (as

@@ -35,6 +35,7 @@ BOOL WINAPI StopOnConsoleEvent(DWORD event) {
 }  // namespace
 
 StopOnSignals::StopOnSignals() {
+    ClearInterruption();
     runEnded = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     SetConsoleCtrlHandler(StopOnConsoleEvent, TRUE);
 }
@@ -61,6 +62,7 @@ void Stop(int signal) { RequestInterruption(signal); }
 // Without SA_RESTART, a read from a pipe or a wait for a lock returns at
 // once, and the run ends instead of waiting on.
 StopOnSignals::StopOnSignals() {
+    ClearInterruption();
     struct sigaction stop {};
     stop.sa_handler = Stop;
     sigemptyset(&stop.sa_mask);
