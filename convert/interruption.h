@@ -14,11 +14,12 @@ inline bool InterruptionRequested() noexcept { return InterruptionSignal() != 0;
 // Forgets an earlier request, before a new run.
 void ClearInterruption() noexcept;
 
-// From its start (which forgets an earlier request) to its end, SIGINT, SIGTERM and SIGHUP (Ctrl+C, Ctrl+Break and the
-// console's closing on Windows) ask the run to stop instead of killing the
-// program, and SIGXFSZ and SIGPIPE are ignored, so that a file-size limit or
-// a closed pipe fails a write like a full disk. The program's earlier
-// handling comes back at its end.
+// From its start (which forgets an earlier request) to its end, SIGINT,
+// SIGTERM and SIGHUP (Ctrl+C, Ctrl+Break and the console's closing on
+// Windows) ask the run to stop instead of killing the program, and SIGXFSZ
+// and SIGPIPE are ignored, so that a file-size limit or a closed pipe fails a
+// write like a full disk. The program's earlier handling comes back at its
+// end.
 class StopOnSignals {
 public:
     StopOnSignals();
