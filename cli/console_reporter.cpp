@@ -1,12 +1,24 @@
 #include "cli/console_reporter.h"
 
 #include <algorithm>
+#include <cerrno>
+
+#include "cli/standard_streams.h"
 
 #include "messages/messages.h"
 
 namespace brisel::cli {
 
 namespace {
+
+// A backslash is an ordinary character of a name outside Windows, where it
+// separates folders: doubled, it cannot be taken for the start of an escape.
+constexpr bool kEscapeBackslash =
+#ifdef _WIN32
+    false;
+#else
+    true;
+#endif
 
 // Each control character as "\n", "\r", "\t" or "\xHH".
 std::string EscapedControls(const std::string& text) {
@@ -20,6 +32,8 @@ std::string EscapedControls(const std::string& text) {
             escaped += "\\r";
         } else if (c == '\t') {
             escaped += "\\t";
+        } else if (c == '\\' && kEscapeBackslash) {
+            escaped += "\\\\";
         } else if (byte < 0x20 || byte == 0x7F) {
             escaped += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
         } else {
@@ -46,10 +60,7 @@ void ConsoleReporter::Progress(const ProgressStep& step) {
     std::fflush(err_);
 }
 
-void ConsoleReporter::Waiting() {
-    const std::string folder = settings_.TargetPath.empty() ? "." : messages::ShownFolder(settings_.TargetPath);
-    PrintLine(err_, "Waiting for another conversion in " + folder + " to finish...");
-}
+void ConsoleReporter::Waiting(const std::string& folder) { PrintLine(err_, messages::WaitingLine(folder)); }
 
 void ConsoleReporter::ClearProgress() {
     if (progressWidth_ == 0) return;
@@ -61,7 +72,7 @@ void ConsoleReporter::ClearProgress() {
 void ConsoleReporter::PrintLine(std::FILE* stream, const std::string& line) {
     ClearProgress();
     std::fprintf(stream, "%s\n", EscapedControls(line).c_str());
-    std::fflush(stream);
+    if (std::fflush(stream) != 0 && stream == stdout) NoteStandardOutputFailure(errno);
 }
 
 void ConsoleReporter::Warning(RunWarning warning) {

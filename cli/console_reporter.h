@@ -21,7 +21,7 @@ public:
     ~ConsoleReporter() override;
 
     void Progress(const ProgressStep& step) override;
-    void Waiting() override;
+    void Waiting(const std::string& folder) override;
     void Warning(RunWarning warning) override;
     bool WantsProblems() const override { return details_ != nullptr; }
     void ProblemFound(const Problem& problem) override { details_->Print(problem); }

@@ -5,10 +5,19 @@
 
 #include "cli/options.h"
 #include "cli/run_conversion.h"
+#include "cli/standard_streams.h"
 #include "cli/utf8_console.h"
+
+namespace {
+
+// Output that could not be written is an error, whatever went before.
+int Ended(int status) { return brisel::cli::StandardOutputWritten() || status > 128 ? status : 1; }
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace brisel::cli;
+    OpenClosedStandardStreams();
     const Utf8Console console;
     const Options options = ParseOptions(Utf8Arguments(argc, argv));
     if (!options.usageError.empty()) {
@@ -17,11 +26,11 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(kUsage, stdout);
-        return 0;
+        return Ended(0);
     }
     if (options.version) {
         std::printf("%s\n", kVersion);
-        return 0;
+        return Ended(0);
     }
-    return RunConversion(options);
+    return Ended(RunConversion(options));
 }

@@ -16,17 +16,23 @@
 #include "cli/console_reporter.h"
 #include "cli/details_printer.h"
 #include "cli/source_tap.h"
+#include "cli/standard_streams.h"
+#include "cli/target_readback.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
 #include "convert/disk_file_system.h"
 #include "convert/file_paths.h"
+#include "convert/interruption.h"
 #include "messages/messages.h"
 
 namespace brisel::cli {
 
 namespace {
 
-// A path without any separator names a file in the current folder.
+constexpr int kNotVerified = 5;
+
+// A path without any separator names a file in the current folder; "-"
+// stands for the standard stream.
 void Split(const std::string& path, std::string& folder, std::string& file) {
     if (!SplitPath(path, folder, file)) {
         folder.clear();
@@ -35,44 +41,69 @@ void Split(const std::string& path, std::string& folder, std::string& file) {
 }
 
 // Reads the target back with a reader that shares nothing with the writer.
-// Returns the exit status it calls for: 4 for a discrepancy, 3 when it warned
-// under --strict, else 0.
-// The verifier has been fed the source as the conversion read it.
-int Verify(const Options& options, verify::Verifier& verifier) {
+// Returns the exit status it calls for: 4 for a discrepancy, 5 when the
+// target cannot be read back (a pipe or a device), 3 when it warned under
+// --strict, else 0. The verifier has been fed the source as the conversion
+// read it.
+int Verify(const Options& options, const std::string& sourceLabel, verify::Verifier& verifier, std::FILE* out) {
+    if (options.target == "-" || !CanBeReadBack(options.target)) {
+        const std::string target = options.target == "-" ? messages::kStandardOutput : options.target;
+        std::fprintf(stderr, "%s\n", messages::NotVerifiedLine(target).c_str());
+        return kNotVerified;
+    }
     const verify::Report report = verifier.CheckTarget(options.target);
     for (const verify::ImportRisk& risk : report.risks) {
-        std::fprintf(stderr, "%s:%lld: warning: %s\n", options.source.c_str(), static_cast<long long>(risk.Line),
+        std::fprintf(stderr, "%s:%lld: warning: %s\n", sourceLabel.c_str(), static_cast<long long>(risk.Line),
                      risk.Text.c_str());
     }
     if (!report.ok) {
         for (const std::string& problem : report.problems) std::fprintf(stderr, "verify: %s\n", problem.c_str());
         return 4;
     }
-    std::printf("verified: %lld nets, %lld connections\n", report.nets, report.connections);
+    std::fprintf(out, "verified: %lld nets, %lld connections\n", report.nets, report.connections);
     return options.strict && !report.risks.empty() ? 3 : 0;
+}
+
+JobSettings SettingsFor(const Options& options) {
+    JobSettings settings;
+    Split(options.source, settings.SourcePath, settings.SourceFile);
+    Split(options.target, settings.TargetPath, settings.TargetFile);
+    settings.SourceIsStandardInput = options.source == "-";
+    settings.TargetIsStandardOutput = options.target == "-";
+    settings.WaitForOtherConversion = !options.noWait;
+    return settings;
+}
+
+// A signal ends the run like any failure, with the status a shell gives a
+// program that the signal ended.
+Outcome Convert(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter) {
+    const StopOnSignals stop;
+    return ConvertNetlist(settings, files, reporter);
 }
 
 }  // namespace
 
 int RunConversion(const Options& options) {
-    JobSettings settings;
-    Split(options.source, settings.SourcePath, settings.SourceFile);
-    Split(options.target, settings.TargetPath, settings.TargetFile);
+    const JobSettings settings = SettingsFor(options);
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {
         std::fprintf(stderr, "%s\n", messages::MissingNames().OneLine().c_str());
         return 1;
     }
-    settings.WaitForOtherConversion = !options.noWait;
     const bool terminal = BRISEL_ISATTY(BRISEL_FILENO(stderr)) != 0;
-    DetailsPrinter details(options.source, stderr);
-    ConsoleReporter reporter(settings, stdout, stderr, terminal, options.details ? &details : nullptr);
+    // With the netlist on standard output, the summary goes beside the errors.
+    const bool netlistOnOutput = settings.TargetIsStandardOutput || IsStandardOutput(options.target);
+    std::FILE* out = netlistOnOutput ? stderr : stdout;
+    const std::string sourceLabel = settings.SourceIsStandardInput ? messages::kStandardInput : options.source;
+    DetailsPrinter details(sourceLabel, stderr);
+    ConsoleReporter reporter(settings, out, stderr, terminal, options.details ? &details : nullptr);
     verify::Verifier verifier;
     SourceTap tappedDisk(TheDisk(), settings.SourcePath + settings.SourceFile, verifier);
-    const Outcome outcome = ConvertNetlist(settings, options.verify ? tappedDisk : TheDisk(), reporter);
+    const Outcome outcome = Convert(settings, options.verify ? tappedDisk : TheDisk(), reporter);
     details.PrintOmitted();
+    if (outcome.failure.operation == Failure::Operation::Interrupted) return 128 + InterruptionSignal();
     if (outcome.result != ConversionResult::Completed) return 1;
-    const int verified = options.verify ? Verify(options, verifier) : 0;
-    if (verified == 4) return 4;
+    const int verified = options.verify ? Verify(options, sourceLabel, verifier, out) : 0;
+    if (verified == 4 || verified == kNotVerified) return verified;
     return options.strict && reporter.Warnings() > 0 ? 3 : verified;
 }
 

@@ -25,11 +25,17 @@ private:
 
 }  // namespace
 
-// Later readings (the places of problems for --details) are the
-// conversion's own business.
+// The source is read once; the tap takes its first reading only.
 std::unique_ptr<ReadableFile> SourceTap::OpenForReading(const std::string& path) {
     auto file = files_.OpenForReading(path);
-    if (path != sourcePath_ || tapped_) return file;
+    if (path != sourcePath_) return file;
+    return Tapped(std::move(file));
+}
+
+std::unique_ptr<ReadableFile> SourceTap::StandardInput() { return Tapped(files_.StandardInput()); }
+
+std::unique_ptr<ReadableFile> SourceTap::Tapped(std::unique_ptr<ReadableFile> file) {
+    if (tapped_) return file;
     tapped_ = true;
     return std::make_unique<TappedFile>(std::move(file), verifier_);
 }

@@ -22,20 +22,25 @@ public:
     std::unique_ptr<WritableFile> OpenForWriting(const std::string& path) override {
         return files_.OpenForWriting(path);
     }
-    std::unique_ptr<WritableFile> CreateNew(const std::string& path) override { return files_.CreateNew(path); }
+    std::unique_ptr<ReadableFile> StandardInput() override;
+    std::unique_ptr<WritableFile> StandardOutput() override { return files_.StandardOutput(); }
     bool Exists(const std::string& path) override { return files_.Exists(path); }
-    bool Remove(const std::string& path) override { return files_.Remove(path); }
-    bool Truncate(const std::string& path) override { return files_.Truncate(path); }
+    bool TooLong(const std::string& path) override { return files_.TooLong(path); }
     bool SameFile(const std::string& a, const std::string& b) override { return files_.SameFile(a, b); }
     FolderState Folder(const std::string& folder) override { return files_.Folder(folder); }
-    std::optional<std::string> Replaceable(const std::string& path) override { return files_.Replaceable(path); }
-    bool Replace(const std::string& from, const std::string& to, std::string& error) override {
-        return files_.Replace(from, to, error);
+    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, std::string& error) override {
+        return files_.OpenFolder(folder, error);
     }
-    std::optional<std::string> Unusable(const std::string& path) override { return files_.Unusable(path); }
-    LockAttempt Lock(const std::string& path, bool wait) override { return files_.Lock(path, wait); }
+    TargetPlan PlanTarget(const std::string& path) override { return files_.PlanTarget(path); }
+    std::optional<std::string> MakePrivateFolder(std::string& error) override {
+        return files_.MakePrivateFolder(error);
+    }
+    void RemoveFolder(const std::string& folder) override { files_.RemoveFolder(folder); }
+    bool Interrupted() override { return files_.Interrupted(); }
 
 private:
+    std::unique_ptr<ReadableFile> Tapped(std::unique_ptr<ReadableFile> file);
+
     FileSystem& files_;
     std::string sourcePath_;
     verify::Verifier& verifier_;

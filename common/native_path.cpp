@@ -28,6 +28,16 @@ void UseUtf8FileNames() { fileNameCodePage = CP_UTF8; }
 // std::filesystem would widen each byte on its own, as if the name were Latin-1.
 std::filesystem::path NativePath(const std::string& name) { return Widened(name, fileNameCodePage); }
 
+std::string ProgramPath(const std::filesystem::path& path) {
+    const std::wstring& wide = path.native();
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(fileNameCodePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(fileNameCodePage, 0, wide.data(), size, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
 std::FILE* OpenFile(const std::string& name, const char* mode) {
     return _wfopen(NativePath(name).c_str(), Widened(mode, CP_ACP).c_str());
 }
@@ -37,6 +47,8 @@ std::FILE* OpenFile(const std::string& name, const char* mode) {
 void UseUtf8FileNames() {}
 
 std::filesystem::path NativePath(const std::string& name) { return name; }
+
+std::string ProgramPath(const std::filesystem::path& path) { return path.string(); }
 
 std::FILE* OpenFile(const std::string& name, const char* mode) { return std::fopen(name.c_str(), mode); }
 

@@ -16,6 +16,9 @@ void UseUtf8FileNames();
 // The file name as the file system takes it.
 std::filesystem::path NativePath(const std::string& name);
 
+// A name the file system gave, in the programs' encoding.
+std::string ProgramPath(const std::filesystem::path& path);
+
 // std::fopen of a file name in the programs' encoding.
 std::FILE* OpenFile(const std::string& name, const char* mode);
 

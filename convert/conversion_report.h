@@ -35,15 +35,18 @@ enum class ConversionResult {
 };
 
 // Why the conversion did not start.
-enum class Refusal { SameFile, TemporaryFile, SourceMissing };
+enum class Refusal { SameFile, TemporaryFile, SourceMissing, SourceTooLong };
 
 // Why a started conversion stopped: the file, what was done to it, and the
 // system's reason. `Busy` means another conversion holds the run lock;
 // `Unusable` that a temporary file's name is taken by something the
 // conversion must not write through (the reason says what). For a folder
 // that is missing or not writable, the path is the target's folder.
+// `Interrupted`: a signal or the closing window asked the run to stop.
+// `OutOfMemory`: the conversion of the source (the path) needed more memory
+// than it could have.
 struct Failure {
-    enum class Operation { Read, Write, Busy, Unusable, FolderMissing, FolderNotWritable };
+    enum class Operation { Read, Write, Busy, Unusable, FolderMissing, FolderNotWritable, Interrupted, OutOfMemory };
     Operation operation = Operation::Read;
     std::string path;
     std::string reason;
@@ -65,9 +68,9 @@ public:
     virtual ~ConversionReporter() = default;
     // Each step once; a percentage only when it changes.
     virtual void Progress(const ProgressStep& step) = 0;
-    // Another conversion holds the target folder's run lock, and this one
-    // waits for it to end.
-    virtual void Waiting() {}
+    // Another conversion holds the run lock of `folder` (as the run names it:
+    // empty for the current folder), and this one waits for it to end.
+    virtual void Waiting(const std::string& /*folder*/) {}
     virtual void Warning(RunWarning warning) = 0;
     // Problem occurrences are found only for a reporter that wants them.
     virtual bool WantsProblems() const { return false; }

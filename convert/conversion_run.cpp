@@ -1,5 +1,6 @@
 #include "convert/conversion_run.h"
 
+#include <new>
 #include <vector>
 
 #include "convert/joining_pass.h"
@@ -10,17 +11,75 @@
 
 namespace brisel {
 
+namespace {
+
+// The source as the joining pass reads it, each block handed on to `sink`
+// too.
+class TeeSource : public ByteSource {
+public:
+    TeeSource(ByteSource& source, ProblemLocator& sink) : source_(source), sink_(sink) {}
+    std::size_t Read(char* data, std::size_t size) override {
+        const std::size_t n = source_.Read(data, size);
+        sink_.FeedSource(std::string_view(data, n));
+        return n;
+    }
+    bool Failed() const override { return source_.Failed(); }
+    std::string Error() const override { return source_.Error(); }
+
+private:
+    ByteSource& source_;
+    ProblemLocator& sink_;
+};
+
+}  // namespace
+
 ConversionRun::ConversionRun(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter)
     : settings_(settings), files_(files), reporter_(reporter), paths_(JobPaths::From(settings)), progress_(reporter) {
-    if (reporter.WantsProblems()) problems_.emplace(files, paths_.source, reporter);
+    if (reporter.WantsProblems()) problems_.emplace(reporter);
 }
 
+ConversionRun::~ConversionRun() { ReleaseFolders(); }
+
+// Memory runs out on a source of unusual shape (a line of hundreds of
+// megabytes, millions of parts) under a limit; that ends the run like any
+// failure.
 Outcome ConversionRun::Run() {
+    try {
+        return Convert();
+    } catch (const std::bad_alloc&) {
+        failure_ = {Failure::Operation::OutOfMemory, paths_.source, "Out of memory"};
+        return Fail();
+    }
+}
+
+Outcome ConversionRun::Convert() {
     Outcome outcome;
-    if (!CheckTargetFolder() || !LockTemporaryFiles() || !JoinPass() || !MainPass(outcome.counts)) return Fail();
+    if (!PlanFolders() || !OpenFolders() || !LockFolders() || !CreateFiles() || !JoinPass() ||
+        !MainPass(outcome.counts)) {
+        return Fail();
+    }
     RemoveTemporaryFiles();
-    lock_.reset();
+    ReleaseFolders();
     return outcome;
+}
+
+// A device or a pipe (standard output among them) has no folder of its own
+// for the temporary files: they go into a private folder made for the run.
+bool ConversionRun::PlanFolders() {
+    if (settings_.TargetIsStandardOutput) {
+        plan_.kind = TargetPlan::Kind::Stream;
+    } else {
+        if (!CheckTargetFolder()) return false;
+        plan_ = files_.PlanTarget(paths_.target);
+    }
+    workFolder_ = settings_.TargetPath;
+    if (plan_.kind != TargetPlan::Kind::Stream) return true;
+    std::string error;
+    const auto folder = files_.MakePrivateFolder(error);
+    if (!folder) return WriteFailed(paths_.joined, error);
+    workFolder_ = privateFolder_ = *folder;
+    paths_.PutTemporaryFilesIn(workFolder_, settings_);
+    return true;
 }
 
 bool ConversionRun::CheckTargetFolder() {
@@ -35,79 +94,97 @@ bool ConversionRun::CheckTargetFolder() {
     return Failed(Failure::Operation::FolderNotWritable, settings_.TargetPath, {});
 }
 
-// Another conversion into the same folder is waited for or told at once, and
-// touches nothing; leftovers of a run that died are taken over.
-bool ConversionRun::LockTemporaryFiles() {
-    if (!Usable(paths_.joined)) return false;
-    LockAttempt attempt = TakeRunLock();
-    switch (attempt.result) {
-        case LockAttempt::Result::Acquired:
-            lock_ = std::move(attempt.lock);
-            joinedCreated_ = true;
-            return Usable(paths_.spool) && PlanTarget();
-        case LockAttempt::Result::Busy:
-            return Failed(Failure::Operation::Busy, paths_.joined, {});
-        case LockAttempt::Result::Failed:
-            break;
-    }
-    return WriteFailed(paths_.joined, attempt.error);
-}
-
-LockAttempt ConversionRun::TakeRunLock() {
-    LockAttempt attempt = files_.Lock(paths_.joined, false);
-    if (attempt.result != LockAttempt::Result::Busy || !settings_.WaitForOtherConversion) return attempt;
-    reporter_.Waiting();
-    return files_.Lock(paths_.joined, true);
-}
-
-// A link, a folder or another user's file under a temporary file's name may
-// have been put there to have the conversion write somewhere else.
-bool ConversionRun::Usable(const std::string& path) {
-    if (const auto why = files_.Unusable(path)) return Failed(Failure::Operation::Unusable, path, *why);
+bool ConversionRun::OpenFolders() {
+    std::string error;
+    work_ = files_.OpenFolder(workFolder_, error);
+    if (!work_) return WriteFailed(paths_.joined, error);
+    if (plan_.kind != TargetPlan::Kind::Replace || plan_.folder == workFolder_) return true;
+    beside_ = files_.OpenFolder(plan_.folder, error);
+    if (!beside_) return WriteFailed(paths_.target, error);
+    if (beside_->Identity() == work_->Identity()) beside_.reset();
     return true;
 }
 
-// A target that a new file can replace is written beside it first, so that a
-// failure leaves the old one; any other is written in place.
-bool ConversionRun::PlanTarget() {
-    const auto file = files_.Replaceable(paths_.target);
-    if (!file) return true;
-    replaced_ = *file;
-    newTarget_ = paths_.NewTargetBeside(*file);
-    return Usable(newTarget_);
+// Two folders are locked in the order of their identities, whichever is the
+// target's, so that two runs that each write in both cannot wait for each
+// other.
+bool ConversionRun::LockFolders() {
+    if (!beside_) return Lock(*work_, workFolder_, joined_);
+    if (work_->Identity() < beside_->Identity()) {
+        return Lock(*work_, workFolder_, joined_) && Lock(*beside_, plan_.folder, besideLock_);
+    }
+    return Lock(*beside_, plan_.folder, besideLock_) && Lock(*work_, workFolder_, joined_);
+}
+
+// Another conversion into the same folder is waited for or told at once, and
+// touches nothing; leftovers of a run that died are taken over.
+bool ConversionRun::Lock(WorkFolder& folder, const std::string& shownFolder, std::unique_ptr<WritableFile>& lock) {
+    const std::string& name = settings_.JoinedFileName;
+    LockAttempt attempt = folder.Lock(name, false);
+    if (attempt.result == LockAttempt::Result::Busy && settings_.WaitForOtherConversion) {
+        reporter_.Waiting(shownFolder);
+        attempt = folder.Lock(name, true);
+    }
+    switch (attempt.result) {
+        case LockAttempt::Result::Acquired:
+            lock = std::move(attempt.file);
+            return true;
+        case LockAttempt::Result::Busy:
+            return Failed(Failure::Operation::Busy, shownFolder + name, {});
+        case LockAttempt::Result::Unusable:
+            return Failed(Failure::Operation::Unusable, shownFolder + name, attempt.error);
+        case LockAttempt::Result::Failed:
+            break;
+    }
+    return WriteFailed(shownFolder + name, attempt.error);
+}
+
+// Made before anything is written, so that a name taken by a link, a folder
+// or another user's file stops the run before it writes anything.
+bool ConversionRun::CreateFiles() {
+    if (plan_.kind == TargetPlan::Kind::Replace) {
+        Creation made = TargetFolder().Create(settings_.NewTargetFileName);
+        if (made.unusable) return Failed(Failure::Operation::Unusable, NewTargetPath(), made.error);
+        if (!made.file) return WriteFailed(paths_.target, made.error);
+        target_ = std::move(made.file);
+        targetCreated_ = true;
+    }
+    Creation spool = work_->Create(settings_.SpoolFileName);
+    if (spool.unusable) return Failed(Failure::Operation::Unusable, paths_.spool, spool.error);
+    if (!spool.file) return WriteFailed(paths_.spool, spool.error);
+    spool_ = std::move(spool.file);
+    return true;
 }
 
 bool ConversionRun::JoinPass() {
-    const auto source = files_.OpenForReading(paths_.source);
+    const auto source = settings_.SourceIsStandardInput ? files_.StandardInput() : files_.OpenForReading(paths_.source);
     if (source->Failed()) return ReadFailed(paths_.source, source->Error());
-    const auto joinedFile = files_.OpenForWriting(paths_.joined);
-    if (joinedFile->Failed()) return WriteFailed(paths_.joined, joinedFile->Error());
+    if (!joined_->Truncate()) return WriteFailed(paths_.joined, joined_->Error());
     progress_.Show(ProgressStep::Stage::Initializing);
-    LineReader reader(*source);
-    LineWriter joined(*joinedFile);
+    std::optional<TeeSource> tee;
+    if (problems_) tee.emplace(*source, *problems_);
+    LineReader reader(tee ? static_cast<ByteSource&>(*tee) : *source);
+    LineWriter joined(*joined_);
     JoinSignals(reader, joined);
     if (source->Failed()) return ReadFailed(paths_.source, source->Error());
-    if (!joined.Flush() || !joinedFile->Close()) return WriteFailed(paths_.joined, joinedFile->Error());
+    if (!joined.Flush()) return WriteFailed(paths_.joined, joined_->Error());
     return true;
 }
 
 bool ConversionRun::MainPass(Counts& counts) {
-    const auto joinedFile = files_.OpenForReading(paths_.joined);
+    const auto joinedFile = joined_->ReadBack();
     if (joinedFile->Failed()) return ReadFailed(paths_.joined, joinedFile->Error());
     if (!OpenTarget()) return false;
-    const auto spoolFile = CreateTemporary(paths_.spool);
-    if (spoolFile->Failed()) return WriteFailed(paths_.spool, spoolFile->Error());
-    spoolCreated_ = true;
     progress_.Show(ProgressStep::Stage::Converting);
 
     LineReader joined(*joinedFile);
     LineWriter target(*target_);
-    LineWriter spool(*spoolFile);
+    LineWriter spool(*spool_);
     ProblemSink* problems = problems_ ? &*problems_ : nullptr;
     brisel::MainPass pass(reporter_, problems, settings_.AppVersion, progress_, {joined, target, spool});
     pass.Run();
     if (joinedFile->Failed()) return ReadFailed(paths_.joined, joinedFile->Error());
-    if (!spool.Flush() || !spoolFile->Close()) return WriteFailed(paths_.spool, spoolFile->Error());
+    if (!spool.Flush()) return WriteFailed(paths_.spool, spool_->Error());
     if (target.Failed()) return WriteFailed(paths_.target, target_->Error());
     counts = {pass.LineCount(), pass.PartCount(), pass.NetCount(), pass.ConnectionCount()};
 
@@ -117,24 +194,21 @@ bool ConversionRun::MainPass(Counts& counts) {
     return CopyConnections(target, counts) && CloseTarget(target);
 }
 
+// A target that a new file replaces was made before the joining pass; any
+// other is opened only now, so that a failed joining pass leaves it alone.
 bool ConversionRun::OpenTarget() {
-    target_ = replaced_.empty() ? files_.OpenForWriting(paths_.target) : CreateTemporary(newTarget_);
+    if (target_) return true;
+    target_ = settings_.TargetIsStandardOutput ? files_.StandardOutput() : files_.OpenForWriting(paths_.target);
     if (target_->Failed()) return WriteFailed(paths_.target, target_->Error());
     targetCreated_ = true;
     return true;
-}
-
-// The name has passed Usable: what is left there is this user's leftover.
-std::unique_ptr<WritableFile> ConversionRun::CreateTemporary(const std::string& path) {
-    files_.Remove(path);
-    return files_.CreateNew(path);
 }
 
 // The spool holds only rows this run wrote, each ended by CR LF, so it is
 // copied in blocks and its rows are counted by their line feeds. A block
 // larger than the target's buffer goes to the file without a copy.
 bool ConversionRun::CopyConnections(LineWriter& target, const Counts& counts) {
-    const auto spool = files_.OpenForReading(paths_.spool);
+    const auto spool = spool_->ReadBack();
     if (spool->Failed()) return ReadFailed(paths_.spool, spool->Error());
     const std::int64_t total = counts.lines + counts.connections;
     std::int64_t copied = 0;
@@ -151,14 +225,25 @@ bool ConversionRun::CopyConnections(LineWriter& target, const Counts& counts) {
 }
 
 bool ConversionRun::CloseTarget(LineWriter& target) {
-    const bool replacing = !replaced_.empty();
-    if (!target.Flush() || (replacing && !target_->Sync()) || !target_->Close()) {
-        return WriteFailed(paths_.target, target_->Error());
+    const bool replacing = plan_.kind == TargetPlan::Kind::Replace;
+    if (!target.Flush() || (replacing && !target_->Sync())) return WriteFailed(paths_.target, target_->Error());
+    if (!replacing) {
+        if (!target_->Close()) return WriteFailed(paths_.target, target_->Error());
+        targetCreated_ = false;
+        return true;
     }
-    std::string error;
-    if (replacing && !files_.Replace(newTarget_, replaced_, error)) return WriteFailed(paths_.target, error);
+    if (files_.Interrupted()) return WriteFailed(paths_.target, {});
+    if (!ReplaceTarget()) return false;
     targetCreated_ = false;
     return true;
+}
+
+bool ConversionRun::ReplaceTarget() {
+    std::string error;
+    bool unusable = false;
+    if (TargetFolder().Replace(*target_, settings_.NewTargetFileName, plan_.name, error, unusable)) return true;
+    if (unusable) return Failed(Failure::Operation::Unusable, NewTargetPath(), error);
+    return WriteFailed(paths_.target, error);
 }
 
 bool ConversionRun::Failed(Failure::Operation operation, const std::string& path, const std::string& reason) {
@@ -175,32 +260,50 @@ bool ConversionRun::WriteFailed(const std::string& path, const std::string& reas
 }
 
 Outcome ConversionRun::Fail() {
-    if (target_) target_->Close();
+    if (files_.Interrupted()) failure_ = {Failure::Operation::Interrupted, {}, {}};
     RemovePartialTarget();
     RemoveTemporaryFiles();
-    lock_.reset();
+    ReleaseFolders();
     Outcome outcome;
     outcome.result = ConversionResult::Failed;
     outcome.failure = failure_;
     return outcome;
 }
 
-// The spool first, then the joined copy; only those this run wrote.
-void ConversionRun::RemoveTemporaryFiles() {
-    if (spoolCreated_) files_.Remove(paths_.spool);
-    if (joinedCreated_) files_.Remove(paths_.joined);
-}
-
 // The new target goes, leaving the old one. A target written in place was
 // there before: a plain file (with every name it has) is emptied rather than
-// left half written; a device such as /dev/null stays.
+// left half written; a device such as /dev/null stays, and so does standard
+// output, which may be a file the shell appends to.
 void ConversionRun::RemovePartialTarget() {
-    if (!targetCreated_) return;
-    if (!replaced_.empty()) {
-        files_.Remove(newTarget_);
-    } else if (target_->IsRegularFile()) {
-        files_.Truncate(paths_.target);
+    if (!target_) return;
+    if (targetCreated_ && plan_.kind == TargetPlan::Kind::Replace) {
+        TargetFolder().Remove(settings_.NewTargetFileName, *target_);
+    } else if (targetCreated_ && target_->IsRegularFile() && !settings_.TargetIsStandardOutput) {
+        target_->Truncate();
     }
+    target_->Close();
+    target_.reset();
+}
+
+// The spool first, then the joined copy; only those this run made, and
+// only while their names are still theirs.
+void ConversionRun::RemoveTemporaryFiles() {
+    if (spool_) work_->Remove(settings_.SpoolFileName, *spool_);
+    if (joined_) work_->Remove(settings_.JoinedFileName, *joined_);
+    if (besideLock_) beside_->Remove(settings_.JoinedFileName, *besideLock_);
+    spool_.reset();
+}
+
+// Closing the joined copies lets the folders' locks go.
+void ConversionRun::ReleaseFolders() {
+    target_.reset();
+    spool_.reset();
+    joined_.reset();
+    besideLock_.reset();
+    work_.reset();
+    beside_.reset();
+    if (!privateFolder_.empty()) files_.RemoveFolder(privateFolder_);
+    privateFolder_.clear();
 }
 
 }  // namespace brisel

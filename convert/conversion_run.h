@@ -1,9 +1,14 @@
 #pragma once
 // One conversion once its paths have passed: the joining pass, the main
 // pass, the warnings, the copy of the connection rows, the clean-up and the
-// counts. A read or write failure ends it; the temporary files are removed,
-// the source is only ever read, and an old target stays as it was unless it
-// had to be written in place.
+// counts. A read or write failure, a request to stop or a lack of memory
+// ends it; the temporary files are removed, the source is only ever read,
+// and an old target stays as it was unless it had to be written in place.
+//
+// Every file the run makes is held by its handle in a folder held open from
+// the start: the joined copy (which is the folder's run lock), the spool, and
+// the new target beside the file the target names. When that file is in
+// another folder (a link target), the run holds that folder's lock too.
 
 #include <memory>
 #include <optional>
@@ -22,26 +27,32 @@ namespace brisel {
 class ConversionRun {
 public:
     ConversionRun(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter);
+    ~ConversionRun();
     Outcome Run();
 
 private:
+    Outcome Convert();
+    bool PlanFolders();
     bool CheckTargetFolder();
-    bool LockTemporaryFiles();
-    LockAttempt TakeRunLock();
-    bool Usable(const std::string& path);
-    bool PlanTarget();
+    bool OpenFolders();
+    bool LockFolders();
+    bool Lock(WorkFolder& folder, const std::string& shownFolder, std::unique_ptr<WritableFile>& lock);
+    bool CreateFiles();
     bool JoinPass();
     bool MainPass(Counts& counts);
     bool OpenTarget();
-    std::unique_ptr<WritableFile> CreateTemporary(const std::string& path);
     bool CopyConnections(LineWriter& target, const Counts& counts);
     bool CloseTarget(LineWriter& target);
+    bool ReplaceTarget();
+    WorkFolder& TargetFolder() { return beside_ ? *beside_ : *work_; }
+    std::string NewTargetPath() const { return plan_.folder + settings_.NewTargetFileName; }
     bool Failed(Failure::Operation operation, const std::string& path, const std::string& reason);
     bool ReadFailed(const std::string& path, const std::string& reason);
     bool WriteFailed(const std::string& path, const std::string& reason);
     Outcome Fail();
-    void RemoveTemporaryFiles();
     void RemovePartialTarget();
+    void RemoveTemporaryFiles();
+    void ReleaseFolders();
 
     const JobSettings& settings_;
     FileSystem& files_;
@@ -49,13 +60,16 @@ private:
     JobPaths paths_;
     Progress progress_;
     std::optional<ProblemLocator> problems_;
-    std::unique_ptr<FileLock> lock_;
+    TargetPlan plan_;
+    std::string workFolder_;     // the folder of the temporary files, as the messages name it
+    std::string privateFolder_;  // made for this run's temporary files, when the target has no folder to use
+    std::unique_ptr<WorkFolder> work_;
+    std::unique_ptr<WorkFolder> beside_;  // the new target's folder, when another
+    std::unique_ptr<WritableFile> joined_;
+    std::unique_ptr<WritableFile> besideLock_;
+    std::unique_ptr<WritableFile> spool_;
     std::unique_ptr<WritableFile> target_;
-    std::string replaced_;   // the file the new target replaces; empty when written in place
-    std::string newTarget_;  // where the new target is written until then
     bool targetCreated_ = false;
-    bool joinedCreated_ = false;
-    bool spoolCreated_ = false;
     Failure failure_;
 };
 

@@ -4,10 +4,9 @@
 #include <system_error>
 
 #include "common/native_path.h"
-#include "convert/disk_lock.h"
-#include "convert/disk_system.h"
+#include "convert/disk_open.h"
 #include "convert/file_paths.h"
-#include "convert/text_file.h"
+#include "convert/interruption.h"
 
 namespace brisel {
 
@@ -26,35 +25,49 @@ fs::path FollowLinks(fs::path path) {
     return path;
 }
 
+// The folder, with its separator, and the name of a file that a followed
+// link named.
+TargetPlan Beside(const fs::path& file) {
+    const std::string folder = file.parent_path().string();
+    const bool bare = folder.empty() || folder.back() == PathSeparator();
+    return {TargetPlan::Kind::Replace, bare ? folder : folder + PathSeparator(), file.filename().string()};
+}
+
+// The folder and name as the path spells them; Windows takes "/" between
+// folders too.
+TargetPlan AsSpelled(const std::string& path) {
+#ifdef _WIN32
+    const auto last = path.find_last_of("/\\");
+#else
+    const auto last = path.rfind('/');
+#endif
+    const std::size_t nameStart = last == std::string::npos ? 0 : last + 1;
+    return {TargetPlan::Kind::Replace, path.substr(0, nameStart), path.substr(nameStart)};
+}
+
+bool Replaceable(const fs::path& file) {
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(file, error);
+    if (status.type() == fs::file_type::not_found) return true;
+    return fs::is_regular_file(status) && fs::hard_link_count(file, error) == 1 && OwnedByThisUser(file.string());
+}
+
 }  // namespace
 
-std::unique_ptr<ReadableFile> DiskFileSystem::OpenForReading(const std::string& path) {
-    return std::make_unique<DiskReadableFile>(path);
-}
+std::unique_ptr<ReadableFile> DiskFileSystem::OpenForReading(const std::string& path) { return OpenDiskSource(path); }
 
-std::unique_ptr<WritableFile> DiskFileSystem::OpenForWriting(const std::string& path) {
-    return std::make_unique<DiskWritableFile>(path, DiskWritableFile::Opening::Overwrite);
-}
+std::unique_ptr<WritableFile> DiskFileSystem::OpenForWriting(const std::string& path) { return OpenDiskTarget(path); }
 
-std::unique_ptr<WritableFile> DiskFileSystem::CreateNew(const std::string& path) {
-    return std::make_unique<DiskWritableFile>(path, DiskWritableFile::Opening::CreateNew);
-}
+std::unique_ptr<ReadableFile> DiskFileSystem::StandardInput() { return StandardInputFile(); }
+
+std::unique_ptr<WritableFile> DiskFileSystem::StandardOutput() { return StandardOutputFile(); }
 
 bool DiskFileSystem::Exists(const std::string& path) {
     std::error_code error;
     return fs::exists(NativePath(path), error);
 }
 
-bool DiskFileSystem::Remove(const std::string& path) {
-    std::error_code error;
-    return fs::remove(NativePath(path), error);
-}
-
-bool DiskFileSystem::Truncate(const std::string& path) {
-    std::error_code error;
-    fs::resize_file(NativePath(path), 0, error);
-    return !error;
-}
+bool DiskFileSystem::TooLong(const std::string& path) { return PathTooLong(path); }
 
 bool DiskFileSystem::SameFile(const std::string& a, const std::string& b) { return brisel::SameFile(a, b); }
 
@@ -65,42 +78,33 @@ FolderState DiskFileSystem::Folder(const std::string& folder) {
     return MayWriteIn(path.string()) ? FolderState::Writable : FolderState::NotWritable;
 }
 
-std::optional<std::string> DiskFileSystem::Replaceable(const std::string& path) {
+std::unique_ptr<WorkFolder> DiskFileSystem::OpenFolder(const std::string& folder, std::string& error) {
+    return OpenDiskFolder(folder, hook_, error);
+}
+
+// A device or a pipe (/dev/null, /dev/stdout) is told apart from a missing
+// file by the system's own look through every link: a link such as
+// /proc/self/fd/1 names a pipe that has no path to follow.
+TargetPlan DiskFileSystem::PlanTarget(const std::string& path) {
     const fs::path named = NativePath(path);
+    std::error_code error;
+    const fs::file_status status = fs::status(named, error);
+    const bool exists = status.type() != fs::file_type::not_found && status.type() != fs::file_type::none;
+    if (exists && !fs::is_regular_file(status) && !fs::is_directory(status)) return {TargetPlan::Kind::Stream, {}, {}};
     const fs::path file = FollowLinks(named);
-    std::error_code error;
-    const fs::file_status status = fs::status(file, error);
-    const bool replaceable =
-        status.type() == fs::file_type::not_found ||
-        (fs::is_regular_file(status) && fs::hard_link_count(file, error) == 1 && OwnedByThisUser(file.string()));
-    const std::string folder = file.parent_path().string();
-    if (!replaceable || !MayWriteIn(folder.empty() ? "." : folder)) return std::nullopt;
-    return file == named ? path : file.string();
+    const TargetPlan plan = file == named ? AsSpelled(path) : Beside(file);
+    if (!Replaceable(file) || !MayWriteIn(plan.folder.empty() ? "." : plan.folder))
+        return {TargetPlan::Kind::InPlace, {}, {}};
+    return plan;
 }
 
-bool DiskFileSystem::Replace(const std::string& from, const std::string& to, std::string& error) {
-    std::error_code code;
-    const fs::file_status old = fs::status(NativePath(to), code);
-    code.clear();  // a target that does not exist yet is no error
-    if (fs::exists(old)) fs::permissions(NativePath(from), old.permissions(), code);
-    if (!code) MoveOver(from, to, code);
-    if (code) error = code.message();
-    return !code;
+std::optional<std::string> DiskFileSystem::MakePrivateFolder(std::string& error) {
+    return MakePrivateDiskFolder(error);
 }
 
-std::optional<std::string> DiskFileSystem::Unusable(const std::string& path) {
-    std::error_code error;
-    const fs::file_status status = fs::symlink_status(NativePath(path), error);
-    if (status.type() == fs::file_type::not_found || error) return std::nullopt;
-    if (fs::is_symlink(status)) return "it is a symbolic link";
-    if (fs::is_directory(status)) return "it is a folder";
-    if (!fs::is_regular_file(status)) return "it is not a plain file";
-    if (!OwnedByThisUser(path)) return "it belongs to another user";
-    if (fs::hard_link_count(NativePath(path), error) != 1) return "it is a file with other names";
-    return std::nullopt;
-}
+void DiskFileSystem::RemoveFolder(const std::string& folder) { RemoveDiskFolder(folder); }
 
-LockAttempt DiskFileSystem::Lock(const std::string& path, bool wait) { return LockOnDisk(path, wait); }
+bool DiskFileSystem::Interrupted() { return InterruptionRequested(); }
 
 FileSystem& TheDisk() {
     static DiskFileSystem disk;

@@ -1,6 +1,7 @@
 #pragma once
 // The conversion's files on the disk.
 
+#include "convert/disk_folder.h"
 #include "convert/file_system.h"
 
 namespace brisel {
@@ -9,16 +10,23 @@ class DiskFileSystem : public FileSystem {
 public:
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<WritableFile> OpenForWriting(const std::string& path) override;
-    std::unique_ptr<WritableFile> CreateNew(const std::string& path) override;
+    std::unique_ptr<ReadableFile> StandardInput() override;
+    std::unique_ptr<WritableFile> StandardOutput() override;
     bool Exists(const std::string& path) override;
-    bool Remove(const std::string& path) override;
-    bool Truncate(const std::string& path) override;
+    bool TooLong(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
     FolderState Folder(const std::string& folder) override;
-    std::optional<std::string> Replaceable(const std::string& path) override;
-    bool Replace(const std::string& from, const std::string& to, std::string& error) override;
-    std::optional<std::string> Unusable(const std::string& path) override;
-    LockAttempt Lock(const std::string& path, bool wait) override;
+    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, std::string& error) override;
+    TargetPlan PlanTarget(const std::string& path) override;
+    std::optional<std::string> MakePrivateFolder(std::string& error) override;
+    void RemoveFolder(const std::string& folder) override;
+    bool Interrupted() override;
+
+    // For tests: called between the steps of a run, in its folders.
+    void SetStepHook(StepHook hook) { hook_ = std::move(hook); }
+
+private:
+    StepHook hook_;
 };
 
 // One for the whole program.

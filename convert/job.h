@@ -22,6 +22,10 @@ struct JobSettings {
     // Whether a conversion into a folder where another one runs waits for it
     // to end, or fails at once.
     bool WaitForOtherConversion = false;
+    // The source is standard input, or the target standard output, instead
+    // of the file the pair names (which then only names it in messages).
+    bool SourceIsStandardInput = false;
+    bool TargetIsStandardOutput = false;
 
     static constexpr const char* kSpoolFileName = "BriselTemp.txt";       // connection spool
     static constexpr const char* kJoinedFileName = "BriselTemp2.txt";     // joined copy

@@ -1,24 +1,22 @@
 #include "convert/job_paths.h"
 
-#include <filesystem>
-
 #include "convert/netlist_text.h"
 
 namespace brisel {
 
 JobPaths JobPaths::From(const JobSettings& settings) {
-    return {settings.SourcePath + settings.SourceFile, settings.TargetPath + settings.TargetFile,
-            settings.TargetPath + settings.JoinedFileName, settings.TargetPath + settings.SpoolFileName,
-            settings.TargetPath + settings.NewTargetFileName};
+    JobPaths paths{settings.SourcePath + settings.SourceFile, settings.TargetPath + settings.TargetFile, {}, {}};
+    paths.PutTemporaryFilesIn(settings.TargetPath, settings);
+    return paths;
 }
 
-std::string JobPaths::NewTargetBeside(const std::string& file) const {
-    if (file == target) return newTarget;
-    const std::filesystem::path path(file);
-    return (path.parent_path() / std::filesystem::path(newTarget).filename()).string();
+void JobPaths::PutTemporaryFilesIn(const std::string& folder, const JobSettings& settings) {
+    joined = folder + settings.JoinedFileName;
+    spool = folder + settings.SpoolFileName;
 }
 
 bool SourceIsTarget(const JobSettings& settings, FileSystem& files) {
+    if (settings.SourceIsStandardInput || settings.TargetIsStandardOutput) return false;
     return (SameTextIgnoringCase(settings.SourcePath, settings.TargetPath) &&
             SameTextIgnoringCase(settings.SourceFile, settings.TargetFile)) ||
            files.SameFile(settings.SourcePath + settings.SourceFile, settings.TargetPath + settings.TargetFile);
@@ -27,18 +25,30 @@ bool SourceIsTarget(const JobSettings& settings, FileSystem& files) {
 namespace {
 
 // A conversion empties its temporary files and deletes them at its end, so
-// none may be its source or its target.
-bool IsTemporaryFile(const std::string& path, const JobPaths& paths, FileSystem& files) {
-    return files.SameFile(path, paths.joined) || files.SameFile(path, paths.spool) ||
-           files.SameFile(path, paths.newTarget);
+// none may be its source or its target, in any folder it writes in.
+bool IsTemporaryFile(const std::string& path, const std::string& folder, const JobSettings& settings,
+                     FileSystem& files) {
+    for (const std::string* name : {&settings.SpoolFileName, &settings.JoinedFileName, &settings.NewTargetFileName}) {
+        if (files.SameFile(path, folder + *name)) return true;
+    }
+    return false;
 }
 
 bool NamesATemporaryFile(const JobSettings& settings, FileSystem& files) {
+    if (settings.TargetIsStandardOutput) return false;
     const JobPaths paths = JobPaths::From(settings);
-    return IsTemporaryFile(paths.source, paths, files) || IsTemporaryFile(paths.target, paths, files) ||
+    const TargetPlan plan = files.PlanTarget(paths.target);
+    const bool beside = plan.kind == TargetPlan::Kind::Replace && plan.folder != settings.TargetPath;
+    const bool source =
+        !settings.SourceIsStandardInput && (IsTemporaryFile(paths.source, settings.TargetPath, settings, files) ||
+                                            (beside && IsTemporaryFile(paths.source, plan.folder, settings, files)));
+    return source || IsTemporaryFile(paths.target, settings.TargetPath, settings, files) ||
            SameTextIgnoringCase(settings.TargetFile, settings.SpoolFileName) ||
            SameTextIgnoringCase(settings.TargetFile, settings.JoinedFileName) ||
-           SameTextIgnoringCase(settings.TargetFile, settings.NewTargetFileName);
+           SameTextIgnoringCase(settings.TargetFile, settings.NewTargetFileName) ||
+           (beside && (SameTextIgnoringCase(plan.name, settings.SpoolFileName) ||
+                       SameTextIgnoringCase(plan.name, settings.JoinedFileName) ||
+                       SameTextIgnoringCase(plan.name, settings.NewTargetFileName)));
 }
 
 }  // namespace
@@ -46,7 +56,10 @@ bool NamesATemporaryFile(const JobSettings& settings, FileSystem& files) {
 std::optional<Refusal> RefusalFor(const JobSettings& settings, FileSystem& files) {
     if (SourceIsTarget(settings, files)) return Refusal::SameFile;
     if (NamesATemporaryFile(settings, files)) return Refusal::TemporaryFile;
-    if (!files.Exists(settings.SourcePath + settings.SourceFile)) return Refusal::SourceMissing;
+    if (settings.SourceIsStandardInput) return std::nullopt;
+    const std::string source = settings.SourcePath + settings.SourceFile;
+    if (files.TooLong(source)) return Refusal::SourceTooLong;
+    if (!files.Exists(source)) return Refusal::SourceMissing;
     return std::nullopt;
 }
 

@@ -11,15 +11,15 @@
 
 namespace brisel {
 
+// The paths of a run's files, as its messages name them.
 struct JobPaths {
     std::string source;
     std::string target;
-    std::string joined;     // the joined copy, in the target's folder
-    std::string spool;      // the connection spool, in the target's folder
-    std::string newTarget;  // the new target until it replaces the old, beside the target
+    std::string joined;  // the joined copy, in the folder of the temporary files
+    std::string spool;   // the connection spool, beside it
 
-    // The new target beside `file`, the file the target names.
-    std::string NewTargetBeside(const std::string& file) const;
+    // The temporary files go into `folder` (with its separator).
+    void PutTemporaryFilesIn(const std::string& folder, const JobSettings& settings);
 
     static JobPaths From(const JobSettings& settings);
 };
@@ -29,7 +29,8 @@ struct JobPaths {
 bool SourceIsTarget(const JobSettings& settings, FileSystem& files);
 
 // Why the conversion must not start, or nothing: the source and target are
-// one file, either is one of the temporary files, or the source is missing.
+// one file, either is one of the temporary files (in the target's folder, or
+// beside the file a link target names), or the source is missing.
 std::optional<Refusal> RefusalFor(const JobSettings& settings, FileSystem& files);
 
 }  // namespace brisel

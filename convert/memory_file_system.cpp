@@ -12,7 +12,7 @@ using Operation = MemoryFileSystem::Operation;
 // Reads what the file held when it was opened.
 class MemoryReadableFile : public ReadableFile {
 public:
-    MemoryReadableFile(const MemoryFileSystem& files, const std::string& path, std::string error)
+    MemoryReadableFile(MemoryFileSystem& files, const std::string& path, std::string error)
         : files_(files), path_(path), bytes_(files.Bytes(path)), error_(std::move(error)) {}
     std::size_t Read(char* data, std::size_t size) override {
         if (Failed()) return 0;
@@ -29,7 +29,7 @@ public:
     std::string Error() const override { return error_; }
 
 private:
-    const MemoryFileSystem& files_;
+    MemoryFileSystem& files_;
     std::string path_;
     std::string bytes_;
     std::size_t pos_ = 0;
@@ -55,6 +55,15 @@ public:
     bool Failed() const override { return !error_.empty(); }
     std::string Error() const override { return error_; }
     bool IsRegularFile() const override { return true; }
+    bool Truncate() override {
+        if (!Check(Operation::Truncate)) return false;
+        files_.Empty(path_);
+        return true;
+    }
+    std::unique_ptr<ReadableFile> ReadBack() override {
+        return std::make_unique<MemoryReadableFile>(files_, path_, std::string());
+    }
+    const std::string& Path() const { return path_; }
 
 private:
     bool Check(Operation operation) {
@@ -69,14 +78,53 @@ private:
     bool closed_ = false;
 };
 
-class MemoryLock : public FileLock {
+// The joined copy, which holds its folder's run lock while it lives.
+class MemoryLockedFile : public MemoryWritableFile {
 public:
-    MemoryLock(MemoryFileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
-    ~MemoryLock() override { files_.Unlock(path_); }
+    MemoryLockedFile(MemoryFileSystem& files, const std::string& path)
+        : MemoryWritableFile(files, path, {}), lockHolder_(files) {}
+    ~MemoryLockedFile() override { lockHolder_.Unlock(Path()); }
+
+private:
+    MemoryFileSystem& lockHolder_;
+};
+
+// Names are joined to the folder's text, as the paths of the fault tests are.
+class MemoryFolder : public WorkFolder {
+public:
+    MemoryFolder(MemoryFileSystem& files, std::string folder) : files_(files), folder_(std::move(folder)) {}
+    std::string Identity() const override { return folder_; }
+    LockAttempt Lock(const std::string& name, bool) override {
+        const std::string path = folder_ + name;
+        if (const auto why = files_.Blocked(path)) return {LockAttempt::Result::Unusable, nullptr, *why};
+        return files_.Lock(path);
+    }
+    Creation Create(const std::string& name) override {
+        const std::string path = folder_ + name;
+        if (const auto why = files_.Blocked(path)) return {nullptr, true, *why};
+        if (files_.Exists(path) && !files_.Remove(path)) return {nullptr, false, "File exists"};
+        if (const std::string* reason = files_.Failure(Operation::Open, path)) return {nullptr, false, *reason};
+        files_.Put(path, {});
+        return {std::make_unique<MemoryWritableFile>(files_, path, std::string()), false, {}};
+    }
+    bool Remove(const std::string& name, WritableFile&) override { return files_.Remove(folder_ + name); }
+    bool Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+                 bool&) override {
+        if (!file.Close()) {
+            error = file.Error();
+            return false;
+        }
+        if (const std::string* reason = files_.Failure(Operation::Rename, folder_ + name)) {
+            error = *reason;
+            return false;
+        }
+        files_.Move(folder_ + name, folder_ + target);
+        return true;
+    }
 
 private:
     MemoryFileSystem& files_;
-    std::string path_;
+    std::string folder_;
 };
 
 }  // namespace
@@ -96,9 +144,26 @@ void MemoryFileSystem::Fail(Operation operation, const std::string& path, std::s
     failures_[{operation, path}] = std::move(reason);
 }
 
-const std::string* MemoryFileSystem::Failure(Operation operation, const std::string& path) const {
+void MemoryFileSystem::InterruptAt(Operation operation, const std::string& path) {
+    interruptions_.insert({operation, path});
+}
+
+const std::string* MemoryFileSystem::Failure(Operation operation, const std::string& path) {
+    static const std::string kInterrupted = "Interrupted system call";
+    // Removing, closing and renaming do not look for a request to stop, on
+    // the disk either.
+    const bool stops =
+        operation != Operation::Remove && operation != Operation::Close && operation != Operation::Rename;
+    if (stops && interruptions_.count({operation, path}) > 0) interrupted_ = true;
+    if (stops && interrupted_) return &kInterrupted;
     const auto failure = failures_.find({operation, path});
     return failure == failures_.end() ? nullptr : &failure->second;
+}
+
+std::optional<std::string> MemoryFileSystem::Blocked(const std::string& path) const {
+    const auto why = blocked_.find(path);
+    if (why == blocked_.end()) return std::nullopt;
+    return why->second;
 }
 
 std::unique_ptr<ReadableFile> MemoryFileSystem::OpenForReading(const std::string& path) {
@@ -117,33 +182,29 @@ std::unique_ptr<WritableFile> MemoryFileSystem::OpenForWriting(const std::string
     return std::make_unique<MemoryWritableFile>(*this, path, reason ? *reason : std::string());
 }
 
-std::unique_ptr<WritableFile> MemoryFileSystem::CreateNew(const std::string& path) {
-    if (Exists(path) || blocked_.count(path) > 0) {
-        return std::make_unique<MemoryWritableFile>(*this, path, "File exists");
-    }
-    return OpenForWriting(path);
-}
-
 FolderState MemoryFileSystem::Folder(const std::string& folder) {
     const auto file = files_.lower_bound(folder);
     const bool holdsAFile = file != files_.end() && file->first.compare(0, folder.size(), folder) == 0;
     return holdsAFile ? FolderState::Writable : FolderState::Missing;
 }
 
-bool MemoryFileSystem::Replace(const std::string& from, const std::string& to, std::string& error) {
-    if (const std::string* reason = Failure(Operation::Rename, from)) {
-        error = *reason;
-        return false;
-    }
-    files_[to] = Bytes(from);
-    files_.erase(from);
-    return true;
+std::unique_ptr<WorkFolder> MemoryFileSystem::OpenFolder(const std::string& folder, std::string&) {
+    return std::make_unique<MemoryFolder>(*this, folder);
 }
 
-std::optional<std::string> MemoryFileSystem::Unusable(const std::string& path) {
-    const auto why = blocked_.find(path);
-    if (why == blocked_.end()) return std::nullopt;
-    return why->second;
+TargetPlan MemoryFileSystem::PlanTarget(const std::string& path) {
+    const auto last = path.find_last_of("/\\");
+    const std::size_t nameStart = last == std::string::npos ? 0 : last + 1;
+    return {TargetPlan::Kind::Replace, path.substr(0, nameStart), path.substr(nameStart)};
+}
+
+std::optional<std::string> MemoryFileSystem::MakePrivateFolder(std::string&) {
+    privateFolder_ = true;
+    return std::string(kPrivateFolder);
+}
+
+void MemoryFileSystem::RemoveFolder(const std::string& folder) {
+    if (folder == kPrivateFolder) privateFolder_ = false;
 }
 
 bool MemoryFileSystem::Remove(const std::string& path) {
@@ -151,20 +212,19 @@ bool MemoryFileSystem::Remove(const std::string& path) {
     return files_.erase(path) > 0;
 }
 
-bool MemoryFileSystem::Truncate(const std::string& path) {
-    const auto file = files_.find(path);
-    if (file == files_.end()) return false;
-    file->second.clear();
-    return true;
+void MemoryFileSystem::Move(const std::string& from, const std::string& to) {
+    files_[to] = Bytes(from);
+    files_.erase(from);
 }
 
-LockAttempt MemoryFileSystem::Lock(const std::string& path, bool) {
-    if (const std::string* reason = Failure(Operation::Lock, path))
+LockAttempt MemoryFileSystem::Lock(const std::string& path) {
+    if (const std::string* reason = Failure(Operation::Lock, path)) {
         return {LockAttempt::Result::Failed, nullptr, *reason};
+    }
     if (locked_.count(path) > 0) return {LockAttempt::Result::Busy, nullptr, {}};
     files_[path];  // created if need be, never emptied
     locked_.insert(path);
-    return {LockAttempt::Result::Acquired, std::make_unique<MemoryLock>(*this, path), {}};
+    return {LockAttempt::Result::Acquired, std::make_unique<MemoryLockedFile>(*this, path), {}};
 }
 
 }  // namespace brisel

@@ -2,14 +2,13 @@
 
 namespace brisel {
 
+// Problems are found once the joining pass has read the whole source.
 void ProblemLocator::Report(const Problem& problem) {
     Problem located = problem;
     if (problem.joinedLine > 0) {
-        if (!lines_) {
-            source_ = files_.OpenForReading(sourcePath_);
-            lines_ = std::make_unique<SourceLineMap>(*source_);
-        }
-        located.sourceLine = lines_->SourceLine(problem.joinedLine, problem.offset);
+        if (!finished_) lines_.Finish();
+        finished_ = true;
+        located.sourceLine = lines_.SourceLine(problem.joinedLine, problem.offset);
     }
     reporter_.ProblemFound(located);
 }

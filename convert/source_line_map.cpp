@@ -2,8 +2,72 @@
 
 namespace brisel {
 
-bool SourceLineMap::ReadSource(std::string_view& line) {
-    if (!reader_.Next(line)) return false;
+namespace {
+
+// A step is one byte of flags, then the piece's size in 7-bit groups when it
+// has one.
+constexpr unsigned char kCloses = 1, kJoiningSpace = 2, kCollectingAfter = 4, kSized = 8;
+
+}  // namespace
+
+// CR, CR LF and a lone LF each end a line, as the line reader takes them.
+void SourceLineMap::Feed(std::string_view bytes) {
+    if (afterCarriageReturn_ && !bytes.empty()) {
+        afterCarriageReturn_ = false;
+        if (bytes.front() == '\n') bytes.remove_prefix(1);
+    }
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find_first_of("\r\n");
+        if (end == std::string_view::npos) {
+            partial_.append(bytes);
+            return;
+        }
+        if (partial_.empty()) {
+            OnLine(bytes.substr(0, end));
+        } else {
+            partial_.append(bytes.substr(0, end));
+            OnLine(partial_);
+            partial_.clear();
+        }
+        const bool carriageReturn = bytes[end] == '\r';
+        bytes.remove_prefix(end + 1);
+        if (carriageReturn && bytes.empty()) afterCarriageReturn_ = true;
+        if (carriageReturn && !bytes.empty() && bytes.front() == '\n') bytes.remove_prefix(1);
+    }
+}
+
+void SourceLineMap::Finish() {
+    if (!partial_.empty()) OnLine(partial_);
+    partial_.clear();
+    partial_.shrink_to_fit();
+}
+
+void SourceLineMap::OnLine(std::string_view line) {
+    const JoinRule::Step step = rule_.Next(line);
+    Record(step, rule_.Collecting());
+}
+
+void SourceLineMap::Record(const JoinRule::Step& step, bool collectingAfter) {
+    const std::size_t size = step.collected ? step.piece.size() : 0;
+    steps_.push_back(static_cast<unsigned char>((step.closesCollected ? kCloses : 0) |
+                                                (step.joiningSpace ? kJoiningSpace : 0) |
+                                                (collectingAfter ? kCollectingAfter : 0) | (size > 0 ? kSized : 0)));
+    for (std::size_t rest = size; rest > 0; rest >>= 7) {
+        steps_.push_back(static_cast<unsigned char>((rest & 0x7F) | (rest > 0x7F ? 0x80 : 0)));
+    }
+}
+
+bool SourceLineMap::NextStep(Step& step) {
+    if (next_ >= steps_.size()) return false;
+    const unsigned char flags = steps_[next_++];
+    step = {(flags & kCloses) != 0, (flags & kJoiningSpace) != 0, (flags & kCollectingAfter) != 0, 0};
+    if ((flags & kSized) != 0) {
+        for (int shift = 0;; shift += 7) {
+            const unsigned char group = steps_[next_++];
+            step.pieceSize |= static_cast<std::size_t>(group & 0x7F) << shift;
+            if ((group & 0x80) == 0) break;
+        }
+    }
     ++sourceLines_;
     return true;
 }
@@ -32,34 +96,32 @@ void SourceLineMap::NextJoinedLine() {
         collected_ = 0;
         segmentLine_ = plainLine_ + 1;
     } else {
-        std::string_view line;
-        if (!ReadSource(line)) {
+        Step step;
+        if (!NextStep(step)) {
             atEnd_ = true;
             return;
         }
-        rule_.Next(line);
         plainLine_ = sourceLines_;
-        plainOpensSignal_ = rule_.Collecting();
+        plainOpensSignal_ = step.collectingAfter;
     }
     ++joined_;
 }
 
-// Reads one more reference line into the connection line, or finds its end.
+// Replays one more reference line into the connection line, or finds its end.
 void SourceLineMap::ExtendConnection() {
-    std::string_view line;
-    if (!ReadSource(line)) {
+    Step step;
+    if (!NextStep(step)) {
         connectionEnded_ = true;
         return;
     }
-    const JoinRule::Step step = rule_.Next(line);
     if (step.closesCollected) {
         connectionEnded_ = havePending_ = true;
         pendingLine_ = sourceLines_;
-        pendingOpensSignal_ = rule_.Collecting();
+        pendingOpensSignal_ = step.collectingAfter;
         return;
     }
-    if (!step.joiningSpace && step.piece.empty()) return;
-    collected_ += (step.joiningSpace ? 1 : 0) + step.piece.size();
+    if (!step.joiningSpace && step.pieceSize == 0) return;
+    collected_ += (step.joiningSpace ? 1 : 0) + step.pieceSize;
     segmentLine_ = sourceLines_;
 }
 

@@ -1,34 +1,56 @@
 #pragma once
-// Finds the source line of a place in the joined copy, by reading the source
-// again beside the main pass and following the joining rule: a line outside
-// a signal is one source line, and a connection line is made of the
-// reference lines after its header. It holds one source line at a time.
+// Finds the source line of a place in the joined copy. It is fed the
+// source's bytes as the joining pass reads them, follows the joining rule on
+// its own and keeps of each source line only how it joined (a byte or two),
+// so the source is read once, also when it is a pipe: a line outside a
+// signal is one source line, and a connection line is made of the reference
+// lines after its header.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "convert/joining_pass.h"
-#include "convert/line_reader.h"
 
 namespace brisel {
 
 class SourceLineMap {
 public:
-    explicit SourceLineMap(ByteSource& source) : reader_(source) {}
+    // The source's bytes, in order, in blocks of any size.
+    void Feed(std::string_view bytes);
+    // The end of the source: a last line without a line end still counts.
+    void Finish();
 
     // The source line (counted from 1) of the byte `offset` of the joined
-    // copy's line `joinedLine`. Places must be asked for in file order.
+    // copy's line `joinedLine`. Places must be asked for in file order, once
+    // the source is finished.
     std::int64_t SourceLine(std::int64_t joinedLine, std::size_t offset);
 
 private:
-    bool ReadSource(std::string_view& line);
+    // How one source line joined.
+    struct Step {
+        bool closesCollected = false;
+        bool joiningSpace = false;
+        bool collectingAfter = false;  // inside a signal after this line
+        std::size_t pieceSize = 0;     // bytes it added to a connection line
+    };
+
+    void OnLine(std::string_view line);
+    void Record(const JoinRule::Step& step, bool collectingAfter);
+    bool NextStep(Step& step);
     void NextJoinedLine();
     void ExtendConnection();
 
-    LineReader reader_;
+    // Recording: the line split across blocks, and the steps.
     JoinRule rule_;
-    std::int64_t sourceLines_ = 0;  // source lines read so far
+    std::string partial_;
+    bool afterCarriageReturn_ = false;
+    std::vector<unsigned char> steps_;
+
+    // Replaying.
+    std::size_t next_ = 0;          // the next recorded step
+    std::int64_t sourceLines_ = 0;  // source lines replayed so far
     std::int64_t joined_ = 0;       // the joined line the map stands on
     bool atEnd_ = false;
 
@@ -36,7 +58,7 @@ private:
     std::int64_t plainLine_ = 0;
     bool plainOpensSignal_ = false;
 
-    // On a connection line: the reference lines read so far make up its
+    // On a connection line: the reference lines replayed so far make up its
     // first `collected_` bytes; the last of them is `segmentLine_`.
     bool inConnection_ = false;
     bool connectionEnded_ = false;

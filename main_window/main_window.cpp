@@ -4,6 +4,7 @@
 
 #include "brisel_version.h"
 #include "convert/file_paths.h"
+#include "convert/interruption.h"
 #include "convert/job_paths.h"
 #include "main_window/main_form.h"
 #include "messages/problem_lines.h"
@@ -187,10 +188,12 @@ void MainWindow::LeaveBusyState() {
 }
 
 // The conversion reports its own results; anything it throws is reported
-// here, after the window is idle again.
+// here, after the window is idle again. Logging off ends a run as a failure
+// does, its files removed, and then the program.
 void MainWindow::RunConversion(const JobSettings& job) {
     std::string failure;
     try {
+        const StopOnSignals stop;
         WindowReporter reporter(*this, job, state_);
         converter_(job, files_, reporter);
     } catch (const std::exception& error) {
@@ -198,6 +201,7 @@ void MainWindow::RunConversion(const JobSettings& job) {
     } catch (...) {
         failure = "The conversion stopped because of an unknown error.";
     }
+    if (InterruptionRequested()) EndAsInterrupted(InterruptionSignal());
     LeaveBusyState();
     ShowProblems();
     if (!failure.empty()) messages::Say(*this, {messages::kConversionErrorTitle, {failure}, messages::Icon::Error});

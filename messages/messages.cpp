@@ -40,10 +40,21 @@ std::vector<std::string> FailureLines(const Failure& failure) {
             return {"The folder '" + ShownFolder(failure.path) + "' is not writable."};
         case Failure::Operation::Read:
             return {"The file '" + failure.path + "' could not be read: " + failure.reason + "."};
+        case Failure::Operation::Interrupted:
+            return {"The conversion was interrupted."};
+        case Failure::Operation::OutOfMemory:
+            return {"The file '" + failure.path + "' could not be converted: " + failure.reason + "."};
         case Failure::Operation::Write:
             break;
     }
     return {"The file '" + failure.path + "' could not be written: " + failure.reason + "."};
+}
+
+// The standard streams by their names rather than by "-".
+std::string ShownPath(const std::string& path, const JobSettings& settings) {
+    if (settings.SourceIsStandardInput && path == settings.SourcePath + settings.SourceFile) return kStandardInput;
+    if (settings.TargetIsStandardOutput && path == settings.TargetPath + settings.TargetFile) return kStandardOutput;
+    return path;
 }
 
 }  // namespace
@@ -74,6 +85,9 @@ Message ForRefusal(Refusal refusal, const JobSettings& settings) {
                 {"The source and target files cannot be the temporary files '" + settings.SpoolFileName + "', '" +
                      settings.JoinedFileName + "' and '" + settings.NewTargetFileName + "' of the target folder.",
                  "Please enter other source and target filenames."});
+        case Refusal::SourceTooLong:
+            return Refused(kSourceErrorTitle,
+                           {"The path of the netlist file '" + settings.SourceFile + "' is too long."});
         case Refusal::SourceMissing:
             break;
     }
@@ -122,15 +136,30 @@ Message ForCompletion(const std::string& targetFile, const Counts& counts) {
 }
 
 Message ForOutcome(const Outcome& outcome, const JobSettings& settings) {
+    Failure failure = outcome.failure;
     switch (outcome.result) {
         case ConversionResult::Refused:
             return ForRefusal(outcome.refusal, settings);
         case ConversionResult::Failed:
-            return ForFailure(outcome.failure);
+            failure.path = ShownPath(failure.path, settings);
+            return ForFailure(failure);
         case ConversionResult::Completed:
             break;
     }
-    return ForCompletion(settings.TargetFile, outcome.counts);
+    return ForCompletion(settings.TargetIsStandardOutput ? kStandardOutput : settings.TargetFile, outcome.counts);
+}
+
+std::string WaitingLine(const std::string& folder) {
+    return "Waiting for another conversion in " + (folder.empty() ? std::string(".") : ShownFolder(folder)) +
+           " to finish...";
+}
+
+std::string NotVerifiedLine(const std::string& target) {
+    return "verify: '" + target + "' cannot be read back, not verified";
+}
+
+std::string OutputErrorLine(const std::string& program, const std::string& reason) {
+    return program + ": write error: " + reason;
 }
 
 std::string ProgressCaption(const ProgressStep& step) {

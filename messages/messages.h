@@ -27,6 +27,9 @@ struct Message {
 };
 
 inline constexpr const char* kSourceErrorTitle = "Source File - Error";
+// How the messages name "-", the standard streams, in the place of a file.
+inline constexpr const char* kStandardInput = "standard input";
+inline constexpr const char* kStandardOutput = "standard output";
 inline constexpr const char* kConversionErrorTitle = "File Conversion - Error";
 
 Message MissingNames();
@@ -40,6 +43,17 @@ Message ForOutcome(const Outcome& outcome, const JobSettings& settings);
 // A folder as the messages show it: as typed, without the separator that
 // ends it unless it is the root.
 std::string ShownFolder(std::string folder);
+
+// "Waiting for another conversion in FOLDER to finish...": the folder as
+// typed, "." for the current one.
+std::string WaitingLine(const std::string& folder);
+
+// --verify on a target that cannot be read back (a pipe, a device).
+std::string NotVerifiedLine(const std::string& target);
+
+// A program's standard output that could not be written, in GNU's words:
+// "brisel-convert: write error: No space left on device".
+std::string OutputErrorLine(const std::string& program, const std::string& reason);
 
 // "Initializing...", "Converting...", "75% Complete".
 std::string ProgressCaption(const ProgressStep& step);

@@ -120,7 +120,8 @@ TEST_F(Cli, HelpWordsMessagesAndWhichExitStatusWins) {
         return std::find(run.out.begin(), run.out.end(), line) != run.out.end();
     };
     EXPECT_TRUE(has("Messages are printed one to a line as \"Title: text\": the completion"));
-    EXPECT_TRUE(has("When several apply, 1 wins over 4, and 4 over 3."));
+    EXPECT_TRUE(has("When several apply, 1 wins over 4, 4 over 5, and 5 over 3. Output that"));
+    EXPECT_TRUE(has("  128+N  the signal N interrupted the conversion (130 for Ctrl+C)"));
 }
 
 TEST_F(Cli, ANameThatLooksLikeAnOptionAfterDoubleDash) {

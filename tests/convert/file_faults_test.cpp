@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "conversion_fixture.h"
 #include "convert/memory_file_system.h"
 #include "tests/support/case_names.h"
@@ -32,14 +35,14 @@ const FaultCase kFaults[] = {
     {"the source cannot be opened",         Operation::Open,   "board.net",       "read",    "board.net"},
     {"reading the source fails",            Operation::Read,   "board.net",       "read",    "board.net"},
     {"the run lock cannot be taken",        Operation::Lock,   "BriselTemp2.txt", "written", "BriselTemp2.txt"},
-    {"the joined copy cannot be opened",    Operation::Open,   "BriselTemp2.txt", "written", "BriselTemp2.txt"},
+    {"emptying the joined copy fails",      Operation::Truncate, "BriselTemp2.txt", "written", "BriselTemp2.txt"},
     {"writing the joined copy fails",       Operation::Write,  "BriselTemp2.txt", "written", "BriselTemp2.txt"},
     {"flushing the joined copy fails",      Operation::Flush,  "BriselTemp2.txt", "written", "BriselTemp2.txt"},
-    {"closing the joined copy fails",       Operation::Close,  "BriselTemp2.txt", "written", "BriselTemp2.txt"},
     {"reading the joined copy fails",       Operation::Read,   "BriselTemp2.txt", "read",    "BriselTemp2.txt"},
     {"the new target cannot be created",    Operation::Open,   "BriselTemp3.txt", "written", "out.net"},
+    {"the spool cannot be created",         Operation::Open,   "BriselTemp.txt",  "written", "BriselTemp.txt"},
     {"writing the spool fails",             Operation::Write,  "BriselTemp.txt",  "written", "BriselTemp.txt"},
-    {"closing the spool fails",             Operation::Close,  "BriselTemp.txt",  "written", "BriselTemp.txt"},
+    {"flushing the spool fails",            Operation::Flush,  "BriselTemp.txt",  "written", "BriselTemp.txt"},
     {"reading the spool fails",             Operation::Read,   "BriselTemp.txt",  "read",    "BriselTemp.txt"},
     {"writing the new target fails",        Operation::Write,  "BriselTemp3.txt", "written", "out.net"},
     {"flushing the new target fails",       Operation::Flush,  "BriselTemp3.txt", "written", "out.net"},
@@ -51,6 +54,15 @@ const FaultCase kFaults[] = {
 
 class FileFaults : public testing::TestWithParam<FaultCase> {
 protected:
+    // The target a run without faults writes.
+    static std::string ConvertedSource() {
+        MemoryFileSystem clean;
+        clean.Put(kFolder + "board.net", kSource);
+        RecordingHost host;
+        host.settings = {kFolder, "board.net", kFolder, "out.net"};
+        host.Run(clean);
+        return clean.Bytes(kFolder + "out.net");
+    }
     FileFaults() {
         files.Put(kFolder + "board.net", kSource);
         host.settings = {kFolder, "board.net", kFolder, "out.net"};
@@ -82,7 +94,7 @@ TEST_P(FileFaults, KeepTheOldTargetByteForByte) {
 INSTANTIATE_TEST_SUITE_P(EachOperation, FileFaults, testing::ValuesIn(kFaults), ByWhy());
 
 TEST_F(FileFaults, AnotherRunHoldingTheLockStopsThisOneAndTouchesNothing) {
-    const LockAttempt other = files.Lock(kFolder + "BriselTemp2.txt", false);
+    const LockAttempt other = files.Lock(kFolder + "BriselTemp2.txt");
     EXPECT_EQ(host.Run(files), ConversionResult::Failed);
     EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | Another conversion is using the temporary "
                                        "file 'mem/BriselTemp2.txt' at the moment.\r\nPlease wait until it has "
@@ -121,12 +133,94 @@ TEST_F(FileFaults, ATemporaryFileNameTakenByALinkStopsTheRunBeforeAnyWrite) {
     }
 }
 
+// A signal stops the run at its next block, wherever it stands; closing and
+// renaming do not look for it (the run looks once before the rename).
+using Interruptions = FileFaults;
+
+std::vector<FaultCase> InterruptibleSteps() {
+    std::vector<FaultCase> steps;
+    std::copy_if(std::begin(kFaults), std::end(kFaults), std::back_inserter(steps), [](const FaultCase& c) {
+        return c.operation != Operation::Close && c.operation != Operation::Rename;
+    });
+    return steps;
+}
+
+TEST_P(Interruptions, EndTheRunLikeAFailure) {
+    const FaultCase& c = GetParam();
+    files.Put(kFolder + "out.net", "an older netlist\r\n");
+    files.InterruptAt(c.operation, kFolder + c.file);
+    EXPECT_EQ(host.Run(files), ConversionResult::Failed);
+    EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The conversion was interrupted.\r\nThe "
+                                       "new netlist was not created."});
+    EXPECT_EQ(files.Paths(), (Strings{kFolder + "board.net", kFolder + "out.net"}));
+    EXPECT_EQ(files.Bytes(kFolder + "out.net"), "an older netlist\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachStep, Interruptions, testing::ValuesIn(InterruptibleSteps()), ByWhy());
+
 TEST_F(FileFaults, AMissingTargetFolderIsNamedAsTyped) {
     host.settings.TargetPath = "elsewhere/";
     EXPECT_EQ(host.Run(files), ConversionResult::Failed);
     EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The folder 'elsewhere' does not "
                                        "exist.\r\nThe new netlist was not created."});
     EXPECT_EQ(files.Paths(), Strings{kFolder + "board.net"});
+}
+
+// Standard input to standard output: the temporary files live in a private
+// folder made for the run and gone with it.
+TEST_F(FileFaults, StandardStreamsUseAPrivateFolder) {
+    files.Put(MemoryFileSystem::kStandardInput, kSource);
+    host.settings = {"", "-", "", "-"};
+    host.settings.SourceIsStandardInput = host.settings.TargetIsStandardOutput = true;
+    EXPECT_EQ(host.Run(files), ConversionResult::Completed);
+    EXPECT_EQ(host.Messages(), Strings{"Information: File Conversion - Complete | The new netlist file 'standard "
+                                       "output' has been created.\r\nThe netlist contained: 9 Lines, 2 Parts, 1 "
+                                       "Nets, and 2 Connections."});
+    EXPECT_EQ(files.Paths(),
+              (Strings{MemoryFileSystem::kStandardInput, MemoryFileSystem::kStandardOutput, kFolder + "board.net"}));
+    EXPECT_EQ(files.Bytes(MemoryFileSystem::kStandardOutput), ConvertedSource());
+    EXPECT_FALSE(files.HoldsPrivateFolder());
+}
+
+TEST_F(FileFaults, FailuresOfStandardStreamsNameThem) {
+    files.Put(MemoryFileSystem::kStandardInput, kSource);
+    files.Fail(Operation::Read, MemoryFileSystem::kStandardInput, "Is a directory");
+    host.settings = {"", "-", kFolder, "out.net"};
+    host.settings.SourceIsStandardInput = true;
+    EXPECT_EQ(host.Run(files), ConversionResult::Failed);
+    EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The file 'standard input' could not be "
+                                       "read: Is a directory.\r\nThe new netlist was not created."});
+    files.Fail(Operation::Write, MemoryFileSystem::kStandardOutput, "Broken pipe");
+    host.events.clear();
+    host.settings = {kFolder, "board.net", "", "-"};
+    host.settings.TargetIsStandardOutput = true;
+    EXPECT_EQ(host.Run(files), ConversionResult::Failed);
+    EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The file 'standard output' could not be "
+                                       "written: Broken pipe.\r\nThe new netlist was not created."});
+    EXPECT_FALSE(files.HoldsPrivateFolder());
+}
+
+// Memory that runs out anywhere in the run ends it like a full disk.
+class NoMemoryForTheSource : public MemoryFileSystem {
+    class Exhausting : public ReadableFile {
+        std::size_t Read(char*, std::size_t) override { throw std::bad_alloc(); }
+        bool Failed() const override { return false; }
+        std::string Error() const override { return {}; }
+    };
+
+public:
+    std::unique_ptr<ReadableFile> OpenForReading(const std::string&) override { return std::make_unique<Exhausting>(); }
+};
+
+TEST_F(FileFaults, RunningOutOfMemoryEndsTheRunLikeAFailure) {
+    NoMemoryForTheSource exhausted;
+    exhausted.Put(kFolder + "board.net", kSource);
+    exhausted.Put(kFolder + "out.net", "an older netlist\r\n");
+    EXPECT_EQ(host.Run(exhausted), ConversionResult::Failed);
+    EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The file 'mem/board.net' could not be "
+                                       "converted: Out of memory.\r\nThe new netlist was not created."});
+    EXPECT_EQ(exhausted.Paths(), (Strings{kFolder + "board.net", kFolder + "out.net"}));
+    EXPECT_EQ(exhausted.Bytes(kFolder + "out.net"), "an older netlist\r\n");
 }
 
 }  // namespace

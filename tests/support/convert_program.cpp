@@ -25,20 +25,36 @@ void Redirect(const fs::path& path, int fd) {
     ::close(file);
 }
 
-// In the child: never returns.
-[[noreturn]] void Exec(const Invocation& invocation, const Pipe& input, const fs::path& out, const fs::path& err) {
+void Limit(int resource, long long bytes) {
+    if (bytes < 0) return;
+    const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
+    if (::setrlimit(resource, &limit) != 0) ::_exit(126);
+}
+
+// In the child: never returns. SIGXFSZ, SIGPIPE and the signals that end a
+// run are as a shell leaves them: the program must see to them itself.
+[[noreturn]] void Exec(const Invocation& invocation, const Pipe& input, const Pipe& output, const fs::path& out,
+                       const fs::path& err) {
     if (::chdir(invocation.folder.c_str()) != 0) ::_exit(126);
     if (input.read >= 0 && ::dup2(input.read, STDIN_FILENO) < 0) ::_exit(126);
-    Redirect(out, STDOUT_FILENO);
-    Redirect(err, STDERR_FILENO);
-    if (invocation.fileSizeLimit >= 0) {
-        // Ignored, SIGXFSZ would kill the process; then the write fails with
-        // EFBIG as on a full disk.
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{static_cast<rlim_t>(invocation.fileSizeLimit),
-                           static_cast<rlim_t>(invocation.fileSizeLimit)};
-        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
+    if (output.write >= 0) {
+        if (::dup2(output.write, STDOUT_FILENO) < 0) ::_exit(126);
+    } else {
+        Redirect(invocation.output.empty() ? out : invocation.output, STDOUT_FILENO);
     }
+    Redirect(err, STDERR_FILENO);
+    for (const int signal : {SIGXFSZ, SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGALRM}) ::signal(signal, SIG_DFL);
+    for (const std::string& variable : invocation.environment) ::putenv(const_cast<char*>(variable.c_str()));
+    if (invocation.user >= 0 && ::getuid() == 0 &&
+        (::setgid(static_cast<gid_t>(invocation.user)) != 0 || ::setuid(static_cast<uid_t>(invocation.user)) != 0)) {
+        ::_exit(126);
+    }
+    Limit(RLIMIT_FSIZE, invocation.fileSizeLimit);
+    Limit(RLIMIT_AS, invocation.memoryLimit);
+    if (invocation.closedStandardStreams) {
+        for (int fd = 0; fd <= 2; ++fd) ::close(fd);
+    }
+    ::alarm(invocation.timeLimit);
     std::vector<char*> argv{const_cast<char*>(BRISEL_CONVERT_EXE)};
     for (const auto& arg : invocation.args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
@@ -68,16 +84,33 @@ void Feed(const Pipe& input, const std::string& bytes) {
     if (middle > 0) ::waitpid(middle, nullptr, 0);
 }
 
-pid_t Spawn(const Invocation& invocation, const fs::path& out, const fs::path& err) {
-    Pipe input;
-    if (invocation.input) {
-        int ends[2];
-        if (::pipe2(ends, O_CLOEXEC) != 0) return -1;
-        input = {ends[0], ends[1]};
-    }
+bool OpenPipe(bool wanted, Pipe& pipe) {
+    int ends[2];
+    if (!wanted) return true;
+    if (::pipe2(ends, O_CLOEXEC) != 0) return false;
+    pipe = {ends[0], ends[1]};
+    return true;
+}
+
+std::string ReadAll(int fd) {
+    std::string bytes;
+    char block[65536];
+    for (ssize_t n; (n = ::read(fd, block, sizeof block)) > 0;) bytes.append(block, static_cast<std::size_t>(n));
+    ::close(fd);
+    return bytes;
+}
+
+pid_t Spawn(const Invocation& invocation, const fs::path& out, const fs::path& err, std::string* piped = nullptr) {
+    Pipe input, output;
+    if (!OpenPipe(invocation.input.has_value(), input) || !OpenPipe(invocation.outputThroughPipe, output)) return -1;
     const pid_t child = ::fork();
-    if (child == 0) Exec(invocation, input, out, err);
+    if (child == 0) Exec(invocation, input, output, out, err);
     if (invocation.input) Feed(input, *invocation.input);
+    if (invocation.outputThroughPipe) {
+        ::close(output.write);
+        const std::string bytes = ReadAll(output.read);
+        if (piped != nullptr) *piped = bytes;
+    }
     return child;
 }
 
@@ -87,8 +120,10 @@ ProgramRun RunConvert(const Invocation& invocation) {
     const TempFolder capture;
     const fs::path out = capture.Path() / "stdout.txt", err = capture.Path() / "stderr.txt";
     ProgramRun run;
-    run.status = WaitConvert(Spawn(invocation, out, err));
-    run.out = SplitLines(ReadFile(out));
+    std::string piped;
+    run.status = WaitConvert(Spawn(invocation, out, err, &piped));
+    run.outBytes = invocation.outputThroughPipe ? piped : ReadFile(out);
+    run.out = SplitLines(run.outBytes);
     run.err = SplitLines(ReadFile(err));
     return run;
 }

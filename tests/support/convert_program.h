@@ -17,13 +17,21 @@ using Strings = std::vector<std::string>;
 struct ProgramRun {
     int status = -1;  // the exit status; -1 when a signal ended the process
     Strings out, err;
+    std::string outBytes;  // standard output as it came
 };
 
 struct Invocation {
     Strings args;
     std::filesystem::path folder;        // the child's working folder
-    long long fileSizeLimit = -1;        // bytes; writes beyond it fail with EFBIG
+    long long fileSizeLimit = -1;        // bytes; SIGXFSZ as the shell leaves it (ending the program)
     std::optional<std::string> input{};  // fed to standard input through a pipe
+    long long memoryLimit = -1;          // bytes of address space
+    bool closedStandardStreams = false;  // started with standard input, output and error closed
+    bool outputThroughPipe = false;      // standard output is a pipe, read by the test
+    std::filesystem::path output{};      // standard output goes there (/dev/full) instead of being read
+    unsigned timeLimit = 120;            // seconds; then SIGALRM ends the program, so that a hang fails
+    Strings environment{};               // "NAME=value" set for the program
+    int user = -1;                       // the user the program runs as, when the test runs as root
 };
 
 // Runs to the end. Standard output and error go through files outside

@@ -16,9 +16,11 @@ namespace brisel::test {
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder() : TempFolder(fs::temp_directory_path()) {}
+
+TempFolder::TempFolder(const fs::path& base) {
     static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() / ("brisel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    path_ = base / ("brisel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(path_);
     fs::create_directories(path_);
 }

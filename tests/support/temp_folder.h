@@ -13,6 +13,8 @@ std::vector<std::string> Names(const std::filesystem::path& folder);
 class TempFolder {
 public:
     TempFolder();
+    // In `base` instead of the system's folder for temporary files.
+    explicit TempFolder(const std::filesystem::path& base);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

@@ -252,6 +252,19 @@ TEST_F(WindowsCli, AConsoleShowsUtf8WhileTheProgramRunsAndGetsItsCodePageBack) {
     EXPECT_EQ(GetConsoleOutputCP(), 437u);
 }
 
+// "-" writes the netlist to standard output, byte for byte; the temporary
+// files go into a folder of their own under %TEMP%, which goes with them.
+TEST_F(WindowsCli, DashWritesTheNetlistToStandardOutput) {
+    const Outcome run = Convert("board.net -");
+    EXPECT_EQ(run.status, 0u);
+    EXPECT_TRUE(ReadFile(root_ / "stdout.txt") == ReadFile(Data("worked_example.expected.net")));
+    ASSERT_EQ(run.err.size(), 1u);
+    EXPECT_EQ(
+        run.err[0].rfind("File Conversion - Complete: The new netlist file 'standard output' has been created.", 0), 0u)
+        << run.err[0];
+    EXPECT_EQ(Names(), Strings{"board.net"});
+}
+
 // The run lock is a Windows byte-range lock: while another holder has it a
 // conversion with --no-wait is refused at once and writes nothing.
 TEST_F(WindowsCli, ALockedTemporaryFileRefusesASecondConversion) {

@@ -1,0 +1,45 @@
+#include "convert/disk_file.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace brisel {
+
+std::string SystemError(int code) {
+    std::string text = std::strerror(code);
+    return text.empty() ? "Unknown error" : text;
+}
+
+DiskReadableFile::DiskReadableFile(NativeHandle handle, bool owned, bool atOffsets)
+    : open_(true), handle_(handle), owned_(owned), atOffsets_(atOffsets) {}
+
+DiskReadableFile::~DiskReadableFile() {
+    if (open_ && owned_) CloseNative(handle_);
+}
+
+DiskWritableFile::DiskWritableFile(NativeHandle handle, bool owned) : open_(true), handle_(handle), owned_(owned) {
+    DescribeHandle(handle, identity_, regular_);
+}
+
+DiskWritableFile::~DiskWritableFile() {
+    if (open_ && owned_) CloseNative(handle_);
+}
+
+bool DiskWritableFile::Fail() {
+    if (error_.empty()) error_ = LastSystemError();
+    return false;
+}
+
+bool DiskWritableFile::Close() {
+    if (!open_) return !Failed();
+    open_ = false;
+    if (owned_ && !CloseNative(handle_)) return Fail();
+    return !Failed();
+}
+
+std::unique_ptr<ReadableFile> DiskWritableFile::ReadBack() {
+    if (!open_) return std::make_unique<DiskReadableFile>(SystemError(EBADF));
+    return std::make_unique<DiskReadableFile>(handle_, false, true);
+}
+
+}  // namespace brisel
