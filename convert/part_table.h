@@ -1,7 +1,8 @@
 #pragma once
 // The part section: "*PART*" opens it, each following line is a part with
-// its ID and name, and "*NET*" or an empty line ends it. Writes the Part IDs
-// Table and keeps the part IDs for the nets' lookups.
+// its ID and name, and a net header, a blank line or the keyword line of
+// another section ends it. Writes the Part IDs Table and keeps the part IDs
+// for the nets' lookups.
 
 #include <cstdint>
 #include <string_view>
