@@ -91,6 +91,22 @@ TEST_F(Details, ARepeatedLeftOutReferenceSaysWhatItRepeats) {
                  "Those pin references were left out of the new netlist. Please correct the source netlist."}));
 }
 
+// A pin named again in its net adds no row and no count, and brings no
+// warning of its own, but its text is still checked where it stands.
+TEST_F(Details, ARepeatedPinIsCheckedWhereItStands) {
+    WriteSource("pairs.net",
+                "!PADS-POWERPCB-V9.4-MILS!\n*PART*\nU3 X\n*CONNECTION*\n*SIGNAL* A\nU3.A1 U3.2\nU3.2 U3.A1\n*END*\n");
+    const ProgramRun run = Convert({"--details", "--verify", "pairs.net", "out.net"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, (Strings{"pairs.net:6: warning: pin \"A1\" of part \"U3\" is not a plain positive number",
+                                "pairs.net:7: warning: pin \"A1\" of part \"U3\" is not a plain positive number",
+                                "Source File - Warning: An alphanumeric pin number (or pin zero) was detected. Pin "
+                                "numbers cannot contain letters (or equal 0) in ExpressPCB. Please correct the source "
+                                "netlist. The new netlist may not import properly."}));
+    ASSERT_FALSE(run.out.empty());
+    EXPECT_EQ(run.out.back(), "verified: 1 nets, 2 connections");
+}
+
 TEST_F(Details, WithoutTheOptionNothingChanges) {
     WriteSource("every.net", TestData("every_problem.net"));
     const ProgramRun run = Convert({"every.net", "out.net"});
