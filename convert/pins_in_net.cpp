@@ -1,51 +1,60 @@
 #include "convert/pins_in_net.h"
 
+#include "convert/word_bytes.h"
+
 namespace brisel {
 
 namespace {
 
-// FNV-1a over the part's place and the pin's bytes, then mixed so that the
-// low bits, which place a slot, depend on every byte.
+// A table this small stays for the next net, emptied; a larger one goes.
+constexpr std::size_t kKeptSlots = 1024;
+
+// The part's place and the pin's bytes, mixed so that the low bits, which
+// place a slot, depend on all of them. A pin of up to eight bytes is read as
+// one word; a longer one byte by byte.
 std::uint32_t TagOf(const PartNumber* part, std::string_view text) {
-    std::uint64_t hash = 14695981039346656037ull ^ reinterpret_cast<std::uintptr_t>(part);
-    hash *= 1099511628211ull;
-    for (char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
+    std::uint64_t bytes = 0;
+    if (text.size() <= 8) {
+        if (!text.empty()) bytes = word_bytes::LoadUpTo8(text.data(), text.size());
+    } else {
+        bytes = 14695981039346656037ull;
+        for (char c : text) bytes = (bytes ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     }
-    hash ^= hash >> 29;
-    hash *= 0xbf58476d1ce4e5b9ull;
+    std::uint64_t hash = (reinterpret_cast<std::uintptr_t>(part) + text.size()) * 0x9e3779b97f4a7c15ull;
+    hash = (hash ^ bytes) * 0xbf58476d1ce4e5b9ull;
     return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
 }  // namespace
 
 bool PinsInNet::AddToTable(const PartNumber& part, std::string_view pin) {
-    if (pins_.empty()) {
-        for (const Pin& first : first_) Insert(first);
+    if (table_.empty()) {
+        if (slots_.empty()) slots_.resize(4 * kSearched);
+        for (std::size_t i = 0; i < kSearched; ++i) Insert({parts_[i], pins_[i].data(), pins_[i].size()});
     }
     return Insert({&part, pin.data(), pin.size()});
 }
 
 // Linear probing from the place the tag gives.
-bool PinsInNet::Insert(const Pin& pin) {
-    if (2 * (pins_.size() + 1) > slots_.size()) Grow();
+[[gnu::always_inline]] inline bool PinsInNet::Insert(const Pin& pin) {
     const std::uint32_t tag = TagOf(pin.part, pin.Text());
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = tag & mask;; i = (i + 1) & mask) {
         Slot& slot = slots_[i];
         if (slot.pin == 0) {
-            pins_.push_back(pin);
-            slot = {tag, static_cast<std::uint32_t>(pins_.size())};
+            table_.push_back(pin);
+            slot = {tag, static_cast<std::uint32_t>(table_.size())};
+            if (2 * table_.size() > slots_.size()) Grow();
             return true;
         }
-        const Pin& seen = pins_[slot.pin - 1];
-        if (slot.tag == tag && seen.part == pin.part && seen.Text() == pin.Text()) return false;
+        if (slot.tag != tag) continue;
+        const Pin& seen = table_[slot.pin - 1];
+        if (seen.part == pin.part && seen.Text() == pin.Text()) return false;
     }
 }
 
 void PinsInNet::Grow() {
-    std::vector<Slot> old(slots_.empty() ? 4 * kSearched : 2 * slots_.size());
+    std::vector<Slot> old(2 * slots_.size());
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
@@ -57,7 +66,12 @@ void PinsInNet::Grow() {
 }
 
 void PinsInNet::ReleaseTable() {
-    std::vector<Pin>().swap(pins_);
+    table_.clear();
+    if (slots_.size() <= kKeptSlots) {
+        slots_.assign(slots_.size(), Slot{});
+        return;
+    }
+    std::vector<Pin>().swap(table_);
     std::vector<Slot>().swap(slots_);
 }
 

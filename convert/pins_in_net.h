@@ -3,7 +3,7 @@
 // per net. A pin is its part (by part number) and its pin text, compared
 // byte for byte. The first pins of a net are searched one by one; a larger
 // net's pins go into a hash table, whose memory is given back when the net
-// ends.
+// ends (a few kilobytes stay for the next large net).
 
 #include <array>
 #include <cstdint>
@@ -22,14 +22,16 @@ public:
     bool Add(const PartNumber& part, std::string_view pin) {
         if (count_ >= kSearched) return AddToTable(part, pin);
         for (std::size_t i = 0; i < count_; ++i) {
-            if (first_[i].part == &part && first_[i].Text() == pin) return false;
+            if (parts_[i] == &part && pins_[i] == pin) return false;
         }
-        first_[count_++] = {&part, pin.data(), pin.size()};
+        parts_[count_] = &part;
+        pins_[count_] = pin;
+        ++count_;
         return true;
     }
     // The net has ended.
     void Clear() {
-        if (!pins_.empty()) ReleaseTable();
+        if (!table_.empty()) ReleaseTable();
         count_ = 0;
     }
 
@@ -54,13 +56,17 @@ private:
     bool AddToTable(const PartNumber& part, std::string_view pin);
     bool Insert(const Pin& pin);
     void Grow();
+    // Empties the table, and gives a large one's memory back.
     void ReleaseTable();
 
-    std::array<Pin, kSearched> first_;
-    std::size_t count_ = 0;  // the pins in first_
-    // Once first_ is full: every pin of the net, first_'s among them, and
-    // the index over them, with open addressing.
-    std::vector<Pin> pins_;
+    // The net's first pins, parts apart from pins so that the search reads
+    // parts only.
+    std::array<const PartNumber*, kSearched> parts_;
+    std::array<std::string_view, kSearched> pins_;
+    std::size_t count_ = 0;
+    // Once those are full: every pin of the net, and the index over them,
+    // with open addressing.
+    std::vector<Pin> table_;
     std::vector<Slot> slots_;
 };
 

@@ -1,5 +1,7 @@
 #include "cli/verify/digest.h"
 
+#include <cstring>
+
 #include "cli/verify/text.h"
 
 namespace brisel::verify {
@@ -31,9 +33,52 @@ Hasher& Hasher::AddNumber(std::uint64_t value) {
 
 std::uint64_t Hasher::Value() const { return Mix(state_); }
 
-Hasher PartHash(std::string_view partId) { return Hasher().AddFolded(partId).AddNumber(partId.size()); }
+namespace {
 
-std::uint64_t PinHash(Hasher part, std::string_view pin) { return part.Add(pin).Value(); }
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+
+// Up to eight bytes as a word, the first byte lowest, zeros after them.
+std::uint64_t WordOf(const char* bytes, std::size_t count) {
+    std::uint64_t word = 0;
+    for (std::size_t i = count; i-- > 0;) word = word << 8 | static_cast<unsigned char>(bytes[i]);
+    return word;
+}
+
+std::uint64_t EightBytes(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, 8);
+    return word;
+}
+
+// 0x20 added to every byte from 'A' to 'Z'; no sum carries into the next byte.
+std::uint64_t FoldWord(std::uint64_t word) {
+    const std::uint64_t low = word & (0x7f * kOnes);
+    const std::uint64_t fromA = low + (0x80 - 'A') * kOnes;
+    const std::uint64_t pastZ = low + (0x80 - 'Z' - 1) * kOnes;
+    return word | ((fromA & ~pastZ & ~word & (0x80 * kOnes)) >> 2);
+}
+
+std::uint64_t Step(std::uint64_t state, std::uint64_t word) { return (state ^ word) * 0x9e3779b97f4a7c15ULL; }
+
+template <bool kFolded>
+std::uint64_t HashWords(std::uint64_t state, std::string_view text) {
+    std::size_t at = 0;
+    for (; text.size() - at >= 8; at += 8) {
+        const std::uint64_t word = EightBytes(text.data() + at);
+        state = Step(state, kFolded ? FoldWord(word) : word);
+    }
+    if (at < text.size()) {
+        const std::uint64_t word = WordOf(text.data() + at, text.size() - at);
+        state = Step(state, kFolded ? FoldWord(word) : word);
+    }
+    return Mix(state ^ text.size());
+}
+
+}  // namespace
+
+std::uint64_t PartHash(std::string_view partId) { return HashWords<true>(0x243f6a8885a308d3ULL, partId); }
+
+std::uint64_t PinHash(std::uint64_t part, std::string_view pin) { return HashWords<false>(part, pin); }
 
 void SequenceDigest::Add(std::uint64_t eventHash) { state_ = Mix(state_ + eventHash); }
 

@@ -75,14 +75,15 @@ std::string_view PartNameOf(std::string_view partLine) {
 void PadsSourceReader::OnLine(std::string_view line, LineEnd, std::int64_t number) {
     if (ended_) return;
     if (number == 1) layout_.Header();
+    const bool keyword = !line.empty() && line.front() == '*';
     if (inSignal_) {
-        if (line.empty() || line.front() != '*') {
+        if (!keyword) {
             AddReferenceLine(line);
             return;
         }
         FinishNet();
     }
-    if (TakePartLine(line, number)) return;
+    if (TakePartLine(line, number) || !keyword) return;
     if (IsNetHeader(line)) {
         OnNetHeader(line, number);
     } else if (IsSignalHeader(line)) {
@@ -99,6 +100,7 @@ void PadsSourceReader::Finish() {
 }
 
 bool PadsSourceReader::TakePartLine(std::string_view line, std::int64_t number) {
+    if (section_ != PartSection::Open && (line.empty() || line.front() != '*')) return false;
     if (StartsWithIgnoreCase(line, "*PART*")) {
         OnPartHeader(number);
         return true;
@@ -152,7 +154,8 @@ void PadsSourceReader::OnNetHeader(std::string_view line, std::int64_t number) {
 }
 
 void PadsSourceReader::StartNet(std::string_view header, std::int64_t number) {
-    net_ = SourceNet{std::string(NetNameOf(header)), number, {}, 0};
+    netNames_.Add(NetNameOf(header));
+    net_ = SourceNet{number, {}, 0};
     inSignal_ = true;
     haveReference_ = false;
     if (!netHeaderSeen_ && !netOutsideTableTold_) {
@@ -166,10 +169,15 @@ void PadsSourceReader::StartNet(std::string_view header, std::int64_t number) {
 // Spaces and tabs separate the references, a run of them once, within a
 // line and between lines alike.
 void PadsSourceReader::AddReferenceLine(std::string_view line) {
-    for (auto start = line.find_first_not_of(kBlanks); start != std::string_view::npos;) {
-        const auto end = std::min(line.find_first_of(kBlanks, start), line.size());
-        AddToken(line.substr(start, end - start));
-        start = line.find_first_not_of(kBlanks, end);
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const char* at = line.data();
+    const char* end = at + line.size();
+    for (;;) {
+        while (at < end && blank(*at)) ++at;
+        if (at == end) return;
+        const char* start = at;
+        while (at < end && !blank(*at)) ++at;
+        AddToken(std::string_view(start, static_cast<std::size_t>(at - start)));
     }
 }
 
@@ -179,7 +187,7 @@ void PadsSourceReader::AddToken(std::string_view token) {
     const auto stop = token.rfind('.');
     if (stop != std::string_view::npos) {
         const std::string_view partId = token.substr(0, stop);
-        const Hasher part = PartHash(partId);
+        const std::uint64_t part = PartHash(partId);
         haveReference_ = true;
         kept_ = partIds_.Contains(partId, part);
         if (kept_) {

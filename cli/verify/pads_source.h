@@ -15,6 +15,7 @@
 
 #include "cli/verify/digest.h"
 #include "cli/verify/line_splitter.h"
+#include "cli/verify/name_list.h"
 #include "cli/verify/part_id_set.h"
 #include "cli/verify/pin_set.h"
 #include "cli/verify/table_layout.h"
@@ -22,7 +23,6 @@
 namespace brisel::verify {
 
 struct SourceNet {
-    std::string Name;
     std::int64_t HeaderLine = 0;
     PinDigest Pins;  // one entry per pin
     std::int64_t LeftOut = 0;
@@ -43,6 +43,8 @@ public:
     void Finish();
 
     const std::vector<SourceNet>& Nets() const { return nets_; }
+    // The name of Nets()[i].
+    std::string_view NetName(std::size_t i) const { return netNames_[i]; }
     const TableLayout& Layout() const { return layout_; }
     const std::vector<ImportRisk>& Risks() const { return risks_; }
 
@@ -76,6 +78,7 @@ private:
     SourceNet net_;
 
     std::vector<SourceNet> nets_;
+    NameList netNames_;
     TableLayout layout_;
     std::vector<ImportRisk> risks_;
 };

@@ -57,7 +57,7 @@ Report Verifier::CheckTarget(std::istream& target) {
     if (reader.Finish()) {
         checks.chains.Finish(reader.Connections(), problems);
         CompareLayouts(tables.Layout, source_.Layout(), problems);
-        checks.pins.Finish(source_.Nets(), problems);
+        checks.pins.Finish(source_, problems);
     }
     if (target.bad()) {
         problems.Add("a read failed while verifying");

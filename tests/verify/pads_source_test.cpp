@@ -11,41 +11,50 @@
 namespace brisel::verify {
 namespace {
 
-std::vector<SourceNet> Read(const std::string& sourceText, std::size_t blockSize) {
+struct NamedNet {
+    std::string name;
+    SourceNet net;
+};
+
+std::vector<NamedNet> Read(const std::string& sourceText, std::size_t blockSize) {
     PadsSourceReader reader;
     for (std::size_t at = 0; at < sourceText.size(); at += blockSize) {
         reader.Feed(std::string_view(sourceText).substr(at, blockSize));
     }
     reader.Finish();
-    return reader.Nets();
+    std::vector<NamedNet> nets;
+    for (std::size_t i = 0; i < reader.Nets().size(); ++i) {
+        nets.push_back({std::string(reader.NetName(i)), reader.Nets()[i]});
+    }
+    return nets;
 }
 
 // Nets written as NAME[PART.PIN ...] followed by /N when N references were
 // left out, separated by "; ".
-std::vector<SourceNet> Parse(const std::string& described) {
-    std::vector<SourceNet> nets;
+std::vector<NamedNet> Parse(const std::string& described) {
+    std::vector<NamedNet> nets;
     std::istringstream in(described);
     for (std::string text; std::getline(in, text, ';');) {
         if (text.starts_with(" ")) text.erase(0, 1);
         const auto open = text.find('['), close = text.find(']');
-        SourceNet net{text.substr(0, open), 0, {}, 0};
+        NamedNet net{text.substr(0, open), {}};
         std::istringstream pins(text.substr(open + 1, close - open - 1));
         for (std::string pin; pins >> pin;) {
             const auto stop = pin.rfind('.');
-            net.Pins.Add(PinHash(PartHash(pin.substr(0, stop)), pin.substr(stop + 1)));
+            net.net.Pins.Add(PinHash(PartHash(pin.substr(0, stop)), pin.substr(stop + 1)));
         }
-        if (close + 1 < text.size()) net.LeftOut = std::stoll(text.substr(close + 2));
+        if (close + 1 < text.size()) net.net.LeftOut = std::stoll(text.substr(close + 2));
         nets.push_back(net);
     }
     return nets;
 }
 
 // Each net as NAME[COUNT:DIGEST]/LEFT-OUT.
-std::string Summary(const std::vector<SourceNet>& nets) {
+std::string Summary(const std::vector<NamedNet>& nets) {
     std::ostringstream summary;
-    for (const SourceNet& net : nets) {
-        summary << net.Name << '[' << net.Pins.count << ':' << std::hex << net.Pins.sum << std::dec << "]/"
-                << net.LeftOut << "; ";
+    for (const NamedNet& named : nets) {
+        summary << named.name << '[' << named.net.Pins.count << ':' << std::hex << named.net.Pins.sum << std::dec
+                << "]/" << named.net.LeftOut << "; ";
     }
     return summary.str();
 }
