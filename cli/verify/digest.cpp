@@ -37,18 +37,16 @@ namespace {
 
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 
-// Up to eight bytes as a word, the first byte lowest, zeros after them.
-std::uint64_t WordOf(const char* bytes, std::size_t count) {
-    std::uint64_t word = 0;
-    for (std::size_t i = count; i-- > 0;) word = word << 8 | static_cast<unsigned char>(bytes[i]);
+template <typename Word>
+std::uint64_t Load(const char* bytes) {
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
     return word;
 }
 
-std::uint64_t EightBytes(const char* bytes) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes, 8);
-    return word;
-}
+std::uint64_t EightBytes(const char* bytes) { return Load<std::uint64_t>(bytes); }
+
+}  // namespace
 
 // 0x20 added to every byte from 'A' to 'Z'; no sum carries into the next byte.
 std::uint64_t FoldWord(std::uint64_t word) {
@@ -57,6 +55,8 @@ std::uint64_t FoldWord(std::uint64_t word) {
     const std::uint64_t pastZ = low + (0x80 - 'Z' - 1) * kOnes;
     return word | ((fromA & ~pastZ & ~word & (0x80 * kOnes)) >> 2);
 }
+
+namespace {
 
 std::uint64_t Step(std::uint64_t state, std::uint64_t word) { return (state ^ word) * 0x9e3779b97f4a7c15ULL; }
 
@@ -75,6 +75,15 @@ std::uint64_t HashWords(std::uint64_t state, std::string_view text) {
 }
 
 }  // namespace
+
+// Two loads that may overlap, whose shared bytes agree; nothing read outside
+// the bytes.
+std::uint64_t WordOf(const char* bytes, std::size_t count) {
+    if (count >= 4) return Load<std::uint32_t>(bytes) | Load<std::uint32_t>(bytes + count - 4) << (8 * (count - 4));
+    if (count == 0) return 0;
+    const auto byte = [bytes](std::size_t i) { return std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i); };
+    return byte(0) | byte(count / 2) | byte(count - 1);
+}
 
 std::uint64_t PartHash(std::string_view partId) { return HashWords<true>(0x243f6a8885a308d3ULL, partId); }
 

@@ -28,6 +28,10 @@ private:
 // texts run together into the same bytes. Read eight bytes at a time: every
 // pin of a netlist is hashed on both sides of the check.
 std::uint64_t PartHash(std::string_view partId);
+// Up to eight bytes as a word, the first byte lowest, zeros after them; and
+// a word with its ASCII capitals in lower case.
+std::uint64_t WordOf(const char* bytes, std::size_t count);
+std::uint64_t FoldWord(std::uint64_t word);
 std::uint64_t PinHash(std::uint64_t part, std::string_view pin);
 
 struct PinDigest {

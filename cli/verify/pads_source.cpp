@@ -55,19 +55,30 @@ std::string_view NetNameOf(std::string_view header) {
 // The part ID starts at the first character that is no space or tab and
 // ends at the next space or tab; the name is the rest without its outer
 // spaces.
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 std::string_view Unindented(std::string_view partLine) {
-    return partLine.substr(std::min(partLine.find_first_not_of(kBlanks), partLine.size()));
+    std::size_t start = 0;
+    while (start < partLine.size() && IsBlank(partLine[start])) ++start;
+    return partLine.substr(start);
+}
+
+// Where the part ID of an unindented line ends.
+std::size_t IdEnd(std::string_view line) {
+    std::size_t end = 0;
+    while (end < line.size() && !IsBlank(line[end])) ++end;
+    return end;
 }
 
 std::string_view PartIdOf(std::string_view partLine) {
     const std::string_view line = Unindented(partLine);
-    return line.substr(0, line.find_first_of(kBlanks));
+    return line.substr(0, IdEnd(line));
 }
 
 std::string_view PartNameOf(std::string_view partLine) {
     const std::string_view line = Unindented(partLine);
-    const auto split = line.find_first_of(kBlanks);
-    return split == std::string_view::npos ? std::string_view() : TrimSpaces(line.substr(split + 1));
+    const std::size_t split = IdEnd(line);
+    return split == line.size() ? std::string_view() : TrimSpaces(line.substr(split + 1));
 }
 
 }  // namespace
@@ -169,14 +180,13 @@ void PadsSourceReader::StartNet(std::string_view header, std::int64_t number) {
 // Spaces and tabs separate the references, a run of them once, within a
 // line and between lines alike.
 void PadsSourceReader::AddReferenceLine(std::string_view line) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     const char* at = line.data();
     const char* end = at + line.size();
     for (;;) {
-        while (at < end && blank(*at)) ++at;
+        while (at < end && IsBlank(*at)) ++at;
         if (at == end) return;
         const char* start = at;
-        while (at < end && !blank(*at)) ++at;
+        while (at < end && !IsBlank(*at)) ++at;
         AddToken(std::string_view(start, static_cast<std::size_t>(at - start)));
     }
 }
@@ -186,12 +196,12 @@ void PadsSourceReader::AddReferenceLine(std::string_view line) {
 void PadsSourceReader::AddToken(std::string_view token) {
     const auto stop = token.rfind('.');
     if (stop != std::string_view::npos) {
-        const std::string_view partId = token.substr(0, stop);
+        const std::string_view partId(token.data(), stop);
         const std::uint64_t part = PartHash(partId);
         haveReference_ = true;
         kept_ = partIds_.Contains(partId, part);
         if (kept_) {
-            const std::uint64_t pin = PinHash(part, token.substr(stop + 1));
+            const std::uint64_t pin = PinHash(part, std::string_view(token.data() + stop + 1, token.size() - stop - 1));
             if (netPins_.Insert(pin)) net_.Pins.Add(pin);
         }
     }

@@ -1,9 +1,19 @@
 #include "cli/verify/part_id_set.h"
 
+#include <algorithm>
+
 #include "cli/verify/digest.h"
 #include "cli/verify/text.h"
 
 namespace brisel::verify {
+
+namespace {
+
+std::uint64_t HeadOf(std::string_view partId) {
+    return FoldWord(WordOf(partId.data(), std::min<std::size_t>(partId.size(), 8)));
+}
+
+}  // namespace
 
 void PartIdSet::Clear() {
     slots_.assign(slots_.size(), Slot{});
@@ -18,7 +28,8 @@ void PartIdSet::Insert(std::string_view partId) {
     const std::size_t mask = slots_.size() - 1;
     std::size_t i = hash & mask;
     while (slots_[i].length != 0) i = (i + 1) & mask;
-    slots_[i] = {hash, static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(partId.size() + 1)};
+    slots_[i] = {hash, HeadOf(partId), static_cast<std::uint32_t>(text_.size()),
+                 static_cast<std::uint32_t>(partId.size() + 1)};
     text_ += FoldCase(partId);
     ++count_;
 }
@@ -29,10 +40,10 @@ const PartIdSet::Slot* PartIdSet::Find(std::string_view partId, std::uint64_t ha
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask; slots_[i].length != 0; i = (i + 1) & mask) {
         const Slot& slot = slots_[i];
-        if (slot.hash != hash || slot.length != partId.size() + 1) continue;
+        if (slot.hash != hash || slot.length != partId.size() + 1 || slot.head != HeadOf(partId)) continue;
         const char* folded = text_.data() + slot.offset;
         bool same = true;
-        for (std::size_t c = 0; c < partId.size() && same; ++c) same = FoldChar(partId[c]) == folded[c];
+        for (std::size_t c = 8; c < partId.size() && same; ++c) same = FoldChar(partId[c]) == folded[c];
         if (same) return &slot;
     }
     return nullptr;

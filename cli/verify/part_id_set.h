@@ -21,6 +21,7 @@ public:
 private:
     struct Slot {
         std::uint64_t hash = 0;
+        std::uint64_t head = 0;    // the folded ID's first eight bytes, zeros after a shorter one
         std::uint32_t offset = 0;  // of the folded ID in text_
         std::uint32_t length = 0;  // + 1; 0 for a free slot
     };

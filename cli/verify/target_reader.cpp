@@ -83,7 +83,9 @@ public:
     bool Number(std::int64_t& value, bool last) {
         const char* start = at_;
         value = 0;
-        while (at_ < end_ && *at_ >= '0' && *at_ <= '9') value = value * 10 + (*at_++ - '0');
+        for (unsigned digit; at_ < end_ && (digit = static_cast<unsigned char>(*at_) - '0') <= 9; ++at_) {
+            value = value * 10 + digit;
+        }
         const auto digits = at_ - start;
         if (digits == 0 || digits > 18 || (digits > 1 && *start == '0')) return false;
         return last ? at_ == end_ : Space();
