@@ -27,52 +27,51 @@ std::uint32_t TagOf(const PartNumber* part, std::string_view text) {
 
 }  // namespace
 
-bool PinsInNet::AddToTable(const PartNumber& part, std::string_view pin) {
-    if (table_.empty()) {
+// The first pins move into the table when it is first needed; count_ then
+// counts the table's pins.
+[[gnu::noinline]] bool FurtherPins::AddToTable(const PartNumber& part, std::string_view pin) {
+    if (!tabled_) {
         if (slots_.empty()) slots_.resize(4 * kSearched);
-        for (std::size_t i = 0; i < kSearched; ++i) Insert({parts_[i], pins_[i].data(), pins_[i].size()});
+        tabled_ = true;
+        count_ = 0;
+        for (std::size_t i = 0; i < kSearched; ++i) Insert(parts_[i], pins_[i]);
     }
-    return Insert({&part, pin.data(), pin.size()});
+    return Insert(&part, pin);
 }
 
 // Linear probing from the place the tag gives.
-[[gnu::always_inline]] inline bool PinsInNet::Insert(const Pin& pin) {
-    const std::uint32_t tag = TagOf(pin.part, pin.Text());
+[[gnu::always_inline]] inline bool FurtherPins::Insert(const PartNumber* part, std::string_view pin) {
+    const std::uint32_t tag = TagOf(part, pin);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = tag & mask;; i = (i + 1) & mask) {
         Slot& slot = slots_[i];
-        if (slot.pin == 0) {
-            table_.push_back(pin);
-            slot = {tag, static_cast<std::uint32_t>(table_.size())};
-            if (2 * table_.size() > slots_.size()) Grow();
+        if (slot.part == nullptr) {
+            slot = {part, pin.data(), static_cast<std::uint32_t>(pin.size()), tag};
+            if (2 * ++count_ > slots_.size()) Grow();
             return true;
         }
-        if (slot.tag != tag) continue;
-        const Pin& seen = table_[slot.pin - 1];
-        if (seen.part == pin.part && seen.Text() == pin.Text()) return false;
+        if (slot.tag == tag && slot.part == part && std::string_view(slot.text, slot.size) == pin) return false;
     }
 }
 
-void PinsInNet::Grow() {
+void FurtherPins::Grow() {
     std::vector<Slot> old(2 * slots_.size());
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
-        if (slot.pin == 0) continue;
+        if (slot.part == nullptr) continue;
         std::size_t i = slot.tag & mask;
-        while (slots_[i].pin != 0) i = (i + 1) & mask;
+        while (slots_[i].part != nullptr) i = (i + 1) & mask;
         slots_[i] = slot;
     }
 }
 
-void PinsInNet::ReleaseTable() {
-    table_.clear();
+void FurtherPins::ReleaseTable() {
     if (slots_.size() <= kKeptSlots) {
         slots_.assign(slots_.size(), Slot{});
-        return;
+    } else {
+        std::vector<Slot>().swap(slots_);
     }
-    std::vector<Pin>().swap(table_);
-    std::vector<Slot>().swap(slots_);
 }
 
 }  // namespace brisel

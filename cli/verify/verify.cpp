@@ -92,7 +92,7 @@ Report VerifyConversion(std::istream& source, std::istream& target) {
     Report report = verifier.CheckTarget(target);
     if (!read) {
         report.ok = false;
-        report.problems.push_back("a read failed while verifying");
+        report.problems.emplace_back("a read failed while verifying");
     }
     return report;
 }

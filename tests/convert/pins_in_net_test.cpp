@@ -13,8 +13,6 @@
 namespace brisel {
 namespace {
 
-PartNumber parts[3];
-
 struct Step {
     int part;
     const char* pin;
@@ -30,7 +28,10 @@ void PrintTo(const PinsCase& c, std::ostream* os) { *os << c.why; }
 
 class PinsInNetTest : public testing::TestWithParam<PinsCase> {};
 
+// Each test has parts of its own: a part notes the pins of the net that
+// names it.
 TEST_P(PinsInNetTest, TellsANewPinFromOneTheNetHas) {
+    const PartNumber parts[3];
     PinsInNet pins;
     for (const Step& step : GetParam().steps) {
         EXPECT_EQ(pins.Add(parts[step.part], step.pin), step.isNew) << step.part << "." << step.pin;
@@ -51,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PinsInNetTest, testing::Values(
 TEST(PinsInNet, ALargeNetFindsEveryPinItHas) {
     std::vector<std::string> texts;
     for (int i = 0; i < 5000; ++i) texts.push_back(std::to_string(i));
+    const PartNumber parts[3];
     PinsInNet pins;
     for (const std::string& text : texts) ASSERT_TRUE(pins.Add(parts[1], text)) << text;
     for (const std::string& text : texts) ASSERT_FALSE(pins.Add(parts[1], text)) << text;
@@ -59,7 +61,8 @@ TEST(PinsInNet, ALargeNetFindsEveryPinItHas) {
 
 TEST(PinsInNet, ClearStartsTheNextNet) {
     std::vector<std::string> texts;
-    for (int i = 0; i < 100; ++i) texts.push_back("A" + std::to_string(i));
+    for (int i = 0; i < 100; ++i) texts.push_back(std::to_string(i).insert(0, 1, 'A'));
+    const PartNumber parts[1];
     PinsInNet pins;
     for (const std::size_t count : {std::size_t{3}, std::size_t{16}, std::size_t{17}, std::size_t{100}}) {
         for (std::size_t i = 0; i < count; ++i) ASSERT_TRUE(pins.Add(parts[0], texts[i])) << count;
@@ -67,6 +70,21 @@ TEST(PinsInNet, ClearStartsTheNextNet) {
         pins.Clear();
     }
     EXPECT_TRUE(pins.Add(parts[0], texts[0]));
+}
+
+// A net of many parts, each named with a few pins and again, as the ground
+// net of a board; the next net starts with none of them.
+TEST(PinsInNet, ManyPartsWithSeveralPinsEach) {
+    std::vector<PartNumber> parts(300);
+    const std::string pins[] = {"1", "2", "14", "A1"};
+    PinsInNet net;
+    for (int round = 0; round < 2; ++round) {
+        for (const std::string& pin : pins) {
+            for (const PartNumber& part : parts) ASSERT_EQ(net.Add(part, pin), round == 0) << pin;
+        }
+    }
+    net.Clear();
+    for (const PartNumber& part : parts) EXPECT_TRUE(net.Add(part, pins[3]));
 }
 
 }  // namespace
