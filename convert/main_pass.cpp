@@ -26,14 +26,19 @@ void MainPass::Run() {
     while (joined_.Next(line)) {
         ++lineCount_;
         if (lineCount_ == 1) OnFirstLine(line);
-        parts_.OnLine(line, lineCount_);
-        if (IsNetTableHeader(line)) nets_.OnNetHeader();
-        // A connection line is only references, whatever it begins with.
+        // A signal header, the most common line here, is no part header, net
+        // header or end line; only an open part section needs to see it. Its
+        // connection line is only references, whatever it begins with.
         if (const std::size_t start = NetNameStart(line)) {
+            if (parts_.SectionOpen()) parts_.OnLine(line, lineCount_);
             OnSignal(line, start);
-        } else if (IsEndLine(line)) {
-            progress_.ShowPercent(lineCount_, lineCount_ + nets_.ConnectionCount());
-            return;
+        } else {
+            parts_.OnLine(line, lineCount_);
+            if (IsNetTableHeader(line)) nets_.OnNetHeader();
+            if (IsEndLine(line)) {
+                progress_.ShowPercent(lineCount_, lineCount_ + nets_.ConnectionCount());
+                return;
+            }
         }
         if (target_.Failed() || spool_.Failed()) return;
     }

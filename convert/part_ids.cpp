@@ -27,7 +27,7 @@ std::uint32_t TagOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash
 }  // namespace
 
 // Filled in place: an entry built aside would be copied in again.
-void PartIds::AddEntry(const DecimalCounter& number, const PartKey& key) {
+PartIds::Entry& PartIds::AddEntry(const DecimalCounter& number, const PartKey& key) {
     if (entryCount_ == blocks_.size() * kBlockSize) blocks_.push_back(std::unique_ptr<Entry[]>(new Entry[kBlockSize]));
     Entry& entry = EntryAt(entryCount_++);
     SetNumber(entry.number, number);
@@ -39,6 +39,7 @@ void PartIds::AddEntry(const DecimalCounter& number, const PartKey& key) {
         entry.id[0] = longIds_.size();
         longIds_.append(key.id);
     }
+    return entry;
 }
 
 bool PartIds::Matches(const Entry& entry, const PartKey& key) const {
@@ -66,14 +67,12 @@ void PartIds::Store(const DecimalCounter& number, const PartKey& key) {
     const std::uint32_t tag = TagOf(key.hash);
     for (std::size_t i = tag & mask_;; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
-        if (slot.entry == 0) {
-            AddEntry(number, key);
-            slot = {tag, static_cast<std::uint32_t>(entryCount_)};
+        if (slot.entry == nullptr) {
+            slot = {tag, &AddEntry(number, key)};
             return;
         }
-        Entry& entry = EntryAt(slot.entry - 1);
-        if (slot.tag == tag && Matches(entry, key)) {
-            SetNumber(entry.number, number);
+        if (slot.tag == tag && Matches(*slot.entry, key)) {
+            SetNumber(slot.entry->number, number);
             return;
         }
     }
@@ -83,10 +82,8 @@ void PartIds::Prefetch(const PartKey& key) const { __builtin_prefetch(&slots_[Ta
 
 const PartNumber* PartIds::Find(const PartKey& key) const {
     const std::uint32_t tag = TagOf(key.hash);
-    for (std::size_t i = tag & mask_; slots_[i].entry != 0; i = (i + 1) & mask_) {
-        if (slots_[i].tag != tag) continue;
-        const Entry& entry = EntryAt(slots_[i].entry - 1);
-        if (Matches(entry, key)) return &entry.number;
+    for (std::size_t i = tag & mask_; slots_[i].entry != nullptr; i = (i + 1) & mask_) {
+        if (slots_[i].tag == tag && Matches(*slots_[i].entry, key)) return &slots_[i].entry->number;
     }
     return nullptr;
 }
@@ -99,9 +96,9 @@ void PartIds::Grow() {
     old.swap(slots_);
     mask_ = slots_.size() - 1;
     for (const Slot& slot : old) {
-        if (slot.entry == 0) continue;
+        if (slot.entry == nullptr) continue;
         std::size_t i = slot.tag & mask_;
-        while (slots_[i].entry != 0) i = (i + 1) & mask_;
+        while (slots_[i].entry != nullptr) i = (i + 1) & mask_;
         slots_[i] = slot;
     }
 }

@@ -28,6 +28,8 @@ public:
     const PartNumber* FindPart(const PartKey& key) const { return ids_.Find(key); }
     void Prefetch(const PartKey& key) const { ids_.Prefetch(key); }
     bool HeaderSeen() const { return headerSeen_; }
+    // Whether a part header has opened a section that has not ended yet.
+    bool SectionOpen() const { return headerSeen_ && !sectionEnded_; }
     std::int64_t PartCount() const { return partCount_; }
 
 private:
