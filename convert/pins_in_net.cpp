@@ -20,9 +20,10 @@ std::uint32_t TagOf(const PartNumber* part, std::string_view text) {
         bytes = 14695981039346656037ull;
         for (char c : text) bytes = (bytes ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     }
-    std::uint64_t hash = (reinterpret_cast<std::uintptr_t>(part) + text.size()) * 0x9e3779b97f4a7c15ull;
-    hash = (hash ^ bytes) * 0xbf58476d1ce4e5b9ull;
-    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+    std::uint64_t hash = (reinterpret_cast<std::uintptr_t>(part) + text.size()) * 0x9e3779b97f4a7c15ull ^ bytes;
+    hash = (hash ^ (hash >> 30)) * 0xbf58476d1ce4e5b9ull;
+    hash = (hash ^ (hash >> 27)) * 0x94d049bb133111ebull;
+    return static_cast<std::uint32_t>(hash ^ (hash >> 31));
 }
 
 }  // namespace
