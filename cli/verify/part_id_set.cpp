@@ -38,9 +38,10 @@ bool PartIdSet::Contains(std::string_view partId, std::uint64_t hash) const { re
 
 const PartIdSet::Slot* PartIdSet::Find(std::string_view partId, std::uint64_t hash) const {
     const std::size_t mask = slots_.size() - 1;
+    const std::uint64_t head = HeadOf(partId);
     for (std::size_t i = hash & mask; slots_[i].length != 0; i = (i + 1) & mask) {
         const Slot& slot = slots_[i];
-        if (slot.hash != hash || slot.length != partId.size() + 1 || slot.head != HeadOf(partId)) continue;
+        if (slot.hash != hash || slot.length != partId.size() + 1 || slot.head != head) continue;
         const char* folded = text_.data() + slot.offset;
         bool same = true;
         for (std::size_t c = 8; c < partId.size() && same; ++c) same = FoldChar(partId[c]) == folded[c];
