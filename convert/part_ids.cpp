@@ -27,7 +27,7 @@ std::uint32_t TagOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash
 }  // namespace
 
 // Filled in place: an entry built aside would be copied in again.
-PartIds::Entry& PartIds::AddEntry(const DecimalCounter& number, const PartKey& key) {
+void PartIds::AddEntry(const DecimalCounter& number, const PartKey& key) {
     if (entryCount_ == blocks_.size() * kBlockSize) blocks_.push_back(std::unique_ptr<Entry[]>(new Entry[kBlockSize]));
     Entry& entry = EntryAt(entryCount_++);
     SetNumber(entry.number, number);
@@ -39,7 +39,6 @@ PartIds::Entry& PartIds::AddEntry(const DecimalCounter& number, const PartKey& k
         entry.id[0] = longIds_.size();
         longIds_.append(key.id);
     }
-    return entry;
 }
 
 bool PartIds::Matches(const Entry& entry, const PartKey& key) const {
@@ -67,12 +66,14 @@ void PartIds::Store(const DecimalCounter& number, const PartKey& key) {
     const std::uint32_t tag = TagOf(key.hash);
     for (std::size_t i = tag & mask_;; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
-        if (slot.entry == nullptr) {
-            slot = {tag, &AddEntry(number, key)};
+        if (slot.entry == 0) {
+            AddEntry(number, key);
+            slot = {tag, static_cast<std::uint32_t>(entryCount_)};
             return;
         }
-        if (slot.tag == tag && Matches(*slot.entry, key)) {
-            SetNumber(slot.entry->number, number);
+        Entry& entry = EntryAt(slot.entry - 1);
+        if (slot.tag == tag && Matches(entry, key)) {
+            SetNumber(entry.number, number);
             return;
         }
     }
@@ -82,8 +83,10 @@ void PartIds::Prefetch(const PartKey& key) const { __builtin_prefetch(&slots_[Ta
 
 const PartNumber* PartIds::Find(const PartKey& key) const {
     const std::uint32_t tag = TagOf(key.hash);
-    for (std::size_t i = tag & mask_; slots_[i].entry != nullptr; i = (i + 1) & mask_) {
-        if (slots_[i].tag == tag && Matches(*slots_[i].entry, key)) return &slots_[i].entry->number;
+    for (std::size_t i = tag & mask_; slots_[i].entry != 0; i = (i + 1) & mask_) {
+        if (slots_[i].tag != tag) continue;
+        const Entry& entry = EntryAt(slots_[i].entry - 1);
+        if (Matches(entry, key)) return &entry.number;
     }
     return nullptr;
 }
@@ -96,9 +99,9 @@ void PartIds::Grow() {
     old.swap(slots_);
     mask_ = slots_.size() - 1;
     for (const Slot& slot : old) {
-        if (slot.entry == nullptr) continue;
+        if (slot.entry == 0) continue;
         std::size_t i = slot.tag & mask_;
-        while (slots_[i].entry != nullptr) i = (i + 1) & mask_;
+        while (slots_[i].entry != 0) i = (i + 1) & mask_;
         slots_[i] = slot;
     }
 }

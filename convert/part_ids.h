@@ -58,17 +58,18 @@ private:
     };
     // The index: a tag, the low half of the ID's hash, which gives the
     // slot's place and tells most other IDs apart without reading their
-    // entry; and the entry (nullptr for a free slot), which never moves.
+    // entry; and the entry's place + 1 (0 for a free slot). Eight bytes a
+    // slot keep the index of a large board within a few megabytes.
     struct Slot {
         std::uint32_t tag = 0;
-        Entry* entry = nullptr;
+        std::uint32_t entry = 0;
     };
     // The entries are kept in blocks that never move, so that a growing
     // table copies none and touches no memory twice.
     static constexpr std::size_t kBlockShift = 12;
     static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockShift;
     Entry& EntryAt(std::size_t i) const { return blocks_[i >> kBlockShift][i & (kBlockSize - 1)]; }
-    Entry& AddEntry(const DecimalCounter& number, const PartKey& key);
+    void AddEntry(const DecimalCounter& number, const PartKey& key);
 
     bool Matches(const Entry& entry, const PartKey& key) const;
     void Grow();

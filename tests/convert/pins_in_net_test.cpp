@@ -87,5 +87,20 @@ TEST(PinsInNet, ManyPartsWithSeveralPinsEach) {
     for (const PartNumber& part : parts) EXPECT_TRUE(net.Add(part, pins[3]));
 }
 
+// A part notes a pin of up to 65,534 bytes itself; a longer one is kept in
+// the table, and still compared whole.
+TEST(PinsInNet, AVeryLongPinIsComparedWhole) {
+    const PartNumber part;
+    const std::string longPin(70000, '1');
+    const std::string otherLongPin = longPin.substr(1) + "2";
+    PinsInNet net;
+    EXPECT_TRUE(net.Add(part, longPin));
+    EXPECT_TRUE(net.Add(part, otherLongPin));
+    EXPECT_TRUE(net.Add(part, "1"));
+    EXPECT_FALSE(net.Add(part, longPin));
+    EXPECT_FALSE(net.Add(part, otherLongPin));
+    EXPECT_FALSE(net.Add(part, "1"));
+}
+
 }  // namespace
 }  // namespace brisel
