@@ -24,6 +24,8 @@ constexpr std::string_view Usage =
     "  --parts N                  number of parts\n"
     "  --references N             pin references over all nets\n"
     "  --stress N                 one net holding all N references\n"
+    "  --net-size N               N references in every net (default: drawn,\n"
+    "                             most nets 2 to 4, a few thousands)\n"
     "  --per-line N               references per source line (default 8)\n"
     "  --seed N                   seed (default 1)\n"
     "  --crlf                     end lines with CR LF instead of LF\n"
@@ -71,6 +73,8 @@ bool ApplyCount(std::string_view name, std::uint64_t value, CommandLine& line) {
     } else if (name == "--stress") {
         options.References = value;
         options.SingleNet = true;
+    } else if (name == "--net-size") {
+        options.NetSize = value;
     } else if (name == "--per-line") {
         options.ReferencesPerLine = value;
     } else if (name == "--seed") {
@@ -114,7 +118,8 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv) {
 
 void PrintSummary(const brisel::bench::NetlistSummary& summary) {
     std::cerr << "parts " << summary.Parts << "\nnets " << summary.Nets << "\nreferences " << summary.References
-              << "\nsource_lines " << summary.SourceLines << "\njoined_lines " << summary.JoinedLines << '\n';
+              << "\nconnections " << summary.Connections << "\nsource_lines " << summary.SourceLines
+              << "\njoined_lines " << summary.JoinedLines << '\n';
 }
 
 int Generate(const CommandLine& line) {

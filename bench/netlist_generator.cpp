@@ -1,5 +1,6 @@
 #include "bench/netlist_generator.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -28,48 +29,93 @@ void WriteParts(const std::vector<GeneratedPart>& parts, PartLineStyle style, Li
     sink.EndLine();  // the empty line that closes the part list
 }
 
-void WriteReference(const GeneratedPart& part, SplitMix64& random, LineSink& sink) {
-    sink.Append(part.Id);
-    sink.Append(".");
-    sink.Append(random.Between(1, part.PinCount));
-}
-
-// A signal header and its references, wrapped over lines as writers do;
-// references are separated by exactly one space so each one is one connection.
-void WriteNet(std::string_view name, std::uint64_t pins, const std::vector<GeneratedPart>& parts, std::uint64_t perLine,
-              SplitMix64& random, LineSink& sink) {
-    sink.Append("*SIGNAL* ");
-    sink.Append(name);
-    sink.EndLine();
-    for (std::uint64_t i = 0; i < pins; ++i) {
-        if (i % perLine != 0) {
-            sink.Append(" ");
-        }
-        WriteReference(parts[random.Below(parts.size())], random, sink);
-        if (i % perLine == perLine - 1 || i + 1 == pins) {
-            sink.EndLine();
-        }
+// The pins drawn for one net: a pin drawn again within the net is the same
+// connection.
+class DrawnPins {
+public:
+    void Add(std::uint64_t part, std::uint64_t pin) { keys_.push_back(part << 32 | pin); }
+    // The distinct pins drawn since the last call.
+    std::uint64_t TakeDistinct() {
+        std::sort(keys_.begin(), keys_.end());
+        const auto distinct = static_cast<std::uint64_t>(std::unique(keys_.begin(), keys_.end()) - keys_.begin());
+        keys_.clear();
+        return distinct;
     }
+
+private:
+    std::vector<std::uint64_t> keys_;
+};
+
+// Writes signals, each a header and its references wrapped over lines as
+// writers do, the references separated by exactly one space.
+class NetWriter {
+public:
+    NetWriter(const std::vector<GeneratedPart>& parts, std::uint64_t perLine, SplitMix64& random, LineSink& sink)
+        : parts_(parts), perLine_(perLine), random_(random), sink_(sink) {}
+
+    // Returns the net's connections: its distinct pins.
+    std::uint64_t Write(std::string_view name, std::uint64_t pins) {
+        sink_.Append("*SIGNAL* ");
+        sink_.Append(name);
+        sink_.EndLine();
+        for (std::uint64_t i = 0; i < pins; ++i) {
+            if (i % perLine_ != 0) {
+                sink_.Append(" ");
+            }
+            WriteReference();
+            if (i % perLine_ == perLine_ - 1 || i + 1 == pins) {
+                sink_.EndLine();
+            }
+        }
+        return drawn_.TakeDistinct();
+    }
+
+private:
+    void WriteReference() {
+        const std::uint64_t index = random_.Below(parts_.size());
+        const GeneratedPart& part = parts_[index];
+        const std::uint64_t pin = random_.Between(1, part.PinCount);
+        drawn_.Add(index, pin);
+        sink_.Append(part.Id);
+        sink_.Append(".");
+        sink_.Append(pin);
+    }
+
+    const std::vector<GeneratedPart>& parts_;
+    std::uint64_t perLine_;
+    SplitMix64& random_;
+    LineSink& sink_;
+    DrawnPins drawn_;
+};
+
+struct NetTotals {
+    std::uint64_t nets = 0;
+    std::uint64_t connections = 0;
+};
+
+std::uint64_t NextNetSize(const NetlistOptions& options, std::uint64_t remaining, SplitMix64& random) {
+    if (options.NetSize == 0) return DrawNetSize(remaining, random);
+    return std::min(options.NetSize, remaining);
 }
 
-std::uint64_t WriteNets(const NetlistOptions& options, const std::vector<GeneratedPart>& parts, SplitMix64& random,
-                        LineSink& sink) {
+NetTotals WriteNets(const NetlistOptions& options, const std::vector<GeneratedPart>& parts, SplitMix64& random,
+                    LineSink& sink) {
     sink.Append("*NET*");
     sink.EndLine();
+    NetWriter writer(parts, options.ReferencesPerLine, random, sink);
     if (options.SingleNet) {
-        WriteNet("GND", options.References, parts, options.ReferencesPerLine, random, sink);
-        return 1;
+        return {1, writer.Write("GND", options.References)};
     }
-    std::uint64_t nets = 0;
+    NetTotals totals;
     std::uint64_t powerNets = 0;
     for (std::uint64_t remaining = options.References; remaining > 0;) {
-        const std::uint64_t pins = DrawNetSize(remaining, random);
-        const std::string name = NetName(++nets, pins, powerNets, random);
+        const std::uint64_t pins = NextNetSize(options, remaining, random);
+        const std::string name = NetName(++totals.nets, pins, powerNets, random);
         powerNets += pins >= PowerNetPins ? 1 : 0;
-        WriteNet(name, pins, parts, options.ReferencesPerLine, random, sink);
+        totals.connections += writer.Write(name, pins);
         remaining -= pins;
     }
-    return nets;
+    return totals;
 }
 
 }  // namespace
@@ -86,7 +132,9 @@ NetlistSummary WriteNetlist(const NetlistOptions& options, std::ostream& out) {
     NetlistSummary summary;
     summary.Parts = options.Parts;
     summary.References = options.References;
-    summary.Nets = WriteNets(options, parts, random, sink);
+    const NetTotals nets = WriteNets(options, parts, random, sink);
+    summary.Nets = nets.nets;
+    summary.Connections = nets.connections;
     sink.Append("*END*");
     sink.EndLine();
     sink.Flush();

@@ -11,8 +11,9 @@ struct NetlistOptions {
     std::uint64_t Parts = 500;
     std::uint64_t References = 5000;  // pin references over all nets
     std::uint64_t Seed = 1;
-    bool CrLf = false;       // line ends CR LF instead of LF
-    bool SingleNet = false;  // every reference in one net "GND"
+    bool CrLf = false;          // line ends CR LF instead of LF
+    bool SingleNet = false;     // every reference in one net "GND"
+    std::uint64_t NetSize = 0;  // references of every net; 0 draws each net's size
     std::uint64_t ReferencesPerLine = 8;
 };
 
@@ -21,6 +22,9 @@ struct NetlistSummary {
     std::uint64_t Parts = 0;
     std::uint64_t Nets = 0;
     std::uint64_t References = 0;
+    // The references less those that repeat a pin already in their net,
+    // which a converter writes once.
+    std::uint64_t Connections = 0;
     std::uint64_t SourceLines = 0;
     // Lines a converter reads once each net's references are joined into one
     // line: format line, "*PART*", parts, empty line, "*NET*", two per net,

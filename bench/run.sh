@@ -50,6 +50,7 @@ generate large-10x-refs --parts 100000 --references 10000000
 generate stress --size stress
 generate stress-4x --parts 1000 --stress 800000
 generate stress-verify --parts 1000 --stress 2000000
+generate many-nets --parts 100000 --references 1000000 --net-size 4
 
 median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 maximum() { sort -g | tail -n 1; }
@@ -92,7 +93,9 @@ measure_pair() {
 
 column_of() { awk -v c="$2" '{print $c}' "$WORK/$1.runs"; }
 
-# Number of connections the completion line reports, empty when it is missing.
+# Number of connections the completion line reports, empty when it is missing;
+# the generator's summary counts them too (a pin drawn twice in one net is
+# one connection).
 reported_connections() {
     sed -n 's/.*and \([0-9]*\) Connections\.$/\1/p' "$WORK/$1.stdout"
 }
@@ -112,7 +115,7 @@ measure_case() {
     statuses=$(column_of "$tag" 3 | sort -u | tr '\n' ' ')
     connections=$(reported_connections "$tag")
     [[ $tag == "$net" ]] || cp "$WORK/$net.summary" "$WORK/$tag.summary"
-    if [[ $statuses == "0 " && $connections == "$(summary_value "$tag" references)" \
+    if [[ $statuses == "0 " && $connections == "$(summary_value "$tag" connections)" \
           && ! -s $WORK/$tag.stderr && ( -z $VERIFY || $(grep -c '^verified: ' "$WORK/$tag.stdout") == 1 ) ]]; then
         OK_OF[$tag]=yes
     else
@@ -120,18 +123,24 @@ measure_case() {
     fi
 }
 
-CASES=(small large large-crlf large-2x-refs large-10x-refs stress stress-4x stress-verify verify)
+CASES=(small large large-crlf large-2x-refs large-10x-refs stress stress-4x stress-verify many-nets verify many-verify)
 VERIFY=
-for tag in "${CASES[@]:0:8}"; do measure_case "$tag"; done
+for tag in "${CASES[@]:0:9}"; do measure_case "$tag"; done
 VERIFY=--verify measure_case verify stress-verify
+VERIFY=--verify measure_case many-verify many-nets
 
-# Instructions of one conversion of the large case, counted by callgrind.
-INSTRUCTIONS=
-if command -v valgrind >/dev/null; then
-    echo "Counting the instructions of large" >&2
-    INSTRUCTIONS=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null \
-        "$CONVERT" "$WORK/large.net" "$WORK/target.net" 2>&1 >/dev/null | sed -n 's/.*Collected : *//p')
+# Instructions of one conversion of NET, counted by callgrind.
+count_instructions() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null \
+        "$CONVERT" "$WORK/$1.net" "$WORK/target.net" 2>&1 >/dev/null | sed -n 's/.*Collected : *//p'
     rm -f "$WORK/target.net"
+}
+INSTRUCTIONS=
+MANY_INSTRUCTIONS=
+if command -v valgrind >/dev/null; then
+    echo "Counting the instructions of large and many-nets" >&2
+    INSTRUCTIONS=$(count_instructions large)
+    MANY_INSTRUCTIONS=$(count_instructions many-nets)
 fi
 
 echo "Looking parts up" >&2
@@ -190,6 +199,10 @@ cpu_per_mb_10x=$(awk -v t10="${CPU_OF[large-10x-refs]}" -v mb10="${MB_OF[large-1
     -v t1="${CPU_OF[large]}" -v mb1="${MB_OF[large]}" 'BEGIN {printf "%.2f", (t10 / mb10) / (t1 / mb1)}')
 verify_x=$(ratio "${SECONDS_OF[verify]}" "${SECONDS_OF[stress-verify]}")
 verify_mib=$(mib "${RSS_OF[verify]}")
+many_x=$(ratio "${SECONDS_OF[many-nets]}" "${TRAFFIC_OF[many-nets]}")
+many_mib=$(mib "${RSS_OF[many-nets]}")
+many_verify_x=$(ratio "${SECONDS_OF[many-verify]}" "${SECONDS_OF[many-nets]}")
+many_verify_mib=$(mib "${RSS_OF[many-verify]}")
 stress_growth=$(ratio "${SECONDS_OF[stress-4x]}" "${SECONDS_OF[stress]}")
 small_seconds=$(awk -v t="${SECONDS_OF[small]}" 'BEGIN {printf "%.4f", t}')
 
@@ -219,6 +232,21 @@ verdict "$(completed stress stress-4x) && $stress_growth <= 6" \
 verdict "$(completed stress-verify verify) && $verify_x <= 3" \
     "--verify on one net of 2,000,000 references takes $verify_x x the plain conversion's time (at most 3)"
 verdict "$(completed verify) && $verify_mib < 64" "--verify on one net of 2,000,000 references: peak memory $verify_mib MiB (under 64)"
+verdict "$(completed many-nets) && $many_x <= 2.5" \
+    "many-nets: convert time is $many_x x the file traffic's time (at most 2.5)"
+if [[ -n $MANY_INSTRUCTIONS ]]; then
+    many_per_reference=$(awk -v i="$MANY_INSTRUCTIONS" -v r="$(summary_value many-nets references)" \
+        'BEGIN {printf "%.0f", i / r}')
+    verdict "$(completed many-nets) && $many_per_reference <= 400" \
+        "many-nets: $MANY_INSTRUCTIONS instructions, $many_per_reference per pin reference (at most 400)"
+else
+    echo "SKIP  many-nets: instructions per pin reference (valgrind is not installed)"
+fi
+verdict "$(completed many-nets) && $many_mib < 64" "many-nets: peak memory $many_mib MiB (under 64)"
+verdict "$(completed many-nets many-verify) && $many_verify_x <= 3" \
+    "--verify on 250,000 nets of 4 references takes $many_verify_x x the plain conversion's time (at most 3)"
+verdict "$(completed many-verify) && $many_verify_mib < 64" \
+    "--verify on 250,000 nets of 4 references: peak memory $many_verify_mib MiB (under 64)"
 verdict "$(completed small) && $small_seconds < 0.05" \
     "small: converts in $small_seconds s (well under 0.1 s: under 0.05)"
 unsynced_seconds=$(column_of large-unsynced 1 | median)
@@ -235,6 +263,12 @@ if [[ -n $COMPARE ]]; then
         rm -f "$WORK/target.net"
         echo "INFO  large: $COMPARE runs $compare_instructions instructions," \
              "$(awk -v i="$compare_instructions" -v r="$(summary_value large references)" \
+                 'BEGIN {printf "%.0f", i / r}') per pin reference"
+        compare_many=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null \
+            "$COMPARE" "$WORK/many-nets.net" "$WORK/target.net" 2>&1 >/dev/null | sed -n 's/.*Collected : *//p')
+        rm -f "$WORK/target.net"
+        echo "INFO  many-nets: $COMPARE runs $compare_many instructions," \
+             "$(awk -v i="$compare_many" -v r="$(summary_value many-nets references)" \
                  'BEGIN {printf "%.0f", i / r}') per pin reference"
     fi
 fi

@@ -26,12 +26,19 @@ void MainPass::Run() {
     while (joined_.Next(line)) {
         ++lineCount_;
         if (lineCount_ == 1) OnFirstLine(line);
-        parts_.OnLine(line, lineCount_);
-        if (IsNetHeader(line)) nets_.OnNetHeader();
-        if (const std::size_t start = NetNameStart(line)) line = OnSignal(line, start);
-        if (IsEndLine(line)) {
-            progress_.ShowPercent(lineCount_, lineCount_ + nets_.ConnectionCount());
-            return;
+        // A signal header, the most common line here, is no part header, net
+        // header or end line; only an open part section needs to see it. Its
+        // connection line is only references, whatever it begins with.
+        if (const std::size_t start = NetNameStart(line)) {
+            if (parts_.SectionOpen()) parts_.OnLine(line, lineCount_);
+            OnSignal(line, start);
+        } else {
+            parts_.OnLine(line, lineCount_);
+            if (IsNetTableHeader(line)) nets_.OnNetHeader();
+            if (IsEndLine(line)) {
+                progress_.ShowPercent(lineCount_, lineCount_ + nets_.ConnectionCount());
+                return;
+            }
         }
         if (target_.Failed() || spool_.Failed()) return;
     }
@@ -46,9 +53,9 @@ void MainPass::OnFirstLine(std::string_view line) {
     WriteHeader(target_, appVersion_);
 }
 
-// The connection line follows its header at once; after this step it is the
-// current line. A header at the very end has an empty connection line.
-std::string_view MainPass::OnSignal(std::string_view header, std::size_t netNameStart) {
+// The connection line follows its header at once. A header at the very end
+// has an empty connection line.
+void MainPass::OnSignal(std::string_view header, std::size_t netNameStart) {
     const std::int64_t headerLine = lineCount_;
     const std::string_view netName = KeepNetName(NetNameOf(header, netNameStart));
     std::string_view connections;
@@ -58,7 +65,6 @@ std::string_view MainPass::OnSignal(std::string_view header, std::size_t netName
         connections = {};
     }
     nets_.AddNet(netName, connections, headerLine);
-    return connections;
 }
 
 // The header's line is gone once the next is read. A short name is copied

@@ -44,7 +44,7 @@ public:
 private:
     // Each line goes through these steps in this order.
     void OnFirstLine(std::string_view line);
-    std::string_view OnSignal(std::string_view header, std::size_t netNameStart);
+    void OnSignal(std::string_view header, std::size_t netNameStart);
     std::string_view KeepNetName(std::string_view name);
 
     ConversionReporter& reporter_;

@@ -32,11 +32,10 @@ void NetBuilder::OnNetHeader() {
     WriteNetRow(target_, netName, firstRow_.Text());
 }
 
-// Only the space separates references, and every space ends one: a run of
-// spaces gives empty tokens, which repeat the reference before them. A space
-// at the very end ends the last reference itself. Each step passes the token
-// and the space after it; after the last token, that is the space that
-// follows the line.
+// Spaces and tabs separate references, a run of them once. Each step passes
+// a token and the space or tab after it (after the last token, the space
+// that follows the line); a step that starts on a space or tab has an empty
+// token, which is no reference.
 //
 // The part lookups of a net are independent of each other: asking the
 // memory for a batch of them before the first is needed lets their cache
@@ -44,9 +43,11 @@ void NetBuilder::OnNetHeader() {
 std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
     std::size_t count = 0;
     while (next < end && count < batch_.size()) {
-        Reference& reference = batch_[count++];
+        Reference& reference = batch_[count];
         reference.pin = ScanPinReference(next);
         next += reference.pin.token.size() + 1;
+        if (reference.pin.token.empty()) continue;
+        ++count;
         if (reference.pin.HasStop()) {
             reference.part = KeyOfPadded(reference.pin.PartId());
             parts_.Prefetch(reference.part);
@@ -57,7 +58,8 @@ std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
 
 // A token without a full stop repeats the reference before it; before the
 // net's first reference it has nothing to repeat and is left out, as is a
-// reference to a part that the part list does not hold.
+// reference to a part that the part list does not hold. A pin that the net
+// has had writes no row again: so neither does such a repeat.
 void NetBuilder::AddReference(const Reference& reference, std::string_view netName) {
     const PinReference& pin = reference.pin;
     if (pin.HasStop()) {
@@ -77,12 +79,13 @@ void NetBuilder::AddReference(const Reference& reference, std::string_view netNa
         ++leftOut_;
         return;
     }
-    AddRow(*currentPart_, currentPin_);
+    if (pin.HasStop() && pinsInNet_.Add(*currentPart_, currentPin_)) AddRow(*currentPart_, currentPin_);
 }
 
 void NetBuilder::FinishNet() {
     if (connectionsInNet_ > 0) EndNetRows(spool_, nextRow_);
     connectionCount_ += connectionsInNet_;
+    pinsInNet_.Clear();
 }
 
 }  // namespace brisel

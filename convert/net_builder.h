@@ -13,6 +13,7 @@
 #include "convert/netlist_layout.h"
 #include "convert/part_table.h"
 #include "convert/pin_reference.h"
+#include "convert/pins_in_net.h"
 #include "convert/source_checks.h"
 
 namespace brisel {
@@ -28,7 +29,8 @@ public:
     void OnNetHeader();
     // One signal: its net name on the joined copy's line `headerLine`, and
     // its connection line, the line after it, which must be followed by a
-    // space and more readable bytes, kScanReadsPastLine in all.
+    // space and more readable bytes, kScanReadsPastLine in all. Each pin
+    // gets one connection row in the net, however often the line names it.
     void AddNet(std::string_view netName, std::string_view connectionLine, std::int64_t headerLine);
 
     bool NetHeaderSeen() const { return netHeaderSeen_; }
@@ -68,6 +70,7 @@ private:
     std::string_view currentPartId_;
     std::string_view currentPin_;
     const PartNumber* currentPart_ = nullptr;
+    PinsInNet pinsInNet_;
     std::array<Reference, 16> batch_;
     DecimalCounter netNumber_;  // counts along with netCount_
     // Row numbers as text, counted up by one rather than written anew: the

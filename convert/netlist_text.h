@@ -104,4 +104,39 @@ inline bool IsPartHeader(std::string_view line) { return StartsWithKeyword(line,
 inline bool IsNetHeader(std::string_view line) { return StartsWithKeyword(line, Keyword("*NET*")); }
 inline bool IsEndLine(std::string_view line) { return StartsWithKeyword(line, Keyword("*END*")); }
 
+// The modern netlists' "*CONNECTION*", its first twelve characters.
+inline bool IsConnectionHeader(std::string_view line) {
+    return StartsWithKeyword(line, Keyword("*CONNECT")) && line.size() >= 12 &&
+           SameTextIgnoringCase(line.substr(8, 4), "ION*");
+}
+
+// "*NET*" and "*CONNECTION*" open the Net Names Table alike.
+inline bool IsNetTableHeader(std::string_view line) { return IsNetHeader(line) || IsConnectionHeader(line); }
+
+inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Empty, or nothing but spaces and tabs.
+inline bool IsBlankLine(std::string_view line) {
+    for (char c : line) {
+        if (!IsBlank(c)) return false;
+    }
+    return true;
+}
+
+inline bool IsKeywordCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+}
+
+// A line that opens a section of its own: "*", one or more letters, digits,
+// "_" or "-", "*", then the line's end, a space or a tab, as "*MISC*",
+// "*SIGNAL* GND" or "*END*". "*SIGNAL*GND" and "*N$1*" are none.
+inline bool IsSectionKeywordLine(std::string_view line) {
+    if (line.empty() || line.front() != '*') return false;
+    std::size_t end = 1;
+    while (end < line.size() && IsKeywordCharacter(line[end])) ++end;
+    return end > 1 && end < line.size() && line[end] == '*' && (end + 1 == line.size() || IsBlank(line[end + 1]));
+}
+
+inline bool IsRemarkLine(std::string_view line) { return StartsWithKeyword(line, Keyword("*REMARK*")); }
+
 }  // namespace brisel

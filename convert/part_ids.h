@@ -16,9 +16,18 @@
 
 namespace brisel {
 
+// What the pins of a net know of a part, kept by PinsInNet: the net that
+// named the part last, and the part's first pin there. Beside the part
+// number, the lookup has brought it into the cache already.
+struct PartMark {
+    std::uint64_t net = 0;
+    std::string_view pin;
+};
+
 struct PartNumber {
     std::uint8_t textLength = 0;
     char text[19] = {};
+    mutable PartMark mark;
     std::string_view Text() const { return std::string_view(text, textLength); }
     // The text in a block, when it has at most 16 digits.
     TextBlock Block() const { return BlockAt(text, textLength); }
@@ -41,7 +50,7 @@ public:
     const PartNumber* Find(const PartKey& key) const;
 
 private:
-    // A part as the connection rows need it; 40 bytes.
+    // A part as the connection rows need it; 72 bytes.
     struct Entry {
         PartNumber number;
         std::uint32_t idLength = 0;

@@ -6,17 +6,30 @@
 
 namespace brisel {
 
+namespace {
+
+// A blank line and a keyword line of another section end the part section;
+// a remark does not.
+bool EndsPartSection(std::string_view line) {
+    if (line.empty()) return true;
+    if (IsBlank(line.front())) return IsBlankLine(line);
+    if (line.front() != '*') return false;
+    return IsNetTableHeader(line) || (IsSectionKeywordLine(line) && !IsRemarkLine(line));
+}
+
+}  // namespace
+
 void PartTable::OnLine(std::string_view line, std::int64_t lineNumber) {
     if (IsPartHeader(line)) {
         OnHeader();
         return;
     }
     if (!headerSeen_ || sectionEnded_) return;
-    if (IsNetHeader(line) || line.empty()) {
+    if (EndsPartSection(line)) {
         sectionEnded_ = true;
         return;
     }
-    // Signal headers, "*END*" and remarks inside the section are no parts.
+    // Remarks and other lines that begin with "*" inside the section are no parts.
     if (line.front() == '*') return;
     AddPart(line, lineNumber);
 }
@@ -51,17 +64,26 @@ std::size_t FindSpaceOrTab(std::string_view line) {
     return std::string_view::npos;
 }
 
+// The spaces and tabs a part line begins with.
+std::size_t IndentOf(std::string_view line) {
+    std::size_t indent = 0;
+    while (indent < line.size() && IsBlank(line[indent])) ++indent;
+    return indent;
+}
+
 }  // namespace
 
-// The part ID ends at the first space or tab; the name is the rest with
-// its outer spaces removed.
+// The part ID starts at the first character that is neither a space nor a
+// tab and ends at the next space or tab; the name is the rest with its outer
+// spaces removed.
 void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     partCount_ = ++partsInSection_;
     partNumber_.Increment();
-    const auto split = FindSpaceOrTab(line);
-    const std::string_view partId = line.substr(0, split);
+    const std::string_view indented = line.substr(IndentOf(line));
+    const auto split = FindSpaceOrTab(indented);
+    const std::string_view partId = indented.substr(0, split);
     const std::string_view partName =
-        split == std::string_view::npos ? std::string_view{} : TrimSpaces(line.substr(split + 1));
+        split == std::string_view::npos ? std::string_view{} : TrimSpaces(indented.substr(split + 1));
     checks_.At(lineNumber, line);
     checks_.CheckName(partId, "part ID");
     checks_.CheckName(partName, "part name");

@@ -1,7 +1,8 @@
 #pragma once
 // The part section: "*PART*" opens it, each following line is a part with
-// its ID and name, and "*NET*" or an empty line ends it. Writes the Part IDs
-// Table and keeps the part IDs for the nets' lookups.
+// its ID and name, and a net header, a blank line or the keyword line of
+// another section ends it. Writes the Part IDs Table and keeps the part IDs
+// for the nets' lookups.
 
 #include <cstdint>
 #include <string_view>
@@ -27,6 +28,8 @@ public:
     const PartNumber* FindPart(const PartKey& key) const { return ids_.Find(key); }
     void Prefetch(const PartKey& key) const { ids_.Prefetch(key); }
     bool HeaderSeen() const { return headerSeen_; }
+    // Whether a part header has opened a section that has not ended yet.
+    bool SectionOpen() const { return headerSeen_ && !sectionEnded_; }
     std::int64_t PartCount() const { return partCount_; }
 
 private:

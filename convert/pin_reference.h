@@ -49,7 +49,7 @@ inline bool IsPlainPin(std::string_view pin) {
 // byte lowest; only the low 16 bits count. The scan uses only the bits
 // before the token's end.
 struct BlockMasks {
-    unsigned spaces = 0;
+    unsigned blanks = 0;  // spaces and tabs, which end a token
     unsigned stops = 0;
     unsigned bad = 0;  // bytes no name may hold
     unsigned nonDigits = 0;
@@ -61,9 +61,9 @@ struct BlockMasks {
 inline BlockMasks MasksOf(const char* p) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const auto bits = [](__m128i set) { return static_cast<unsigned>(_mm_movemask_epi8(set)); };
-    const __m128i space = _mm_set1_epi8(' ');
     BlockMasks masks;
-    masks.spaces = bits(_mm_cmpeq_epi8(bytes, space));
+    masks.blanks =
+        bits(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\t'))));
     masks.stops = bits(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')));
     // Signed, the bytes from 128 up are below the space too. Both masks are
     // taken as the complement of what passes, which the processor tests
@@ -83,7 +83,7 @@ inline BlockMasks MasksOf(const char* p) {
     for (int i = 0; i < 16; ++i) {
         const unsigned bit = 1u << i;
         const auto c = static_cast<unsigned char>(p[i]);
-        if (c == ' ') masks.spaces |= bit;
+        if (c == ' ' || c == '\t') masks.blanks |= bit;
         if (c == '.') masks.stops |= bit;
         if (IsBadNameByte(c)) masks.bad |= bit;
         if (c < '0' || c > '9') masks.nonDigits |= bit;
@@ -93,9 +93,9 @@ inline BlockMasks MasksOf(const char* p) {
 }
 #endif
 
-// The bits of a block where a token may end: its spaces, the line's end
-// among them, and bit 16 for the next block.
-inline unsigned TokenEnds(const BlockMasks& masks) { return masks.spaces | 1u << 16; }
+// The bits of a block where a token may end: its spaces and tabs, the
+// space after the line among them, and bit 16 for the next block.
+inline unsigned TokenEnds(const BlockMasks& masks) { return masks.blanks | 1u << 16; }
 
 // A pin of the bits `pin` of a block: digits, not all 0.
 inline bool IsPlainPin(const BlockMasks& masks, unsigned pin) {
@@ -173,7 +173,8 @@ inline bool IsPlainInBlock(const char* p, unsigned last, unsigned inToken) {
 }  // namespace pin_reference_detail
 
 // The reference whose token starts at `begin`, in a line, and ends at the
-// next space, read 16 bytes at a time. The line must be followed by a space
+// next space or tab, read 16 bytes at a time; empty when a space or tab
+// stands at `begin`. The line must be followed by a space
 // and more readable bytes, kScanReadsPastLine in all. Inline: it runs once
 // for every pin reference of the netlist, and most tokens fit into the
 // first block.

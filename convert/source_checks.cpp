@@ -9,8 +9,8 @@
 namespace brisel {
 
 bool IsSupportedFormat(std::string_view firstLine) {
-    static constexpr std::array<std::string_view, 5> kPrefixes = {"!PADS-POWERPCB-V3.0", "!PADS-POWERPCB-V1.",
-                                                                  "!PADS-POWERPCB-V2.", "*PADS2000*", "*PADS-PCB*"};
+    // Any version of the modern netlist: "V2.0", "V3.1", "V9.4", "VX.2".
+    static constexpr std::array<std::string_view, 3> kPrefixes = {"!PADS-POWERPCB-V", "*PADS2000*", "*PADS-PCB*"};
     for (auto prefix : kPrefixes) {
         if (StartsWithIgnoreCase(firstLine, prefix)) return true;
     }
@@ -104,15 +104,10 @@ void SourceChecks::ReportReference(std::string_view token, std::size_t firstStop
 void SourceChecks::UnknownPart(std::string_view token, std::string_view partId) {
     if (sink_ == nullptr) return;
     const std::string missing = Quote(partId) + ", which is not in the part list; it was left out";
-    const std::string repeats = "repeats the part of the reference before it, " + missing;
-    std::string text;
-    if (token.find('.') != std::string_view::npos) {
-        text = "pin reference " + Quote(token) + " names part " + missing;
-    } else if (token.empty()) {
-        text = "an extra space gives an empty token, which " + repeats;
-    } else {
-        text = "the token " + Quote(token) + " has no full stop, so it " + repeats;
-    }
+    std::string text = token.find('.') != std::string_view::npos
+                           ? "pin reference " + Quote(token) + " names part " + missing
+                           : "the token " + Quote(token) +
+                                 " has no full stop, so it repeats the part of the reference before it, " + missing;
     Report(ProblemKind::UnknownPart, std::move(text), token);
 }
 

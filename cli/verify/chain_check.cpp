@@ -67,7 +67,9 @@ void ChainCheck::CheckEmptyNet(std::size_t index, std::int64_t total, ProblemLis
     }
 }
 
+// The words of a problem are put together only when there is one.
 void ChainCheck::CheckWalk(std::int64_t net, const Walk& walk, ProblemList& problems) const {
+    if (walk.state == Walk::State::Ended && walk.visited == walk.rows) return;
     const std::string label = "net " + Num(net) + ": ";
     switch (walk.state) {
         case Walk::State::Backwards:

@@ -7,43 +7,44 @@
 namespace brisel::verify {
 
 void ConnectivityCheck::OnConnection(const TargetConnection& row) {
-    if (pins_.empty()) {
-        pins_.resize(tables_.Nets.size());
-        rows_.resize(tables_.Nets.size());
-    }
-    if (row.Net < 1 || row.Net > static_cast<std::int64_t>(pins_.size())) return;
+    if (written_.empty()) written_.resize(tables_.Nets.size());
+    if (row.Net < 1 || row.Net > static_cast<std::int64_t>(written_.size())) return;
     const std::size_t net = static_cast<std::size_t>(row.Net - 1);
-    ++rows_[net];
+    Written& written = written_[net];
+    ++written.rows;
     const PartRange& parts = tables_.Nets[net].Parts;
     if (row.Part >= 1 && row.Part <= static_cast<std::int64_t>(parts.Count)) {
-        pins_[net].Add(PinHash(tables_.Parts[parts.From + static_cast<std::size_t>(row.Part - 1)], row.Pin));
+        written.pins.Add(PinHash(tables_.Parts[parts.From + static_cast<std::size_t>(row.Part - 1)], row.Pin));
     }
 }
 
-void ConnectivityCheck::CompareNet(const SourceNet& source, std::int64_t number, ProblemList& problems) const {
-    const TargetNet& net = tables_.Nets[number - 1];
-    if (net.Name != source.Name) {
-        problems.Add("net " + std::to_string(number) + ": name \"" + Printable(net.Name) + "\" in the target, \"" +
-                     Printable(source.Name) + "\" in the source (line " + std::to_string(source.HeaderLine) + ")");
-    }
-    const std::string label = "net \"" + Printable(source.Name) + "\" (net " + std::to_string(number) + "): ";
+// The words of a problem are put together only when there is one.
+void ConnectivityCheck::CompareNet(const SourceNet& source, std::string_view sourceName, std::int64_t number,
+                                   ProblemList& problems) const {
     const auto index = static_cast<std::size_t>(number - 1);
-    const std::int64_t rows = index < rows_.size() ? rows_[index] : 0;
-    const PinDigest written = index < pins_.size() ? pins_[index] : PinDigest{};
-    if (rows != source.Pins.count) {
-        problems.Add(label + std::to_string(rows) + " connections in the target, " + std::to_string(source.Pins.count) +
-                     " expected from the source");
-    } else if (written != source.Pins) {
+    const std::string_view name = tables_.NetNames[index];
+    if (name != sourceName) {
+        problems.Add("net " + std::to_string(number) + ": name \"" + Printable(name) + "\" in the target, \"" +
+                     Printable(sourceName) + "\" in the source (line " + std::to_string(source.HeaderLine) + ")");
+    }
+    const Written written = index < written_.size() ? written_[index] : Written{};
+    if (written.rows == source.Pins.count && written.pins == source.Pins) return;
+    const std::string label = "net \"" + Printable(sourceName) + "\" (net " + std::to_string(number) + "): ";
+    if (written.rows != source.Pins.count) {
+        problems.Add(label + std::to_string(written.rows) + " connections in the target, " +
+                     std::to_string(source.Pins.count) + " expected from the source");
+    } else {
         problems.Add(label + "the target's connections name other pins than the source's references (line " +
                      std::to_string(source.HeaderLine) + ")");
     }
 }
 
-void ConnectivityCheck::Finish(const std::vector<SourceNet>& source, ProblemList& problems) {
+void ConnectivityCheck::Finish(const PadsSourceReader& source, ProblemList& problems) {
     const auto targetNets = static_cast<std::int64_t>(tables_.Nets.size());
-    const auto sourceNets = static_cast<std::int64_t>(source.size());
+    const auto sourceNets = static_cast<std::int64_t>(source.Nets().size());
     for (std::int64_t number = 1; number <= std::min(targetNets, sourceNets); ++number) {
-        CompareNet(source[static_cast<std::size_t>(number - 1)], number, problems);
+        const auto index = static_cast<std::size_t>(number - 1);
+        CompareNet(source.Nets()[index], source.NetName(index), number, problems);
     }
     if (sourceNets != targetNets) {
         problems.Add("net count: " + std::to_string(targetNets) + " in the target, " + std::to_string(sourceNets) +

@@ -1,11 +1,12 @@
 #pragma once
 // Compares the nets of a target with the nets of its source: names in order,
-// and for each net the same pins as often, by their digests.
+// and for each net the same pins, by their digests.
 
 #include <cstdint>
 #include <vector>
 
 #include "cli/verify/digest.h"
+#include "cli/verify/name_list.h"
 #include "cli/verify/pads_source.h"
 #include "cli/verify/problem_list.h"
 #include "cli/verify/target_netlist.h"
@@ -19,14 +20,20 @@ public:
     // Adds the row's pin to its net; a row whose net or part number is out
     // of range adds none (the range check reports it), but still counts.
     void OnConnection(const TargetConnection& row);
-    void Finish(const std::vector<SourceNet>& source, ProblemList& problems);
+    void Finish(const PadsSourceReader& source, ProblemList& problems);
 
 private:
-    void CompareNet(const SourceNet& source, std::int64_t number, ProblemList& problems) const;
+    // What the target's rows of one net hold.
+    struct Written {
+        PinDigest pins;
+        std::int64_t rows = 0;
+    };
+
+    void CompareNet(const SourceNet& source, std::string_view sourceName, std::int64_t number,
+                    ProblemList& problems) const;
 
     const TargetTables& tables_;
-    std::vector<PinDigest> pins_;  // pins_[n - 1] for net n
-    std::vector<std::int64_t> rows_;
+    std::vector<Written> written_;  // written_[n - 1] for net n
 };
 
 }  // namespace brisel::verify

@@ -2,7 +2,7 @@
 // Fingerprints that let the checker compare what the source gives with what
 // the target holds without keeping either: a pin is hashed from its part ID
 // (letter case folded) and its pin text; a net's pins are summed, so that
-// their order does not matter and a repeated pin counts twice.
+// their order does not matter.
 
 #include <cstdint>
 #include <string_view>
@@ -23,10 +23,16 @@ private:
     std::uint64_t state_ = 0xcbf29ce484222325ULL;
 };
 
-// Where the hash of a pin starts: the part ID, folded, and its length, so
-// that no two pairs of texts run together into the same bytes.
-Hasher PartHash(std::string_view partId);
-std::uint64_t PinHash(Hasher part, std::string_view pin);
+// The fingerprint of a part ID, letter case folded, and of a pin: its part's
+// fingerprint and the pin's bytes. Lengths go in, so that no two pairs of
+// texts run together into the same bytes. Read eight bytes at a time: every
+// pin of a netlist is hashed on both sides of the check.
+std::uint64_t PartHash(std::string_view partId);
+// Up to eight bytes as a word, the first byte lowest, zeros after them; and
+// a word with its ASCII capitals in lower case.
+std::uint64_t WordOf(const char* bytes, std::size_t count);
+std::uint64_t FoldWord(std::uint64_t word);
+std::uint64_t PinHash(std::uint64_t part, std::string_view pin);
 
 struct PinDigest {
     std::uint64_t sum = 0;

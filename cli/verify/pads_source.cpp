@@ -1,5 +1,7 @@
 #include "cli/verify/pads_source.h"
 
+#include <algorithm>
+
 #include "cli/verify/text.h"
 
 namespace brisel::verify {
@@ -7,9 +9,41 @@ namespace {
 
 constexpr std::size_t kMostRisks = 100;
 
+constexpr std::string_view kBlanks = " \t";
+
 bool IsLongSignalHeader(std::string_view line) { return StartsWithIgnoreCase(line, "*SIGNAL*"); }
 
 bool IsSignalHeader(std::string_view line) { return IsLongSignalHeader(line) || StartsWithIgnoreCase(line, "*SIG*"); }
+
+// "*NET*", and "*CONNECTION*" in the modern netlists.
+bool IsNetHeader(std::string_view line) {
+    return StartsWithIgnoreCase(line, "*NET*") || StartsWithIgnoreCase(line, "*CONNECTION*");
+}
+
+bool IsBlankLine(std::string_view line) { return line.find_first_not_of(kBlanks) == std::string_view::npos; }
+
+bool IsKeywordCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+}
+
+// "*", a keyword of letters, digits, "_" and "-", "*", then nothing, a space
+// or a tab: the keyword line of a section, as "*MISC*" or "*SIGNAL* A".
+bool IsSectionKeyword(std::string_view line) {
+    if (line.size() < 3 || line[0] != '*') return false;
+    const auto close = line.find('*', 1);
+    if (close == std::string_view::npos || close == 1) return false;
+    for (std::size_t i = 1; i < close; ++i) {
+        if (!IsKeywordCharacter(line[i])) return false;
+    }
+    return close + 1 == line.size() || kBlanks.find(line[close + 1]) != std::string_view::npos;
+}
+
+// A blank line, a net header or the keyword line of another section; a
+// remark leaves the section open.
+bool EndsPartSection(std::string_view line) {
+    if (IsBlankLine(line) || IsNetHeader(line)) return true;
+    return IsSectionKeyword(line) && !StartsWithIgnoreCase(line, "*REMARK*");
+}
 
 std::string_view NetNameOf(std::string_view header) {
     // The long form's name starts at the tenth character, the short form's
@@ -18,13 +52,33 @@ std::string_view NetNameOf(std::string_view header) {
     return header.size() <= start ? std::string_view() : TrimSpaces(header.substr(start));
 }
 
-// The part ID ends at the first space or tab; the name is the rest without
-// its outer spaces.
-std::string_view PartIdOf(std::string_view partLine) { return partLine.substr(0, partLine.find_first_of(" \t")); }
+// The part ID starts at the first character that is no space or tab and
+// ends at the next space or tab; the name is the rest without its outer
+// spaces.
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Unindented(std::string_view partLine) {
+    std::size_t start = 0;
+    while (start < partLine.size() && IsBlank(partLine[start])) ++start;
+    return partLine.substr(start);
+}
+
+// Where the part ID of an unindented line ends.
+std::size_t IdEnd(std::string_view line) {
+    std::size_t end = 0;
+    while (end < line.size() && !IsBlank(line[end])) ++end;
+    return end;
+}
+
+std::string_view PartIdOf(std::string_view partLine) {
+    const std::string_view line = Unindented(partLine);
+    return line.substr(0, IdEnd(line));
+}
 
 std::string_view PartNameOf(std::string_view partLine) {
-    const auto split = partLine.find_first_of(" \t");
-    return split == std::string_view::npos ? std::string_view() : TrimSpaces(partLine.substr(split + 1));
+    const std::string_view line = Unindented(partLine);
+    const std::size_t split = IdEnd(line);
+    return split == line.size() ? std::string_view() : TrimSpaces(line.substr(split + 1));
 }
 
 }  // namespace
@@ -32,16 +86,17 @@ std::string_view PartNameOf(std::string_view partLine) {
 void PadsSourceReader::OnLine(std::string_view line, LineEnd, std::int64_t number) {
     if (ended_) return;
     if (number == 1) layout_.Header();
+    const bool keyword = !line.empty() && line.front() == '*';
     if (inSignal_) {
-        if (line.empty() || line.front() != '*') {
+        if (!keyword) {
             AddReferenceLine(line);
             return;
         }
         FinishNet();
     }
-    if (TakePartLine(line, number)) return;
-    if (StartsWithIgnoreCase(line, "*NET*")) {
-        OnNetHeader(number);
+    if (TakePartLine(line, number) || !keyword) return;
+    if (IsNetHeader(line)) {
+        OnNetHeader(line, number);
     } else if (IsSignalHeader(line)) {
         StartNet(line, number);
     } else {
@@ -56,14 +111,15 @@ void PadsSourceReader::Finish() {
 }
 
 bool PadsSourceReader::TakePartLine(std::string_view line, std::int64_t number) {
+    if (section_ != PartSection::Open && (line.empty() || line.front() != '*')) return false;
     if (StartsWithIgnoreCase(line, "*PART*")) {
         OnPartHeader(number);
         return true;
     }
     if (section_ != PartSection::Open) return false;
-    if (line.empty() || StartsWithIgnoreCase(line, "*NET*")) {
+    if (EndsPartSection(line)) {
         section_ = PartSection::Ended;
-        return line.empty();
+        return IsBlankLine(line);
     }
     if (line.front() == '*') return false;
     partIds_.Insert(PartIdOf(line));
@@ -94,20 +150,25 @@ void PadsSourceReader::OnPartHeader(std::int64_t number) {
     }
 }
 
-void PadsSourceReader::OnNetHeader(std::int64_t number) {
+void PadsSourceReader::OnNetHeader(std::string_view line, std::int64_t number) {
     layout_.NetTitle();
-    if (netHeaderSeen_) {
+    if (netHeaderSeen_ && StartsWithIgnoreCase(line, "*NET*")) {
         Risk(number,
              "a second \"*NET*\" line: the new netlist gets a second \"Net Names Table\", which ExpressPCB "
              "does not expect");
+    } else if (netHeaderSeen_) {
+        Risk(number,
+             "a second net header, \"*CONNECTION*\": the new netlist gets a second \"Net Names Table\", which "
+             "ExpressPCB does not expect");
     }
     netHeaderSeen_ = true;
 }
 
 void PadsSourceReader::StartNet(std::string_view header, std::int64_t number) {
-    net_ = SourceNet{std::string(NetNameOf(header)), number, {}, 0};
+    netNames_.Add(NetNameOf(header));
+    net_ = SourceNet{number, {}, 0};
     inSignal_ = true;
-    started_ = emptyTail_ = haveReference_ = false;
+    haveReference_ = false;
     if (!netHeaderSeen_ && !netOutsideTableTold_) {
         netOutsideTableTold_ = true;
         Risk(number,
@@ -116,45 +177,40 @@ void PadsSourceReader::StartNet(std::string_view header, std::int64_t number) {
     }
 }
 
-// Every space ends a token, the joining space too, so runs of spaces give
-// empty tokens; the last token of a line always ends with it, and only a
-// line that ended in a space leaves an empty token for the next line to end.
+// Spaces and tabs separate the references, a run of them once, within a
+// line and between lines alike.
 void PadsSourceReader::AddReferenceLine(std::string_view line) {
-    std::size_t start = 0;
-    if (started_) {
-        if (emptyTail_) AddToken({});
-    } else {
-        start = line.find_first_not_of(' ');
-        if (start == std::string_view::npos) return;
-        started_ = true;
+    const char* at = line.data();
+    const char* end = at + line.size();
+    for (;;) {
+        while (at < end && IsBlank(*at)) ++at;
+        if (at == end) return;
+        const char* start = at;
+        while (at < end && !IsBlank(*at)) ++at;
+        AddToken(std::string_view(start, static_cast<std::size_t>(at - start)));
     }
-    for (auto space = line.find(' ', start); space != std::string_view::npos; space = line.find(' ', start)) {
-        AddToken(line.substr(start, space - start));
-        start = space + 1;
-    }
-    emptyTail_ = start == line.size();
-    if (!emptyTail_) AddToken(line.substr(start));
 }
 
-// A token without a full stop repeats the reference before it.
+// A token without a full stop repeats the reference before it, and a pin the
+// net has had already counts once.
 void PadsSourceReader::AddToken(std::string_view token) {
     const auto stop = token.rfind('.');
     if (stop != std::string_view::npos) {
-        const std::string_view partId = token.substr(0, stop);
-        const Hasher part = PartHash(partId);
+        const std::string_view partId(token.data(), stop);
+        const std::uint64_t part = PartHash(partId);
         haveReference_ = true;
         kept_ = partIds_.Contains(partId, part);
-        if (kept_) pinHash_ = PinHash(part, token.substr(stop + 1));
+        if (kept_) {
+            const std::uint64_t pin = PinHash(part, std::string_view(token.data() + stop + 1, token.size() - stop - 1));
+            if (netPins_.Insert(pin)) net_.Pins.Add(pin);
+        }
     }
-    if (haveReference_ && kept_) {
-        net_.Pins.Add(pinHash_);
-    } else {
-        ++net_.LeftOut;
-    }
+    if (!haveReference_ || !kept_) ++net_.LeftOut;
 }
 
 void PadsSourceReader::FinishNet() {
     nets_.push_back(std::move(net_));
+    netPins_.Clear();
     inSignal_ = false;
 }
 

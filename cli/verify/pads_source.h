@@ -1,11 +1,12 @@
 #pragma once
 // A small reader of a PADS ASCII netlist, fed the source's bytes in blocks
 // as they are read, that sums up net by net the pins a faithful conversion
-// writes: references to parts missing from the part list, and tokens without
-// a full stop before a net's first reference, are left out. It also predicts
-// the order of the target's table titles and part rows, and notes where the
-// target will be as the conversion's rules write it yet not as ExpressPCB
-// expects it. It holds one line, the part IDs and a summary of each net.
+// writes: each pin once, while references to parts missing from the part
+// list, and tokens without a full stop before a net's first reference, are
+// left out. It also predicts the order of the target's table titles and part
+// rows, and notes where the target will be as the conversion's rules write
+// it yet not as ExpressPCB expects it. It holds one line, the part IDs, a
+// summary of each net and the pins of the net being read.
 
 #include <cstdint>
 #include <string>
@@ -14,15 +15,16 @@
 
 #include "cli/verify/digest.h"
 #include "cli/verify/line_splitter.h"
+#include "cli/verify/name_list.h"
 #include "cli/verify/part_id_set.h"
+#include "cli/verify/pin_set.h"
 #include "cli/verify/table_layout.h"
 
 namespace brisel::verify {
 
 struct SourceNet {
-    std::string Name;
     std::int64_t HeaderLine = 0;
-    PinDigest Pins;  // one entry per connection; a repeated pin counts again
+    PinDigest Pins;  // one entry per pin
     std::int64_t LeftOut = 0;
 };
 
@@ -41,6 +43,8 @@ public:
     void Finish();
 
     const std::vector<SourceNet>& Nets() const { return nets_; }
+    // The name of Nets()[i].
+    std::string_view NetName(std::size_t i) const { return netNames_[i]; }
     const TableLayout& Layout() const { return layout_; }
     const std::vector<ImportRisk>& Risks() const { return risks_; }
 
@@ -51,7 +55,7 @@ private:
     // Returns true when the line belonged to the part section and is done.
     bool TakePartLine(std::string_view line, std::int64_t number);
     void OnPartHeader(std::int64_t number);
-    void OnNetHeader(std::int64_t number);
+    void OnNetHeader(std::string_view line, std::int64_t number);
     void StartNet(std::string_view header, std::int64_t number);
     void AddReferenceLine(std::string_view line);
     void AddToken(std::string_view token);
@@ -65,17 +69,16 @@ private:
     bool netOutsideTableTold_ = false;
     PartIdSet partIds_;
 
-    // The net being read. Its references are the following lines joined
-    // with single spaces, without the spaces at the very start.
+    // The net being read: the lines after its header up to the next line
+    // that begins with "*".
     bool inSignal_ = false;
-    bool started_ = false;    // a character other than a space has come
-    bool emptyTail_ = false;  // the last line ended in a space
     bool haveReference_ = false;
-    bool kept_ = false;
-    std::uint64_t pinHash_ = 0;
+    bool kept_ = false;  // the latest reference's part is in the part list
+    PinSet netPins_;
     SourceNet net_;
 
     std::vector<SourceNet> nets_;
+    NameList netNames_;
     TableLayout layout_;
     std::vector<ImportRisk> risks_;
 };

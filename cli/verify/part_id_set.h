@@ -1,46 +1,37 @@
 #pragma once
 // The part IDs of the current part section, letter case ignored. A
-// reference's part ID is looked up as written, by the hash its pins start
-// from, without making a folded copy of it.
+// reference's part ID is looked up as written, by its PartHash, without a
+// folded copy of it: open addressing over the IDs' hashes, with the folded
+// IDs in one block of text.
 
-#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
-
-#include "cli/verify/digest.h"
+#include <vector>
 
 namespace brisel::verify {
 
 class PartIdSet {
 public:
-    void Clear() { ids_.clear(); }
+    void Clear();
     void Insert(std::string_view partId);
-    // `part` is PartHash(partId).
-    bool Contains(std::string_view partId, const Hasher& part) const {
-        return ids_.contains(Key{partId, part.Value()});
-    }
+    // `hash` is PartHash(partId).
+    bool Contains(std::string_view partId, std::uint64_t hash) const;
 
 private:
-    struct Key {
-        std::string_view text;  // as written
-        std::uint64_t hash;
-    };
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(const std::string& folded) const {
-            return static_cast<std::size_t>(PartHash(folded).Value());
-        }
-        std::size_t operator()(const Key& key) const { return static_cast<std::size_t>(key.hash); }
-    };
-    struct Equal {
-        using is_transparent = void;
-        bool operator()(const std::string& a, const std::string& b) const { return a == b; }
-        bool operator()(const Key& key, const std::string& folded) const;
-        bool operator()(const std::string& folded, const Key& key) const { return (*this)(key, folded); }
+    struct Slot {
+        std::uint64_t hash = 0;
+        std::uint64_t head = 0;    // the folded ID's first eight bytes, zeros after a shorter one
+        std::uint32_t offset = 0;  // of the folded ID in text_
+        std::uint32_t length = 0;  // + 1; 0 for a free slot
     };
 
-    std::unordered_set<std::string, Hash, Equal> ids_;  // letter case folded
+    const Slot* Find(std::string_view partId, std::uint64_t hash) const;
+    void Grow();
+
+    std::vector<Slot> slots_ = std::vector<Slot>(64);
+    std::size_t count_ = 0;
+    std::string text_;
 };
 
 }  // namespace brisel::verify

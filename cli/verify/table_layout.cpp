@@ -2,6 +2,14 @@
 
 namespace brisel::verify {
 
+namespace {
+
+// Where a part row's fingerprint starts: its ID and name are hashed after it
+// with their lengths, as a pin's are.
+constexpr std::uint64_t kPartRow = 0x70617274726f77;  // "partrow"
+
+}  // namespace
+
 void TableLayout::Header() {
     header_ = true;
     sequence_.Add(Hasher().Add("H").Value());
@@ -14,7 +22,7 @@ void TableLayout::PartTitle() {
 
 void TableLayout::PartRow(std::string_view partId, std::string_view partName) {
     ++partRows_;
-    sequence_.Add(Hasher().Add("p").AddNumber(partId.size()).Add(partId).Add(partName).Value());
+    sequence_.Add(PinHash(PinHash(kPartRow, partId), partName));
 }
 
 void TableLayout::NetTitle() {

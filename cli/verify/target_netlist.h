@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/verify/digest.h"
+#include "cli/verify/name_list.h"
 #include "cli/verify/table_layout.h"
 
 namespace brisel::verify {
@@ -24,7 +25,6 @@ struct PartRange {
 // A net's part numbers count the rows of the latest "Part IDs Table" that
 // had rows when the net's row was written, up to the rows it had then.
 struct TargetNet {
-    std::string Name;
     std::int64_t FirstConnection = 0;
     PartRange Parts;
 };
@@ -36,10 +36,11 @@ struct TargetConnection {
     std::int64_t Next = 0;
 };
 
-// Net n is Nets[n - 1].
+// Net n is Nets[n - 1], named NetNames[n - 1].
 struct TargetTables {
-    std::vector<Hasher> Parts;  // the start of each part's pin hashes
+    std::vector<std::uint64_t> Parts;  // PartHash of each part row's ID
     std::vector<TargetNet> Nets;
+    NameList NetNames;
     TableLayout Layout;
 };
 

@@ -57,7 +57,7 @@ Report Verifier::CheckTarget(std::istream& target) {
     if (reader.Finish()) {
         checks.chains.Finish(reader.Connections(), problems);
         CompareLayouts(tables.Layout, source_.Layout(), problems);
-        checks.pins.Finish(source_.Nets(), problems);
+        checks.pins.Finish(source_, problems);
     }
     if (target.bad()) {
         problems.Add("a read failed while verifying");
@@ -92,7 +92,7 @@ Report VerifyConversion(std::istream& source, std::istream& target) {
     Report report = verifier.CheckTarget(target);
     if (!read) {
         report.ok = false;
-        report.problems.push_back("a read failed while verifying");
+        report.problems.emplace_back("a read failed while verifying");
     }
     return report;
 }

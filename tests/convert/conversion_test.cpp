@@ -97,7 +97,7 @@ TEST(Conversion, WithoutEndOnlyTheCopySetsThePercentage) {
 }
 
 TEST(Conversion, EveryWarningInOrderEachWithItsBeepThenTheSummary) {
-    const auto run = Convert(Lines({"!PADS-POWERPCB-V3.1", "*SIGNAL*", "\"Q\".0 X9.1", "*END*"}));
+    const auto run = Convert(Lines({"!PADS-POWERPCB-3.1", "*SIGNAL*", "\"Q\".0 X9.1", "*END*"}));
     const Strings expected = {
         "beep",
         "Warning: Source File - Warning | The netlist data is not recognized as a supported format.\r\n"

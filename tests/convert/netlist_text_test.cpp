@@ -22,6 +22,7 @@ TEST(Keywords, AgreeWithTheByteWiseComparisonForEveryByteInEveryPlace) {
         {"*END*", IsEndLine},
         {"*SIGNAL*", IsLongSignalHeader},
         {"*SIG*", [](std::string_view line) { return NetNameStart(line) == 5; }},
+        {"*CONNECTION*", IsConnectionHeader},
     };
     for (const KeywordTest& t : tests) {
         const std::string keyword = t.keyword;
@@ -39,6 +40,47 @@ TEST(Keywords, AgreeWithTheByteWiseComparisonForEveryByteInEveryPlace) {
             }
         }
     }
+}
+
+// A section's keyword line ends an open part section; other lines that
+// begin with "*" do not.
+TEST(SectionKeywordLine, IsAStarAKeywordAStarThenTheEndOrABlank) {
+    struct Case {
+        const char* line;
+        bool keyword;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"*SIGNAL* X",    true},
+        {"*SIG* X",       true},
+        {"*SIGNAL*",      true},   // bare
+        {"*END*",         true},
+        {"*NETS*",        true},
+        {"*PARTS*",       true},
+        {"*MISC*      MISCELLANEOUS PARAMETERS", true},
+        {"*CONNECTION*",  true},
+        {"*Net_2-b*\tx",  true},   // letters, digits, "_" and "-"; a tab after
+        {"*SIGNAL*GND",   false},  // text right after the keyword
+        {"*SIG*x",        false},
+        {"*",             false},
+        {"**",            false},  // no keyword
+        {"*A B*",         false},
+        {"*N$1*",         false},
+        {" *NET*",        false},  // tested as the line stands
+        {"*NET*\v",       false},  // only spaces and tabs are blanks
+        {"NET*",          false},
+        {"",              false},
+    };
+    // clang-format on
+    for (const Case& c : cases) EXPECT_EQ(IsSectionKeywordLine(c.line), c.keyword) << c.line;
+}
+
+TEST(BlankLine, HoldsNothingButSpacesAndTabs) {
+    EXPECT_TRUE(IsBlankLine(""));
+    EXPECT_TRUE(IsBlankLine(" \t  \t"));
+    EXPECT_FALSE(IsBlankLine(" \v "));
+    EXPECT_FALSE(IsBlankLine(" \f"));
+    EXPECT_FALSE(IsBlankLine("  x"));
 }
 
 }  // namespace

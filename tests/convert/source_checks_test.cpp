@@ -7,7 +7,7 @@
 namespace brisel {
 namespace {
 
-TEST(FormatCheck, AcceptsTheFivePrefixesInAnyCase) {
+TEST(FormatCheck, AcceptsTheThreePrefixesInAnyCase) {
     struct Case {
         const char* line;
         bool supported;
@@ -18,10 +18,15 @@ TEST(FormatCheck, AcceptsTheFivePrefixesInAnyCase) {
         {"!pads-powerpcb-v3.0-mils!", true},
         {"!PADS-POWERPCB-V2.5",       true},
         {"!PADS-POWERPCB-V1.",        true},
+        {"!PADS-POWERPCB-V3.1",       true},   // every version of the modern netlist
+        {"!PADS-POWERPCB-V4.0",       true},
+        {"!PADS-POWERPCB-V9.4-MILS!", true},
+        {"!PADS-POWERPCB-VX.2",       true},
+        {"!PADS-POWERPCB-V",          true},
         {"*PADS2000*",                true},
         {"*PADS-PCB* trailing text",  true},
-        {"!PADS-POWERPCB-V3.1",       false},  // of version 3 only 3.0 passes
-        {"!PADS-POWERPCB-V4.0",       false},
+        {"!PADS-POWERPCB-3.0",        false},  // no version letter
+        {"!PADS-POWERPCB-",           false},
         {" *PADS-PCB*",               false},  // must start at the first character
         {"*PADS-PCB",                 false},  // shorter than the prefix
         {"",                          false},
@@ -146,7 +151,7 @@ TEST(PinReferenceScan, IsPlainOnlyWhereTheChecksFindNothing) {
         {"U1.0", false},
         {"U1.007", true},
         {"U\"1.1", false},
-        {"U1.1\t", false},
+        {"U1.1\v", false},  // a vertical tab is no separator
         {"PART_NUMBER_SEVENTEEN.12", true},
         {"PART.NUMBER_SEVENTEEN.12", false},
         {"PART_NUMBER_SEVENTEEN\x80.12", false},
@@ -184,6 +189,20 @@ TEST(PinReferenceScan, IsPlainOnlyWhereTheChecksFindNothing) {
     }
 }
 
+// Spaces and tabs end a token wherever they fall in the scan's blocks, and a
+// scan that starts on one finds an empty token.
+TEST(PinReferenceScan, ASpaceOrATabEndsTheToken) {
+    for (const char blank : {' ', '\t'}) {
+        for (std::size_t length = 0; length <= 40; ++length) {
+            const std::string token = length == 0 ? "" : std::string(length - 1, 'U') + "1";
+            const std::string readLine = AsReadLine(token + blank + "R2.2");
+            const PinReference reference = ScanPinReference(readLine.data());
+            EXPECT_EQ(reference.token, token) << length;
+            EXPECT_FALSE(reference.HasStop()) << length;
+        }
+    }
+}
+
 // Every byte at every place of tokens whose full stop falls on every place of
 // the scan's first block and beyond it.
 TEST(PinReferenceScan, EveryByteAtEveryPlaceIsPlainOnlyWhereTheChecksFindNothing) {
@@ -192,7 +211,7 @@ TEST(PinReferenceScan, EveryByteAtEveryPlaceIsPlainOnlyWhereTheChecksFindNothing
             const std::string base = std::string(idLength, 'P') + "." + pin;
             for (std::size_t place = 0; place < base.size(); ++place) {
                 for (int byte = 0; byte < 256; ++byte) {
-                    if (byte == ' ') continue;  // it would end the token
+                    if (byte == ' ' || byte == '\t') continue;  // it would end the token
                     std::string token = base;
                     token[place] = static_cast<char>(byte);
                     const std::string readToken = AsReadLine(token);

@@ -135,6 +135,24 @@ TEST_F(VerifyTest, LeftOutReferencesAreNotExpected) {
     EXPECT_EQ(Verify(Join(source), Join(kTarget)).problems, Lines{});
 }
 
+// A pin the source names again within a net gets one connection.
+TEST_F(VerifyTest, ARepeatedSourcePinIsExpectedOnce) {
+    Lines source = kSource;
+    source[8] = "C1.2  U1.7\tc1.2 C1.2 junk";
+    source.insert(source.begin() + 9, " U1.7");
+    EXPECT_EQ(Verify(Join(source), Join(kTarget)).problems, Lines{});
+}
+
+TEST_F(VerifyTest, APinWrittenTwiceIsCaught) {
+    Lines source = kSource;
+    source[8] = "C1.2 U1.7 C1.2";
+    Lines target(kTarget.begin(), kTarget.begin() + 18);
+    target[15] = "\"VCC\" 4";
+    for (const char* row : {"1 1 2 2", "1 3 7 3", "1 1 2 0", "2 1 1 5", "2 3 14 6", "2 2 1 0"}) target.push_back(row);
+    EXPECT_EQ(Verify(Join(source), Join(target)).problems,
+              Lines{"net \"GND\" (net 1): 3 connections in the target, 2 expected from the source"});
+}
+
 struct Damage {
     const char* why;
     int line;             // 1-based line of kTarget to replace
