@@ -99,9 +99,9 @@
     problemsSection.hidden = problems.children.length === 0;
   }
 
-  function showResult(bytes) {
+  function showResult(blob) {
     if (result) URL.revokeObjectURL(result.url);
-    result = { url: URL.createObjectURL(new Blob([bytes])), file: running.file };
+    result = { url: URL.createObjectURL(blob), file: running.file };
     download.href = result.url;
     nameDownload(running.target);
     download.hidden = false;
@@ -123,7 +123,7 @@
       verification.className = 'verification ' + (event.code ? 'verified' : 'error');
     },
     done: (event) => {
-      if (event.bytes) showResult(event.bytes);
+      if (event.result) showResult(event.result);
       if (event.code < 0) return crashed();
       finish();
     },

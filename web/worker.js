@@ -1,63 +1,73 @@
 // The worker's side of the page, appended to the compiled engine. A request
 // is {file, target}: the picked File (or null) and the new netlist's name.
-// The source is mounted read-only and linked into the in-memory working
-// folder, where the conversion writes its temporary files and the target.
-// Each event goes to the page as {kind, text, code}; the last is "done".
+// The engine reads the File a slice at a time and keeps the files it writes
+// in its own memory; the new netlist becomes a Blob, which the verification
+// reads back. Each event goes to the page as {kind, text, code}; the last is
+// "done", with the new netlist and the size of the engine's memory.
 
-const workFolder = '/work';
-const sourceFolder = '/source';
 let runtimeReady = false;
 const waiting = [];
+
+// The files the browser keeps, by the engine's numbers: the picked netlist
+// and the new netlist.
+const browserFiles = [null, null];
+const sliceSize = 8 << 20; // few slices: each read is a round trip to the browser
+let slice = { file: null, offset: 0, bytes: new Uint8Array(0) };
+let readError = '';
+let resultBlocks = [];
 
 function postEvent(kind, text, code) {
   self.postMessage({ kind, text, code });
 }
 
-// A file that outgrows the browser's memory fails its write like a full
-// disk, so the conversion reports it and removes its files.
-const outOfMemory = 48; // ENOMEM in the C library's numbering
-const expandFileStorage = MEMFS.expandFileStorage;
-MEMFS.expandFileStorage = function (node, capacity) {
+function readBrowserFile(which, offset, data, size) {
+  const file = browserFiles[which];
   try {
-    expandFileStorage(node, capacity);
+    if (slice.file !== file || offset < slice.offset || offset >= slice.offset + slice.bytes.length) {
+      const bytes = new FileReaderSync().readAsArrayBuffer(file.slice(offset, offset + sliceSize));
+      slice = { file, offset, bytes: new Uint8Array(bytes) };
+    }
+    const from = offset - slice.offset;
+    const count = Math.min(size, slice.bytes.length - from);
+    HEAPU8.set(slice.bytes.subarray(from, from + count), data);
+    return count;
   } catch (error) {
-    if (error instanceof RangeError) throw new FS.ErrnoError(outOfMemory);
-    throw error;
-  }
-};
-
-function emptyWorkFolder() {
-  for (const name of FS.readdir(workFolder)) {
-    if (name !== '.' && name !== '..') FS.unlink(workFolder + '/' + name);
+    readError = error.message || String(error);
+    return -1;
   }
 }
 
-function mountSource(file) {
-  FS.mount(WORKERFS, { files: [file] }, sourceFolder);
-  FS.symlink(sourceFolder + '/' + file.name, workFolder + '/' + file.name);
+function browserFileError() {
+  return readError;
+}
+
+// Views into the engine's memory, copied once into the Blob at the end,
+// before the engine runs again.
+function addResultBlock(data, size) {
+  resultBlocks.push(HEAPU8.subarray(data, data + size));
+}
+
+function endResult() {
+  browserFiles[1] = new Blob(resultBlocks);
+  resultBlocks = [];
 }
 
 function convert(request) {
-  const sourceName = request.file ? request.file.name : '';
-  let result = -1;
-  let bytes = null;
+  let code = -1;
+  browserFiles[0] = request.file;
   try {
-    if (request.file) mountSource(request.file);
-    result = Module.ccall('BriselConvert', 'number', ['string', 'string'], [sourceName, request.target]);
-    if (result === 0) bytes = FS.readFile(request.target);
+    code = Module.ccall('BriselConvert', 'number', ['string', 'string'],
+                        [request.file ? request.file.name : '', request.target]);
   } catch (error) {
-    result = -1; // the page starts a new worker
-  } finally {
-    emptyWorkFolder();
-    if (request.file) FS.unmount(sourceFolder);
+    code = -1; // the page starts a new worker
   }
-  self.postMessage({ kind: 'done', code: result, bytes }, bytes ? [bytes.buffer] : []);
+  const result = code === 0 ? browserFiles[1] : null;
+  browserFiles.fill(null);
+  slice = { file: null, offset: 0, bytes: new Uint8Array(0) };
+  self.postMessage({ kind: 'done', code, result, memory: HEAPU8.length });
 }
 
 Module.onRuntimeInitialized = () => {
-  FS.mkdir(workFolder);
-  FS.mkdir(sourceFolder);
-  FS.chdir(workFolder);
   runtimeReady = true;
   waiting.splice(0).forEach(convert);
 };
