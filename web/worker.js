@@ -14,7 +14,7 @@ const waiting = [];
 // The files the browser keeps, by the engine's numbers: the picked netlist
 // and the new netlist.
 const browserFiles = [null, null];
-const sliceSize = 8 << 20; // few slices: each read is a round trip to the browser
+const sliceSize = 16 << 20; // few slices: each read is a round trip to the browser
 const noSlice = { file: null, offset: 0, bytes: new Uint8Array(0) };
 let slice = noSlice;
 let readError = '';

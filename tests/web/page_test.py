@@ -7,7 +7,9 @@ reads out and the contrast of its texts, opens it from the disk and offline,
 measures it against the command line, and takes its pictures at 1280 and 390
 pixels wide.
 
-Usage: page_test.py SITE_DIR BRISEL_CONVERT GEN_NETLIST SCREENSHOT_DIR NETLIST...
+Usage: page_test.py [--plain-site DIR] SITE_DIR BRISEL_CONVERT GEN_NETLIST SCREENSHOT_DIR NETLIST...
+With --plain-site, every netlist also goes through the page built there (the
+engine without SIMD).
 """
 
 import pathlib
@@ -96,7 +98,18 @@ def generate(generator, path, *arguments):
     return path
 
 
-def main(site_folder, cli, generator, pictures, netlists):
+def check_plain(page, checks, cli, plain_folder, sources):
+    plain = Site(plain_folder)
+    page.url, simd_url = plain.url, page.url
+    try:
+        for source in sources:
+            check_file(page, checks, cli, source)
+    finally:
+        page.url = simd_url
+        plain.stop()
+
+
+def main(site_folder, cli, generator, pictures, netlists, plain_folder=None):
     cli, generator = (str(pathlib.Path(p).resolve()) for p in (cli, generator))
     netlists = [pathlib.Path(n).resolve() for n in netlists]
     checks = Checks()
@@ -109,8 +122,11 @@ def main(site_folder, cli, generator, pictures, netlists):
                      "плата с ошибками.net": every_problem.read_bytes()}
             for name, data in extra.items():
                 pathlib.Path(folder, name).write_bytes(data)
-            for source in netlists + [pathlib.Path(folder, n) for n in extra]:
+            sources = netlists + [pathlib.Path(folder, n) for n in extra]
+            for source in sources:
                 check_file(page, checks, cli, source)
+            if plain_folder:
+                check_plain(page, checks, cli, plain_folder, sources)
             check_previous_result_kept(page, checks, cli, every_problem)
             check_keyboard(page, checks, cli, every_problem)
             page_mends.check_all(page, checks, cli, every_problem, folder)
@@ -136,6 +152,10 @@ def main(site_folder, cli, generator, pictures, netlists):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 6:
+    arguments = sys.argv[1:]
+    plain = None
+    if arguments[:1] == ["--plain-site"]:
+        plain, arguments = arguments[1], arguments[2:]
+    if len(arguments) < 5:
         sys.exit(__doc__)
-    sys.exit(main(*sys.argv[1:5], sys.argv[5:]))
+    sys.exit(main(*arguments[:4], arguments[4:], plain))
