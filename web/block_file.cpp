@@ -1,6 +1,7 @@
 #include "web/block_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace brisel::web {
@@ -19,6 +20,17 @@ bool BlockFile::Append(const char* data, std::size_t size) {
         size -= n;
         size_ += n;
     }
+    return true;
+}
+
+bool BlockFile::Append(const char* data, std::size_t size, std::string& error) {
+    if (Append(data, size)) return true;
+    error = std::strerror(ENOMEM);
+    return false;
+}
+
+bool BlockFile::ReadAt(std::size_t offset, char* data, std::size_t size, std::size_t& read, std::string&) const {
+    read = ReadAt(offset, data, size);
     return true;
 }
 

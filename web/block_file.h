@@ -11,9 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "web/file_store.h"
+
 namespace brisel::web {
 
-class BlockFile {
+class BlockFile : public FileStore {
 public:
     static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
@@ -22,13 +24,17 @@ public:
     bool Append(const char* data, std::size_t size);
     // Copies up to `size` bytes from `offset`, fewer at the end.
     std::size_t ReadAt(std::size_t offset, char* data, std::size_t size) const;
-    // Lets go of the whole blocks before `offset`; they cannot be read again.
-    void Release(std::size_t offset);
-    bool PartlyReleased() const { return released_ > 0; }
-    std::size_t Size() const { return size_; }
+
+    bool Append(const char* data, std::size_t size, std::string& error) override;
+    bool ReadAt(std::size_t offset, char* data, std::size_t size, std::size_t& read, std::string& error) const override;
+    // Lets go of the whole blocks before `offset`.
+    void Release(std::size_t offset) override;
+    bool PartlyReleased() const override { return released_ > 0; }
+    std::size_t Size() const override { return size_; }
+    bool InWorkerMemory() const override { return true; }
     // The bytes not let go.
-    std::size_t HeldBytes() const { return size_ - released_ * kBlockSize; }
-    void Clear();
+    std::size_t HeldBytes() const override { return size_ - released_ * kBlockSize; }
+    void Clear() override;
 
     // The bytes not let go, in order, one view for each block.
     std::vector<std::string_view> Blocks() const;

@@ -1,8 +1,8 @@
 // The page's way into the conversion. BriselConvert converts the picked
 // netlist exactly as `brisel-convert --details --verify SOURCE TARGET` would,
 // on the page's own file system, and hands the worker each progress caption
-// and message as it comes, then the verification, the problem lines and the
-// new netlist.
+// and message as it comes, then the new netlist, the verification and the
+// problem lines.
 
 #include <emscripten/emscripten.h>
 
@@ -15,16 +15,14 @@
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
 #include "messages/messages.h"
-#include "web/browser_file.h"
+#include "web/browser_store.h"
 #include "web/byte_source_stream.h"
 #include "web/page_file_system.h"
+#include "web/picked_file.h"
 
 // Defined by the worker script: one event for the page.
 EM_JS(void, PostEvent, (const char* kind, const char* text, int code),
       { postEvent(UTF8ToString(kind), UTF8ToString(text), code); });
-// Defined by the worker script: the new netlist, block by block, and its end.
-EM_JS(void, AddResultBlock, (const char* data, int size), { addResultBlock(data, size); });
-EM_JS(void, EndResult, (), { endResult(); });
 
 namespace {
 
@@ -72,14 +70,13 @@ private:
     std::FILE* stream_;
 };
 
-// The verification of the new netlist as the browser keeps it; its import
-// risks join the problem lines, in the form `--details` uses.
-void Verify(verify::Verifier& verifier, const std::string& source, std::FILE* details) {
-    const auto target = web::OpenBrowserFile(web::BrowserFile::Result);
-    web::ByteSourceStream targetStream(*target);
+// The verification of the new netlist; its import risks join the problem
+// lines, in the form `--details` uses.
+void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile& target, std::FILE* details) {
+    web::ByteSourceStream targetStream(target);
     const verify::Report report = verifier.CheckTarget(targetStream);
-    if (target->Failed()) {
-        PostEvent("verification", ("verify: the new netlist could not be read back: " + target->Error()).c_str(), 0);
+    if (target.Failed()) {
+        PostEvent("verification", ("verify: the new netlist could not be read back: " + target.Error()).c_str(), 0);
         return;
     }
     for (const verify::ImportRisk& risk : report.risks) {
@@ -95,16 +92,6 @@ void Verify(verify::Verifier& verifier, const std::string& source, std::FILE* de
     for (const std::string& problem : report.problems) PostEvent("verification", ("verify: " + problem).c_str(), 0);
 }
 
-// The new netlist goes to the browser, and out of the worker's memory, before
-// the verification builds its tables.
-void HandOver(web::PageFileSystem& files, const std::string& target) {
-    for (const std::string_view block : files.File(target)->Blocks()) {
-        AddResultBlock(block.data(), static_cast<int>(block.size()));
-    }
-    EndResult();
-    files.Remove(target);
-}
-
 }  // namespace
 
 // Converts the picked netlist, named SOURCE, into TARGET, and returns the
@@ -117,7 +104,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
         Post(messages::MissingNames());
         return static_cast<int>(ConversionResult::Refused);
     }
-    web::PageFileSystem files(settings.SourceFile, [] { return web::OpenBrowserFile(web::BrowserFile::Picked); });
+    web::PageFileSystem files(settings.SourceFile, web::OpenPickedFile, web::NewPageStore);
     files.ReadOnce(settings.JoinedFileName);
     files.ReadOnce(settings.SpoolFileName);
     DetailsText details;
@@ -128,8 +115,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
     const Outcome outcome = ConvertNetlist(settings, tappedFiles, reporter);
     printer.PrintOmitted();
     if (outcome.result == ConversionResult::Completed) {
-        HandOver(files, settings.TargetFile);
-        Verify(verifier, source, details.Stream());
+        // The new netlist goes first: one in memory lets go of its blocks as
+        // the verification reads them, for the verification's own tables.
+        web::HandOver(*files.File(settings.TargetFile));
+        files.ReadOnce(settings.TargetFile);
+        Verify(verifier, source, *files.OpenForReading(settings.TargetFile), details.Stream());
     }
     details.Post();
     return static_cast<int>(outcome.result);

@@ -7,24 +7,26 @@ namespace brisel::web {
 
 namespace {
 
-// Reads a block file from its start; a file read once lets go of each block
-// as soon as it has been read.
-class BlockReader : public ReadableFile {
+// Reads a file from its start; a file read once lets its store go of what
+// has been read.
+class StoreReader : public ReadableFile {
 public:
-    BlockReader(std::shared_ptr<BlockFile> file, bool readOnce) : file_(std::move(file)), readOnce_(readOnce) {}
+    StoreReader(std::shared_ptr<FileStore> file, bool readOnce) : file_(std::move(file)), readOnce_(readOnce) {}
     std::size_t Read(char* data, std::size_t size) override {
-        const std::size_t n = file_->ReadAt(offset_, data, size);
+        std::size_t n = 0;
+        if (!Failed() && !file_->ReadAt(offset_, data, size, n, error_)) return 0;
         offset_ += n;
         if (readOnce_) file_->Release(offset_);
         return n;
     }
-    bool Failed() const override { return false; }
-    std::string Error() const override { return {}; }
+    bool Failed() const override { return !error_.empty(); }
+    std::string Error() const override { return error_; }
 
 private:
-    std::shared_ptr<BlockFile> file_;
+    std::shared_ptr<FileStore> file_;
     bool readOnce_;
     std::size_t offset_ = 0;
+    std::string error_;
 };
 
 class FailedReader : public ReadableFile {
@@ -38,15 +40,21 @@ private:
     std::string error_;
 };
 
-class BlockWriter : public WritableFile {
+class StoreWriter : public WritableFile {
 public:
-    BlockWriter(const PageFileSystem& files, std::shared_ptr<BlockFile> file) : files_(files), file_(std::move(file)) {}
-    BlockWriter(const PageFileSystem& files, std::string error) : files_(files), error_(std::move(error)) {}
+    StoreWriter(const PageFileSystem& files, std::shared_ptr<FileStore> file) : files_(files), file_(std::move(file)) {}
+    StoreWriter(const PageFileSystem& files, std::string error) : files_(files), error_(std::move(error)) {}
     bool Write(const char* data, std::size_t size) override {
         if (Failed()) return false;
-        if (size > files_.MemoryLeft() || !file_->Append(data, size)) error_ = std::strerror(ENOMEM);
+        if (file_->InWorkerMemory() && size > files_.MemoryLeft()) {
+            error_ = std::strerror(ENOMEM);
+        } else {
+            file_->Append(data, size, error_);
+        }
         return !Failed();
     }
+    // The new netlist is downloaded from here: it need not outlast a crash
+    // of the machine.
     bool Sync() override { return !Failed(); }
     bool Close() override { return !Failed(); }
     bool Failed() const override { return !error_.empty(); }
@@ -55,7 +63,7 @@ public:
 
 private:
     const PageFileSystem& files_;
-    std::shared_ptr<BlockFile> file_;
+    std::shared_ptr<FileStore> file_;
     std::string error_;
 };
 
@@ -71,7 +79,7 @@ private:
 
 }  // namespace
 
-std::shared_ptr<const BlockFile> PageFileSystem::File(const std::string& path) const {
+std::shared_ptr<const FileStore> PageFileSystem::File(const std::string& path) const {
     const auto file = files_.find(path);
     return file == files_.end() ? nullptr : file->second;
 }
@@ -88,7 +96,7 @@ std::unique_ptr<ReadableFile> PageFileSystem::OpenForReading(const std::string& 
     if (file == files_.end()) return std::make_unique<FailedReader>(std::strerror(ENOENT));
     if (file->second->PartlyReleased())
         return std::make_unique<FailedReader>("its bytes were let go as they were read");
-    return std::make_unique<BlockReader>(file->second, readOnce_.count(path) > 0);
+    return std::make_unique<StoreReader>(file->second, readOnce_.count(path) > 0);
 }
 
 std::unique_ptr<WritableFile> PageFileSystem::OpenForWriting(const std::string& path) {
@@ -96,14 +104,22 @@ std::unique_ptr<WritableFile> PageFileSystem::OpenForWriting(const std::string& 
     if (file) {
         file->Clear();
     } else {
-        file = std::make_shared<BlockFile>();
+        file = newStore_();
     }
-    return std::make_unique<BlockWriter>(*this, file);
+    return std::make_unique<StoreWriter>(*this, file);
 }
 
 std::unique_ptr<WritableFile> PageFileSystem::CreateNew(const std::string& path) {
-    if (Exists(path)) return std::make_unique<BlockWriter>(*this, std::strerror(EEXIST));
+    if (Exists(path)) return std::make_unique<StoreWriter>(*this, std::strerror(EEXIST));
     return OpenForWriting(path);
+}
+
+bool PageFileSystem::Remove(const std::string& path) {
+    const auto file = files_.find(path);
+    if (file == files_.end()) return false;
+    file->second->Clear();  // a store of the browser's is then free for another file
+    files_.erase(file);
+    return true;
 }
 
 bool PageFileSystem::Truncate(const std::string& path) {
@@ -131,7 +147,7 @@ bool PageFileSystem::Replace(const std::string& from, const std::string& to, std
 LockAttempt PageFileSystem::Lock(const std::string& path, bool) {
     if (!locked_.insert(path).second) return {LockAttempt::Result::Busy, nullptr, {}};
     auto& file = files_[path];
-    if (!file) file = std::make_shared<BlockFile>();
+    if (!file) file = newStore_();
     return {LockAttempt::Result::Acquired, std::make_unique<PageLock>(*this, path), {}};
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The conversion's files in the page: one folder, the current one, that
 // holds the picked netlist, read where the browser keeps it, and the files
-// the conversion writes, in the worker's memory as block files. The
-// temporary files, which a conversion reads once from start to end, let go
-// of their bytes as they are read, so that a conversion holds little more
-// than its new netlist.
+// the conversion writes, each in a store of its own: in the browser's storage
+// for the page where it gives one, else in the worker's memory as a block
+// file. The temporary files, which a conversion reads once from start to
+// end, let go of their bytes as they are read, so that a conversion in
+// memory holds little more than its new netlist.
 
 #include <functional>
 #include <map>
@@ -20,17 +21,24 @@ namespace brisel::web {
 class PageFileSystem : public FileSystem {
 public:
     using SourceOpener = std::function<std::unique_ptr<ReadableFile>()>;
+    using StoreMaker = std::function<std::shared_ptr<FileStore>()>;
 
-    // `sourcePath` names the picked netlist, which `openSource` opens.
-    // Files hold at most `memoryLimit` bytes together; beyond, writing fails
-    // as it does when the browser gives no more memory.
-    PageFileSystem(std::string sourcePath, SourceOpener openSource, std::size_t memoryLimit = SIZE_MAX)
-        : sourcePath_(std::move(sourcePath)), openSource_(std::move(openSource)), memoryLimit_(memoryLimit) {}
+    // `sourcePath` names the picked netlist, which `openSource` opens; each
+    // new file gets a store from `newStore`. Files hold at most `memoryLimit`
+    // bytes of memory together; beyond, writing fails as it does when the
+    // browser gives no more memory.
+    PageFileSystem(std::string sourcePath, SourceOpener openSource, StoreMaker newStore = InMemory,
+                   std::size_t memoryLimit = SIZE_MAX)
+        : sourcePath_(std::move(sourcePath)),
+          openSource_(std::move(openSource)),
+          newStore_(std::move(newStore)),
+          memoryLimit_(memoryLimit) {}
+    static std::shared_ptr<FileStore> InMemory() { return std::make_shared<BlockFile>(); }
 
     // From now on `path` lets go of its bytes as they are read.
     void ReadOnce(const std::string& path) { readOnce_.insert(path); }
     // The file written at `path`, or nothing.
-    std::shared_ptr<const BlockFile> File(const std::string& path) const;
+    std::shared_ptr<const FileStore> File(const std::string& path) const;
     // Every file written, by name.
     std::set<std::string> Paths() const;
 
@@ -38,7 +46,7 @@ public:
     std::unique_ptr<WritableFile> OpenForWriting(const std::string& path) override;
     std::unique_ptr<WritableFile> CreateNew(const std::string& path) override;
     bool Exists(const std::string& path) override { return path == sourcePath_ || files_.count(path) > 0; }
-    bool Remove(const std::string& path) override { return files_.erase(path) > 0; }
+    bool Remove(const std::string& path) override;
     bool Truncate(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
     FolderState Folder(const std::string& folder) override;
@@ -56,8 +64,9 @@ public:
 private:
     std::string sourcePath_;
     SourceOpener openSource_;
+    StoreMaker newStore_;
     std::size_t memoryLimit_;
-    std::map<std::string, std::shared_ptr<BlockFile>> files_;
+    std::map<std::string, std::shared_ptr<FileStore>> files_;
     std::set<std::string> readOnce_;
     std::set<std::string> locked_;
 };

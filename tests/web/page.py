@@ -2,6 +2,7 @@
 headless Chromium, what brisel-convert says for a source, and the checks'
 tally."""
 
+import base64
 import pathlib
 import re
 import shutil
@@ -44,7 +45,8 @@ record('progress-announcement', window.announced);
 """
 
 # Notes when the page's worker is ready, and its last "done" event: the
-# conversion's result code and the size of the engine's memory.
+# conversion's result code, the size of the engine's memory, and whether the
+# new netlist came as a file of the browser's storage.
 WATCH_WORKER = """
 const PageWorker = Worker;
 window.Worker = class extends PageWorker {
@@ -52,22 +54,31 @@ window.Worker = class extends PageWorker {
     super(...args);
     this.addEventListener('message', (event) => {
       if (event.data.kind === 'ready') window.workerReady = true;
-      if (event.data.kind === 'done') window.lastDone = {code: event.data.code, memory: event.data.memory};
+      if (event.data.kind === 'done') {
+        window.lastDone = {code: event.data.code, memory: event.data.memory, stored: event.data.result instanceof File};
+      }
     });
   }
 };
 """
 
 
-class Site:
-    """The site served by python3 -m http.server on a free port."""
+# A name for this machine that the browser does not take for it, so that a
+# page served under it is not a secure context: the browser gives it no
+# storage of its own and no service worker.
+ELSEWHERE = "brisel.test"
 
-    def __init__(self, folder):
+
+class Site:
+    """The site served by python3 -m http.server on a free port, under
+    127.0.0.1 or, `elsewhere`, under a name the browser does not trust."""
+
+    def __init__(self, folder, elsewhere=False):
         self.server = subprocess.Popen([sys.executable, "-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
                                         "--directory", folder], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                                        text=True)
         self.port = re.search(r"port (\d+)", self.server.stdout.readline()).group(1)
-        self.url = f"http://127.0.0.1:{self.port}/index.html"
+        self.url = f"http://{ELSEWHERE if elsewhere else '127.0.0.1'}:{self.port}/index.html"
 
     def stop(self):
         self.server.terminate()
@@ -102,6 +113,7 @@ class Page:
         for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--disable-gpu",
                          "--disable-quic", "--no-first-run", "--disable-background-networking",
                          "--disable-component-update", "--disable-sync", "--window-size=1280,900",
+                         f"--host-resolver-rules=MAP {ELSEWHERE} 127.0.0.1",
                          f"--user-data-dir={pathlib.Path(folder, 'profile')}"):
             options.add_argument(argument)
         self.downloads = pathlib.Path(folder, "downloads")
@@ -156,6 +168,19 @@ class Page:
         data = path.read_bytes()
         path.unlink()
         return data
+
+    def result_bytes(self):
+        """The bytes behind the download link, read in the page rather than downloaded: a browser asks before it
+        downloads from a page that is not a secure context."""
+        data = self.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            fetch(document.getElementById('download').href).then((r) => r.arrayBuffer()).then((bytes) => {
+              let text = '';
+              const all = new Uint8Array(bytes);
+              for (let i = 0; i < all.length; i += 0x8000) text += String.fromCharCode(...all.subarray(i, i + 0x8000));
+              done(btoa(text));
+            });""")
+        return base64.b64decode(data)
 
     def picture(self, width, path):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {

@@ -1,7 +1,7 @@
 // Whole conversions on the page's file system give the bytes and counts of a
 // conversion on files held in memory, leave only the new netlist, let the
 // temporary files go as they are read, and fail like a full disk when the
-// memory runs out.
+// memory or the browser's storage runs out.
 
 #include "web/page_file_system.h"
 
@@ -46,20 +46,52 @@ private:
     bool failed_ = false;
 };
 
+// A store of the browser's, as the page sees one: it takes no memory of the
+// worker's, and refuses bytes beyond its quota with the browser's reason.
+class StoredFile : public FileStore {
+public:
+    explicit StoredFile(std::size_t quota) : quota_(quota) {}
+    bool Append(const char* data, std::size_t size, std::string& error) override {
+        if (bytes_.size() + size > quota_) {
+            error = "The quota has been exceeded.";
+            return false;
+        }
+        bytes_.append(data, size);
+        return true;
+    }
+    bool ReadAt(std::size_t offset, char* data, std::size_t size, std::size_t& read, std::string&) const override {
+        read = bytes_.copy(data, size, std::min(offset, bytes_.size()));
+        return true;
+    }
+    std::size_t Size() const override { return bytes_.size(); }
+    void Clear() override { bytes_.clear(); }
+
+private:
+    std::size_t quota_;
+    std::string bytes_;
+};
+
+PageFileSystem::StoreMaker InStorage(std::size_t quota = SIZE_MAX) {
+    return [quota] { return std::make_shared<StoredFile>(quota); };
+}
+
 JobSettings Settings() { return {"", "board.net", "", "board-expresspcb.net"}; }
 
 struct PageRun {
-    explicit PageRun(const std::string& source, std::size_t memoryLimit = SIZE_MAX, int failAfter = -1)
+    explicit PageRun(const std::string& source, PageFileSystem::StoreMaker stores = PageFileSystem::InMemory,
+                     std::size_t memoryLimit = SIZE_MAX, int failAfter = -1)
         : files(
-              "board.net", [=] { return std::make_unique<PickedBytes>(source, failAfter); }, memoryLimit) {
+              "board.net", [=] { return std::make_unique<PickedBytes>(source, failAfter); }, stores, memoryLimit) {
         files.ReadOnce(JobSettings::kJoinedFileName);
         files.ReadOnce(JobSettings::kSpoolFileName);
         ConvertNetlist(Settings(), files, recorder);
     }
     std::string Target() const {
         const auto file = files.File("board-expresspcb.net");
-        std::string bytes;
-        for (const std::string_view block : file->Blocks()) bytes += block;
+        std::string bytes(file->Size(), '\0');
+        std::size_t read = 0;
+        std::string error;
+        file->ReadAt(0, bytes.data(), bytes.size(), read, error);
         return bytes;
     }
 
@@ -81,22 +113,28 @@ void PrintTo(const SourceCase& c, std::ostream* os) { *os << c.why; }
 
 class PageConversions : public testing::TestWithParam<SourceCase> {};
 
+const PageFileSystem::StoreMaker kBothStores[] = {PageFileSystem::InMemory, InStorage()};
+
 TEST_P(PageConversions, GiveTheBytesAndCountsOfAConversionInMemory) {
     MemoryFileSystem memory;
     memory.Put("board.net", GetParam().source);
     Recorder expected;
     ConvertNetlist(Settings(), memory, expected);
 
-    const PageRun page(GetParam().source);
-    EXPECT_EQ(page.recorder.outcome.result, ConversionResult::Completed);
-    EXPECT_EQ(page.recorder.outcome.counts.lines, expected.outcome.counts.lines);
-    EXPECT_EQ(page.recorder.outcome.counts.connections, expected.outcome.counts.connections);
-    EXPECT_TRUE(page.Target() == memory.Bytes("board-expresspcb.net"));
+    for (const auto& stores : kBothStores) {
+        const PageRun page(GetParam().source, stores);
+        EXPECT_EQ(page.recorder.outcome.result, ConversionResult::Completed);
+        EXPECT_EQ(page.recorder.outcome.counts.lines, expected.outcome.counts.lines);
+        EXPECT_EQ(page.recorder.outcome.counts.connections, expected.outcome.counts.connections);
+        EXPECT_TRUE(page.Target() == memory.Bytes("board-expresspcb.net"));
+    }
 }
 
 TEST_P(PageConversions, LeaveOnlyTheNewNetlist) {
-    const PageRun page(GetParam().source);
-    EXPECT_EQ(page.files.Paths(), Paths{"board-expresspcb.net"});
+    for (const auto& stores : kBothStores) {
+        const PageRun page(GetParam().source, stores);
+        EXPECT_EQ(page.files.Paths(), Paths{"board-expresspcb.net"});
+    }
 }
 
 // clang-format off
@@ -114,13 +152,27 @@ TEST(PageFileSystem, ConvertsInLittleMoreMemoryThanTheNewNetlist) {
     const std::string source = Generated(400000);
     const std::size_t targetSize = PageRun(source).Target().size();
     ASSERT_GT(targetSize, 4 * BlockFile::kBlockSize);
-    const PageRun page(source, targetSize + 3 * BlockFile::kBlockSize);
+    const PageRun page(source, PageFileSystem::InMemory, targetSize + 3 * BlockFile::kBlockSize);
     EXPECT_EQ(page.recorder.outcome.result, ConversionResult::Completed);
     EXPECT_EQ(page.Target().size(), targetSize);
 }
 
+TEST(PageFileSystem, KeepsFilesInTheBrowsersStorageOutOfItsMemory) {
+    const PageRun page(Generated(100000), InStorage(), 0);
+    EXPECT_EQ(page.recorder.outcome.result, ConversionResult::Completed);
+}
+
+TEST(PageFileSystem, StopsWithTheBrowsersReasonWhenItsStorageIsFull) {
+    const PageRun page(Generated(100000), InStorage(100000));
+    const Outcome& outcome = page.recorder.outcome;
+    EXPECT_EQ(outcome.result, ConversionResult::Failed);
+    EXPECT_EQ(outcome.failure.operation, Failure::Operation::Write);
+    EXPECT_EQ(outcome.failure.reason, "The quota has been exceeded.");
+    EXPECT_EQ(page.files.Paths(), Paths{});
+}
+
 TEST(PageFileSystem, StopsLikeAFullDiskWhenTheMemoryRunsOut) {
-    const PageRun page(Generated(100000), 2 * BlockFile::kBlockSize);
+    const PageRun page(Generated(100000), PageFileSystem::InMemory, 2 * BlockFile::kBlockSize);
     const Outcome& outcome = page.recorder.outcome;
     EXPECT_EQ(outcome.result, ConversionResult::Failed);
     EXPECT_EQ(outcome.failure.operation, Failure::Operation::Write);
@@ -129,7 +181,7 @@ TEST(PageFileSystem, StopsLikeAFullDiskWhenTheMemoryRunsOut) {
 }
 
 TEST(PageFileSystem, StopsWithTheBrowsersReasonWhenThePickedFileCannotBeRead) {
-    const PageRun page(Generated(100000), SIZE_MAX, 2);
+    const PageRun page(Generated(100000), PageFileSystem::InMemory, SIZE_MAX, 2);
     const Outcome& outcome = page.recorder.outcome;
     EXPECT_EQ(outcome.result, ConversionResult::Failed);
     EXPECT_EQ(outcome.failure.operation, Failure::Operation::Read);

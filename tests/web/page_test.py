@@ -9,7 +9,8 @@ pixels wide.
 
 Usage: page_test.py [--plain-site DIR] SITE_DIR BRISEL_CONVERT GEN_NETLIST SCREENSHOT_DIR NETLIST...
 With --plain-site, every netlist also goes through the page built there (the
-engine without SIMD).
+engine without SIMD), served where the browser gives the page no storage of
+its own, so that the files stay in the worker's memory.
 """
 
 import pathlib
@@ -28,7 +29,7 @@ import page_speed
 from page import Checks, Expected, Page, Site, target_name
 
 
-def check_file(page, checks, cli, source, while_busy=lambda: None):
+def check_file(page, checks, cli, source, while_busy=lambda: None, download=True):
     """One netlist through the page and the command line; returns both times."""
     expected = Expected(cli, source, target_name(source))
     seconds = page.convert(source, while_busy)
@@ -38,7 +39,7 @@ def check_file(page, checks, cli, source, while_busy=lambda: None):
     checks.equal(f"{source.name}: verification", state["verification"], expected.verification)
     checks.equal(f"{source.name}: download name", state["download"], target_name(source) if expected.bytes else None)
     if expected.bytes is not None and state["download"]:
-        data = page.download(lambda: page.element("download").click())
+        data = page.download(lambda: page.element("download").click()) if download else page.result_bytes()
         checks.true(f"{source.name}: downloaded bytes equal brisel-convert's", data == expected.bytes)
     return seconds, expected.seconds
 
@@ -91,6 +92,8 @@ def check_large(page, checks, cli, source):
     checks.true("large.net: percentages in between", any(re.fullmatch(r"\d\d% Complete", c) for c in captions))
     checks.equal("large.net: read out", [c for c in page.script("return window.announced") if c],
                  ["Converting...", "50% Complete", "100% Complete"])
+    checks.equal("large.net: the new netlist comes from the browser's storage for the page",
+                 page.script("return window.lastDone.stored"), True)
 
 
 def generate(generator, path, *arguments):
@@ -99,11 +102,14 @@ def generate(generator, path, *arguments):
 
 
 def check_plain(page, checks, cli, plain_folder, sources):
-    plain = Site(plain_folder)
+    plain = Site(plain_folder, elsewhere=True)
     page.url, simd_url = plain.url, page.url
     try:
+        page.open()
+        checks.equal("the plain page: served where it has no storage of its own",
+                     page.script("return isSecureContext"), False)
         for source in sources:
-            check_file(page, checks, cli, source)
+            check_file(page, checks, cli, source, download=False)
     finally:
         page.url = simd_url
         plain.stop()
