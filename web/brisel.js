@@ -1,6 +1,6 @@
 'use strict';
-// The page: hands the picked netlist to the worker, which converts it in
-// memory, and shows what the worker tells: progress, messages, the problems
+// The page: hands the picked netlist to the worker, which converts it in the
+// browser, and shows what the worker tells: progress, messages, the problems
 // by source line, the verification, and the new netlist to download.
 (() => {
   const byId = (id) => document.getElementById(id);
@@ -193,12 +193,12 @@
   // let be where a text box takes them, and ignored elsewhere, so that the
   // browser never leaves the page for what was dropped. The outline stays
   // while the pointer moves from one element to the next.
-  const window_ = byId('window');
+  const mainWindow = byId('window');
   let dragDepth = 0;
   const carriesFiles = (event) => event.dataTransfer && [...event.dataTransfer.types].includes('Files');
   const intoTextBox = (event) => event.target instanceof HTMLInputElement && event.target.type === 'text';
   function dropping(on) {
-    window_.classList.toggle('dropping', on);
+    mainWindow.classList.toggle('dropping', on);
     if (!on) dragDepth = 0;
   }
   addEventListener('dragenter', (event) => {

@@ -2,6 +2,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string_view>
 
 #include "web/block_file.h"
@@ -43,7 +45,8 @@ public:
     bool Append(const char* data, std::size_t size, std::string& error) override {
         const double written = WriteStorageFile(file_, data, static_cast<double>(size), static_cast<double>(size_));
         if (written != static_cast<double>(size)) {
-            error = Reason();
+            // A write cut short without a reason: the storage is full.
+            error = written < 0 ? Reason() : std::strerror(ENOSPC);
             return false;
         }
         size_ += size;

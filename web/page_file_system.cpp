@@ -7,8 +7,8 @@ namespace brisel::web {
 
 namespace {
 
-// Reads a file from its start; a file read once lets its store go of what
-// has been read.
+// Reads a file from its start; the store of a file read once may let go of
+// what has been read.
 class StoreReader : public ReadableFile {
 public:
     StoreReader(std::shared_ptr<FileStore> file, bool readOnce) : file_(std::move(file)), readOnce_(readOnce) {}
