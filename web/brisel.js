@@ -1,6 +1,6 @@
 'use strict';
-// The page: hands the picked netlist to the worker, which converts it in
-// memory, and shows what the worker tells: progress, messages, the problems
+// The page: hands the picked netlist to the worker, which converts it in the
+// browser, and shows what the worker tells: progress, messages, the problems
 // by source line, the verification, and the new netlist to download.
 (() => {
   const byId = (id) => document.getElementById(id);
@@ -9,6 +9,7 @@
   const target = byId('target');
   const convert = byId('convert');
   const progress = byId('progress');
+  const announcement = byId('progress-announcement');
   const messages = byId('messages');
   const verification = byId('verification');
   const download = byId('download');
@@ -16,10 +17,19 @@
   const problems = byId('problems');
   const copyStatus = byId('copy-status');
 
+  const defaultTarget = target.placeholder;
+  const cannotStart = location.protocol === 'file:'
+    ? 'Open this page through a web server: opened from the disk (file://), it cannot start its converter; ' +
+      'for example, run "python3 -m http.server" in its folder and open http://localhost:8000/.'
+    : 'Open this page in a current browser: this one could not start the converter, ' +
+      'which needs WebAssembly with SIMD.';
+
   let worker = null;
+  let workerReady = false;
   let running = null; // the request being converted
   let result = null; // the last new netlist: {url, file}
   let problemText = '';
+  let announced = ''; // the last caption read out
 
   function pickedFile() {
     return source.files.length > 0 ? source.files[0] : null;
@@ -31,14 +41,26 @@
     return (dot > 0 ? name.slice(0, dot) : name) + '-expresspcb.net';
   }
 
-  function startWorker() {
-    worker = new Worker('brisel-worker.js');
-    worker.onmessage = (event) => handlers[event.data.kind](event.data);
-    worker.onerror = () => crashed();
+  // An empty Target box stands for the name it shows greyed.
+  function targetName() {
+    return target.value || target.placeholder;
   }
 
-  // The worker died (out of memory, most likely, or it could not load): the
-  // next conversion starts a new one, and the last new netlist stays.
+  function startWorker() {
+    workerReady = false;
+    try {
+      worker = new Worker('brisel-worker.js');
+    } catch (error) {
+      worker = null; // a page opened from the disk may not start one
+      return false;
+    }
+    worker.onmessage = (event) => handlers[event.data.kind](event.data);
+    worker.onerror = () => (workerReady ? crashed() : unavailable());
+    return true;
+  }
+
+  // The worker died (out of memory, most likely): the next conversion starts
+  // a new one, and the last new netlist stays.
   function crashed() {
     worker.terminate();
     worker = null;
@@ -48,18 +70,28 @@
     finish();
   }
 
+  // The worker could not start at all: nothing here can convert.
+  function unavailable() {
+    if (worker) worker.terminate();
+    worker = null;
+    messages.replaceChildren();
+    addMessage(cannotStart, 'error');
+    if (running) finish();
+  }
+
   function start() {
     if (running) return;
-    running = { file: pickedFile(), target: target.value };
+    running = { file: pickedFile(), target: targetName() };
     messages.replaceChildren();
     verification.textContent = '';
     problems.replaceChildren();
     problemsSection.hidden = true;
     copyStatus.textContent = '';
+    announced = '';
     convert.disabled = true;
     form.setAttribute('aria-busy', 'true');
     document.body.classList.add('busy');
-    if (!worker) startWorker();
+    if (!worker && !startWorker()) return unavailable();
     worker.postMessage(running);
   }
 
@@ -76,6 +108,18 @@
     item.className = kind;
     item.textContent = text;
     messages.append(item);
+  }
+
+  // Every caption shows; a screen reader hears three: "Converting...", the
+  // first at half way or beyond, and "100% Complete".
+  function showProgress(caption) {
+    progress.textContent = caption;
+    const percent = /^(\d+)% Complete$/.exec(caption);
+    const worthTelling = caption === 'Converting...' ||
+      (percent && (Number(percent[1]) === 100 || (Number(percent[1]) >= 50 && !/%/.test(announced))));
+    if (!worthTelling) return;
+    announced = caption;
+    announcement.textContent = caption;
   }
 
   // The lines come as `--details` prints them, "board.net:12: warning: ..."
@@ -99,9 +143,9 @@
     problemsSection.hidden = problems.children.length === 0;
   }
 
-  function showResult(bytes) {
+  function showResult(blob) {
     if (result) URL.revokeObjectURL(result.url);
-    result = { url: URL.createObjectURL(new Blob([bytes])), file: running.file };
+    result = { url: URL.createObjectURL(blob), file: running.file };
     download.href = result.url;
     nameDownload(running.target);
     download.hidden = false;
@@ -113,7 +157,9 @@
   }
 
   const handlers = {
-    progress: (event) => (progress.textContent = event.text),
+    ready: () => (workerReady = true),
+    unavailable: () => unavailable(),
+    progress: (event) => showProgress(event.text),
     error: (event) => addMessage(event.text, event.kind),
     warning: (event) => addMessage(event.text, event.kind),
     information: (event) => addMessage(event.text, event.kind),
@@ -123,36 +169,62 @@
       verification.className = 'verification ' + (event.code ? 'verified' : 'error');
     },
     done: (event) => {
-      if (event.bytes) showResult(event.bytes);
+      if (event.result) showResult(event.result);
       if (event.code < 0) return crashed();
       finish();
     },
   };
 
-  source.addEventListener('change', () => {
-    const file = pickedFile();
-    if (file) target.value = targetNameFor(file.name);
-  });
+  function takeSource(file) {
+    target.placeholder = file ? targetNameFor(file.name) : defaultTarget;
+    if (file) target.value = target.placeholder;
+  }
+
+  source.addEventListener('change', () => takeSource(pickedFile()));
   target.addEventListener('input', () => {
-    if (result && result.file === pickedFile()) nameDownload(target.value);
+    if (result && result.file === pickedFile()) nameDownload(targetName());
   });
   form.addEventListener('submit', (event) => {
     event.preventDefault();
     start();
   });
 
-  const drop = byId('window');
-  drop.addEventListener('dragover', (event) => {
-    event.preventDefault();
-    drop.classList.add('dropping');
+  // A file dropped anywhere on the page becomes the source; other drops are
+  // let be where a text box takes them, and ignored elsewhere, so that the
+  // browser never leaves the page for what was dropped. The outline stays
+  // while the pointer moves from one element to the next.
+  const mainWindow = byId('window');
+  let dragDepth = 0;
+  const carriesFiles = (event) => event.dataTransfer && [...event.dataTransfer.types].includes('Files');
+  const intoTextBox = (event) => event.target instanceof HTMLInputElement && event.target.type === 'text';
+  function dropping(on) {
+    mainWindow.classList.toggle('dropping', on);
+    if (!on) dragDepth = 0;
+  }
+  addEventListener('dragenter', (event) => {
+    if (!carriesFiles(event)) return;
+    dragDepth += 1;
+    dropping(true);
   });
-  drop.addEventListener('dragleave', () => drop.classList.remove('dropping'));
-  drop.addEventListener('drop', (event) => {
+  addEventListener('dragleave', (event) => {
+    if (!carriesFiles(event)) return;
+    dragDepth -= 1;
+    if (dragDepth <= 0) dropping(false);
+  });
+  addEventListener('dragover', (event) => {
+    if (!carriesFiles(event) && intoTextBox(event)) return;
     event.preventDefault();
-    drop.classList.remove('dropping');
-    if (event.dataTransfer.files.length === 0) return;
-    source.files = event.dataTransfer.files;
-    source.dispatchEvent(new Event('change'));
+    event.dataTransfer.dropEffect = carriesFiles(event) ? 'copy' : 'none';
+  });
+  addEventListener('drop', (event) => {
+    if (!carriesFiles(event) && intoTextBox(event)) return;
+    event.preventDefault();
+    dropping(false);
+    if (!carriesFiles(event) || event.dataTransfer.files.length === 0) return;
+    const files = new DataTransfer();
+    files.items.add(event.dataTransfer.files[0]);
+    source.files = files.files;
+    takeSource(pickedFile());
   });
 
   byId('copy-problems').addEventListener('click', () => {
@@ -161,5 +233,10 @@
       () => (copyStatus.textContent = 'The browser did not allow copying.'));
   });
 
-  startWorker();
+  // Served once over HTTP(S), the page keeps its files for use offline.
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('service-worker.js').catch(() => {});
+  }
+
+  if (!startWorker()) unavailable();
 })();

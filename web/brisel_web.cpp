@@ -1,23 +1,24 @@
-// The page's way into the conversion. The worker puts the picked netlist into
-// its in-memory current folder; BriselConvert converts it there exactly as
-// `brisel-convert --details --verify SOURCE TARGET` would, and hands the
-// worker each progress caption and message as it comes, then the
-// verification and the problem lines.
+// The page's way into the conversion. BriselConvert converts the picked
+// netlist exactly as `brisel-convert --details --verify SOURCE TARGET` would,
+// on the page's own file system, and hands the worker each progress caption
+// and message as it comes, then the new netlist, the verification and the
+// problem lines.
 
 #include <emscripten/emscripten.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
-#include <vector>
 
 #include "cli/details_printer.h"
 #include "cli/source_tap.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
-#include "convert/disk_file_system.h"
 #include "messages/messages.h"
+#include "web/browser_store.h"
+#include "web/byte_source_stream.h"
+#include "web/page_file_system.h"
+#include "web/picked_file.h"
 
 // Defined by the worker script: one event for the page.
 EM_JS(void, PostEvent, (const char* kind, const char* text, int code),
@@ -69,26 +70,15 @@ private:
     std::FILE* stream_;
 };
 
-// A file read through a large buffer: every refill is a call out to the
-// browser, which costs far more than on a native system.
-class BufferedInput {
-public:
-    explicit BufferedInput(const std::string& path) : buffer_(1 << 20) {
-        stream_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-        stream_.open(path, std::ios::binary);
+// The verification of the new netlist; its import risks join the problem
+// lines, in the form `--details` uses.
+void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile& target, std::FILE* details) {
+    web::ByteSourceStream targetStream(target);
+    const verify::Report report = verifier.CheckTarget(targetStream);
+    if (target.Failed()) {
+        PostEvent("verification", ("verify: the new netlist could not be read back: " + target.Error()).c_str(), 0);
+        return;
     }
-    std::istream& Stream() { return stream_; }
-
-private:
-    std::vector<char> buffer_;
-    std::ifstream stream_;
-};
-
-// The verification's lines; its import risks join the problem lines, in the
-// form `--details` uses.
-void Verify(verify::Verifier& verifier, const std::string& source, const std::string& target, std::FILE* details) {
-    BufferedInput targetFile(target);
-    const verify::Report report = verifier.CheckTarget(targetFile.Stream());
     for (const verify::ImportRisk& risk : report.risks) {
         std::fprintf(details, "%s:%lld: warning: %s\n", source.c_str(), static_cast<long long>(risk.Line),
                      risk.Text.c_str());
@@ -104,8 +94,8 @@ void Verify(verify::Verifier& verifier, const std::string& source, const std::st
 
 }  // namespace
 
-// Converts SOURCE into TARGET, both file names in the current folder, and
-// returns the ConversionResult as a number.
+// Converts the picked netlist, named SOURCE, into TARGET, and returns the
+// ConversionResult as a number.
 extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char* target) {
     JobSettings settings;
     settings.SourceFile = source;
@@ -114,14 +104,23 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
         Post(messages::MissingNames());
         return static_cast<int>(ConversionResult::Refused);
     }
+    web::PageFileSystem files(settings.SourceFile, web::OpenPickedFile, web::NewPageStore);
+    files.ReadOnce(settings.JoinedFileName);
+    files.ReadOnce(settings.SpoolFileName);
     DetailsText details;
     cli::DetailsPrinter printer(source, details.Stream());
     PageReporter reporter(settings, printer);
     verify::Verifier verifier;
-    cli::SourceTap tappedDisk(TheDisk(), settings.SourceFile, verifier);
-    const Outcome outcome = ConvertNetlist(settings, tappedDisk, reporter);
+    cli::SourceTap tappedFiles(files, settings.SourceFile, verifier);
+    const Outcome outcome = ConvertNetlist(settings, tappedFiles, reporter);
     printer.PrintOmitted();
-    if (outcome.result == ConversionResult::Completed) Verify(verifier, source, target, details.Stream());
+    if (outcome.result == ConversionResult::Completed) {
+        // The new netlist goes first: one in memory lets go of its blocks as
+        // the verification reads them, for the verification's own tables.
+        web::HandOver(*files.File(settings.TargetFile));
+        files.ReadOnce(settings.TargetFile);
+        Verify(verifier, source, *files.OpenForReading(settings.TargetFile), details.Stream());
+    }
     details.Post();
     return static_cast<int>(outcome.result);
 }

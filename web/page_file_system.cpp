@@ -1,0 +1,160 @@
+#include "web/page_file_system.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace brisel::web {
+
+namespace {
+
+// Reads a file from its start; the store of a file read once may let go of
+// what has been read.
+class StoreReader : public ReadableFile {
+public:
+    StoreReader(std::shared_ptr<FileStore> file, bool readOnce) : file_(std::move(file)), readOnce_(readOnce) {}
+    std::size_t Read(char* data, std::size_t size) override {
+        std::size_t n = 0;
+        if (!Failed() && !file_->ReadAt(offset_, data, size, n, error_)) return 0;
+        offset_ += n;
+        if (readOnce_) file_->Release(offset_);
+        return n;
+    }
+    bool Failed() const override { return !error_.empty(); }
+    std::string Error() const override { return error_; }
+
+private:
+    std::shared_ptr<FileStore> file_;
+    bool readOnce_;
+    std::size_t offset_ = 0;
+    std::string error_;
+};
+
+class FailedReader : public ReadableFile {
+public:
+    explicit FailedReader(std::string error) : error_(std::move(error)) {}
+    std::size_t Read(char*, std::size_t) override { return 0; }
+    bool Failed() const override { return true; }
+    std::string Error() const override { return error_; }
+
+private:
+    std::string error_;
+};
+
+class StoreWriter : public WritableFile {
+public:
+    StoreWriter(const PageFileSystem& files, std::shared_ptr<FileStore> file) : files_(files), file_(std::move(file)) {}
+    StoreWriter(const PageFileSystem& files, std::string error) : files_(files), error_(std::move(error)) {}
+    bool Write(const char* data, std::size_t size) override {
+        if (Failed()) return false;
+        if (file_->InWorkerMemory() && size > files_.MemoryLeft()) {
+            error_ = std::strerror(ENOMEM);
+        } else {
+            file_->Append(data, size, error_);
+        }
+        return !Failed();
+    }
+    // The new netlist is downloaded from here: it need not outlast a crash
+    // of the machine.
+    bool Sync() override { return !Failed(); }
+    bool Close() override { return !Failed(); }
+    bool Failed() const override { return !error_.empty(); }
+    std::string Error() const override { return error_; }
+    bool IsRegularFile() const override { return true; }
+
+private:
+    const PageFileSystem& files_;
+    std::shared_ptr<FileStore> file_;
+    std::string error_;
+};
+
+class PageLock : public FileLock {
+public:
+    PageLock(PageFileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+    ~PageLock() override { files_.Unlock(path_); }
+
+private:
+    PageFileSystem& files_;
+    std::string path_;
+};
+
+}  // namespace
+
+std::shared_ptr<const FileStore> PageFileSystem::File(const std::string& path) const {
+    const auto file = files_.find(path);
+    return file == files_.end() ? nullptr : file->second;
+}
+
+std::set<std::string> PageFileSystem::Paths() const {
+    std::set<std::string> paths;
+    for (const auto& file : files_) paths.insert(file.first);
+    return paths;
+}
+
+std::unique_ptr<ReadableFile> PageFileSystem::OpenForReading(const std::string& path) {
+    if (path == sourcePath_) return openSource_();
+    const auto file = files_.find(path);
+    if (file == files_.end()) return std::make_unique<FailedReader>(std::strerror(ENOENT));
+    if (file->second->PartlyReleased())
+        return std::make_unique<FailedReader>("its bytes were let go as they were read");
+    return std::make_unique<StoreReader>(file->second, readOnce_.count(path) > 0);
+}
+
+std::unique_ptr<WritableFile> PageFileSystem::OpenForWriting(const std::string& path) {
+    auto& file = files_[path];
+    if (file) {
+        file->Clear();
+    } else {
+        file = newStore_();
+    }
+    return std::make_unique<StoreWriter>(*this, file);
+}
+
+std::unique_ptr<WritableFile> PageFileSystem::CreateNew(const std::string& path) {
+    if (Exists(path)) return std::make_unique<StoreWriter>(*this, std::strerror(EEXIST));
+    return OpenForWriting(path);
+}
+
+bool PageFileSystem::Remove(const std::string& path) {
+    const auto file = files_.find(path);
+    if (file == files_.end()) return false;
+    file->second->Clear();  // a store of the browser's is then free for another file
+    files_.erase(file);
+    return true;
+}
+
+bool PageFileSystem::Truncate(const std::string& path) {
+    const auto file = files_.find(path);
+    if (file == files_.end()) return false;
+    file->second->Clear();
+    return true;
+}
+
+FolderState PageFileSystem::Folder(const std::string& folder) {
+    return folder.empty() ? FolderState::Writable : FolderState::Missing;
+}
+
+bool PageFileSystem::Replace(const std::string& from, const std::string& to, std::string& error) {
+    const auto file = files_.find(from);
+    if (file == files_.end()) {
+        error = std::strerror(ENOENT);
+        return false;
+    }
+    files_[to] = std::move(file->second);
+    files_.erase(from);
+    return true;
+}
+
+LockAttempt PageFileSystem::Lock(const std::string& path, bool) {
+    if (!locked_.insert(path).second) return {LockAttempt::Result::Busy, nullptr, {}};
+    auto& file = files_[path];
+    if (!file) file = newStore_();
+    return {LockAttempt::Result::Acquired, std::make_unique<PageLock>(*this, path), {}};
+}
+
+std::size_t PageFileSystem::MemoryLeft() const {
+    std::size_t held = 0;
+    for (const auto& file : files_) held += file.second->HeldBytes();
+    return held < memoryLimit_ ? memoryLimit_ - held : 0;
+}
+
+}  // namespace brisel::web

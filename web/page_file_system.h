@@ -1,0 +1,74 @@
+#pragma once
+// The conversion's files in the page: one folder, the current one, that
+// holds the picked netlist, read where the browser keeps it, and the files
+// the conversion writes, each in a store of its own: in the browser's storage
+// for the page where it gives one, else in the worker's memory as a block
+// file. The temporary files, which a conversion reads once from start to
+// end, let go of their bytes as they are read, so that a conversion in
+// memory holds little more than its new netlist.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "convert/file_system.h"
+#include "web/block_file.h"
+
+namespace brisel::web {
+
+class PageFileSystem : public FileSystem {
+public:
+    using SourceOpener = std::function<std::unique_ptr<ReadableFile>()>;
+    using StoreMaker = std::function<std::shared_ptr<FileStore>()>;
+
+    // `sourcePath` names the picked netlist, which `openSource` opens; each
+    // new file gets a store from `newStore`. Files hold at most `memoryLimit`
+    // bytes of memory together; beyond, writing fails as it does when the
+    // browser gives no more memory.
+    PageFileSystem(std::string sourcePath, SourceOpener openSource, StoreMaker newStore = InMemory,
+                   std::size_t memoryLimit = SIZE_MAX)
+        : sourcePath_(std::move(sourcePath)),
+          openSource_(std::move(openSource)),
+          newStore_(std::move(newStore)),
+          memoryLimit_(memoryLimit) {}
+    static std::shared_ptr<FileStore> InMemory() { return std::make_shared<BlockFile>(); }
+
+    // From now on `path` lets go of its bytes as they are read.
+    void ReadOnce(const std::string& path) { readOnce_.insert(path); }
+    // The file written at `path`, or nothing.
+    std::shared_ptr<const FileStore> File(const std::string& path) const;
+    // Every file written, by name.
+    std::set<std::string> Paths() const;
+
+    std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) override;
+    std::unique_ptr<WritableFile> OpenForWriting(const std::string& path) override;
+    std::unique_ptr<WritableFile> CreateNew(const std::string& path) override;
+    bool Exists(const std::string& path) override { return path == sourcePath_ || files_.count(path) > 0; }
+    bool Remove(const std::string& path) override;
+    bool Truncate(const std::string& path) override;
+    bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
+    FolderState Folder(const std::string& folder) override;
+    std::optional<std::string> Replaceable(const std::string& path) override { return path; }
+    bool Replace(const std::string& from, const std::string& to, std::string& error) override;
+    // Nothing but this conversion writes here.
+    std::optional<std::string> Unusable(const std::string&) override { return std::nullopt; }
+    // One conversion at a time: another holder is told Busy at once.
+    LockAttempt Lock(const std::string& path, bool wait) override;
+
+    // Bytes the files may still take.
+    std::size_t MemoryLeft() const;
+    void Unlock(const std::string& path) { locked_.erase(path); }
+
+private:
+    std::string sourcePath_;
+    SourceOpener openSource_;
+    StoreMaker newStore_;
+    std::size_t memoryLimit_;
+    std::map<std::string, std::shared_ptr<FileStore>> files_;
+    std::set<std::string> readOnce_;
+    std::set<std::string> locked_;
+};
+
+}  // namespace brisel::web
