@@ -42,7 +42,8 @@ private:
 
 class StoreWriter : public WritableFile {
 public:
-    StoreWriter(const PageFileSystem& files, std::shared_ptr<FileStore> file) : files_(files), file_(std::move(file)) {}
+    StoreWriter(const PageFileSystem& files, std::shared_ptr<FileStore> file, bool readOnce)
+        : files_(files), file_(std::move(file)), readOnce_(readOnce) {}
     StoreWriter(const PageFileSystem& files, std::string error) : files_(files), error_(std::move(error)) {}
     bool Write(const char* data, std::size_t size) override {
         if (Failed()) return false;
@@ -60,21 +61,53 @@ public:
     bool Failed() const override { return !error_.empty(); }
     std::string Error() const override { return error_; }
     bool IsRegularFile() const override { return true; }
+    bool Truncate() override {
+        if (file_) file_->Clear();
+        return !Failed();
+    }
+    std::unique_ptr<ReadableFile> ReadBack() override {
+        if (Failed()) return std::make_unique<FailedReader>(error_);
+        return std::make_unique<StoreReader>(file_, readOnce_);
+    }
 
 private:
     const PageFileSystem& files_;
     std::shared_ptr<FileStore> file_;
+    bool readOnce_ = false;
     std::string error_;
 };
 
-class PageLock : public FileLock {
+// The joined copy, which holds the folder's run lock while it lives.
+class LockingWriter : public StoreWriter {
 public:
-    PageLock(PageFileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
-    ~PageLock() override { files_.Unlock(path_); }
+    LockingWriter(PageFileSystem& files, std::shared_ptr<FileStore> file, std::string path)
+        : StoreWriter(files, std::move(file), files.IsReadOnce(path)), lockHolder_(files), path_(std::move(path)) {}
+    ~LockingWriter() override { lockHolder_.Unlock(path_); }
+
+private:
+    PageFileSystem& lockHolder_;
+    std::string path_;
+};
+
+// The one folder, the current one: names are paths.
+class PageFolder : public WorkFolder {
+public:
+    explicit PageFolder(PageFileSystem& files) : files_(files) {}
+    std::string Identity() const override { return {}; }
+    LockAttempt Lock(const std::string& name, bool) override { return files_.Lock(name); }
+    Creation Create(const std::string& name) override { return {files_.Create(name), false, {}}; }
+    bool Remove(const std::string& name, WritableFile&) override { return files_.Remove(name); }
+    bool Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+                 bool&) override {
+        if (!file.Close() || !files_.Replace(name, target)) {
+            error = file.Failed() ? file.Error() : std::strerror(ENOENT);
+            return false;
+        }
+        return true;
+    }
 
 private:
     PageFileSystem& files_;
-    std::string path_;
 };
 
 }  // namespace
@@ -96,22 +129,44 @@ std::unique_ptr<ReadableFile> PageFileSystem::OpenForReading(const std::string& 
     if (file == files_.end()) return std::make_unique<FailedReader>(std::strerror(ENOENT));
     if (file->second->PartlyReleased())
         return std::make_unique<FailedReader>("its bytes were let go as they were read");
-    return std::make_unique<StoreReader>(file->second, readOnce_.count(path) > 0);
+    return std::make_unique<StoreReader>(file->second, IsReadOnce(path));
 }
 
-std::unique_ptr<WritableFile> PageFileSystem::OpenForWriting(const std::string& path) {
+std::unique_ptr<WritableFile> PageFileSystem::OpenForWriting(const std::string&) {
+    return std::make_unique<StoreWriter>(*this, std::strerror(ENOTSUP));
+}
+
+std::unique_ptr<ReadableFile> PageFileSystem::StandardInput() {
+    return std::make_unique<FailedReader>(std::strerror(ENOTSUP));
+}
+
+std::unique_ptr<WritableFile> PageFileSystem::StandardOutput() {
+    return std::make_unique<StoreWriter>(*this, std::strerror(ENOTSUP));
+}
+
+FolderState PageFileSystem::Folder(const std::string& folder) {
+    return folder.empty() ? FolderState::Writable : FolderState::Missing;
+}
+
+std::unique_ptr<WorkFolder> PageFileSystem::OpenFolder(const std::string& folder, std::string& error) {
+    if (folder.empty()) return std::make_unique<PageFolder>(*this);
+    error = std::strerror(ENOENT);
+    return nullptr;
+}
+
+std::optional<std::string> PageFileSystem::MakePrivateFolder(std::string& error) {
+    error = std::strerror(ENOTSUP);
+    return std::nullopt;
+}
+
+std::unique_ptr<WritableFile> PageFileSystem::Create(const std::string& path) {
     auto& file = files_[path];
     if (file) {
-        file->Clear();
+        file->Clear();  // a leftover is taken over
     } else {
         file = newStore_();
     }
-    return std::make_unique<StoreWriter>(*this, file);
-}
-
-std::unique_ptr<WritableFile> PageFileSystem::CreateNew(const std::string& path) {
-    if (Exists(path)) return std::make_unique<StoreWriter>(*this, std::strerror(EEXIST));
-    return OpenForWriting(path);
+    return std::make_unique<StoreWriter>(*this, file, IsReadOnce(path));
 }
 
 bool PageFileSystem::Remove(const std::string& path) {
@@ -122,33 +177,19 @@ bool PageFileSystem::Remove(const std::string& path) {
     return true;
 }
 
-bool PageFileSystem::Truncate(const std::string& path) {
-    const auto file = files_.find(path);
-    if (file == files_.end()) return false;
-    file->second->Clear();
-    return true;
-}
-
-FolderState PageFileSystem::Folder(const std::string& folder) {
-    return folder.empty() ? FolderState::Writable : FolderState::Missing;
-}
-
-bool PageFileSystem::Replace(const std::string& from, const std::string& to, std::string& error) {
+bool PageFileSystem::Replace(const std::string& from, const std::string& to) {
     const auto file = files_.find(from);
-    if (file == files_.end()) {
-        error = std::strerror(ENOENT);
-        return false;
-    }
+    if (file == files_.end()) return false;
     files_[to] = std::move(file->second);
     files_.erase(from);
     return true;
 }
 
-LockAttempt PageFileSystem::Lock(const std::string& path, bool) {
+LockAttempt PageFileSystem::Lock(const std::string& path) {
     if (!locked_.insert(path).second) return {LockAttempt::Result::Busy, nullptr, {}};
     auto& file = files_[path];
     if (!file) file = newStore_();
-    return {LockAttempt::Result::Acquired, std::make_unique<PageLock>(*this, path), {}};
+    return {LockAttempt::Result::Acquired, std::make_unique<LockingWriter>(*this, file, path), {}};
 }
 
 std::size_t PageFileSystem::MemoryLeft() const {

@@ -37,29 +37,35 @@ public:
 
     // From now on `path` lets go of its bytes as they are read.
     void ReadOnce(const std::string& path) { readOnce_.insert(path); }
+    bool IsReadOnce(const std::string& path) const { return readOnce_.count(path) > 0; }
     // The file written at `path`, or nothing.
     std::shared_ptr<const FileStore> File(const std::string& path) const;
     // Every file written, by name.
     std::set<std::string> Paths() const;
 
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) override;
+    // A target is always replaced; these are never asked for.
     std::unique_ptr<WritableFile> OpenForWriting(const std::string& path) override;
-    std::unique_ptr<WritableFile> CreateNew(const std::string& path) override;
+    std::unique_ptr<ReadableFile> StandardInput() override;
+    std::unique_ptr<WritableFile> StandardOutput() override;
     bool Exists(const std::string& path) override { return path == sourcePath_ || files_.count(path) > 0; }
-    bool Remove(const std::string& path) override;
-    bool Truncate(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
     FolderState Folder(const std::string& folder) override;
-    std::optional<std::string> Replaceable(const std::string& path) override { return path; }
-    bool Replace(const std::string& from, const std::string& to, std::string& error) override;
-    // Nothing but this conversion writes here.
-    std::optional<std::string> Unusable(const std::string&) override { return std::nullopt; }
+    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, std::string& error) override;
+    TargetPlan PlanTarget(const std::string& path) override { return {TargetPlan::Kind::Replace, "", path}; }
+    std::optional<std::string> MakePrivateFolder(std::string& error) override;
+    void RemoveFolder(const std::string&) override {}
+
+    // What the folder does with its files.
+    std::unique_ptr<WritableFile> Create(const std::string& path);
+    bool Remove(const std::string& path);
+    bool Replace(const std::string& from, const std::string& to);
     // One conversion at a time: another holder is told Busy at once.
-    LockAttempt Lock(const std::string& path, bool wait) override;
+    LockAttempt Lock(const std::string& path);
+    void Unlock(const std::string& path) { locked_.erase(path); }
 
     // Bytes the files may still take.
     std::size_t MemoryLeft() const;
-    void Unlock(const std::string& path) { locked_.erase(path); }
 
 private:
     std::string sourcePath_;

@@ -202,7 +202,7 @@ PageFileSystem Empty() {
 }
 
 void Write(PageFileSystem& files, const std::string& path, const std::string& bytes) {
-    const auto file = files.OpenForWriting(path);
+    const auto file = files.Create(path);
     ASSERT_TRUE(file->Write(bytes.data(), bytes.size()));
     ASSERT_TRUE(file->Close());
 }
@@ -226,34 +226,31 @@ TEST(PageFileSystem, ReplacesByMovingTheBytes) {
     Write(files, "new.txt", "new");
     Write(files, "old.txt", "old");
     const auto moved = files.File("new.txt");
-    std::string error;
-    EXPECT_TRUE(files.Replace("new.txt", "old.txt", error));
+    EXPECT_TRUE(files.Replace("new.txt", "old.txt"));
     EXPECT_EQ(files.File("old.txt"), moved);
     EXPECT_EQ(files.Paths(), Paths{"old.txt"});
-    EXPECT_FALSE(files.Replace("new.txt", "old.txt", error));
-    EXPECT_EQ(error, std::strerror(ENOENT));
+    EXPECT_FALSE(files.Replace("new.txt", "old.txt"));
 }
 
-TEST(PageFileSystem, CreatesOnlyNewFiles) {
+TEST(PageFileSystem, TakesOverALeftoverEmptied) {
     PageFileSystem files = Empty();
-    Write(files, "old.txt", "old");
-    for (const char* taken : {"old.txt", "board.net"}) {
-        const auto file = files.CreateNew(taken);
-        EXPECT_TRUE(file->Failed()) << taken;
-        EXPECT_EQ(file->Error(), std::strerror(EEXIST));
-    }
-    EXPECT_EQ(ReadAll(*files.OpenForReading("old.txt")), "old");
+    Write(files, "left.txt", "left over");
+    Write(files, "left.txt", "new");
+    EXPECT_EQ(ReadAll(*files.OpenForReading("left.txt")), "new");
 }
 
 TEST(PageFileSystem, HasOneFolderAndOneHolderOfALock) {
     PageFileSystem files = Empty();
+    std::string error;
     EXPECT_EQ(files.Folder(""), FolderState::Writable);
     EXPECT_EQ(files.Folder("elsewhere/"), FolderState::Missing);
-    LockAttempt first = files.Lock("BriselTemp2.txt", false);
+    EXPECT_EQ(files.OpenFolder("elsewhere/", error), nullptr);
+    const auto folder = files.OpenFolder("", error);
+    LockAttempt first = folder->Lock("BriselTemp2.txt", false);
     EXPECT_EQ(first.result, LockAttempt::Result::Acquired);
-    EXPECT_EQ(files.Lock("BriselTemp2.txt", true).result, LockAttempt::Result::Busy);
-    first.lock.reset();
-    EXPECT_EQ(files.Lock("BriselTemp2.txt", false).result, LockAttempt::Result::Acquired);
+    EXPECT_EQ(folder->Lock("BriselTemp2.txt", true).result, LockAttempt::Result::Busy);
+    first.file.reset();
+    EXPECT_EQ(folder->Lock("BriselTemp2.txt", false).result, LockAttempt::Result::Acquired);
 }
 
 }  // namespace
