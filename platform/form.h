@@ -46,7 +46,7 @@ struct ControlDescription {
     // For lines: left, top is the first end point and width, height the
     // offset to the second.
     TwipsRect bounds{};
-    int tabIndex = -1;                      // place in the keyboard order; labels take no focus
+    int tabIndex = -1;                      // place in the keyboard order; plain labels take no focus
     std::optional<FontDescription> font{};  // the window's font when absent
     std::optional<Rgb> foreColor{};
     std::optional<Rgb> backColor{};
@@ -64,6 +64,15 @@ struct ControlDescription {
     std::string picture{};   // image name, see ImageName below
     CursorKind cursor = CursorKind::Default;
     Anchoring anchoring = Anchoring::TopLeft;
+    // A label that opens an address: it takes the focus in its tab order,
+    // and Enter or Space press it as a click does.
+    bool link = false;
+    // What assistive technology says for the control (see AccessibleTextOf):
+    // the label that names it, the label that describes it, or a name of its
+    // own where nothing on the form shows one.
+    std::string labelledBy{};
+    std::string describedBy{};
+    std::string accessibleName{};
 };
 
 struct MenuDescription {
