@@ -12,6 +12,7 @@
 
 #include "platform/anchoring.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_focus_ring.h"
 #include "platform/qt/qt_images.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_widgets.h"
@@ -28,6 +29,12 @@ Qt::WindowFlags FlagsFor(const FormDescription& form) {
     if (form.minButton) flags |= Qt::WindowMinimizeButtonHint;
     if (form.border == BorderStyle::Sizable) flags |= Qt::WindowMaximizeButtonHint;
     return flags;
+}
+
+EventRelay::Clicks ClicksOf(const ControlDescription& described) {
+    if (described.link) return EventRelay::Clicks::ReportedAndKeys;
+    const bool clickable = described.kind == ControlKind::Label || described.kind == ControlKind::PictureBox;
+    return clickable ? EventRelay::Clicks::Reported : EventRelay::Clicks::Ignored;
 }
 
 // The forms still open: the program ends when the last one closes, whichever
@@ -83,12 +90,14 @@ void QtWindow::BuildFrame(double logicalDpi) {
         client->setFixedSize(designedClient_);
     }
     window_->setCentralWidget(client);
+    new FocusRing(client);
 }
 
 void QtWindow::BuildControls(double logicalDpi) {
     QWidget* client = window_->centralWidget();
     for (const ControlDescription& described : form_.controls) {
         QWidget* control = CreateControl(described, client, logicalDpi);
+        SetAccessibleText(control, described, AccessibleTextOf(form_, described));
         controls_[described.name] = control;
         if (described.anchoring != Anchoring::TopLeft) anchored_.push_back({control, &described, control->geometry()});
         auto* button = qobject_cast<QPushButton*>(control);
@@ -160,10 +169,9 @@ void QtWindow::WatchControls() {
         if (!action->shortcut().isEmpty()) shortcuts.append(action->shortcut());
     }
     for (const ControlDescription& described : form_.controls) {
-        const bool clickable = described.kind == ControlKind::Label || described.kind == ControlKind::PictureBox;
         const std::string name = described.name;
         auto* relay = new EventRelay(
-            Control(name), [this, name](Event event) { Fire(name, event); }, clickable);
+            Control(name), [this, name](Event event) { Fire(name, event); }, ClicksOf(described));
         if (described.kind == ControlKind::TextBox) relay->SetMenuShortcuts(shortcuts);
     }
 }
