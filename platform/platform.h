@@ -58,6 +58,14 @@ public:
     // The folder of the program's own executable, without a trailing
     // separator except for a root folder.
     virtual std::string ProgramFolder() const = 0;
+    // The folder the program was started in, the same way.
+    virtual std::string CurrentFolder() const = 0;
+    // The user's documents folder, the same way: Windows' Documents folder;
+    // elsewhere the one `xdg-user-dir DOCUMENTS` names, or else home.
+    virtual std::string DocumentsFolder() const = 0;
+    // Whether the user may create files in the folder, found by creating one
+    // and removing it again.
+    virtual bool IsWritableFolder(const std::string& folder) const = 0;
     // True for an existing ordinary file: not a folder, hidden or system file.
     virtual bool IsOrdinaryFile(const std::string& path) const = 0;
     virtual void CloseAllFiles() = 0;

@@ -36,6 +36,8 @@ public:
     virtual void SetEnabled(const std::string& control, bool enabled) = 0;
     virtual void SetVisible(const std::string& control, bool visible) = 0;
     virtual void SetFocus(const std::string& control) = 0;
+    // Selects the whole text of a text box, so that typing replaces it.
+    virtual void SelectAll(const std::string& control) = 0;
     // Paints the control at once, without waiting for the event loop.
     virtual void Repaint(const std::string& control) = 0;
 

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <stdexcept>
 
@@ -19,6 +21,8 @@ namespace brisel::platform::qt {
 namespace {
 
 constexpr const char* kApplicationTitle = "Brisel";
+// How long the desktop may take to name the documents folder.
+constexpr int kUserDirWaitMilliseconds = 3000;
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
@@ -91,6 +95,24 @@ OpenResult QtPlatform::ShellOpen(const Window*, const std::string& target) {
 }
 
 std::string QtPlatform::ProgramFolder() const { return FromQt(QCoreApplication::applicationDirPath()); }
+
+std::string QtPlatform::CurrentFolder() const { return FromQt(QDir::toNativeSeparators(QDir::currentPath())); }
+
+std::string QtPlatform::DocumentsFolder() const {
+    QProcess userDir;
+    userDir.start(QStringLiteral("xdg-user-dir"), {QStringLiteral("DOCUMENTS")});
+    if (userDir.waitForFinished(kUserDirWaitMilliseconds) && userDir.exitStatus() == QProcess::NormalExit &&
+        userDir.exitCode() == 0) {
+        const QString folder = QString::fromLocal8Bit(userDir.readAllStandardOutput()).trimmed();
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return FromQt(QDir::toNativeSeparators(folder));
+    }
+    return FromQt(QDir::toNativeSeparators(QDir::homePath()));
+}
+
+bool QtPlatform::IsWritableFolder(const std::string& folder) const {
+    QTemporaryFile probe(QDir(ToQt(folder)).filePath(QStringLiteral("BriselWriteTest-XXXXXX")));
+    return probe.open();
+}
 
 bool QtPlatform::IsOrdinaryFile(const std::string& path) const {
     const QFileInfo info(ToQt(path));

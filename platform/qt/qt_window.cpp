@@ -104,8 +104,12 @@ void QtWindow::BuildControls(double logicalDpi) {
         if (button != nullptr && described.isDefault) window_->SetDefaultButton(button);
         if (button != nullptr && described.isCancel) window_->SetCancelButton(button);
         if (button != nullptr) {
-            QObject::connect(button, &QPushButton::clicked,
-                             [this, name = described.name] { Fire(name, Event::Click); });
+            // The button takes the focus before its command runs, however it
+            // was pressed (a shortcut key does not move the focus itself).
+            QObject::connect(button, &QPushButton::clicked, [this, button, name = described.name] {
+                if (button->isVisible() && button->focusPolicy() != Qt::NoFocus) button->setFocus(Qt::OtherFocusReason);
+                Fire(name, Event::Click);
+            });
         }
     }
 }
@@ -214,7 +218,7 @@ void QtWindow::SetText(const std::string& control, const std::string& text) {
     QWidget* widget = Control(control);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(ToQt(text));
-        edit->setCursorPosition(0);  // show a long path from its start
+        edit->end(false);  // a long path shows its end: the file name
     }
     if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) plain->setPlainText(ToQtLines(text));
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(ToQtLines(text));
@@ -238,6 +242,12 @@ void QtWindow::SetEnabled(const std::string& control, bool enabled) {
 void QtWindow::SetVisible(const std::string& control, bool visible) { Control(control)->setVisible(visible); }
 
 void QtWindow::SetFocus(const std::string& control) { Control(control)->setFocus(Qt::OtherFocusReason); }
+
+void QtWindow::SelectAll(const std::string& control) {
+    QWidget* widget = Control(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) plain->selectAll();
+}
 
 void QtWindow::Repaint(const std::string& control) { Control(control)->repaint(); }
 

@@ -28,6 +28,7 @@ public:
     void SetEnabled(const std::string& control, bool enabled) override;
     void SetVisible(const std::string& control, bool visible) override;
     void SetFocus(const std::string& control) override;
+    void SelectAll(const std::string& control) override;
     void Repaint(const std::string& control) override;
     void SetCaption(const std::string& caption) override;
     void SetPointer(Pointer pointer) override;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstring>
@@ -158,6 +159,26 @@ std::string Win32Platform::ProgramFolder() const {
         if (length < name.size()) return FolderOf(std::string(name.data(), length));
         name.resize(name.size() * 2);
     }
+}
+
+std::string Win32Platform::CurrentFolder() const {
+    std::string folder(GetCurrentDirectoryA(0, nullptr), '\0');
+    folder.resize(GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data()));
+    return folder;
+}
+
+// The program's folder stands in, should Windows name no documents folder.
+std::string Win32Platform::DocumentsFolder() const {
+    char folder[MAX_PATH] = {};
+    if (SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) return ProgramFolder();
+    return folder;
+}
+
+bool Win32Platform::IsWritableFolder(const std::string& folder) const {
+    char probe[MAX_PATH] = {};
+    if (GetTempFileNameA(folder.c_str(), "Brs", 0, probe) == 0) return false;
+    DeleteFileA(probe);
+    return true;
 }
 
 bool Win32Platform::IsOrdinaryFile(const std::string& path) const {

@@ -24,6 +24,9 @@ public:
     TextViewer HelpViewer() const override { return TextViewer::Notepad; }
     Registry& SystemRegistry() override { return registry_; }
     std::string ProgramFolder() const override;
+    std::string CurrentFolder() const override;
+    std::string DocumentsFolder() const override;
+    bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
     void CloseAllFiles() override;
     void Quit() override;

@@ -16,6 +16,13 @@ RECT RectInParent(HWND control) {
     return rect;
 }
 
+// A long path in a one-line box shows its end, the file name.
+void ShowEndOf(HWND box) {
+    const int length = GetWindowTextLengthA(box);
+    SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(length), length);
+    SendMessageA(box, EM_SCROLLCARET, 0, 0);
+}
+
 }  // namespace
 
 Win32Window::~Win32Window() {
@@ -78,6 +85,7 @@ void Win32Window::SetText(const std::string& control, const std::string& text) {
     const bool transparent = IsTransparentLabel(*child.described);
     if (transparent) RedrawUnder(child.hwnd, false);  // where the old text was
     SetWindowTextA(child.hwnd, text.c_str());
+    if (child.described->kind == ControlKind::TextBox && !child.described->multiLine) ShowEndOf(child.hwnd);
     FitToContent(child.hwnd, *child.described);
     if (transparent) RedrawUnder(child.hwnd, false);
 }
@@ -102,6 +110,10 @@ void Win32Window::SetVisible(const std::string& control, bool visible) {
 
 void Win32Window::SetFocus(const std::string& control) {
     if (HWND hwnd = ChildNamed(control).hwnd) ::SetFocus(hwnd);
+}
+
+void Win32Window::SelectAll(const std::string& control) {
+    if (HWND hwnd = ChildNamed(control).hwnd) SendMessageA(hwnd, EM_SETSEL, 0, -1);
 }
 
 // The label is transparent: the picture under it is painted again first.

@@ -67,6 +67,11 @@ void FakeWindow::SetFocus(const std::string& control) {
     Record("focus " + control);
 }
 
+void FakeWindow::SelectAll(const std::string& control) {
+    texts_.at(control);  // must exist
+    Record("select " + control);
+}
+
 void FakeWindow::Repaint(const std::string& control) { Record("repaint " + control); }
 
 void FakeWindow::SetCaption(const std::string& caption) { caption_ = caption; }
@@ -144,6 +149,13 @@ void FakePlatform::BringToFront(platform::TaskId task) { log.push_back("front " 
 platform::OpenResult FakePlatform::ShellOpen(const platform::Window*, const std::string& target) {
     log.push_back("shell [" + target + "]");
     return shellResult;
+}
+
+bool FakePlatform::IsWritableFolder(const std::string& folder) const {
+    for (const std::string& unwritable : unwritableFolders) {
+        if (unwritable == folder) return false;
+    }
+    return true;
 }
 
 bool FakePlatform::IsOrdinaryFile(const std::string& path) const {

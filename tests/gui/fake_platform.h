@@ -27,6 +27,7 @@ public:
     void SetEnabled(const std::string& control, bool enabled) override;
     void SetVisible(const std::string& control, bool visible) override;
     void SetFocus(const std::string& control) override;
+    void SelectAll(const std::string& control) override;
     void Repaint(const std::string& control) override;
     void SetCaption(const std::string& caption) override;
     void SetPointer(platform::Pointer pointer) override;
@@ -90,6 +91,9 @@ public:
     platform::TextViewer HelpViewer() const override { return helpViewer; }
     platform::Registry& SystemRegistry() override { return registry; }
     std::string ProgramFolder() const override { return programFolder; }
+    std::string CurrentFolder() const override { return currentFolder; }
+    std::string DocumentsFolder() const override { return documentsFolder; }
+    bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
     void CloseAllFiles() override { log.push_back("close all files"); }
     void Quit() override { log.push_back("quit"); }
@@ -100,6 +104,9 @@ public:
 
     Log log;
     std::string programFolder = "/opt/brisel";
+    std::string currentFolder = "/home/pat/boards";
+    std::string documentsFolder = "/home/pat/Documents";
+    std::vector<std::string> unwritableFolders;
     platform::TextViewer helpViewer = platform::TextViewer::ShellDefault;
     std::deque<DialogAnswer> dialogAnswers;
     std::vector<platform::FileDialogRequest> dialogsShown;
