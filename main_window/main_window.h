@@ -50,9 +50,10 @@ public:
                         FileSystem& files = TheDisk());
 
     void Show();
-    // Puts a path into a box as if typed there and left: the program's
-    // command line and files dropped on the window.
+    // Puts a path into a box as if typed there and left: files dropped on
+    // the window.
     void PutPath(const std::string& box, const std::string& path);
+    // The program's command line: paths taken from the folder it started in.
     void PutStartPaths(const std::vector<std::string>& paths);
     void SetAboutOpener(AboutOpener opener) { aboutOpener_ = std::move(opener); }
 
@@ -82,8 +83,20 @@ public:
     void FocusSource() override;
 
 private:
+    // The folder and file name a path box stands for.
+    struct PathPair {
+        std::string& folder;
+        std::string& file;
+    };
+
     void ConnectHandlers();
-    void SplitInto(const std::string& box, std::string& folder, std::string& file);
+    std::string DefaultFolder() const;
+    PathPair PairOf(const std::string& box);
+    void TakeTypedPath(const std::string& box);
+    void TakePath(const std::string& box, const std::string& text, const std::string& fromFolder);
+    void ShowPath(const std::string& box, const std::string& path);
+    void ChooseFile(platform::FileDialogRequest request, const std::string& box);
+    void ReturnToSource();
     bool NamesAreMissing() const;
     JobSettings Job() const;
     void RunConversion(const JobSettings& job);

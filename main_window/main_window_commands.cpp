@@ -37,35 +37,33 @@ std::string InstalledDataFolder(const std::string& programFolder) {
     return prefix + "share" + separator + "brisel" + separator;
 }
 
-// Shows the dialog starting from the stored pair; on a choice stores the new
-// pair and shows the full path in the box. Cancel and every failure of the
-// dialog end quietly, changing nothing.
-void ChooseFile(platform::Platform& platform, platform::Window& form, platform::FileDialogRequest request,
-                const std::string& box, std::string& folder, std::string& file) {
-    request.filterIndex = 1;
-    request.defaultExt = ".net";
-    request.fileName = folder + file;
-    const auto choice = platform.ChooseFile(request);
-    if (!choice || choice->fileTitle.size() > choice->fileName.size()) return;
-    file = choice->fileTitle;
-    folder = choice->fileName.substr(0, choice->fileName.size() - choice->fileTitle.size());
-    form.SetText(box, choice->fileName);
-}
-
 }  // namespace
 
 void MainWindow::mnuFileOpen_Click() {
-    ChooseFile(platform_, *form_, {.kind = platform::FileDialogKind::Open, .title = "File Open", .filter = kOpenFilter},
-               "txtSource", state_.SourcePath, state_.SourceFile);
+    ChooseFile({.kind = platform::FileDialogKind::Open, .title = "File Open", .filter = kOpenFilter}, "txtSource");
 }
 
 void MainWindow::mnuFileSaveAs_Click() {
-    ChooseFile(platform_, *form_,
-               {.kind = platform::FileDialogKind::Save,
+    ChooseFile({.kind = platform::FileDialogKind::Save,
                 .title = "File Save As",
                 .filter = kSaveFilter,
                 .confirmOverwrite = true},
-               "txtTarget", state_.TargetPath, state_.TargetFile);
+               "txtTarget");
+}
+
+// Shows the dialog starting from the stored pair; on a choice stores the new
+// pair and shows the full path in the box. Cancel and every failure of the
+// dialog end quietly, changing nothing.
+void MainWindow::ChooseFile(platform::FileDialogRequest request, const std::string& box) {
+    const PathPair pair = PairOf(box);
+    request.filterIndex = 1;
+    request.defaultExt = ".net";
+    request.fileName = pair.folder + pair.file;
+    const auto choice = platform_.ChooseFile(request);
+    if (!choice || choice->fileTitle.size() > choice->fileName.size()) return;
+    pair.file = choice->fileTitle;
+    pair.folder = choice->fileName.substr(0, choice->fileName.size() - choice->fileTitle.size());
+    ShowPath(box, choice->fileName);
 }
 
 void MainWindow::cmdBrowseS_Click() { mnuFileOpen_Click(); }

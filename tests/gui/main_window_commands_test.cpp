@@ -18,6 +18,7 @@ using platform::OpenResult;
 const Log kBusy{"disable cmdOK", "pointer hourglass", "show lblProg"};
 const Log kIdle{"hide lblProg", "text lblProg []", "pointer default", "enable cmdOK"};
 const Log kNoProblems{"disable mnuFileProblems"};
+const Log kBackToSource{"focus txtSource", "select txtSource"};
 
 Log Concat(std::initializer_list<Log> parts) {
     Log all;
@@ -29,8 +30,8 @@ TEST_F(MainWindowTest, OkIsBusyDuringTheConversionAndIdleAfter) {
     duringConversion = [](ConversionReporter& reporter) { reporter.Progress({ProgressStep::Stage::Percent, 50}); };
     log().clear();
     Form().Click("cmdOK");
-    const Log expected =
-        Concat({kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle, kNoProblems});
+    const Log expected = Concat(
+        {kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle, kNoProblems, kBackToSource});
     EXPECT_EQ(log(), expected);
     EXPECT_TRUE(Form().Enabled("cmdOK"));
     EXPECT_FALSE(Form().Visible("lblProg"));
@@ -52,7 +53,8 @@ TEST_F(MainWindowTest, ConversionErrorsItReportsItselfStillEndIdle) {
                                                "The netlist file 'PadsPCB.net' cannot be found.", MessageIcon::Error),
                                   "focus txtSource"},
                                  kIdle,
-                                 kNoProblems});
+                                 kNoProblems,
+                                 kBackToSource});
     EXPECT_EQ(log(), expected);
 }
 
@@ -65,7 +67,8 @@ TEST_F(MainWindowTest, ConversionThatThrowsIsReportedAfterTheWindowIsIdle) {
                 {"convert"},
                 kIdle,
                 kNoProblems,
-                {"beep", MessageEntry(messages::kConversionErrorTitle, "disk on fire", MessageIcon::Error)}});
+                {"beep", MessageEntry(messages::kConversionErrorTitle, "disk on fire", MessageIcon::Error)},
+                kBackToSource});
     EXPECT_EQ(log(), expected);
 }
 

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "about_box/about_box.h"
 #include "about_box/maker_info.h"
@@ -164,6 +165,78 @@ TEST_F(QtMainWindowTest, AltKPressesOk) {
                                         "filenames before trying to start the file conversion process."}));
     EXPECT_EQ(top->focusWidget()->objectName(), "txtSource");
 }
+
+// Each way of pressing OK converts the paths the boxes show, also one typed
+// into a box that never lost the focus.
+enum class OkWay { EnterInTheBox, AltKInTheBox, Click, SpaceOnOk };
+
+class QtOkWaysTest : public ::testing::TestWithParam<OkWay> {
+protected:
+    QtOkWaysTest() {
+        window.Show();
+        top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(top));
+    }
+    ~QtOkWaysTest() override { QApplication::closeAllWindows(); }
+
+    void Press(OkWay way) {
+        switch (way) {
+            case OkWay::EnterInTheBox:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                break;
+            case OkWay::AltKInTheBox:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
+                break;
+            case OkWay::Click:
+                QTest::mouseClick(Child(top, "cmdOK"), Qt::LeftButton);
+                break;
+            case OkWay::SpaceOnOk:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                EXPECT_EQ(QApplication::focusWidget()->objectName(), "cmdOK");
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                break;
+        }
+    }
+
+    platform::qt::QtPlatform platform;
+    std::optional<JobSettings> converted;
+    main_window::MainWindow window{platform, [this](const JobSettings& job, FileSystem&, ConversionReporter&) {
+                                       converted = job;
+                                       return Outcome{};
+                                   }};
+    QWidget* top = nullptr;
+};
+
+TEST_P(QtOkWaysTest, TakesTheTypedPathFirst) {
+    ModalAnswerer answerer;
+    auto* box = Child<QLineEdit>(top, "txtTarget");
+    box->setFocus(Qt::MouseFocusReason);
+    box->clear();
+    QTest::keyClicks(box, "/typed/out.net");
+    Press(GetParam());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return converted.has_value(); }));
+    EXPECT_EQ(converted->TargetPath, "/typed/");
+    EXPECT_EQ(converted->TargetFile, "out.net");
+}
+
+std::string OkWayName(const ::testing::TestParamInfo<OkWay>& row) {
+    switch (row.param) {
+        case OkWay::EnterInTheBox:
+            return "EnterInTheBox";
+        case OkWay::AltKInTheBox:
+            return "AltKInTheBox";
+        case OkWay::Click:
+            return "Click";
+        case OkWay::SpaceOnOk:
+            break;
+    }
+    return "SpaceOnOk";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, QtOkWaysTest,
+                         ::testing::Values(OkWay::EnterInTheBox, OkWay::AltKInTheBox, OkWay::Click, OkWay::SpaceOnOk),
+                         OkWayName);
 
 TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     const fs::path folder = fs::temp_directory_path() / "brisel_qt_conversion";
