@@ -56,10 +56,14 @@ void AboutBox::lblWSurl_Click() { OpenLink(form_->Text("lblWSurl"), kBrowserFail
 
 void AboutBox::lblEMadd_Click() { OpenLink("Mailto:" + form_->Text("lblEMadd"), kMailFailed); }
 
+// The browser or mail program reports back later; both windows stay usable
+// meanwhile.
 void AboutBox::OpenLink(const std::string& target, const char* failureText) {
-    if (platform_.ShellOpen(form_.get(), target) == platform::OpenResult::Opened) return;
-    platform_.Beep();
-    platform_.ShowMessage(failureText, kExecutionErrorTitle, platform::MessageIcon::Error);
+    platform_.ShellOpen(form_.get(), target, lifetime_.Guard([this, failureText](platform::OpenResult result) {
+        if (result == platform::OpenResult::Opened) return;
+        platform_.Beep();
+        platform_.ShowMessage(failureText, kExecutionErrorTitle, platform::MessageIcon::Error);
+    }));
 }
 
 }  // namespace brisel::about_box

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/lifetime.h"
 #include "platform/platform.h"
 
 namespace brisel::about_box {
@@ -33,6 +34,7 @@ private:
 
     platform::Platform& platform_;
     std::unique_ptr<platform::Window> form_;
+    platform::Lifetime lifetime_;
 };
 
 }  // namespace brisel::about_box

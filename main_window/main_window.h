@@ -11,6 +11,7 @@
 #include "convert/convert_netlist.h"
 #include "convert/disk_file_system.h"
 #include "messages/message_boxes.h"
+#include "platform/lifetime.h"
 #include "platform/platform.h"
 #include "problems_window/problems_window.h"
 
@@ -115,6 +116,7 @@ private:
     MainWindowState state_;
     AboutOpener aboutOpener_;
     problems_window::ProblemsWindow problems_;
+    platform::Lifetime lifetime_;
 };
 
 // The disclaimer the About box shows.

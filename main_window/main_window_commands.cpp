@@ -13,21 +13,6 @@ constexpr const char* kOpenFilter =
     "PADS-PowerPCB Netlist File (*.asc)|*.asc|"
     "All Files (*.*)|*.*";
 constexpr const char* kSaveFilter = "ExpressPCB Netlist File (*.net)|*.net|";
-constexpr const char* kHelpErrorTitle = "Help - Error";
-
-std::string HelpFailureText(const std::string& helpPath, platform::OpenResult result) {
-    switch (result) {
-        case platform::OpenResult::NotFound:
-            return "The help file " + helpPath + " was not found.";
-        case platform::OpenResult::NoProgram:
-            return "No program to show the help file " + helpPath + " was found.";
-        case platform::OpenResult::Opened:
-        case platform::OpenResult::Failed:
-            break;
-    }
-    return "The help file " + helpPath + " could not be opened.";
-}
-
 // An installed tree keeps its data in share/brisel/ beside the programs'
 // folder; the folder ends in a separator.
 std::string InstalledDataFolder(const std::string& programFolder) {
@@ -101,13 +86,26 @@ void MainWindow::OpenHelpInNotepad(const std::string& helpPath) {
     platform_.BringToFront(task);
 }
 
+// The viewer reports back later; the window stays usable meanwhile.
 void MainWindow::OpenHelpInViewer(const std::string& helpPath) {
-    const platform::OpenResult result = platform_.ShellOpen(form_.get(), helpPath);
-    if (result != platform::OpenResult::Opened) ReportHelpNotOpened(helpPath, result);
+    platform_.ShellOpen(form_.get(), helpPath, lifetime_.Guard([this, helpPath](platform::OpenResult result) {
+        if (result != platform::OpenResult::Opened) ReportHelpNotOpened(helpPath, result);
+    }));
 }
 
 void MainWindow::ReportHelpNotOpened(const std::string& helpPath, platform::OpenResult result) {
-    messages::Say(*this, {kHelpErrorTitle, {HelpFailureText(helpPath, result)}, messages::Icon::Error});
+    switch (result) {
+        case platform::OpenResult::NotFound:
+            messages::Say(*this, messages::HelpFileMissing(helpPath));
+            return;
+        case platform::OpenResult::NoProgram:
+            messages::Say(*this, messages::NoHelpViewer(helpPath));
+            return;
+        case platform::OpenResult::Opened:
+        case platform::OpenResult::Failed:
+            break;
+    }
+    messages::Say(*this, messages::HelpNotOpened(helpPath));
 }
 
 void MainWindow::mnuFileProblems_Click() { problems_.Open(state_.Problems); }

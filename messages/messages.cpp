@@ -133,6 +133,18 @@ Message ForOutcome(const Outcome& outcome, const JobSettings& settings) {
     return ForCompletion(settings.TargetFile, outcome.counts);
 }
 
+Message HelpFileMissing(const std::string& path) {
+    return {kHelpErrorTitle, {"The help file '" + path + "' was not found."}, Icon::Error};
+}
+
+Message NoHelpViewer(const std::string& path) {
+    return {kHelpErrorTitle, {"No program to show the help file '" + path + "' was found."}, Icon::Error};
+}
+
+Message HelpNotOpened(const std::string& path) {
+    return {kHelpErrorTitle, {"The help file '" + path + "' could not be opened."}, Icon::Error};
+}
+
 std::string ProgressCaption(const ProgressStep& step) {
     switch (step.stage) {
         case ProgressStep::Stage::Initializing:

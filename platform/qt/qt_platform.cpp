@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -85,13 +84,16 @@ TaskId QtPlatform::StartProgram(const std::string& commandLine) {
 // no portable way to raise another program's window.
 void QtPlatform::BringToFront(TaskId) {}
 
-OpenResult QtPlatform::ShellOpen(const Window*, const std::string& target) {
+void QtPlatform::ShellOpen(const Window*, const std::string& target, OpenDone done) {
     QUrl url(ToQt(target));
     if (!IsAddress(url)) {
-        if (!QFileInfo::exists(ToQt(target))) return OpenResult::NotFound;
+        if (!QFileInfo::exists(ToQt(target))) {
+            done(OpenResult::NotFound);
+            return;
+        }
         url = QUrl::fromLocalFile(ToQt(target));
     }
-    return QDesktopServices::openUrl(url) ? OpenResult::Opened : OpenResult::NoProgram;
+    desktop_.Open(url, std::move(done));
 }
 
 std::string QtPlatform::ProgramFolder() const { return FromQt(QCoreApplication::applicationDirPath()); }

@@ -3,6 +3,7 @@
 // registry.
 
 #include "platform/platform.h"
+#include "platform/qt/qt_desktop_open.h"
 
 namespace brisel::platform::qt {
 
@@ -18,7 +19,7 @@ public:
     void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(TaskId task) override;
-    OpenResult ShellOpen(const Window* owner, const std::string& target) override;
+    void ShellOpen(const Window* owner, const std::string& target, OpenDone done) override;
     TextViewer HelpViewer() const override { return TextViewer::ShellDefault; }
     Registry& SystemRegistry() override { return registry_; }
     std::string ProgramFolder() const override;
@@ -31,6 +32,7 @@ public:
 
 private:
     EmptyRegistry registry_;
+    DesktopOpener desktop_;
 };
 
 }  // namespace brisel::platform::qt

@@ -145,11 +145,12 @@ void Win32Platform::BringToFront(TaskId task) {
     SetForegroundWindow(search.found);
 }
 
-OpenResult Win32Platform::ShellOpen(const Window* owner, const std::string& target) {
+// The shell answers before ShellExecute returns.
+void Win32Platform::ShellOpen(const Window* owner, const std::string& target, OpenDone done) {
     const auto* window = dynamic_cast<const Win32Window*>(owner);
     HINSTANCE result = ShellExecuteA(window != nullptr ? window->Handle() : nullptr, "open", target.c_str(), nullptr,
                                      nullptr, SW_SHOWNORMAL);
-    return OpenResultOf(reinterpret_cast<INT_PTR>(result));
+    done(OpenResultOf(reinterpret_cast<INT_PTR>(result)));
 }
 
 std::string Win32Platform::ProgramFolder() const {

@@ -20,7 +20,7 @@ public:
     void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(TaskId task) override;
-    OpenResult ShellOpen(const Window* owner, const std::string& target) override;
+    void ShellOpen(const Window* owner, const std::string& target, OpenDone done) override;
     TextViewer HelpViewer() const override { return TextViewer::Notepad; }
     Registry& SystemRegistry() override { return registry_; }
     std::string ProgramFolder() const override;

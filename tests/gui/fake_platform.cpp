@@ -146,9 +146,19 @@ void FakePlatform::SetClipboardText(const std::string& text) {
 
 void FakePlatform::BringToFront(platform::TaskId task) { log.push_back("front " + std::to_string(task)); }
 
-platform::OpenResult FakePlatform::ShellOpen(const platform::Window*, const std::string& target) {
+void FakePlatform::ShellOpen(const platform::Window*, const std::string& target, platform::OpenDone done) {
     log.push_back("shell [" + target + "]");
-    return shellResult;
+    if (deferShellResults) {
+        pendingShellOpens.push_back(std::move(done));
+        return;
+    }
+    done(shellResult);
+}
+
+void FakePlatform::FinishShellOpens() {
+    std::vector<platform::OpenDone> pending;
+    pending.swap(pendingShellOpens);
+    for (const platform::OpenDone& done : pending) done(shellResult);
 }
 
 bool FakePlatform::IsWritableFolder(const std::string& folder) const {

@@ -87,7 +87,9 @@ public:
     void SetClipboardText(const std::string& text) override;
     platform::TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(platform::TaskId task) override;
-    platform::OpenResult ShellOpen(const platform::Window* owner, const std::string& target) override;
+    void ShellOpen(const platform::Window* owner, const std::string& target, platform::OpenDone done) override;
+    // Tells the shell opens held back (deferShellResults) how they ended.
+    void FinishShellOpens();
     platform::TextViewer HelpViewer() const override { return helpViewer; }
     platform::Registry& SystemRegistry() override { return registry; }
     std::string ProgramFolder() const override { return programFolder; }
@@ -111,6 +113,8 @@ public:
     std::deque<DialogAnswer> dialogAnswers;
     std::vector<platform::FileDialogRequest> dialogsShown;
     platform::OpenResult shellResult = platform::OpenResult::Opened;
+    bool deferShellResults = false;
+    std::vector<platform::OpenDone> pendingShellOpens;
     bool startFails = false;
     std::vector<std::string> ordinaryFiles;
     std::string clipboard;

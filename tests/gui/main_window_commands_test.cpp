@@ -122,11 +122,11 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhatKeptTheFileFromShowing) {
 }
 
 const std::string kNotOpened = MessageEntry(
-    "Help - Error", "The help file /Program Files/Conv/Brisel.txt could not be opened.", MessageIcon::Error);
+    "Help - Error", "The help file '/Program Files/Conv/Brisel.txt' could not be opened.", MessageIcon::Error);
 const std::string kNotFound =
-    MessageEntry("Help - Error", "The help file /Program Files/Conv/Brisel.txt was not found.", MessageIcon::Error);
+    MessageEntry("Help - Error", "The help file '/Program Files/Conv/Brisel.txt' was not found.", MessageIcon::Error);
 const std::string kNoViewer = MessageEntry(
-    "Help - Error", "No program to show the help file /Program Files/Conv/Brisel.txt was found.", MessageIcon::Error);
+    "Help - Error", "No program to show the help file '/Program Files/Conv/Brisel.txt' was found.", MessageIcon::Error);
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Viewers, HelpTest, ::testing::Values(
@@ -176,6 +176,31 @@ INSTANTIATE_TEST_SUITE_P(Places, HelpFileTest, ::testing::Values(
     HelpFileCase{"Neither", {}, "/opt/tree/bin/Brisel.txt"}),
     [](const auto& row) { return row.param.name; });
 // clang-format on
+
+// The viewer may report long after the command returned: only then does the
+// error show.
+TEST_F(MainWindowTest, AViewerThatFailsLaterIsReportedWhenItEnds) {
+    platform.deferShellResults = true;
+    platform.shellResult = OpenResult::NoProgram;
+    Form().Click("mnuHelpContents");
+    EXPECT_TRUE(platform.Entries("message").empty());
+    platform.FinishShellOpens();
+    EXPECT_EQ(platform.Entries("message"),
+              Log{MessageEntry("Help - Error",
+                               "No program to show the help file '" + Native("/opt/brisel/Brisel.txt") + "' was found.",
+                               MessageIcon::Error)});
+}
+
+TEST_F(MainWindowTest, AViewerReportingAfterTheWindowIsGoneReachesNothing) {
+    platform.deferShellResults = true;
+    platform.shellResult = OpenResult::Failed;
+    {
+        main_window::MainWindow gone(platform, NoConversion);
+        platform.LastWindow("frmMain").Click("mnuHelpContents");
+    }
+    platform.FinishShellOpens();
+    EXPECT_TRUE(platform.Entries("message").empty());
+}
 
 TEST_F(MainWindowTest, ExitClosesFilesThenTheWindowThenEndsTheProgram) {
     log().clear();

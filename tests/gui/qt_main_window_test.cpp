@@ -129,10 +129,13 @@ TEST_F(QtMainWindowTest, MenuShortcutsReachTheirCommandsEvenFromAPathBox) {
 TEST_F(QtMainWindowTest, F1OpensTheHelpFileFromTheProgramsFolder) {
     const fs::path help = QCoreApplication::applicationDirPath().toStdString() + "/Brisel.txt";
     std::ofstream(help) << "help\n";
-    UrlRecorder shell({"file"});
+    FakeXdgOpen desktop;
+    ModalAnswerer answerer;
     Key(Qt::Key_F1);
-    ASSERT_EQ(shell.opened.size(), 1);
-    EXPECT_EQ(shell.opened[0].toLocalFile().toStdString(), help.string());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.Opened().isEmpty(); }));
+    EXPECT_EQ(desktop.Opened(), QStringList{QString::fromStdString(help.string())});
+    QTest::qWait(200);
+    EXPECT_TRUE(answerer.seen.empty());
     fs::remove(help);
 }
 
@@ -142,8 +145,41 @@ TEST_F(QtMainWindowTest, F1WithoutTheHelpFileNamesTheMissingFile) {
     ModalAnswerer answerer;
     Key(Qt::Key_F1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
-    EXPECT_EQ(answerer.seen[0], "Help - Error: The help file " + help + " was not found.");
+    EXPECT_EQ(answerer.seen[0], "Help - Error: The help file '" + help + "' was not found.");
 }
+
+struct ViewerCase {
+    const char* name;
+    int xdgOpenStatus;
+    const char* before;  // the help file's path comes between them
+    const char* after;
+};
+
+class QtHelpViewerTest : public QtMainWindowTest, public ::testing::WithParamInterface<ViewerCase> {};
+
+// xdg-open finds no program (3) or the program fails (4) a while after it
+// started; the window keeps working meanwhile and then says so.
+TEST_P(QtHelpViewerTest, AFailingXdgOpenIsReportedOnceItEnds) {
+    const std::string help = QCoreApplication::applicationDirPath().toStdString() + "/Brisel.txt";
+    std::ofstream(help) << "help\n";
+    FakeXdgOpen desktop;
+    desktop.EndWith(GetParam().xdgOpenStatus, "0.5");
+    ModalAnswerer answerer;
+    Key(Qt::Key_F1);
+    TypeInto("txtTarget", "typed meanwhile.net");
+    EXPECT_EQ(Box("txtTarget")->text(), "typed meanwhile.net");
+    EXPECT_TRUE(answerer.seen.empty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
+    EXPECT_EQ(answerer.seen,
+              std::vector<std::string>{"Help - Error: " + (GetParam().before + help) + GetParam().after});
+    fs::remove(help);
+}
+
+INSTANTIATE_TEST_SUITE_P(Statuses, QtHelpViewerTest,
+                         ::testing::Values(ViewerCase{"NoProgram", 3, "No program to show the help file '",
+                                                      "' was found."},
+                                           ViewerCase{"ProgramFailed", 4, "The help file '", "' could not be opened."}),
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(QtMainWindowTest, EnterInABoxSplitsItThenPressesOk) {
     ModalAnswerer answerer;
@@ -374,14 +410,27 @@ TEST_F(QtMainWindowTest, HelpAboutOpensOneModelessBoxThatEnterAndEscClose) {
 }
 
 TEST_F(QtMainWindowTest, AboutLinksReachTheShell) {
-    UrlRecorder shell({"https", "mailto"});
+    FakeXdgOpen desktop;
     top->findChild<QAction*>("mnuHelpAbout")->trigger();
     QWidget* box = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
     QTest::mouseClick(Child(box, "lblWSurl"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.Opened().size() == 1; }));
     QTest::mouseClick(Child(box, "lblEMadd"), Qt::LeftButton);
-    ASSERT_EQ(shell.opened.size(), 2);
-    EXPECT_EQ(shell.opened[0].toString().toStdString(), about_box::maker::kWebAddress);
-    EXPECT_EQ(shell.opened[1].toString().toStdString(), std::string("mailto:") + about_box::maker::kEmail);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.Opened().size() == 2; }));
+    EXPECT_EQ(desktop.Opened(),
+              QStringList({about_box::maker::kWebAddress, QString("mailto:") + about_box::maker::kEmail}));
+}
+
+TEST_F(QtMainWindowTest, ALinkWithoutABrowserSaysSoOnceXdgOpenEnds) {
+    FakeXdgOpen desktop;
+    desktop.EndWith(3);
+    top->findChild<QAction*>("mnuHelpAbout")->trigger();
+    QWidget* box = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
+    ModalAnswerer answerer;
+    QTest::mouseClick(Child(box, "lblWSurl"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
+    EXPECT_EQ(answerer.seen,
+              std::vector<std::string>{"Execution - Error: Your Web browser could not be launched properly."});
 }
 
 }  // namespace
