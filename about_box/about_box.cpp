@@ -14,14 +14,14 @@ constexpr const char* kMailFailed = "Your E-mail program could not be launched p
 
 }  // namespace
 
-void AboutBox::Open(const std::string& AppVersion, const std::string& Disclaimer) {
+void AboutBox::Open(const std::string& AppVersion, const std::string& Disclaimer, const platform::Window& mainWindow) {
     Load();
     form_->SetCaption(std::string("About ") + application::kTitle);
     form_->SetText("lblTitle", application::kTitle);
     form_->SetText("lblVersion", "Version " + AppVersion);
     form_->SetText("lblDescription", CopyrightTwoLines());
     form_->SetText("txtDisclaimer", Disclaimer);
-    form_->Show();
+    form_->ShowBeside(mainWindow);
 }
 
 // A box closed by the user is discarded only here, never inside one of its

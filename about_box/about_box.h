@@ -15,8 +15,9 @@ public:
     explicit AboutBox(platform::Platform& platform) : platform_(platform) {}
 
     // Help > About: loads the box when it is not loaded, fills it with the
-    // main window's texts and shows it, or brings it to the front.
-    void Open(const std::string& AppVersion, const std::string& Disclaimer);
+    // main window's texts and shows it beside the main window, or brings it
+    // to the front.
+    void Open(const std::string& AppVersion, const std::string& Disclaimer, const platform::Window& mainWindow);
     bool IsLoaded() const { return form_ && form_->IsLoaded(); }
     platform::Window* Form() { return IsLoaded() ? form_.get() : nullptr; }
 

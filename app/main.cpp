@@ -48,7 +48,9 @@ int main(int argc, char* argv[]) {
     brisel::main_window::MainWindow window(platform);
     brisel::about_box::AboutBox about(platform);
     window.SetAboutOpener(
-        [&about](const std::string& version, const std::string& disclaimer) { about.Open(version, disclaimer); });
+        [&about](const std::string& version, const std::string& disclaimer, const brisel::platform::Window& beside) {
+            about.Open(version, disclaimer, beside);
+        });
     window.PutStartPaths(request.paths);
     window.Show();
     return QApplication::exec();

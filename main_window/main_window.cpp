@@ -94,6 +94,7 @@ void MainWindow::ConnectHandlers() {
     form_->On("mnuFileProblems", Event::Click, [this] { mnuFileProblems_Click(); });
     form_->On("mnuFileExit", Event::Click, [this] { mnuFileExit_Click(); });
     form_->On("mnuHelpAbout", Event::Click, [this] { mnuHelpAbout_Click(); });
+    form_->On("frmMain", Event::Unload, [this] { Form_Unload(); });
     form_->OnDrop([this](const std::string& control, const std::string& path) { Form_DragDrop(control, path); });
 }
 
@@ -136,6 +137,10 @@ void MainWindow::Form_Load() {
     ShowPath("txtTarget", state_.TargetPath + state_.TargetFile);
     form_->SetText("lblProg", "");
 }
+
+// The Problems window belongs to the main window and goes with it; the About
+// box stays until it is closed itself.
+void MainWindow::Form_Unload() { problems_.Close(); }
 
 // A copy of the program in a folder of the user's keeps its files beside
 // it; an installed one, whose folder the user may not write, starts in the

@@ -17,9 +17,9 @@
 
 namespace brisel::main_window {
 
-// What Help > About calls with AppVersion and Disclaimer; empty until an
-// About box is attached.
-using AboutOpener = std::function<void(const std::string&, const std::string&)>;
+// What Help > About calls with AppVersion, Disclaimer and the main window to
+// open beside; empty until an About box is attached.
+using AboutOpener = std::function<void(const std::string&, const std::string&, const platform::Window&)>;
 using Converter = std::function<Outcome(const JobSettings&, FileSystem&, ConversionReporter&)>;
 
 inline constexpr const char* kHelpFileName = "Brisel.txt";
@@ -64,6 +64,7 @@ public:
 
     // Event handlers.
     void Form_Load();
+    void Form_Unload();
     void Form_DragDrop(const std::string& control, const std::string& path);
     void txtSource_LostFocus();
     void txtTarget_LostFocus();

@@ -108,7 +108,7 @@ void MainWindow::ReportHelpNotOpened(const std::string& helpPath, platform::Open
     messages::Say(*this, messages::HelpNotOpened(helpPath));
 }
 
-void MainWindow::mnuFileProblems_Click() { problems_.Open(state_.Problems); }
+void MainWindow::mnuFileProblems_Click() { problems_.Open(state_.Problems, *form_); }
 
 void MainWindow::mnuFileExit_Click() {
     platform_.CloseAllFiles();
@@ -117,7 +117,7 @@ void MainWindow::mnuFileExit_Click() {
 }
 
 void MainWindow::mnuHelpAbout_Click() {
-    if (aboutOpener_) aboutOpener_(state_.AppVersion, state_.Disclaimer);
+    if (aboutOpener_) aboutOpener_(state_.AppVersion, state_.Disclaimer, *form_);
 }
 
 }  // namespace brisel::main_window

@@ -37,6 +37,9 @@ Message ForCompletion(const std::string& targetFile, const Counts& counts);
 // The completion, the refusal or the failure.
 Message ForOutcome(const Outcome& outcome, const JobSettings& settings);
 
+// What the Problems window lists after a conversion without problems.
+inline constexpr const char* kNoProblemsFound = "No problems were found in the last conversion.";
+
 // Help > Contents could not show the help file: it is missing, no program
 // shows it, or the program failed.
 inline constexpr const char* kHelpErrorTitle = "Help - Error";

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "platform/anchoring.h"
+#include "platform/placement.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_focus_ring.h"
 #include "platform/qt/qt_images.h"
@@ -22,10 +23,12 @@ namespace brisel::platform::qt {
 namespace {
 
 Qt::WindowFlags FlagsFor(const FormDescription& form) {
-    Qt::WindowFlags flags =
-        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    // A tool window is the one kind the desktop keeps out of its taskbar.
-    flags |= form.showInTaskbar ? Qt::Window : Qt::Tool;
+    // Every form is an ordinary top-level window that the main window can come
+    // in front of: the desktop keeps tool and dialog windows above the rest of
+    // the program. It keeps only tool windows out of its taskbar, where a form
+    // gone behind the main window is found again.
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
     if (form.minButton) flags |= Qt::WindowMinimizeButtonHint;
     if (form.border == BorderStyle::Sizable) flags |= Qt::WindowMaximizeButtonHint;
     return flags;
@@ -36,6 +39,8 @@ EventRelay::Clicks ClicksOf(const ControlDescription& described) {
     const bool clickable = described.kind == ControlKind::Label || described.kind == ControlKind::PictureBox;
     return clickable ? EventRelay::Clicks::Reported : EventRelay::Clicks::Ignored;
 }
+
+PixelRect ToPixels(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
 // The forms still open: the program ends when the last one closes, whichever
 // it is.
@@ -293,11 +298,50 @@ void QtWindow::RestorePointers() {
 
 void QtWindow::Show() {
     if (!window_) return;
-    if (!centred_) {
+    if (!placed_) {
         const QRect screen = window_->screen()->availableGeometry();
         window_->move(screen.center() - window_->rect().center());
-        centred_ = true;
+        placed_ = true;
     }
+    Raise();
+}
+
+void QtWindow::ShowBeside(const Window& anchor) {
+    const auto* other = dynamic_cast<const QtWindow*>(&anchor);
+    if (!window_ || other == nullptr || !other->window_) {
+        Show();
+        return;
+    }
+    if (!placed_) {
+        PlaceBeside(*other->window_);
+        placed_ = true;
+    }
+    Raise();
+}
+
+// The desktop's frame is not known before the window shows: the anchor's
+// tells how much it adds. A sizable form may open smaller to find room.
+void QtWindow::PlaceBeside(const QWidget& anchor) {
+    const QSize frameExtra = anchor.frameGeometry().size() - anchor.size();
+    const QSize frame = window_->size() + frameExtra;
+    const PixelSize size{frame.width(), frame.height()};
+    const PixelRect at =
+        platform::PlaceBeside(ToPixels(anchor.frameGeometry()), size, IsSizable() ? SmallestOpening(size) : size,
+                              ToPixels(anchor.screen()->availableGeometry()));
+    if (at.width != size.width || at.height != size.height) ShrinkTo(QSize(at.width, at.height) - frameExtra);
+    window_->move(at.left, at.top);
+}
+
+// Smaller than its form, to fit beside the main window or on the screen; its
+// controls follow as for any other size.
+void QtWindow::ShrinkTo(QSize size) {
+    const QSize menu = window_->minimumSize() - window_->centralWidget()->minimumSize();
+    window_->centralWidget()->setMinimumSize((size - menu).boundedTo(window_->centralWidget()->minimumSize()));
+    window_->setMinimumSize(window_->minimumSize().boundedTo(size));
+    window_->resize(size);
+}
+
+void QtWindow::Raise() {
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -86,6 +86,11 @@ void FakeWindow::Show() {
     Record("show window " + name_);
 }
 
+void FakeWindow::ShowBeside(const platform::Window& anchor) {
+    ++shows_;
+    Record("show window " + name_ + " beside " + dynamic_cast<const FakeWindow&>(anchor).Name());
+}
+
 void FakeWindow::Close() {
     if (closed_) return;
     closed_ = true;

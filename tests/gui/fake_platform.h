@@ -32,6 +32,7 @@ public:
     void SetCaption(const std::string& caption) override;
     void SetPointer(platform::Pointer pointer) override;
     void Show() override;
+    void ShowBeside(const platform::Window& anchor) override;
     void Close() override;
     bool IsLoaded() const override { return !closed_; }
 
@@ -48,6 +49,7 @@ public:
     std::string ToolTip(const std::string& control) const;
     bool Enabled(const std::string& control) const;
     bool Visible(const std::string& control) const;
+    const std::string& Name() const { return name_; }
     const std::string& Focus() const { return focus_; }
     const std::string& Caption() const { return caption_; }
     platform::Pointer Pointer() const { return pointer_; }

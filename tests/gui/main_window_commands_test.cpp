@@ -214,16 +214,19 @@ TEST_F(MainWindowTest, AboutWithoutAnAboutBoxDoesNothing) {
     EXPECT_TRUE(log().empty());
 }
 
-TEST_F(MainWindowTest, AboutHandsTheBoxTheVersionAndDisclaimer) {
+TEST_F(MainWindowTest, AboutHandsTheBoxTheVersionTheDisclaimerAndTheWindowToOpenBeside) {
     std::string version;
     std::string disclaimer;
-    window.SetAboutOpener([&](const std::string& v, const std::string& d) {
+    const platform::Window* beside = nullptr;
+    window.SetAboutOpener([&](const std::string& v, const std::string& d, const platform::Window& w) {
         version = v;
         disclaimer = d;
+        beside = &w;
     });
     Form().Click("mnuHelpAbout");
     EXPECT_EQ(version, brisel::version::kAppVersion);
     EXPECT_EQ(disclaimer, main_window::DisclaimerText());
+    EXPECT_EQ(beside, &window.Form());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -34,8 +35,8 @@ namespace fs = std::filesystem;
 class QtMainWindowTest : public ::testing::Test {
 protected:
     QtMainWindowTest() {
-        window.SetAboutOpener(
-            [this](const std::string& version, const std::string& text) { about.Open(version, text); });
+        window.SetAboutOpener([this](const std::string& version, const std::string& text,
+                                     const platform::Window& beside) { about.Open(version, text, beside); });
         window.Show();
         top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
         EXPECT_TRUE(QTest::qWaitForWindowActive(top));
@@ -379,6 +380,15 @@ TEST_F(QtMainWindowTest, ClosingTheMainWindowLeavesTheAboutBoxOpenAndTheProgramE
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(aboutStayed);
     EXPECT_FALSE(about.IsLoaded());
+}
+
+TEST_F(QtMainWindowTest, TheAboutBoxOpensBesideTheMainWindowAsAnOrdinaryWindow) {
+    top->findChild<QAction*>("mnuHelpAbout")->trigger();
+    QWidget* box = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+    EXPECT_EQ(box->windowType(), Qt::Window);
+    EXPECT_FALSE(box->frameGeometry().intersects(top->frameGeometry()));
+    EXPECT_TRUE(top->screen()->availableGeometry().contains(box->frameGeometry()));
 }
 
 TEST_F(QtMainWindowTest, HelpAboutOpensOneModelessBoxThatEnterAndEscClose) {
