@@ -59,7 +59,8 @@ std::optional<FileChoice> QtPlatform::ChooseFile(const FileDialogRequest& reques
 
 void QtPlatform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     const QString shownTitle = title.empty() ? QString::fromLatin1(kApplicationTitle) : ToQt(title);
-    QMessageBox box(ToQtIcon(icon), shownTitle, ToQtLines(text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(ToQtIcon(icon), shownTitle, BreakableLongWords(ToQtLines(text)), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
 }

@@ -35,7 +35,8 @@ private:
         if (modal == nullptr) return;
         std::string entry = modal->windowTitle().toStdString();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            entry += ": " + box->text().toStdString();
+            // As it reads: without the places a long name may break.
+            entry += ": " + box->text().remove(QChar(0x200B)).toStdString();
         }
         seen.push_back(entry);
         modal->reject();
