@@ -290,10 +290,25 @@ TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     EXPECT_FALSE(Child(top, "lblProg")->isVisible());
     EXPECT_TRUE(Child<QLabel>(top, "lblProg")->text().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // Back in the source box with its path selected: typing replaces it.
+    EXPECT_EQ(top->focusWidget(), Box("txtSource"));
+    EXPECT_EQ(Box("txtSource")->selectedText(), Box("txtSource")->text());
     ASSERT_EQ(test::RunConvert({{BRISEL_EXAMPLE_NETLIST, "cli.net"}, folder}).status, 0);
     EXPECT_EQ(test::ReadFile(target), test::ReadFile(folder / "cli.net"));
     EXPECT_FALSE(test::ReadFile(target).empty());
     fs::remove_all(folder);
+}
+
+// The end of a long path shows: its file name; the tooltip holds all of it.
+TEST_F(QtMainWindowTest, ALongPathShowsItsFileNameAndTheWholePathAsTooltip) {
+    const QString path = "/home/pat/" + QString(20, 'd') + "/" + QString(20, 'e') + "/boards/main-board.net";
+    TypeInto("txtSource", path.toStdString());
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Box("txtSource")->cursorPosition(), path.size());
+    EXPECT_EQ(Box("txtSource")->toolTip(), path);
+    TypeInto("txtSource", "");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Box("txtSource")->toolTip(), "Enter source path");
 }
 
 // A file dragged from a file manager and dropped at the centre of a control.
