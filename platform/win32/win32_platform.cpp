@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/long_words.h"
 #include "platform/win32/win32_file_dialog.h"
 #include "platform/win32/win32_window.h"
 
@@ -16,6 +17,8 @@ namespace brisel::platform::win32 {
 namespace {
 
 constexpr const char* kApplicationTitle = "Brisel";
+// Characters of a word that a message box line shows whole.
+constexpr std::size_t kLongestWholeWord = 64;
 // How long a started program may take before its window is looked for.
 constexpr DWORD kStartWaitMilliseconds = 5000;
 
@@ -95,8 +98,11 @@ std::optional<FileChoice> Win32Platform::ChooseFile(const FileDialogRequest& req
     return ShowFileDialog(request);
 }
 
+// The box wraps its lines only between words: a long file name gets breaks
+// of its own, so that the box stays on the screen.
 void Win32Platform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
-    MessageBoxA(GetActiveWindow(), text.c_str(), title.empty() ? kApplicationTitle : title.c_str(),
+    const std::string shown = WithLongWordsBroken(text, kLongestWholeWord, "\r\n");
+    MessageBoxA(GetActiveWindow(), shown.c_str(), title.empty() ? kApplicationTitle : title.c_str(),
                 MB_OK | IconStyle(icon));
 }
 
@@ -175,10 +181,14 @@ std::string Win32Platform::DocumentsFolder() const {
     return folder;
 }
 
+// A file of its own name, made and gone again when it is closed.
 bool Win32Platform::IsWritableFolder(const std::string& folder) const {
-    char probe[MAX_PATH] = {};
-    if (GetTempFileNameA(folder.c_str(), "Brs", 0, probe) == 0) return false;
-    DeleteFileA(probe);
+    const std::string probe = folder + (folder.empty() || folder.back() == '\\' ? "" : "\\") + "BriselWriteTest-" +
+                              std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount()) + ".tmp";
+    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
     return true;
 }
 

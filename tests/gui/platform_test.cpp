@@ -3,6 +3,7 @@
 #include "main_window/main_form.h"
 #include "platform/anchoring.h"
 #include "platform/file_dialog.h"
+#include "platform/long_words.h"
 #include "platform/placement.h"
 #include "platform/twips.h"
 
@@ -99,6 +100,29 @@ INSTANTIATE_TEST_SUITE_P(Screens, PlaceBesideTest, ::testing::Values(
     BesideCase{"MostRoomWhenNothingFits", {400, 300, 500, 500}, {700, 700}, {700, 700}, {0, 300, 700, 700}},
     BesideCase{"NoLargerThanTheScreenWhenItMayShrink", {400, 300, 500, 500}, {1400, 700}, {700, 350},
                {0, 24, 1280, 700}}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
+
+struct LongWordCase {
+    const char* name;
+    const char* text;
+    const char* broken;  // at most four characters between breaks ("|")
+};
+
+class LongWordsTest : public ::testing::TestWithParam<LongWordCase> {};
+
+TEST_P(LongWordsTest, GetABreakAfterEachFourCharacters) {
+    EXPECT_EQ(platform::WithLongWordsBroken(GetParam().text, 4, "|"), GetParam().broken);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, LongWordsTest, ::testing::Values(
+    LongWordCase{"ShortWordsStayWhole", "The file 'ab' is ok", "The file 'ab' is ok"},
+    LongWordCase{"ExactlyTheLongestStaysWhole", "abcd", "abcd"},
+    LongWordCase{"LongWordBroken", "x 'abcdefghij' y", "x 'abc|defg|hij' y"},
+    LongWordCase{"EachWordCountsAfresh", "abcde\r\nfghij", "abcd|e\r\nfghi|j"},
+    LongWordCase{"NeverInsideACharacter", "\xD0\xB4\xD0\xB8\xD0\xBC\xD0\xB0\xD1\x80",
+                 "\xD0\xB4\xD0\xB8\xD0\xBC\xD0\xB0|\xD1\x80"}),  // Cyrillic, two bytes each
     [](const auto& row) { return row.param.name; });
 // clang-format on
 
