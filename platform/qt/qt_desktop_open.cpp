@@ -31,7 +31,7 @@ void DesktopOpener::Open(const QUrl& url, OpenDone done) {
         process->deleteLater();
         done(QDesktopServices::openUrl(url) ? OpenResult::Opened : OpenResult::NoProgram);
     });
-    process->start(QStringLiteral("xdg-open"), {url.isLocalFile() ? url.toLocalFile() : url.toString()});
+    process->start(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
 }
 
 // Destroying a running process would kill it and wait for it; it is let go

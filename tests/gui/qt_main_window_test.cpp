@@ -134,7 +134,8 @@ TEST_F(QtMainWindowTest, F1OpensTheHelpFileFromTheProgramsFolder) {
     ModalAnswerer answerer;
     Key(Qt::Key_F1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.Opened().isEmpty(); }));
-    EXPECT_EQ(desktop.Opened(), QStringList{QString::fromStdString(help.string())});
+    EXPECT_EQ(desktop.Opened(),
+              QStringList{QUrl::fromLocalFile(QString::fromStdString(help.string())).toString(QUrl::FullyEncoded)});
     QTest::qWait(200);
     EXPECT_TRUE(answerer.seen.empty());
     fs::remove(help);
