@@ -186,9 +186,17 @@ int SystemDpi() {
     return dpi;
 }
 
-bool SaveWindowPicture(HWND window, const std::string& path) {
-    RECT frame;
-    GetWindowRect(window, &frame);
+bool SaveWindowsPicture(std::initializer_list<HWND> windows, const std::string& path) {
+    RECT frame{};
+    for (HWND window : windows) {
+        RECT one;
+        GetWindowRect(window, &one);
+        if (IsRectEmpty(&frame)) {
+            frame = one;
+        } else {
+            UnionRect(&frame, &frame, &one);
+        }
+    }
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     HDC screen = GetDC(nullptr);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/form.h"
@@ -68,7 +69,8 @@ void SetUtf8Text(HWND window, const std::string& text);
 // A key pressed on the focused control, through the program's message loop.
 void PressKey(HWND control, WPARAM key);
 int SystemDpi();
-// The window as it shows on the screen, frame included, as a 24-bit BMP.
-bool SaveWindowPicture(HWND window, const std::string& path);
+// The windows as they show on the screen, frames included, and what lies
+// between them, as one 24-bit BMP.
+bool SaveWindowsPicture(std::initializer_list<HWND> windows, const std::string& path);
 
 }  // namespace brisel::gui_test
