@@ -43,6 +43,9 @@ struct ControlDescription {
     std::string name{};
     std::string caption{};  // "&" marks the access letter of buttons
     std::string tooltip{};
+    // What a screen reader calls a control that has no label before it in
+    // the keyboard order; a label names the control after it.
+    std::string accessibleName{};
     // For lines: left, top is the first end point and width, height the
     // offset to the second.
     TwipsRect bounds{};
@@ -67,12 +70,11 @@ struct ControlDescription {
     // A label that opens an address: it takes the focus in its tab order,
     // and Enter or Space press it as a click does.
     bool link = false;
-    // What assistive technology says for the control (see AccessibleTextOf):
-    // the label that names it, the label that describes it, or a name of its
-    // own where nothing on the form shows one.
+    // The labels whose captions name and describe the control for assistive
+    // technology where its place in the keyboard order does not tell (see
+    // AccessibleTextOf).
     std::string labelledBy{};
     std::string describedBy{};
-    std::string accessibleName{};
 };
 
 struct MenuDescription {

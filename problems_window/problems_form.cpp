@@ -11,6 +11,7 @@ std::vector<ControlDescription> Controls() {
     return {
         {.kind = ControlKind::TextBox,
          .name = "txtProblems",
+         .accessibleName = "Problems",
          .bounds = {.left = 120, .top = 120, .width = 8760, .height = 4035},
          .tabIndex = 0,
          .backColor = platform::Rgb{255, 255, 255},
@@ -18,8 +19,7 @@ std::vector<ControlDescription> Controls() {
          .verticalScrollBar = true,
          .horizontalScrollBar = true,
          .readOnly = true,
-         .anchoring = Anchoring::Stretch,
-         .accessibleName = "Problems"},
+         .anchoring = Anchoring::Stretch},
         {.kind = ControlKind::Button,
          .name = "cmdCopy",
          .caption = "&Copy",
