@@ -1,5 +1,8 @@
 #include "about_box/about_form.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "about_box/maker_info.h"
 
 namespace brisel::about_box {
@@ -45,7 +48,7 @@ ControlDescription Link(const char* name, const char* address, int top, int widt
             .describedBy = describedBy};
 }
 
-std::vector<ControlDescription> Controls() {
+std::vector<ControlDescription> Controls(const Maker& maker) {
     return {
         {.kind = ControlKind::PictureBox,
          .name = "picIcon",
@@ -77,14 +80,14 @@ std::vector<ControlDescription> Controls() {
         Line("Line1(3)", 1800, 5639, kGrey, 1),
         {.kind = ControlKind::Label,
          .name = "lblCompany",
-         .caption = maker::kName,
+         .caption = maker.name,
          .bounds = {.left = 1080, .top = 2160, .width = 1215, .height = 195},
          .font = kBold,
          .foreColor = kBlack,
          .autoSize = true},
         {.kind = ControlKind::Label,
          .name = "lblAddress",
-         .caption = maker::kAddressLine,
+         .caption = maker.addressLine,
          .bounds = {.left = 1080, .top = 2400, .width = 3795, .height = 195},
          .font = kRegular,
          .foreColor = kBlack,
@@ -94,13 +97,13 @@ std::vector<ControlDescription> Controls() {
          .caption = "E-mail address:",
          .bounds = {.left = 1080, .top = 2640, .width = 1065, .height = 195},
          .autoSize = true},
-        Link("lblEMadd", maker::kEmail, 2640, 1515, 3, "lblEmail"),
+        Link("lblEMadd", maker.email, 2640, 1515, 3, "lblEmail"),
         {.kind = ControlKind::Label,
          .name = "lblWebSite",
          .caption = "Web site URL:",
          .bounds = {.left = 1080, .top = 2880, .width = 1050, .height = 195},
          .autoSize = true},
-        Link("lblWSurl", maker::kWebAddress, 2880, 1965, 4, "lblWebSite"),
+        Link("lblWSurl", maker.webAddress, 2880, 1965, 4, "lblWebSite"),
         Line("Line1(0)", 3300, 5624, kWhite, 2),
         Line("Line1(1)", 3285, 5639, kGrey, 1),
         {.kind = ControlKind::TextBox,
@@ -128,7 +131,23 @@ std::vector<ControlDescription> Controls() {
     };
 }
 
-platform::FormDescription BuildAboutForm() {
+void ShowOnlyWhenGiven(std::vector<ControlDescription>& controls, const char* given,
+                       std::initializer_list<const char*> names) {
+    if (*given != '\0') return;
+    for (ControlDescription& control : controls) {
+        for (const char* name : names) {
+            if (control.name == name) control.visible = false;
+        }
+    }
+}
+
+}  // namespace
+
+platform::FormDescription AboutFormFor(const Maker& maker) {
+    std::vector<ControlDescription> controls = Controls(maker);
+    ShowOnlyWhenGiven(controls, maker.addressLine, {"lblAddress"});
+    ShowOnlyWhenGiven(controls, maker.email, {"lblEmail", "lblEMadd"});
+    ShowOnlyWhenGiven(controls, maker.webAddress, {"lblWebSite", "lblWSurl"});
     return {
         .name = "frmAbout",
         .caption = "About Brisel",
@@ -137,11 +156,9 @@ platform::FormDescription BuildAboutForm() {
         .border = platform::BorderStyle::FixedDialog,
         .minButton = false,
         .showInTaskbar = false,
-        .controls = Controls(),
+        .controls = std::move(controls),
     };
 }
-
-}  // namespace
 
 std::string CopyrightOneLine() {
     return std::string("Copyright (C) ") + maker::kCopyrightYear + " " + maker::kName + ".";
@@ -152,7 +169,7 @@ std::string CopyrightTwoLines() {
 }
 
 const platform::FormDescription& AboutForm() {
-    static const platform::FormDescription form = BuildAboutForm();
+    static const platform::FormDescription form = AboutFormFor(maker::kMaker);
     return form;
 }
 

@@ -1,14 +1,11 @@
 # The Debian package: cpack -G DEB in the build folder writes
 # brisel_<version>_amd64.deb.
 
-set(BRISEL_PACKAGE_MAINTAINER "${BRISEL_MAKER_NAME} <${BRISEL_MAKER_EMAIL}>"
-    CACHE STRING "Name and e-mail address of the Debian package's maintainer")
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brisel)
 # The version as the programs show it: 1.0.2 is "1.02".
 set(CPACK_PACKAGE_VERSION ${BRISEL_APP_VERSION})
-set(CPACK_PACKAGE_CONTACT ${BRISEL_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_CONTACT ${BRISEL_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convert PADS netlists into ExpressPCB netlists")
 # Lines of the long description stay under 80 columns, as Debian asks.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
@@ -28,11 +25,15 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${BRISEL_MAKER_WEB}")
+if(BRISEL_MAKER_WEB)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${BRISEL_MAKER_WEB}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET brisel)
-  # Qt loads its display plugins at run time, out of dpkg-shlibdeps' sight.
+  # Qt loads its display plugins at run time, out of dpkg-shlibdeps' sight;
+  # Help > Contents and the About box's links go through xdg-open.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 endif()
 
 include(CPack)

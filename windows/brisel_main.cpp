@@ -8,31 +8,41 @@
 #include <vector>
 
 #include "about_box/about_box.h"
+#include "common/native_path.h"
 #include "main_window/command_line.h"
 #include "main_window/main_window.h"
+#include "messages/command_line_boxes.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 
-// There is no terminal to print to: help and version come in a message box.
-int ShowText(const char* text, UINT icon, int status) {
-    MessageBoxA(nullptr, text, "Brisel", MB_OK | icon);
+using brisel::platform::win32::Wide;
+
+// There is no terminal to print to: help, version and errors come in a
+// message box.
+int Show(const brisel::messages::Message& message, int status) {
+    const UINT icon = message.icon == brisel::messages::Icon::Error ? MB_ICONERROR : MB_ICONINFORMATION;
+    MessageBoxW(nullptr, Wide(message.BoxText()).c_str(), Wide(message.title).c_str(), MB_OK | icon);
     return status;
 }
 
-// The arguments after the program's name, in the ANSI code page as the
-// window's boxes take them.
+// Windows programs show their help for "/?"; after "--" it is a file name.
+std::vector<std::string> WithHelpSwitch(std::vector<std::string> arguments) {
+    for (std::string& argument : arguments) {
+        if (argument == "--") break;
+        if (argument == "/?") argument = "--help";
+    }
+    return arguments;
+}
+
+// The arguments after the program's name, in UTF-8 as the window's boxes
+// take them.
 std::vector<std::string> Arguments() {
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
-    for (int i = 1; wide != nullptr && i < count; ++i) {
-        const int size = WideCharToMultiByte(CP_ACP, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string argument(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-        WideCharToMultiByte(CP_ACP, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
-        argument.resize(argument.size() - 1);
-        arguments.push_back(argument);
-    }
+    for (int i = 1; wide != nullptr && i < count; ++i) arguments.push_back(brisel::platform::win32::Utf8(wide[i]));
     LocalFree(wide);
     return arguments;
 }
@@ -41,17 +51,20 @@ std::vector<std::string> Arguments() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using brisel::main_window::StartRequest;
-    const StartRequest request = brisel::main_window::ParseCommandLine(Arguments());
+    namespace messages = brisel::messages;
+    const StartRequest request = brisel::main_window::ParseCommandLine(WithHelpSwitch(Arguments()));
     switch (request.kind) {
         case StartRequest::ShowHelp:
-            return ShowText(brisel::main_window::kWindowUsage, MB_ICONINFORMATION, 0);
+            return Show(messages::ForCommandLineHelp(), 0);
         case StartRequest::ShowVersion:
-            return ShowText(brisel::main_window::kWindowVersion, MB_ICONINFORMATION, 0);
+            return Show({"Brisel", {brisel::main_window::kWindowVersion}, messages::Icon::Information}, 0);
         case StartRequest::WrongUsage:
-            return ShowText(brisel::main_window::UsageErrorText(request).c_str(), MB_ICONERROR, 2);
+            return Show(messages::ForCommandLineError(request.unknownOption), 2);
         case StartRequest::Run:
             break;
     }
+    // The window hands every file name over in UTF-8, whatever the code page.
+    brisel::UseUtf8FileNames();
     brisel::platform::win32::Win32Platform platform;
     brisel::main_window::MainWindow window(platform);
     brisel::about_box::AboutBox about(platform);

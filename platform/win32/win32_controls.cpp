@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_slim_scroll_bar.h"
+#include "platform/win32/win32_text.h"
 
 namespace brisel::platform::win32 {
 namespace {
@@ -14,6 +15,7 @@ namespace {
 DWORD LabelStyle(const ControlDescription& control) {
     // SS_NOTIFY makes labels report clicks and receive the mouse for tooltips.
     DWORD style = SS_NOTIFY | SS_NOPREFIX;
+    if (IsLink(control)) style |= WS_TABSTOP;
     style |= control.align == TextAlign::Centre ? SS_CENTER : SS_LEFT;
     if (!control.wordWrap && control.align != TextAlign::Centre) style |= SS_LEFTNOWORDWRAP;
     return style;
@@ -35,7 +37,7 @@ DWORD TextBoxStyle(const ControlDescription& control, int height) {
 }
 
 struct WindowKind {
-    const char* className;
+    const wchar_t* className;
     DWORD style;
     DWORD exStyle;
 };
@@ -43,35 +45,35 @@ struct WindowKind {
 WindowKind KindOf(const ControlDescription& control, int height) {
     switch (control.kind) {
         case ControlKind::Label:
-            return {"STATIC", LabelStyle(control), 0};
+            return {L"STATIC", LabelStyle(control), 0};
         case ControlKind::TextBox:
-            return {"EDIT", TextBoxStyle(control, height), WS_EX_CLIENTEDGE};
+            return {L"EDIT", TextBoxStyle(control, height), WS_EX_CLIENTEDGE};
         case ControlKind::Button:
-            return {"BUTTON", static_cast<DWORD>(WS_TABSTOP | (control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
+            return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | (control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
                     0};
         case ControlKind::PictureBox:
-            return {"STATIC", SS_ICON | SS_NOTIFY, 0};
+            return {L"STATIC", SS_ICON | SS_NOTIFY, 0};
         case ControlKind::Line:
             break;
     }
-    return {"STATIC", 0, 0};
+    return {L"STATIC", 0, 0};
 }
 
 void SetPicture(HWND control, const ControlDescription& described) {
     if (described.picture != ImageName::kIcon32) return;
     auto* icon = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRISEL_IDI_PROGRAM), IMAGE_ICON, 32, 32, LR_SHARED));
-    SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(BRISEL_IDI_PROGRAM), IMAGE_ICON, 32, 32, LR_SHARED));
+    SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
 SIZE TextSize(HWND control, const std::string& text, int wrapWidth) {
     HDC dc = GetDC(control);
-    auto* font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    auto* font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     HGDIOBJ old = SelectObject(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
     RECT box{0, 0, wrapWidth > 0 ? wrapWidth : 0, 0};
     UINT format = DT_CALCRECT | DT_NOPREFIX | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
     if (text.empty()) format |= DT_SINGLELINE;
-    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &box, format);
+    DrawTextW(dc, text.empty() ? L" " : Wide(text).c_str(), -1, &box, format);
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     return {text.empty() ? 0 : box.right, box.bottom};
@@ -81,9 +83,9 @@ SIZE TextSize(HWND control, const std::string& text, int wrapWidth) {
 
 HFONT CreateFormFont(const FontDescription& font, int dpi) {
     const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
-    return CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline ? TRUE : FALSE, FALSE,
+    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline ? TRUE : FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, font.family.c_str());
+                       DEFAULT_PITCH | FF_SWISS, Wide(font.family).c_str());
 }
 
 RECT ControlRect(const ControlDescription& control, int dpi) {
@@ -103,9 +105,9 @@ HWND CreateControlWindow(const ControlDescription& control, HWND parent, int id,
     const WindowKind kind = KindOf(control, rect.bottom - rect.top);
     const DWORD visible = control.visible ? WS_VISIBLE : 0;
     HWND window =
-        CreateWindowExA(kind.exStyle, kind.className, control.caption.c_str(), WS_CHILD | visible | kind.style,
+        CreateWindowExW(kind.exStyle, kind.className, Wide(control.caption).c_str(), WS_CHILD | visible | kind.style,
                         rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (control.kind == ControlKind::PictureBox) SetPicture(window, control);
     return window;
 }
@@ -115,10 +117,7 @@ void FitToContent(HWND control, const ControlDescription& described) {
     RECT rect;
     GetWindowRect(control, &rect);
     MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    const int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(control, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
+    const std::string text = WindowText(control);
     const int width = rect.right - rect.left;
     const SIZE size = TextSize(control, text, described.wordWrap ? width : 0);
     SetWindowPos(control, nullptr, 0, 0, described.wordWrap ? width : size.cx, size.cy,
@@ -126,7 +125,11 @@ void FitToContent(HWND control, const ControlDescription& described) {
 }
 
 bool WantsSlimScrollBar(HWND control, const ControlDescription& described) {
-    return described.multiLine && described.verticalScrollBar && (GetWindowLongA(control, GWL_STYLE) & WS_VSCROLL) == 0;
+    return described.multiLine && described.verticalScrollBar && (GetWindowLongW(control, GWL_STYLE) & WS_VSCROLL) == 0;
+}
+
+bool IsLink(const ControlDescription& control) {
+    return control.kind == ControlKind::Label && control.cursor == CursorKind::PointingHand;
 }
 
 bool IsTransparentLabel(const ControlDescription& control) {

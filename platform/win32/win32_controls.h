@@ -24,4 +24,7 @@ bool WantsSlimScrollBar(HWND control, const ControlDescription& described);
 
 bool IsTransparentLabel(const ControlDescription& control);
 
+// A label with the pointing hand is a link: the keyboard reaches it too.
+bool IsLink(const ControlDescription& control);
+
 }  // namespace brisel::platform::win32

@@ -1,5 +1,5 @@
 #pragma once
-// The common file dialogs through GetOpenFileNameA and GetSaveFileNameA.
+// The common file dialogs through GetOpenFileNameW and GetSaveFileNameW.
 
 #include <windows.h>
 
@@ -11,7 +11,7 @@ namespace brisel::platform::win32 {
 
 // "Desc|*.a|Desc2|*.b|" as the dialog's filter: each piece ended by a zero,
 // the whole ended by a second zero.
-std::string DialogFilter(const std::string& filter);
+std::wstring DialogFilter(const std::string& filter);
 
 // The dialog's flags: never a read-only check box, and the question before
 // an existing file is chosen when the request asks for it.

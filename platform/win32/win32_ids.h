@@ -13,5 +13,6 @@ inline constexpr bool IsMenuItemId(int id) { return id >= 2000 && id < 3000; }
 
 // The window class of every form.
 inline constexpr const char* kFormClass = "BriselForm";
+inline constexpr const wchar_t* kFormClassW = L"BriselForm";
 
 }  // namespace brisel::platform::win32

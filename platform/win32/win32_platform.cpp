@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -11,6 +12,7 @@
 
 #include "platform/long_words.h"
 #include "platform/win32/win32_file_dialog.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_window.h"
 
 namespace brisel::platform::win32 {
@@ -75,16 +77,20 @@ std::string FolderOf(const std::string& fileName) {
 }
 
 Win32Platform::Win32Platform() {
+    // The windows hand their controls' accessible objects to screen readers
+    // through COM.
+    comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     // Untitled, so that a search for the program's window by its title never
     // finds this one.
-    hiddenOwner_ = CreateWindowExA(0, "STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+    hiddenOwner_ = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
 }
 
 Win32Platform::~Win32Platform() {
     if (hiddenOwner_ != nullptr) DestroyWindow(hiddenOwner_);
+    if (comInitialized_) CoUninitialize();
 }
 
 std::unique_ptr<Window> Win32Platform::CreateForm(const FormDescription& form) {
@@ -101,20 +107,24 @@ std::optional<FileChoice> Win32Platform::ChooseFile(const FileDialogRequest& req
 // The box wraps its lines only between words: a long file name gets breaks
 // of its own, so that the box stays on the screen.
 void Win32Platform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
-    const std::string shown = WithLongWordsBroken(text, kLongestWholeWord, "\r\n");
-    MessageBoxA(GetActiveWindow(), shown.c_str(), title.empty() ? kApplicationTitle : title.c_str(),
+    const std::string shown = WithLongWordsBroken(text, kLongestWholeWord, "
+");
+    MessageBoxW(GetActiveWindow(), Wide(shown).c_str(), Wide(title.empty() ? kApplicationTitle : title).c_str(),
                 MB_OK | IconStyle(icon));
 }
 
 void Win32Platform::Beep() { MessageBeep(MB_OK); }
 
-// The clipboard takes the memory once SetClipboardData succeeds.
+// The clipboard takes the memory once SetClipboardData succeeds. Programs
+// that ask for CF_TEXT get it converted by Windows.
 void Win32Platform::SetClipboardText(const std::string& text) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    const std::wstring wide = Wide(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (memory == nullptr) throw std::runtime_error("There is not enough memory to copy the list.");
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
     GlobalUnlock(memory);
-    const bool copied = OpenClipboard(hiddenOwner_) && EmptyClipboard() && SetClipboardData(CF_TEXT, memory);
+    const bool copied = OpenClipboard(hiddenOwner_) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
     if (!copied) {
         GlobalFree(memory);
@@ -123,14 +133,13 @@ void Win32Platform::SetClipboardText(const std::string& text) {
 }
 
 TaskId Win32Platform::StartProgram(const std::string& commandLine) {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
+    std::wstring line = Wide(commandLine);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         throw std::runtime_error("cannot start " + commandLine);
     }
     CloseHandle(process.hThread);
@@ -154,38 +163,38 @@ void Win32Platform::BringToFront(TaskId task) {
 // The shell answers before ShellExecute returns.
 void Win32Platform::ShellOpen(const Window* owner, const std::string& target, OpenDone done) {
     const auto* window = dynamic_cast<const Win32Window*>(owner);
-    HINSTANCE result = ShellExecuteA(window != nullptr ? window->Handle() : nullptr, "open", target.c_str(), nullptr,
-                                     nullptr, SW_SHOWNORMAL);
+    HINSTANCE result = ShellExecuteW(window != nullptr ? window->Handle() : nullptr, L"open", Wide(target).c_str(),
+                                     nullptr, nullptr, SW_SHOWNORMAL);
     done(OpenResultOf(reinterpret_cast<INT_PTR>(result)));
 }
 
 std::string Win32Platform::ProgramFolder() const {
-    std::vector<char> name(MAX_PATH);
+    std::vector<wchar_t> name(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
-        if (length < name.size()) return FolderOf(std::string(name.data(), length));
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length < name.size()) return FolderOf(Utf8(name.data(), length));
         name.resize(name.size() * 2);
     }
 }
 
 std::string Win32Platform::CurrentFolder() const {
-    std::string folder(GetCurrentDirectoryA(0, nullptr), '\0');
-    folder.resize(GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data()));
-    return folder;
+    std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+    folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
+    return Utf8(folder);
 }
 
 // The program's folder stands in, should Windows name no documents folder.
 std::string Win32Platform::DocumentsFolder() const {
-    char folder[MAX_PATH] = {};
-    if (SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) return ProgramFolder();
-    return folder;
+    wchar_t folder[MAX_PATH] = {};
+    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) return ProgramFolder();
+    return Utf8(folder);
 }
 
 // A file of its own name, made and gone again when it is closed.
 bool Win32Platform::IsWritableFolder(const std::string& folder) const {
     const std::string probe = folder + (folder.empty() || folder.back() == '\\' ? "" : "\\") + "BriselWriteTest-" +
                               std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount()) + ".tmp";
-    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    HANDLE file = CreateFileW(Wide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
@@ -193,7 +202,7 @@ bool Win32Platform::IsWritableFolder(const std::string& folder) const {
 }
 
 bool Win32Platform::IsOrdinaryFile(const std::string& path) const {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
@@ -207,11 +216,11 @@ void Win32Platform::Quit() {
 
 int Win32Platform::Run() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         Win32Window* form = Win32Window::FromHandle(GetAncestor(message.hwnd, GA_ROOT));
         if (form == nullptr || !form->PreTranslate(message)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
         if (Win32Window* focused = Win32Window::FromHandle(GetAncestor(GetFocus(), GA_ROOT))) {
             focused->FollowFocus();

@@ -1,5 +1,5 @@
 #pragma once
-// The platform on the Win32 API, ANSI calls throughout.
+// The platform on the Win32 API: Unicode windows and calls, UTF-8 texts.
 
 #include <windows.h>
 
@@ -36,6 +36,7 @@ public:
 
 private:
     HWND hiddenOwner_ = nullptr;
+    bool comInitialized_ = false;
     Win32Registry registry_;
 };
 

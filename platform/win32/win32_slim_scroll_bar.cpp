@@ -19,9 +19,9 @@ struct TextLines {
 
 int LineHeight(HWND edit) {
     HDC dc = GetDC(edit);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0)));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(edit, dc);
     return std::max<int>(metrics.tmHeight, 1);
@@ -29,10 +29,10 @@ int LineHeight(HWND edit) {
 
 TextLines LinesOf(HWND edit) {
     RECT text{};
-    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
-    return {static_cast<int>(SendMessageA(edit, EM_GETLINECOUNT, 0, 0)),
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    return {static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0)),
             std::max<int>((text.bottom - text.top) / LineHeight(edit), 1),
-            static_cast<int>(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0))};
+            static_cast<int>(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0))};
 }
 
 // The thumb's extent from the bar's top; empty when every line shows. It is
@@ -74,10 +74,10 @@ void Press(HWND bar, int y) {
     const Thumb thumb = ThumbOf(bar);
     if (!thumb.Shown()) return;
     if (y < thumb.top || y >= thumb.bottom) {
-        SendMessageA(GetParent(bar), EM_SCROLL, y < thumb.top ? SB_PAGEUP : SB_PAGEDOWN, 0);
+        SendMessageW(GetParent(bar), EM_SCROLL, y < thumb.top ? SB_PAGEUP : SB_PAGEDOWN, 0);
         return;
     }
-    SetWindowLongPtrA(bar, GWLP_USERDATA, y - thumb.top);
+    SetWindowLongPtrW(bar, GWLP_USERDATA, y - thumb.top);
     SetCapture(bar);
 }
 
@@ -89,9 +89,9 @@ void Drag(HWND bar, int y) {
     GetClientRect(bar, &bounds);
     const int travel = bounds.bottom - (thumb.bottom - thumb.top);
     if (!thumb.Shown() || travel <= 0) return;
-    const int top = y - static_cast<int>(GetWindowLongPtrA(bar, GWLP_USERDATA));
+    const int top = y - static_cast<int>(GetWindowLongPtrW(bar, GWLP_USERDATA));
     const int first = std::clamp(MulDiv(top, lines.Hidden(), travel), 0, lines.Hidden());
-    SendMessageA(edit, EM_LINESCROLL, 0, first - lines.first);
+    SendMessageW(edit, EM_LINESCROLL, 0, first - lines.first);
 }
 
 LRESULT Describe(HWND bar, SCROLLBARINFO& info) {
@@ -123,7 +123,7 @@ LRESULT CALLBACK BarProcedure(HWND bar, UINT message, WPARAM wParam, LPARAM lPar
         case SBM_GETSCROLLBARINFO:
             return Describe(bar, *reinterpret_cast<SCROLLBARINFO*>(lParam));
         default:
-            return DefWindowProcA(bar, message, wParam, lParam);
+            return DefWindowProcW(bar, message, wParam, lParam);
     }
 }
 
@@ -157,13 +157,13 @@ LRESULT CALLBACK FollowText(HWND edit, UINT message, WPARAM wParam, LPARAM lPara
 void RegisterBarClass() {
     static bool registered = false;
     if (registered) return;
-    WNDCLASSEXA barClass{};
+    WNDCLASSEXW barClass{};
     barClass.cbSize = sizeof barClass;
     barClass.lpfnWndProc = &BarProcedure;
-    barClass.hInstance = GetModuleHandleA(nullptr);
+    barClass.hInstance = GetModuleHandleW(nullptr);
     barClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     barClass.lpszClassName = kSlimScrollBarClass;
-    registered = RegisterClassExA(&barClass) != 0;
+    registered = RegisterClassExW(&barClass) != 0;
 }
 
 }  // namespace
@@ -178,11 +178,11 @@ HWND AttachSlimScrollBar(HWND edit) {
     RECT client;
     GetClientRect(edit, &client);
     const int width = MulDiv(GetSystemMetrics(SM_CXVSCROLL), 3, 5);
-    HWND bar = CreateWindowExA(0, kSlimScrollBarClass, nullptr, WS_CHILD | WS_VISIBLE, client.right - width, 0, width,
-                               client.bottom, edit, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND bar = CreateWindowExW(0, kSlimScrollBarClass, nullptr, WS_CHILD | WS_VISIBLE, client.right - width, 0, width,
+                               client.bottom, edit, nullptr, GetModuleHandleW(nullptr), nullptr);
     RECT text = client;
     text.right -= width;
-    SendMessageA(edit, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    SendMessageW(edit, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&text));
     SetWindowSubclass(edit, &FollowText, kFollowTextId, reinterpret_cast<DWORD_PTR>(bar));
     return bar;
 }

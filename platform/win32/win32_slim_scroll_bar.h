@@ -17,6 +17,6 @@ bool FitsStandardScrollBar(int boxHeight);
 // has its font. Returns the bar.
 HWND AttachSlimScrollBar(HWND edit);
 
-inline constexpr const char* kSlimScrollBarClass = "BriselSlimScrollBar";
+inline constexpr const wchar_t* kSlimScrollBarClass = L"BriselSlimScrollBar";
 
 }  // namespace brisel::platform::win32

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/placement.h"
 
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_text.h"
 
 namespace brisel::platform::win32 {
 namespace {
@@ -21,9 +23,9 @@ RECT RectInParent(HWND control) {
 
 // A long path in a one-line box shows its end, the file name.
 void ShowEndOf(HWND box) {
-    const int length = GetWindowTextLengthA(box);
-    SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(length), length);
-    SendMessageA(box, EM_SCROLLCARET, 0, 0);
+    const int length = GetWindowTextLengthW(box);
+    SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(length), length);
+    SendMessageW(box, EM_SCROLLCARET, 0, 0);
 }
 
 }  // namespace
@@ -51,8 +53,9 @@ void Win32Window::OnDrop(DropHandler handler) {
 
 // The first file dropped, and the control under the point of the drop.
 void Win32Window::OnDropFiles(HDROP drop) {
-    std::string file(DragQueryFileA(drop, 0, nullptr, 0) + 1, '\0');
-    file.resize(DragQueryFileA(drop, 0, file.data(), static_cast<UINT>(file.size())));
+    std::wstring wide(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+    wide.resize(DragQueryFileW(drop, 0, wide.data(), static_cast<UINT>(wide.size())));
+    const std::string file = Utf8(wide);
     POINT point{};
     DragQueryPoint(drop, &point);
     DragFinish(drop);
@@ -68,18 +71,13 @@ void Win32Window::Fire(const std::string& name, Event event) {
     try {
         handler();
     } catch (const std::exception& error) {
-        MessageBoxA(hwnd_, error.what(), form_.caption.c_str(), MB_OK | MB_ICONERROR);
+        MessageBoxW(hwnd_, Wide(error.what()).c_str(), Wide(form_.caption).c_str(), MB_OK | MB_ICONERROR);
     }
 }
 
 std::string Win32Window::Text(const std::string& control) const {
     HWND hwnd = ChildNamed(control).hwnd;
-    if (hwnd == nullptr) return {};
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
+    return hwnd == nullptr ? std::string() : WindowText(hwnd);
 }
 
 void Win32Window::SetText(const std::string& control, const std::string& text) {
@@ -87,7 +85,7 @@ void Win32Window::SetText(const std::string& control, const std::string& text) {
     if (child.hwnd == nullptr) return;
     const bool transparent = IsTransparentLabel(*child.described);
     if (transparent) RedrawUnder(child.hwnd, false);  // where the old text was
-    SetWindowTextA(child.hwnd, text.c_str());
+    SetWindowTextUtf8(child.hwnd, text);
     if (child.described->kind == ControlKind::TextBox && !child.described->multiLine) ShowEndOf(child.hwnd);
     FitToContent(child.hwnd, *child.described);
     if (transparent) RedrawUnder(child.hwnd, false);
@@ -116,7 +114,7 @@ void Win32Window::SetFocus(const std::string& control) {
 }
 
 void Win32Window::SelectAll(const std::string& control) {
-    if (HWND hwnd = ChildNamed(control).hwnd) SendMessageA(hwnd, EM_SETSEL, 0, -1);
+    if (HWND hwnd = ChildNamed(control).hwnd) SendMessageW(hwnd, EM_SETSEL, 0, -1);
 }
 
 // The label is transparent: the picture under it is painted again first.
@@ -133,7 +131,7 @@ void Win32Window::RedrawUnder(HWND control, bool now) {
 }
 
 void Win32Window::SetCaption(const std::string& caption) {
-    if (hwnd_ != nullptr) SetWindowTextA(hwnd_, caption.c_str());
+    if (hwnd_ != nullptr) SetWindowTextUtf8(hwnd_, caption);
 }
 
 // The conversion holds the message loop, so the pointer is set at once when
@@ -150,7 +148,7 @@ void Win32Window::Show() {
     if (hwnd_ == nullptr) return;
     if (!placed_) {
         RECT work;
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         RECT frame;
         GetWindowRect(hwnd_, &frame);
         const int width = frame.right - frame.left;
@@ -207,6 +205,10 @@ const Win32Window::Child& Win32Window::ChildNamed(const std::string& name) const
         if (child.described->name == name) return child;
     }
     throw std::out_of_range("no control named " + name + " in " + form_.name);
+}
+
+Win32Window::Child& Win32Window::ChildNamed(const std::string& name) {
+    return const_cast<Child&>(std::as_const(*this).ChildNamed(name));
 }
 
 const Win32Window::Child* Win32Window::ChildWithId(int id) const {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/win32/win32_accessible.h"
 #include "platform/window.h"
 
 namespace brisel::platform::win32 {
@@ -58,6 +59,7 @@ private:
         const ControlDescription* described;
         HWND hwnd;  // null for lines, which the form paints itself
         HBRUSH background = nullptr;
+        AccessibleText accessible{};
     };
 
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -65,6 +67,8 @@ private:
 
     void BuildFrame(HWND hiddenOwner);
     void BuildControls();
+    void OrderForTheKeyboard();
+    void ServeTheKeyboardAndScreenReaders();
     void BuildMenus();
     void BuildToolTips();
     void PaintBackground(HDC dc);
@@ -80,9 +84,11 @@ private:
     static RECT WorkAreaOf(HWND window);
     void OnDropFiles(HDROP drop);
     void PressButton(const Child& button);
+    void MoveFocus(WPARAM wParam, bool given);
     void RedrawUnder(HWND control, bool now);
 
     const Child& ChildNamed(const std::string& name) const;
+    Child& ChildNamed(const std::string& name);
     const Child* ChildWithId(int id) const;
     const Child* ChildWithHandle(HWND hwnd) const;
     const ControlDescription* DescribedButton(bool cancel) const;

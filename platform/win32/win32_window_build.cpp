@@ -4,13 +4,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <stdexcept>
 
 #include "platform/twips.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_link.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_slim_scroll_bar.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_window.h"
 
 namespace brisel::platform::win32 {
@@ -69,12 +72,12 @@ void Win32Window::BuildFrame(HWND hiddenOwner) {
     const FrameStyle frame = StyleOf(form_);
     // A window with a hidden owner gets no taskbar button of its own.
     HWND owner = form_.showInTaskbar ? nullptr : hiddenOwner;
-    hwnd_ = CreateWindowExA(frame.exStyle, kFormClass, form_.caption.c_str(), frame.style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            100, 100, owner, nullptr, GetModuleHandleA(nullptr), this);
+    hwnd_ = CreateWindowExW(frame.exStyle, kFormClassW, Wide(form_.caption).c_str(), frame.style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 100, 100, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (hwnd_ == nullptr) throw std::runtime_error("cannot create the window " + form_.name);
     if (!form_.background.empty()) {
-        background_ = static_cast<HBITMAP>(LoadImageA(
-            GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRISEL_IDB_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        background_ = static_cast<HBITMAP>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(BRISEL_IDB_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     }
     windowFont_ = CreateFormFont(form_.font, dpi_);
 }
@@ -88,29 +91,52 @@ void Win32Window::BuildControls() {
             child = CreateControlWindow(described, hwnd_, ControlId(static_cast<int>(i)), dpi_);
             HFONT font = windowFont_;
             if (described.font) fonts_.push_back(font = CreateFormFont(*described.font, dpi_));
-            SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
             FitToContent(child, described);
             if (WantsSlimScrollBar(child, described)) AttachSlimScrollBar(child);
         }
         Child entry{&described, child};
+        entry.accessible = AccessibleTextOf(described);
         if (described.backColor) {
             const Rgb& c = *described.backColor;
             entry.background = CreateSolidBrush(RGB(c.red, c.green, c.blue));
         }
         children_.push_back(entry);
     }
-    // The dialog keys walk the controls in window order: make it the tab order.
+    OrderForTheKeyboard();
+    ServeTheKeyboardAndScreenReaders();
+}
+
+// The dialog keys walk the controls in window order: make it the tab order,
+// with the controls that have no place in it (labels, links) at its end.
+// A screen reader names a box by the label before it in this order.
+void Win32Window::OrderForTheKeyboard() {
     std::vector<const Child*> order;
     for (const Child& child : children_) {
         if (child.hwnd != nullptr) order.push_back(&child);
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Child* a, const Child* b) { return a->described->tabIndex < b->described->tabIndex; });
+    const auto place = [](const Child* child) {
+        const int index = child->described->tabIndex;
+        return index < 0 ? std::numeric_limits<int>::max() : index;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](const Child* a, const Child* b) { return place(a) < place(b); });
     HWND previous = HWND_TOP;
     for (const Child* child : order) {
         SetWindowPos(child->hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = child->hwnd;
     }
+}
+
+// Every control tells a screen reader its name and description; links
+// answer the keyboard; the focus shows on whatever has it, from the start
+// rather than from the first key.
+void Win32Window::ServeTheKeyboardAndScreenReaders() {
+    for (Child& child : children_) {
+        if (child.hwnd == nullptr) continue;
+        Annotate(child.hwnd, &child.accessible);
+        if (IsLink(*child.described)) MakeLink(child.hwnd);
+    }
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void Win32Window::BuildMenus() {
@@ -123,20 +149,20 @@ void Win32Window::BuildMenus() {
             const int id = MenuItemId(index++);
             menuItems_[id] = item.name;
             if (item.IsSeparator()) {
-                AppendMenuA(popup, MF_SEPARATOR, static_cast<UINT_PTR>(id), nullptr);
+                AppendMenuW(popup, MF_SEPARATOR, static_cast<UINT_PTR>(id), nullptr);
                 continue;
             }
             const std::string caption = item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut;
-            AppendMenuA(popup, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id),
-                        caption.c_str());
+            AppendMenuW(popup, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id),
+                        Wide(caption).c_str());
             ACCEL accel;
             if (ParseShortcut(item.shortcut, static_cast<WORD>(id), accel)) accels.push_back(accel);
         }
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption.c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.caption).c_str());
     }
     if (bar != nullptr) SetMenu(hwnd_, bar);
     if (!accels.empty()) {
-        accelerators_ = CreateAcceleratorTableA(accels.data(), static_cast<int>(accels.size()));
+        accelerators_ = CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
     }
     RECT frame{0, 0, TwipsToPixels(form_.clientWidth, dpi_), TwipsToPixels(form_.clientHeight, dpi_)};
     const FrameStyle style = StyleOf(form_);
@@ -157,9 +183,9 @@ void Win32Window::BuildMenus() {
 }
 
 void Win32Window::BuildToolTips() {
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+                               GetModuleHandleW(nullptr), nullptr);
     for (const Child& child : children_) {
         if (child.hwnd != nullptr && !child.described->tooltip.empty()) {
             SetToolTip(child.described->name, child.described->tooltip);
@@ -167,19 +193,21 @@ void Win32Window::BuildToolTips() {
     }
 }
 
+// The tooltip is the control's description for a screen reader too.
 void Win32Window::SetToolTip(const std::string& control, const std::string& text) {
-    const Child& child = ChildNamed(control);
+    Child& child = ChildNamed(control);
+    child.accessible.description = text;
     if (toolTip_ == nullptr || child.hwnd == nullptr) return;
-    TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // accepted by every version of the control
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every version of the control
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(child.hwnd);
-    SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     if (text.empty()) return;
-    std::string copy = text;
+    std::wstring copy = Wide(text);
     tool.lpszText = copy.data();
-    SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace brisel::platform::win32

@@ -22,21 +22,21 @@ COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); 
 void Win32Window::RegisterClass() {
     static bool registered = false;
     if (registered) return;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass{};
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &Win32Window::Procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon =
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(BRISEL_IDI_PROGRAM), IMAGE_ICON,
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(BRISEL_IDI_PROGRAM), IMAGE_ICON,
                                       GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
     windowClass.hIconSm =
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(BRISEL_IDI_PROGRAM), IMAGE_ICON,
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(BRISEL_IDI_PROGRAM), IMAGE_ICON,
                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kFormClass;
-    RegisterClassExA(&windowClass);
+    windowClass.lpszClassName = kFormClassW;
+    RegisterClassExW(&windowClass);
     registered = true;
 }
 
@@ -51,13 +51,13 @@ Win32Window* Win32Window::FromHandle(HWND hwnd) {
 
 LRESULT CALLBACK Win32Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* window = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* window = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         window->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
         OpenList().push_back(window);
     }
-    auto* window = reinterpret_cast<Win32Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    auto* window = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (window == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
     return window->OnMessage(message, wParam, lParam);
 }
 
@@ -96,6 +96,9 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
+        case WM_NEXTDLGCTL:
+            MoveFocus(wParam, LOWORD(lParam) != 0);
+            return 0;
         case WM_CLOSE:
             Close();
             return 0;
@@ -108,12 +111,12 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             HWND gone = hwnd_;
             hwnd_ = nullptr;
             if (open.empty()) PostQuitMessage(0);
-            return DefWindowProcA(gone, message, wParam, lParam);
+            return DefWindowProcW(gone, message, wParam, lParam);
         }
         default:
             break;
     }
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 // Controls anchored to the right or bottom follow the client area from where
@@ -151,7 +154,7 @@ void Win32Window::PaintBackground(HDC dc) {
         HDC memory = CreateCompatibleDC(dc);
         HGDIOBJ old = SelectObject(memory, background_);
         BITMAP bitmap;
-        GetObjectA(background_, sizeof bitmap, &bitmap);
+        GetObjectW(background_, sizeof bitmap, &bitmap);
         StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, bitmap.bmWidth, bitmap.bmHeight, SRCCOPY);
         SelectObject(memory, old);
         DeleteDC(memory);
@@ -168,7 +171,7 @@ void Win32Window::PaintBackground(HDC dc) {
 LRESULT Win32Window::ColourStatic(HDC dc, HWND control) {
     const Child* child = ChildWithHandle(control);
     if (child == nullptr)
-        return DefWindowProcA(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+        return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
     const ControlDescription& described = *child->described;
     SetTextColor(dc, described.foreColor ? ToColorRef(*described.foreColor) : GetSysColor(COLOR_WINDOWTEXT));
@@ -194,7 +197,7 @@ bool Win32Window::SetCursorFor(HWND control, WORD hitTest) {
     if (hitTest != HTCLIENT) return false;
     const Child* child = ChildWithHandle(control);
     if (child == nullptr || child->described->cursor != CursorKind::PointingHand) return false;
-    SetCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRISEL_IDC_HAND)));
+    SetCursor(LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(BRISEL_IDC_HAND)));
     return true;
 }
 
@@ -255,6 +258,17 @@ void Win32Window::OnActivate(bool active) {
     if (target != nullptr) ::SetFocus(target);
 }
 
+// A multi-line box takes Tab for itself and asks its parent to move the
+// focus on, as it asks a dialog: wParam is the control to focus when `given`,
+// otherwise the direction (0 forward). The box entered gets its text
+// selected, as Tab gives it.
+void Win32Window::MoveFocus(WPARAM wParam, bool given) {
+    HWND next = given ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+    if (next == nullptr || !IsChild(hwnd_, next)) return;
+    ::SetFocus(next);
+    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
+}
+
 void Win32Window::FollowFocus() {
     const Child* focused = ChildWithHandle(GetFocus());
     const ControlDescription* fallback = DescribedButton(/*cancel=*/false);
@@ -267,7 +281,7 @@ void Win32Window::FollowFocus() {
     if (framed == framedButton_) return;
     for (const Child& child : children_) {
         if (child.described->kind != ControlKind::Button || child.hwnd == nullptr) continue;
-        SendMessageA(child.hwnd, BM_SETSTYLE, child.hwnd == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        SendMessageW(child.hwnd, BM_SETSTYLE, child.hwnd == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     }
     framedButton_ = framed;
 }
@@ -279,8 +293,8 @@ void Win32Window::OnDestroy() {
 
 bool Win32Window::PreTranslate(MSG& message) {
     if (hwnd_ == nullptr) return false;
-    if (accelerators_ != nullptr && TranslateAcceleratorA(hwnd_, accelerators_, &message)) return true;
-    return IsDialogMessageA(hwnd_, &message) != FALSE;
+    if (accelerators_ != nullptr && TranslateAcceleratorW(hwnd_, accelerators_, &message)) return true;
+    return IsDialogMessageW(hwnd_, &message) != FALSE;
 }
 
 }  // namespace brisel::platform::win32

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "about_box/about_form.h"
 #include "about_box/maker_info.h"
 #include "brisel_version.h"
 #include "tests/gui/fake_platform.h"
@@ -122,6 +123,37 @@ TEST_F(AboutBoxTest, ShowsTheMakerTheBuildWasConfiguredWith) {
     EXPECT_EQ(Form().Text("lblDescription"), std::string("Copyright (C) ") + about_box::maker::kCopyrightYear + "\r\n" +
                                                  about_box::maker::kName + ".");
 }
+
+struct MakerCase {
+    const char* name;
+    about_box::Maker maker;
+    std::vector<std::string> hidden;
+};
+
+void PrintTo(const MakerCase& row, std::ostream* out) { *out << row.name; }
+
+class AboutFormForMaker : public ::testing::TestWithParam<MakerCase> {};
+
+// An unbranded build names no address at all, rather than a made-up one.
+TEST_P(AboutFormForMaker, HidesEveryLineOfAnAddressTheMakerGaveNoneOf) {
+    const platform::FormDescription form = about_box::AboutFormFor(GetParam().maker);
+    std::vector<std::string> hidden;
+    for (const platform::ControlDescription& control : form.controls) {
+        if (!control.visible && control.name != "cmdSysInfo") hidden.push_back(control.name);
+    }
+    EXPECT_EQ(hidden, GetParam().hidden);
+    EXPECT_EQ(form.Find("lblCompany")->caption, "Maker Ltd");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Makers, AboutFormForMaker, ::testing::Values(
+    MakerCase{"Branded", {"Maker Ltd", "1 Road, Town", "a@maker.test", "https://maker.test/"}, {}},
+    MakerCase{"Unbranded", {"Maker Ltd", "", "", ""},
+              {"lblAddress", "lblEmail", "lblEMadd", "lblWebSite", "lblWSurl"}},
+    MakerCase{"OnlyTheWebAddress", {"Maker Ltd", "", "", "https://maker.test/"},
+              {"lblAddress", "lblEmail", "lblEMadd"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace brisel::testing

@@ -18,6 +18,10 @@ wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
 cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+# What the window opens through the shell never reaches this machine's own
+# browser or mail program.
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d '' /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Mailers /d '' /f >/dev/null 2>&1
 wineserver -k 2>/dev/null  # the next start reads the desktop setting and the fonts
 echo "Wine prefix ready in $((SECONDS - started)) s"
 

@@ -46,7 +46,7 @@ TEST(DialogFlags, HideTheReadOnlyBoxAndAskBeforeOverwritingOnlyWhenRequested) {
 }
 
 TEST(DialogFilter, EndsEachPieceWithAZeroAndTheWholeWithTwo) {
-    EXPECT_EQ(DialogFilter("A (*.net)|*.net|"), std::string("A (*.net)\0*.net\0\0", 17));
+    EXPECT_EQ(DialogFilter("A (*.net)|*.net|"), std::wstring(L"A (*.net)\0*.net\0\0", 17));
 }
 
 class RegistryTest : public ::testing::Test {

@@ -36,7 +36,7 @@ class ShortBox : public testing::Test {
 protected:
     ShortBox() { window_.SetText("txtBox", kNineLines); }
     HWND Box() const { return GetDlgItem(window_.Handle(), ControlId(0)); }
-    HWND Bar() const { return FindWindowExA(Box(), nullptr, kSlimScrollBarClass, nullptr); }
+    HWND Bar() const { return FindWindowExW(Box(), nullptr, kSlimScrollBarClass, nullptr); }
     int FirstLine() const { return static_cast<int>(SendMessageA(Box(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
 
     Win32Window window_{FormWithBox(855), 96, nullptr};
@@ -78,7 +78,7 @@ TEST(TallBox, KeepsTheStandardScrollBar) {
     Win32Window window(FormWithBox(2000), 96, nullptr);
     HWND box = GetDlgItem(window.Handle(), ControlId(0));
     EXPECT_NE(GetWindowLongA(box, GWL_STYLE) & WS_VSCROLL, 0);
-    EXPECT_EQ(FindWindowExA(box, nullptr, kSlimScrollBarClass, nullptr), nullptr);
+    EXPECT_EQ(FindWindowExW(box, nullptr, kSlimScrollBarClass, nullptr), nullptr);
 }
 
 }  // namespace

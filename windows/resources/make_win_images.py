@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
-"""Turns the program's own pictures (the PNG files drawn for the Qt build in
-platform/qt/resources) into the Windows resource formats that brisel.rc
-compiles in: background.bmp (24-bit), brisel.ico (16 and 32 pixels, 32-bit
-with alpha) and hand.cur (32 x 32, two colours, hot spot 10, 5). Standard
-library only; run it in this folder after the PNG files change."""
+"""Turns the program's own pictures (the PNG files drawn by
+platform/qt/resources/make_images.py) into the Windows resource formats that
+the resource scripts compile in: background.bmp (24-bit), brisel.ico (16, 24,
+32 and 48 pixels as 32-bit images with alpha, and 256 pixels as PNG, as
+Windows keeps its large icons) and hand.cur (32 x 32, two colours, hot spot
+10, 5). Standard library only; run it in this folder after the PNG files
+change."""
 
 import os
 import struct
 import zlib
 
 PNG_FOLDER = os.path.join(os.path.dirname(__file__), "..", "..", "platform", "qt", "resources")
+ICON_FOLDER = os.path.join(os.path.dirname(__file__), "..", "..", "packaging", "icons")
+ICON_SIZES = (16, 24, 32, 48, 256)
 
 
 def paeth(a, b, c):
@@ -20,9 +24,9 @@ def paeth(a, b, c):
     return b if pb <= pc else c
 
 
-def read_png(name):
+def read_png(path):
     """Returns (width, height, rows of RGBA tuples) of an 8-bit RGBA PNG."""
-    with open(os.path.join(PNG_FOLDER, name), "rb") as f:
+    with open(path, "rb") as f:
         data = f.read()
     pos, idat = 8, b""
     while pos < len(data):
@@ -30,7 +34,7 @@ def read_png(name):
         body = data[pos + 8:pos + 8 + length]
         if kind == b"IHDR":
             width, height, depth, colour = struct.unpack(">IIBB", body[:10])
-            assert depth == 8 and colour == 6, name + ": only 8-bit RGBA"
+            assert depth == 8 and colour == 6, path + ": only 8-bit RGBA"
         elif kind == b"IDAT":
             idat += body
         pos += 12 + length
@@ -78,7 +82,7 @@ def mask_rows(rows, bit_of):
 
 
 def write_bmp(png, path):
-    width, height, rows = read_png(png)
+    width, height, rows = read_png(os.path.join(PNG_FOLDER, png))
     pixels = bottom_up_24(rows)
     header = info_header(width, height, 24, len(pixels))
     with open(path, "wb") as out:
@@ -86,8 +90,14 @@ def write_bmp(png, path):
         out.write(header + pixels)
 
 
-def icon_image(png):
-    width, height, rows = read_png(png)
+def icon_image(size):
+    """The icon at one size as an icon directory's image: the PNG file itself
+    at 256 pixels, a 32-bit bitmap with its mask below."""
+    path = os.path.join(ICON_FOLDER, f"brisel-{size}.png")
+    if size >= 256:
+        with open(path, "rb") as f:
+            return size, size, f.read()
+    width, height, rows = read_png(path)
     colour = bytearray()
     for row in reversed(rows):
         for r, g, b, a in row:
@@ -97,7 +107,7 @@ def icon_image(png):
 
 
 def cursor_image(png):
-    width, height, rows = read_png(png)
+    width, height, rows = read_png(os.path.join(PNG_FOLDER, png))
     palette = b"\0\0\0\0" + b"\xff\xff\xff\0"
     white = mask_rows(rows, lambda p: p[3] >= 128 and p[0] >= 128)
     transparent = mask_rows(rows, lambda p: p[3] < 128)
@@ -121,5 +131,5 @@ if __name__ == "__main__":
     here = os.path.dirname(__file__) or "."
     write_bmp("background.png", os.path.join(here, "background.bmp"))
     write_directory(os.path.join(here, "brisel.ico"), 1,
-                    [icon_image("icon16.png"), icon_image("icon32.png")], 1, 32)
+                    [icon_image(size) for size in ICON_SIZES], 1, 32)
     write_directory(os.path.join(here, "hand.cur"), 2, [cursor_image("hand_cursor.png")], 10, 5)

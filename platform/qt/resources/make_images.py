@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Draws Brisel's pictures: the main window's background (374 x 200), the
-program icon (16 and 32 pixels) and the two-colour pointing-hand cursor
-(32 x 32, hot spot 10, 5). Uses only the standard library; run it in this
-folder to rewrite the PNG files that the Qt resource file compiles in, and
-the desktop theme's icons in packaging/icons/ (16 to 256 pixels)."""
+program icon (16 and 32 pixels, antialiased) and the two-colour pointing-hand
+cursor (32 x 32, hot spot 10, 5). Uses only the standard library; run it in
+this folder to rewrite the PNG files that the Qt resource file compiles in,
+and the desktop theme's icons in packaging/icons/ (16 to 256 pixels), which
+the Windows icon is made from too."""
 
 import struct
 import zlib
@@ -75,21 +76,40 @@ def background(x, y):
     return colour + (255,)
 
 
+def icon_shape(sx, sy):
+    """The icon's colour at a point of its 32 x 32 design, or None outside it:
+    a chip with pins on both sides and an arrow leaving it."""
+    if 9 <= sx < 23 and 4 <= sy < 28:
+        if 12 <= sx < 20 and 6 <= sy < 8:
+            return (220, 220, 220)
+        return (30, 34, 40)
+    if (5 <= sx < 9 or 23 <= sx < 27) and int(sy) % 5 in (1, 2) and 5 <= sy < 27:
+        return (210, 170, 70)
+    if 13 <= sy < 19 and 2 <= sx < 30 and not (9 <= sx < 23):
+        return (40, 160, 90) if sx < 9 else (200, 200, 0)
+    return None
+
+
+# Each pixel averages a grid of samples of the design, so that edges that
+# fall between pixels are shaded rather than jagged at every size.
+ICON_SAMPLES = 4
+
+
 def icon(size):
     scale = size / 32
 
     def pixel(x, y):
-        sx, sy = x / scale, y / scale
-        # a chip with pins on both sides and an arrow leaving it
-        if 9 <= sx < 23 and 4 <= sy < 28:
-            if 12 <= sx < 20 and 6 <= sy < 8:
-                return (220, 220, 220, 255)
-            return (30, 34, 40, 255)
-        if (5 <= sx < 9 or 23 <= sx < 27) and int(sy) % 5 in (1, 2) and 5 <= sy < 27:
-            return (210, 170, 70, 255)
-        if 13 <= sy < 19 and 2 <= sx < 30 and not (9 <= sx < 23):
-            return (40, 160, 90, 255) if sx < 9 else (200, 200, 0, 255)
-        return (0, 0, 0, 0)
+        red = green = blue = covered = 0
+        for i in range(ICON_SAMPLES):
+            for j in range(ICON_SAMPLES):
+                colour = icon_shape((x + (i + 0.5) / ICON_SAMPLES) / scale, (y + (j + 0.5) / ICON_SAMPLES) / scale)
+                if colour is None:
+                    continue
+                red, green, blue, covered = red + colour[0], green + colour[1], blue + colour[2], covered + 1
+        if covered == 0:
+            return (0, 0, 0, 0)
+        alpha = round(255 * covered / ICON_SAMPLES ** 2)
+        return (round(red / covered), round(green / covered), round(blue / covered), alpha)
 
     return pixel
 
@@ -137,5 +157,5 @@ if __name__ == "__main__":
     write_png("icon16.png", 16, 16, icon(16))
     write_png("icon32.png", 32, 32, icon(32))
     write_png("hand_cursor.png", 32, 32, cursor)
-    for size in (16, 32, 48, 128, 256):
+    for size in (16, 24, 32, 48, 128, 256):
         write_png(f"../../../packaging/icons/brisel-{size}.png", size, size, icon(size))

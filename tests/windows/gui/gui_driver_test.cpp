@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include <oleacc.h>
+
 #include "about_box/about_form.h"
 #include "brisel_version.h"
 #include "main_window/main_form.h"
@@ -86,6 +88,19 @@ void SetToolPath(const std::string& commandLine) {
 }
 
 void RemoveToolPath() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kToolKey); }
+
+// Where the shell looks for the program that opens mailto addresses.
+const char* const kMailCommandKey = "mailto\\shell\\open\\command";
+
+void SetMailProgram(const std::string& commandLine) {
+    HKEY key = nullptr;
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_CLASSES_ROOT, kMailCommandKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        ERROR_SUCCESS);
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(commandLine.c_str()),
+                   static_cast<DWORD>(commandLine.size() + 1));
+    RegCloseKey(key);
+}
 
 class Gui : public testing::Test {
 protected:
@@ -212,6 +227,17 @@ TEST_F(Gui, TypedPathsAndOkConvertANetlistAndShowTheCompletionMessage) {
     EXPECT_EQ(TextOf(MainControl("lblProg")), "");
 }
 
+// The completion message names the target in UTF-8, whatever its script,
+// and the target holds the worked example's conversion.
+void ExpectTheWorkedExampleIn(const fs::path& target) {
+    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
+    ASSERT_NE(box, nullptr);
+    const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(text.find("'" + Utf8(target.filename()) + "' has been created."), std::string::npos) << text;
+    Session::Answer(box);
+    EXPECT_EQ(ReadFile(target), TestData("worked_example.expected.net"));
+}
+
 TEST_F(Gui, PathsInAnyScriptSetThroughTheWideMessagesConvert) {
     const fs::path folder = folder_ / PathOf(kScriptsFolder);
     fs::create_directories(folder);
@@ -223,12 +249,34 @@ TEST_F(Gui, PathsInAnyScriptSetThroughTheWideMessagesConvert) {
     ASSERT_TRUE(session_->WaitForFocus(MainControl("txtTarget")));
     SetUtf8Text(MainControl("txtTarget"), Utf8(folder / PathOf(kScriptsTarget)));
     Click(MainControl("cmdOK"));
-    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
-    ASSERT_NE(box, nullptr);
-    const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
-    EXPECT_NE(text.find("'" + kScriptsTarget + "' has been created."), std::string::npos) << text;
-    Session::Answer(box);
-    EXPECT_EQ(ReadFile(folder / PathOf(kScriptsTarget)), TestData("worked_example.expected.net"));
+    ExpectTheWorkedExampleIn(folder / PathOf(kScriptsTarget));
+}
+
+// Typed key by key, as the keyboard gives them: names outside every ANSI code
+// page reach each box, its split and the conversion intact.
+TEST_F(Gui, NamesInAnyScriptTypedIntoEachBoxConvert) {
+    const fs::path folder = folder_ / PathOf("Дмитрий");
+    fs::create_directories(folder);
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", folder / PathOf("плата.net"));
+    const std::string source = Utf8(folder / PathOf("плата.net"));
+    const std::string target = Utf8(folder / PathOf(kScriptsTarget));
+    TypeText(MainControl("txtSource"), "");
+    TypeText(MainControl("txtTarget"), "");
+    SetForegroundWindow(Main());
+    ClickInto(MainControl("txtSource"));
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
+    TypeKeys(source);
+    EXPECT_TRUE(WaitFor([&] { return Utf8TextOf(MainControl("txtSource")) == source; }))
+        << Utf8TextOf(MainControl("txtSource"));
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("cmdBrowseS")));
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(MainControl("txtTarget")));
+    TypeKeys(target);
+    EXPECT_TRUE(WaitFor([&] { return Utf8TextOf(MainControl("txtTarget")) == target; }))
+        << Utf8TextOf(MainControl("txtTarget"));
+    SendKey(VK_RETURN);
+    ExpectTheWorkedExampleIn(folder / PathOf(kScriptsTarget));
 }
 
 // The name typed into the Open dialog's file name box, as a user would type it.
@@ -312,6 +360,38 @@ TEST_F(Gui, TheDefaultFrameFollowsAFocusedButtonAndOtherwiseStaysOnOk) {
     EXPECT_FALSE(Framed(MainControl("cmdBrowseS")));
 }
 
+// The name and description a screen reader gets for a control of the running
+// program, asked from this process as a screen reader asks.
+std::pair<std::wstring, std::wstring> AccessibleTexts(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return {L"(no object)", L""};
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    BSTR description = nullptr;
+    object->get_accName(self, &name);
+    object->get_accDescription(self, &description);
+    std::pair<std::wstring, std::wstring> texts{name != nullptr ? name : L"",
+                                                description != nullptr ? description : L""};
+    SysFreeString(name);
+    SysFreeString(description);
+    object->Release();
+    return texts;
+}
+
+TEST_F(Gui, AScreenReaderHearsThePathBoxesByTheirLabelsAndTooltips) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    EXPECT_EQ(AccessibleTexts(MainControl("txtSource")),
+              std::make_pair(std::wstring(L"Source:"), std::wstring(L"Enter source path")));
+    EXPECT_EQ(AccessibleTexts(MainControl("txtTarget")),
+              std::make_pair(std::wstring(L"Target:"), std::wstring(L"Enter target path")));
+    CoUninitialize();
+}
+
 TEST_F(Gui, OnlyTheMainWindowIsTitledBrisel) { EXPECT_EQ(session_->WindowsTitled("Brisel"), 1); }
 
 TEST_F(Gui, AFileDroppedOnTheTargetBoxBecomesTheTargetAndElsewhereTheSource) {
@@ -336,6 +416,56 @@ TEST_F(Gui, HelpAboutShowsVersionOneZeroTwo) {
     EXPECT_TRUE(OnTheDesktop(about));
     ShowPathsForPictures("PadsPCB.net", "ExpressPCB.net");
     Picture({Main(), about}, "about.bmp");
+}
+
+// The disclaimer takes Tab for itself and asks the box to move the focus on.
+TEST_F(Gui, TabAndShiftTabLeaveTheAboutBoxsDisclaimer) {
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    HWND ok = ControlOf(about, AboutForm(), "cmdOK");
+    HWND disclaimer = ControlOf(about, AboutForm(), "txtDisclaimer");
+    SetForegroundWindow(about);
+    ClickInto(disclaimer);
+    ASSERT_TRUE(session_->WaitForFocus(disclaimer));
+    SendKey(VK_TAB, VK_SHIFT);
+    EXPECT_TRUE(session_->WaitForFocus(ok));
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(disclaimer));
+    SendKey(VK_TAB);
+    EXPECT_TRUE(WaitFor([&] {
+        HWND focus = session_->Focus();
+        return focus != disclaimer && IsChild(about, focus);
+    }));
+    Click(ok);
+    EXPECT_TRUE(WaitFor([] { return Session::FindForm("About Brisel") == nullptr; }));
+}
+
+// Tab reaches the links after the disclaimer, a dotted rectangle marks the
+// focused one, and Enter opens it as a click does: here the e-mail link,
+// which the shell hands to the program registered for mailto addresses.
+TEST_F(Gui, TheAboutBoxsLinksAreReachedWithTabAndOpenedWithEnter) {
+    const fs::path marker = folder_ / "mail opened.txt";
+    SetMailProgram("\"" + (ProgramFolder() / "fake_sysinfo.exe").string() + "\" " + marker.string());
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    HWND ok = ControlOf(about, AboutForm(), "cmdOK");
+    HWND email = ControlOf(about, AboutForm(), "lblEMadd");
+    SetForegroundWindow(about);
+    ASSERT_TRUE(session_->WaitForFocus(ok));
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(ControlOf(about, AboutForm(), "txtDisclaimer")));
+    Sleep(300);  // painted
+    const std::vector<char> unfocused = PixelsOf(email);
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(email));
+    EXPECT_TRUE(WaitFor([&] { return PixelsOf(email) != unfocused; })) << "no focus mark on the link";
+    SendKey(VK_TAB);
+    ASSERT_TRUE(session_->WaitForFocus(ControlOf(about, AboutForm(), "lblWSurl")));
+    SendKey(VK_TAB, VK_SHIFT);
+    ASSERT_TRUE(session_->WaitForFocus(email));
+    SendKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return fs::exists(marker); }));
+    EXPECT_TRUE(IsWindow(about)) << "Enter went to the default button";
 }
 
 // The System Info button is hidden: its command is sent as the button would.
@@ -484,6 +614,16 @@ TEST_F(Gui, FileProblemsListsTheProblemsOfTheLastConversion) {
         << text;
     Click(ControlOf(problems, ProblemsForm(), "cmdCopy"));
     EXPECT_TRUE(WaitFor([&] { return ClipboardText() == text + "\r\n"; })) << ClipboardText();
+    // Tab and Shift+Tab leave the list for the buttons after and before it.
+    SetForegroundWindow(problems);
+    ClickInto(list);
+    ASSERT_TRUE(session_->WaitForFocus(list));
+    SendKey(VK_TAB);
+    EXPECT_TRUE(session_->WaitForFocus(ControlOf(problems, ProblemsForm(), "cmdCopy")));
+    ClickInto(list);
+    ASSERT_TRUE(session_->WaitForFocus(list));
+    SendKey(VK_TAB, VK_SHIFT);
+    EXPECT_TRUE(session_->WaitForFocus(ControlOf(problems, ProblemsForm(), "cmdClose")));
     ShowPathsForPictures("every_problem.net", "ExpressPCB.net");
     Picture({Main(), problems}, "problems.bmp");
     const RECT before = ClientRectOf(list);
@@ -559,6 +699,78 @@ TEST(GuiRun, TheProblemsWindowStaysBesideTheMainWindowAndGoesWithIt) {
     PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);  // the title bar's close button
     EXPECT_TRUE(session.WaitForExit(10000));
     fs::remove_all(folder);
+}
+
+// What brisel.exe shows, and how it ends, when started with these arguments
+// and its message box is answered.
+struct StartBox {
+    std::string title;
+    std::string text;
+    DWORD exitCode = 0;
+};
+
+StartBox StartToAMessageBox(const std::string& arguments) {
+    std::string line = "\"" + (ProgramFolder() / "brisel.exe").string() + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+        return {"(not started)", "", 0};
+    }
+    CloseHandle(started.hThread);
+    HWND box = nullptr;
+    WaitFor([&] {
+        box = nullptr;
+        EnumThreadWindows(
+            started.dwThreadId,
+            [](HWND hwnd, LPARAM found) {
+                char name[16] = {};
+                GetClassNameA(hwnd, name, sizeof name);
+                if (std::string(name) == "#32770") *reinterpret_cast<HWND*>(found) = hwnd;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&box));
+        return box != nullptr && IsWindowVisible(box);
+    });
+    StartBox shown{box != nullptr ? Utf8TextOf(box) : "(no box)",
+                   box != nullptr ? Utf8TextOf(GetDlgItem(box, 0xFFFF)) : ""};
+    if (box != nullptr) Session::Answer(box);
+    if (WaitForSingleObject(started.hProcess, 10000) == WAIT_TIMEOUT) TerminateProcess(started.hProcess, 1);
+    GetExitCodeProcess(started.hProcess, &shown.exitCode);
+    CloseHandle(started.hProcess);
+    return shown;
+}
+
+// The help is laid out in lines, not in columns of spaces.
+TEST(GuiStart, SlashQuestionMarkShowsTheHelpInLinesWithoutColumns) {
+    for (const char* arguments : {"/?", "a.net /?", "--help"}) {
+        const StartBox shown = StartToAMessageBox(arguments);
+        EXPECT_EQ(shown.title, "Brisel") << arguments;
+        EXPECT_EQ(shown.text.rfind("Brisel converts a PADS netlist into an ExpressPCB netlist.\r\n\r\n", 0), 0u)
+            << shown.text;
+        EXPECT_NE(shown.text.find("\r\n/?, -h or --help\r\nShows this help.\r\n"), std::string::npos) << shown.text;
+        EXPECT_EQ(shown.text.find("  "), std::string::npos) << shown.text;
+        EXPECT_EQ(shown.exitCode, 0u) << arguments;
+    }
+}
+
+TEST(GuiStart, AnUnknownOptionIsRefusedInWindowsWords) {
+    const StartBox shown = StartToAMessageBox("--bogus a.net");
+    EXPECT_EQ(shown.title, "Command Line - Error");
+    EXPECT_EQ(shown.text,
+              "The option '--bogus' is not valid.\r\n\r\n"
+              "To open a file whose name begins with a hyphen (-), put -- before it.\r\n"
+              "Start brisel.exe /? to see the options.");
+    EXPECT_EQ(shown.exitCode, 2u);
+}
+
+TEST(GuiStart, AThirdFileNameIsRefusedInWindowsWords) {
+    const StartBox shown = StartToAMessageBox("a.net b.net c.net");
+    EXPECT_EQ(shown.title, "Command Line - Error");
+    EXPECT_EQ(shown.text,
+              "Brisel takes at most two file names: the source and the target.\r\n\r\n"
+              "Start brisel.exe /? to see the options.");
+    EXPECT_EQ(shown.exitCode, 2u);
 }
 
 TEST(GuiRun, TwoPathsOnTheCommandLineAndEnterConvertLikeBriselConvert) {

@@ -174,9 +174,51 @@ void SetUtf8Text(HWND window, const std::string& text) {
     SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
+void ClickInto(HWND control) {
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
 void PressKey(HWND control, WPARAM key) {
     PostMessageA(control, WM_KEYDOWN, key, 1);
     PostMessageA(control, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+}
+
+namespace {
+
+INPUT KeyInput(WORD key, WORD unit, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = unit;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(100);  // the program takes them in its own time
+}
+
+}  // namespace
+
+void TypeKeys(const std::string& utf8) {
+    const std::wstring units = std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+    std::vector<INPUT> inputs;
+    for (const wchar_t unit : units) {
+        inputs.push_back(KeyInput(0, static_cast<WORD>(unit), KEYEVENTF_UNICODE));
+        inputs.push_back(KeyInput(0, static_cast<WORD>(unit), KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+    }
+    Send(inputs);
+}
+
+void SendKey(WORD key, WORD modifier) {
+    std::vector<INPUT> inputs;
+    if (modifier != 0) inputs.push_back(KeyInput(modifier, 0, 0));
+    inputs.push_back(KeyInput(key, 0, 0));
+    inputs.push_back(KeyInput(key, 0, KEYEVENTF_KEYUP));
+    if (modifier != 0) inputs.push_back(KeyInput(modifier, 0, KEYEVENTF_KEYUP));
+    Send(inputs);
 }
 
 int SystemDpi() {
@@ -186,7 +228,15 @@ int SystemDpi() {
     return dpi;
 }
 
-bool SaveWindowsPicture(std::initializer_list<HWND> windows, const std::string& path) {
+namespace {
+
+struct ScreenPicture {
+    BITMAPINFOHEADER header;
+    std::vector<char> pixels;
+};
+
+// The windows' frames together, with what lies between them.
+RECT FrameOf(std::initializer_list<HWND> windows) {
     RECT frame{};
     for (HWND window : windows) {
         RECT one;
@@ -197,6 +247,10 @@ bool SaveWindowsPicture(std::initializer_list<HWND> windows, const std::string& 
             UnionRect(&frame, &frame, &one);
         }
     }
+    return frame;
+}
+
+ScreenPicture PictureOf(const RECT& frame) {
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     HDC screen = GetDC(nullptr);
@@ -205,20 +259,30 @@ bool SaveWindowsPicture(std::initializer_list<HWND> windows, const std::string& 
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
     SelectObject(memory, old);
-    BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    ScreenPicture picture{{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0}, {}};
     const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
+    picture.pixels.resize(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), picture.pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&picture.header), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()), 0, 0,
-                          sizeof(BITMAPFILEHEADER) + sizeof header};
+    return picture;
+}
+
+}  // namespace
+
+std::vector<char> PixelsOf(HWND window) { return PictureOf(FrameOf({window})).pixels; }
+
+bool SaveWindowsPicture(std::initializer_list<HWND> windows, const std::string& path) {
+    const ScreenPicture picture = PictureOf(FrameOf(windows));
+    const BITMAPINFOHEADER& header = picture.header;
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + picture.pixels.size()),
+                          0, 0, sizeof(BITMAPFILEHEADER) + sizeof header};
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    out.write(picture.pixels.data(), static_cast<std::streamsize>(picture.pixels.size()));
     return static_cast<bool>(out);
 }
 

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "platform/form.h"
 
@@ -66,9 +67,19 @@ void TypeText(HWND edit, const std::string& text);
 // two programs.
 std::string Utf8TextOf(HWND window);
 void SetUtf8Text(HWND window, const std::string& text);
+// A click of the left button inside the control, which takes the focus.
+void ClickInto(HWND control);
 // A key pressed on the focused control, through the program's message loop.
 void PressKey(HWND control, WPARAM key);
+// Input as the keyboard gives it (SendInput): the focused control of the
+// foreground window receives it through the program's message loop, with the
+// keyboard state that Shift leaves. TypeKeys sends each character of the
+// text as itself (KEYEVENTF_UNICODE), as an input method does.
+void TypeKeys(const std::string& utf8);
+void SendKey(WORD key, WORD modifier = 0);
 int SystemDpi();
+// The window's pixels as they show on the screen, frame included.
+std::vector<char> PixelsOf(HWND window);
 // The windows as they show on the screen, frames included, and what lies
 // between them, as one 24-bit BMP.
 bool SaveWindowsPicture(std::initializer_list<HWND> windows, const std::string& path);
