@@ -107,8 +107,7 @@ std::optional<FileChoice> Win32Platform::ChooseFile(const FileDialogRequest& req
 // The box wraps its lines only between words: a long file name gets breaks
 // of its own, so that the box stays on the screen.
 void Win32Platform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
-    const std::string shown = WithLongWordsBroken(text, kLongestWholeWord, "
-");
+    const std::string shown = WithLongWordsBroken(text, kLongestWholeWord, "\r\n");
     MessageBoxW(GetActiveWindow(), Wide(shown).c_str(), Wide(title.empty() ? kApplicationTitle : title).c_str(),
                 MB_OK | IconStyle(icon));
 }
