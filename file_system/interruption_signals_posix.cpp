@@ -1,53 +1,8 @@
 #include <csignal>
 
-#include "convert/interruption.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "file_system/interruption.h"
 
 namespace brisel {
-
-#ifdef _WIN32
-
-namespace {
-
-HANDLE runEnded = nullptr;
-
-// Ctrl+C and Ctrl+Break count as SIGINT and SIGBREAK. For the console's
-// closing, logging off and shutting down, Windows ends the program when the
-// handler returns: it waits (a few seconds at most) for the run to clean up.
-BOOL WINAPI StopOnConsoleEvent(DWORD event) {
-    switch (event) {
-        case CTRL_C_EVENT:
-            RequestInterruption(SIGINT);
-            return TRUE;
-        case CTRL_BREAK_EVENT:
-            RequestInterruption(SIGBREAK);
-            return TRUE;
-        default:
-            RequestInterruption(SIGTERM);
-            if (runEnded != nullptr) WaitForSingleObject(runEnded, 4000);
-            return FALSE;
-    }
-}
-
-}  // namespace
-
-StopOnSignals::StopOnSignals() {
-    ClearInterruption();
-    runEnded = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    SetConsoleCtrlHandler(StopOnConsoleEvent, TRUE);
-}
-
-StopOnSignals::~StopOnSignals() {
-    SetConsoleCtrlHandler(StopOnConsoleEvent, FALSE);
-    if (runEnded != nullptr) SetEvent(runEnded);
-}
-
-void EndAsInterrupted(int signal) { ExitProcess(128 + static_cast<UINT>(signal)); }
-
-#else
 
 namespace {
 
@@ -84,7 +39,5 @@ void EndAsInterrupted(int signal) {
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
-
-#endif
 
 }  // namespace brisel

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "convert/convert_netlist.h"
-#include "convert/memory_file_system.h"
+#include "tests/support/memory_file_system.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ long long ConnectionRows(const std::string& target) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string source(reinterpret_cast<const char*>(data), size);
-    brisel::MemoryFileSystem files;
+    brisel::test::MemoryFileSystem files;
     files.Put("source.net", source);
     brisel::JobSettings settings;
     settings.SourceFile = "source.net";

@@ -3,9 +3,9 @@
 #include <exception>
 
 #include "brisel_version.h"
-#include "convert/file_paths.h"
-#include "convert/interruption.h"
 #include "convert/job_paths.h"
+#include "file_system/file_paths.h"
+#include "file_system/interruption.h"
 #include "main_window/box_paths.h"
 #include "main_window/main_form.h"
 #include "messages/problem_lines.h"
