@@ -1,6 +1,6 @@
 #pragma once
-// Files held in memory: for tests, where any operation on any file can be
-// made to fail, and for programs that have no disk to convert on.
+// Files held in memory, for the tests and the fuzzer: whole conversions
+// without a disk, where any operation on any file can be made to fail.
 
 #include <map>
 #include <set>
@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "convert/file_system.h"
+#include "file_system/file_system.h"
 
-namespace brisel {
+namespace brisel::test {
 
 class MemoryFileSystem : public FileSystem {
 public:
@@ -71,4 +71,4 @@ private:
     bool privateFolder_ = false;
 };
 
-}  // namespace brisel
+}  // namespace brisel::test
