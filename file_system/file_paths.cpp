@@ -25,7 +25,7 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 // ASCII letters alike in either case, as the file systems that ignore case
 // take them.
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 // The absolute path with "." and ".." resolved and the links of its existing
