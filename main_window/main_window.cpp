@@ -160,6 +160,10 @@ void MainWindow::StopForClosing() {
     platform_.CloseMessageBoxes();
 }
 
+// A run asked to stop (the window closing, a signal) says nothing more: the
+// program ends or the window closes once the run has removed its files.
+bool MainWindow::Stopping() const { return closing_ || (converting_ && InterruptionRequested()); }
+
 // The Problems window belongs to the main window and goes with it; the About
 // box stays until it is closed itself.
 void MainWindow::Form_Unload() { problems_.Close(); }
@@ -303,12 +307,12 @@ void MainWindow::SetProgressCaption(const std::string& caption) {
 }
 
 void MainWindow::ShowMessage(const messages::Message& message) {
-    if (closing_) return;
+    if (Stopping()) return;
     platform_.ShowMessage(message.BoxText(), message.title, ToMessageIcon(message.icon));
 }
 
 void MainWindow::Beep() {
-    if (!closing_) platform_.Beep();
+    if (!Stopping()) platform_.Beep();
 }
 
 void MainWindow::FocusSource() { form_->SetFocus("txtSource"); }

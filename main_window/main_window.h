@@ -105,6 +105,7 @@ private:
     JobSettings Job() const;
     void RunConversion(const JobSettings& job);
     void StopForClosing();
+    bool Stopping() const;
     void EnterBusyState();
     void LeaveBusyState();
     void ShowProblems();

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
 #include <functional>
 #include <ostream>
 
@@ -95,6 +97,19 @@ INSTANTIATE_TEST_SUITE_P(Ways, ClosingTest,
                                          },
                                          true}),
                          [](const auto& info) { return std::string(info.param.why); });
+
+#ifndef _WIN32
+// A signal (the session's SIGTERM) stops the run, which removes its files;
+// the program then ends as the signal would have ended it, without a box that
+// waits for an answer first.
+TEST_F(ClosingTest, ASignalEndsTheProgramAfterTheRunWithoutAnotherMessage) {
+    platform.whileMessageShows = [&] {
+        platform.whileMessageShows = [] { std::fputs("a further message box", stderr); };
+        RequestInterruption(SIGTERM);
+    };
+    EXPECT_EXIT(Form().Click("cmdOK"), ::testing::KilledBySignal(SIGTERM), "^$");
+}
+#endif
 
 TEST_F(MainWindowTest, TheCloseButtonClosesAnIdleWindowAtOnce) {
     log().clear();
