@@ -73,23 +73,34 @@ TEST_F(AbandonedRun, WithoutARunDoesNothing) {
 // the files held open go with the program (on Windows, removal through a
 // handle takes effect when it closes). The child of a death test runs the
 // test again where it cannot fork, so the folder has a fixed name.
-TEST_F(AbandonedRun, OnTheDiskLeavesTheSourceAndTheOldTargetOnly) {
-    const fs::path folder = fs::temp_directory_path() / "brisel_abandoned_run";
+class AbandonedOnTheDisk : public AbandonedRun, public testing::WithParamInterface<const char*> {};
+
+TEST_P(AbandonedOnTheDisk, LeavesTheSourceAndTheOldTargetOnly) {
+    const fs::path folder = fs::temp_directory_path() / (std::string("brisel_abandoned_") + GetParam());
     fs::remove_all(folder);
     fs::create_directories(folder);
     WriteFile(folder / "in.net", kSource);
     WriteFile(folder / "out.net", kOld);
     const std::string shown = (folder / "").string();
     host.settings = {shown, "in.net", shown, "out.net"};
-    host.whileWarning = [] {
-        AbandonRun();
-        std::_Exit(0);
+    host.whileWarning = [sessionEnd = std::string(GetParam()) == "SessionEnd"] {
+        if (sessionEnd) {
+            AbandonRun();
+            std::_Exit(0);
+        }
+        std::exit(0);
     };
     EXPECT_EXIT(host.Run(), testing::ExitedWithCode(0), "");
     EXPECT_EQ(Names(folder), (Strings{"in.net", "out.net"}));
     EXPECT_EQ(ReadFile(folder / "out.net"), kOld);
     fs::remove_all(folder);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, AbandonedOnTheDisk,
+                         // The session's end, and an exit with the run under
+                         // way (a window whose display went away).
+                         testing::Values("SessionEnd", "Exit"),
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
 }  // namespace brisel::test
