@@ -64,7 +64,9 @@ public:
 
     // Event handlers.
     void Form_Load();
+    bool Form_QueryUnload();
     void Form_Unload();
+    void Form_SessionEnd();
     void Form_DragDrop(const std::string& control, const std::string& path);
     void txtSource_LostFocus();
     void txtTarget_LostFocus();
@@ -102,6 +104,8 @@ private:
     bool NamesAreMissing() const;
     JobSettings Job() const;
     void RunConversion(const JobSettings& job);
+    void StopForClosing();
+    bool Stopping() const;
     void EnterBusyState();
     void LeaveBusyState();
     void ShowProblems();
@@ -118,6 +122,10 @@ private:
     AboutOpener aboutOpener_;
     problems_window::ProblemsWindow problems_;
     platform::Lifetime lifetime_;
+    bool converting_ = false;
+    // Asked to close while converting: the window closes once the run has
+    // stopped, and says nothing more meanwhile.
+    bool closing_ = false;
 };
 
 // The disclaimer the About box shows.

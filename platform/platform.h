@@ -46,6 +46,9 @@ public:
     // A modal message box with an OK button. An empty title shows the
     // application's title.
     virtual void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+    // Ends the message boxes that show now as their OK would; the code that
+    // showed them goes on.
+    virtual void CloseMessageBoxes() = 0;
     virtual void Beep() = 0;
     // Puts the text on the clipboard; its lines end in CR LF.
     virtual void SetClipboardText(const std::string& text) = 0;

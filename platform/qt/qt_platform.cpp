@@ -62,7 +62,15 @@ void QtPlatform::ShowMessage(const std::string& text, const std::string& title, 
     QMessageBox box(ToQtIcon(icon), shownTitle, BreakableLongWords(ToQtLines(text)), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
+    boxes_.push_back(&box);
     box.exec();
+    boxes_.pop_back();
+}
+
+void QtPlatform::CloseMessageBoxes() {
+    for (const QPointer<QMessageBox>& box : boxes_) {
+        if (box) box->done(QMessageBox::Ok);
+    }
 }
 
 void QtPlatform::Beep() { QApplication::beep(); }

@@ -2,6 +2,10 @@
 // The platform on Qt 6 Widgets, for Linux and other desktops without a
 // registry.
 
+#include <QMessageBox>
+#include <QPointer>
+#include <vector>
+
 #include "platform/platform.h"
 #include "platform/qt/qt_desktop_open.h"
 
@@ -15,6 +19,7 @@ public:
     std::unique_ptr<Window> CreateForm(const FormDescription& form) override;
     std::optional<FileChoice> ChooseFile(const FileDialogRequest& request) override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void CloseMessageBoxes() override;
     void Beep() override;
     void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
@@ -32,6 +37,8 @@ public:
 
 private:
     EmptyRegistry registry_;
+    // The message boxes showing now, the latest last.
+    std::vector<QPointer<QMessageBox>> boxes_;
     DesktopOpener desktop_;
 };
 

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <stdexcept>
 #include <vector>
 
@@ -52,6 +53,14 @@ BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM data) {
     }
     search->found = hwnd;
     return FALSE;
+}
+
+// A message box is a dialog of the thread; its OK ends it.
+BOOL CALLBACK EndMessageBox(HWND hwnd, LPARAM) {
+    wchar_t className[8] = {};
+    GetClassNameW(hwnd, className, 8);
+    if (std::wcscmp(className, L"#32770") == 0) PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+    return TRUE;
 }
 
 }  // namespace
@@ -111,6 +120,8 @@ void Win32Platform::ShowMessage(const std::string& text, const std::string& titl
     MessageBoxW(GetActiveWindow(), Wide(shown).c_str(), Wide(title.empty() ? kApplicationTitle : title).c_str(),
                 MB_OK | IconStyle(icon));
 }
+
+void Win32Platform::CloseMessageBoxes() { EnumThreadWindows(GetCurrentThreadId(), &EndMessageBox, 0); }
 
 void Win32Platform::Beep() { MessageBeep(MB_OK); }
 

@@ -16,6 +16,7 @@ public:
     std::unique_ptr<Window> CreateForm(const FormDescription& form) override;
     std::optional<FileChoice> ChooseFile(const FileDialogRequest& request) override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void CloseMessageBoxes() override;
     void Beep() override;
     void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;

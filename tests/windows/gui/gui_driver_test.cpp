@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -791,6 +792,68 @@ TEST(GuiRun, TwoPathsOnTheCommandLineAndEnterConvertLikeBriselConvert) {
     EXPECT_TRUE(session.WaitForExit(10000));
     fs::remove_all(folder);
 }
+
+// While a conversion waits on its first warning, the window is closed or
+// the session ends; Windows ends the program once WM_ENDSESSION has been
+// answered. The run's files go, the old target stays, and a program asked
+// to close ends by itself.
+struct EndingCase {
+    const char* why;
+    void (*act)(HWND main);
+    bool windowsEndsIt;
+};
+
+class GuiEnding : public testing::TestWithParam<EndingCase> {};
+
+TEST_P(GuiEnding, LeavesTheSourceAndTheOldTargetOnly) {
+    const fs::path folder = fs::temp_directory_path() / ("brisel ending " + std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "every_problem.net", folder / "in.net");
+    test::WriteFile(folder / "out.net", "an older netlist\r\n");
+    {
+        Session session((ProgramFolder() / "brisel.exe").string(),
+                        "\"" + (folder / "in.net").string() + "\" \"" + (folder / "out.net").string() + "\"");
+        PostMessageA(ControlOf(session.MainWindow(), MainForm(), "cmdOK"), BM_CLICK, 0, 0);
+        HWND warning = Session::WaitForMessageBox("Source File - Warning");
+        ASSERT_NE(warning, nullptr);
+        GetParam().act(session.MainWindow());
+        if (GetParam().windowsEndsIt) {
+            TerminateProcess(session.Process(), 0);
+        } else {
+            EXPECT_TRUE(WaitFor([&] { return !IsWindow(warning); }));
+        }
+        EXPECT_TRUE(session.WaitForExit(10000));
+    }
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"in.net", "out.net"}));
+    EXPECT_EQ(ReadFile(folder / "out.net"), "an older netlist\r\n");
+    fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, GuiEnding,
+    testing::Values(EndingCase{"CloseButton", [](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); }, false},
+                    EndingCase{"LoggingOff",
+                               [](HWND main) {
+                                   DWORD_PTR mayEnd = 0;
+                                   SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000,
+                                                       &mayEnd);
+                                   EXPECT_EQ(mayEnd, static_cast<DWORD_PTR>(TRUE));
+                                   SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000,
+                                                       nullptr);
+                               },
+                               true},
+                    EndingCase{"ForcedLogOff",
+                               [](HWND main) {
+                                   SendMessageTimeoutA(main, WM_ENDSESSION, TRUE,
+                                                       ENDSESSION_LOGOFF | ENDSESSION_CRITICAL, SMTO_BLOCK, 5000,
+                                                       nullptr);
+                               },
+                               true}),
+    [](const auto& info) { return std::string(info.param.why); });
 
 }  // namespace
 }  // namespace brisel::gui_test
