@@ -68,7 +68,8 @@ void MainPass::OnSignal(std::string_view header, std::size_t netNameStart) {
 }
 
 // The header's line is gone once the next is read. A short name is copied
-// without the work of a string's assignment.
+// without the work of a string's assignment, into a buffer that leaves 16
+// readable bytes from its start, as the nets' name check needs.
 std::string_view MainPass::KeepNetName(std::string_view name) {
     if (name.size() > shortNetName_.size()) {
         netName_.assign(name);

@@ -17,7 +17,7 @@ void NetBuilder::OnNetHeader() {
     connectionsInNet_ = 0;
     haveReference_ = false;
     checks_.At(headerLine);
-    checks_.CheckName(netName, "net name");
+    checks_.CheckNameInLine(netName, "net name");
     ++netCount_;
     netNumber_.Increment();
 
