@@ -47,6 +47,7 @@ private:
     };
     std::size_t SplitBatch(const char*& next, const char* end);
     void AddReference(const Reference& reference, std::string_view netName);
+    [[gnu::noinline]] void Repeat(std::string_view token, std::string_view netName);
     void AddRow(const PartNumber& part, std::string_view pin) {
         nextRow_.Increment();
         WriteConnectionRow(spool_, netNumber_, part, pin, nextRow_);
@@ -67,10 +68,13 @@ private:
     // The current net. Each row names the row after it; the net's last row
     // is mended to name none once the net ends.
     std::int64_t connectionsInNet_ = 0;
-    bool haveReference_ = false;
-    std::string_view currentPartId_;
-    std::string_view currentPin_;
-    const PartNumber* currentPart_ = nullptr;
+    // The net's last reference with a full stop, which a token without one
+    // repeats: no part ID before the net's first.
+    struct LastReference {
+        std::string_view partId;
+        const PartNumber* part = nullptr;
+    };
+    LastReference last_;
     PinsInNet pinsInNet_;
     std::array<Reference, 16> batch_;
     DecimalCounter netNumber_;  // counts along with netCount_
