@@ -1,5 +1,7 @@
-# The version is written once, in project(); brisel_version hands it to the
-# code and the Windows resources through a header generated into the build tree.
+# The version is written once, in project(), and its release date beside it;
+# brisel_version hands the version to the code and the Windows resources
+# through a header generated into the build tree, and the help file, the
+# manual pages and the changelog are generated with both.
 
 function(brisel_zero_padded value width out_var)
   string(LENGTH "${value}" length)
@@ -21,6 +23,9 @@ set(BRISEL_FILE_VERSION "${PROJECT_VERSION_MAJOR}.${minor}.${patch}")
 # The Windows manifest's four numbers: 1.0.2 is 1.0.0.2, as the file version.
 set(BRISEL_MANIFEST_VERSION
     "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.${PROJECT_VERSION_PATCH}")
+
+include(${CMAKE_CURRENT_LIST_DIR}/release_date.cmake)
+brisel_changelog_date(${BRISEL_RELEASE_DATE} BRISEL_CHANGELOG_DATE)
 
 set(BRISEL_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/brisel_version.h.in ${BRISEL_GENERATED_DIR}/brisel_version.h @ONLY)
