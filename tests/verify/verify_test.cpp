@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/verify/case_name.h"
+#include "tests/support/case_names.h"
 
 namespace brisel::verify {
 namespace {
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DamagedTargetTest, ::testing::Values(
            {"target line 20: expected a connection row NET PART PIN NEXT but found: 1 3 7"}},
     Damage{"leading zero", 20, "1 03 7 0",
            {"target line 20: expected a connection row NET PART PIN NEXT but found: 1 03 7 0"}}
-), ByWhy());
+), test::ByWhy());
 // clang-format on
 
 TEST_F(VerifyTest, TruncatedTargetIsCaught) {
