@@ -25,9 +25,9 @@ TEST_F(MainWindowTest, LoadStepFillsTheDefaults) {
     EXPECT_EQ(state.AppPath, Native("/opt/brisel/"));
     EXPECT_EQ(state.SourcePath, state.AppPath);
     EXPECT_EQ(state.TargetPath, state.AppPath);
-    EXPECT_EQ(state.FileNames[0], "Brisel.txt");
-    EXPECT_EQ(state.FileNames[1], "BriselTemp.txt");
-    EXPECT_EQ(state.FileNames[2], "BriselTemp2.txt");
+    EXPECT_EQ(state.HelpFileName, "Brisel.txt");
+    EXPECT_EQ(state.SpoolFileName, "BriselTemp.txt");
+    EXPECT_EQ(state.JoinedFileName, "BriselTemp2.txt");
     EXPECT_EQ(Form().Text("txtSource"), Native("/opt/brisel/PadsPCB.net"));
     EXPECT_EQ(Form().Text("txtTarget"), Native("/opt/brisel/ExpressPCB.net"));
     EXPECT_EQ(Form().ToolTip("lblTitle"), std::string("Version ") + version::kAppVersion);
