@@ -111,7 +111,6 @@ void MainWindow::ReportHelpNotOpened(const std::string& helpPath, platform::Open
 void MainWindow::mnuFileProblems_Click() { problems_.Open(state_.Problems, *form_); }
 
 void MainWindow::mnuFileExit_Click() {
-    platform_.CloseAllFiles();
     form_->Close();
     platform_.Quit();
 }
