@@ -34,5 +34,5 @@ target_include_directories(brisel_version INTERFACE ${BRISEL_GENERATED_DIR})
 if(WIN32)
   # Both programs' resource scripts find the manifest beside the version header.
   set(BRISEL_MANIFEST ${BRISEL_GENERATED_DIR}/brisel.manifest)
-  configure_file(${PROJECT_SOURCE_DIR}/windows/resources/brisel.manifest.in ${BRISEL_MANIFEST} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/brisel.manifest.in ${BRISEL_MANIFEST} @ONLY)
 endif()
