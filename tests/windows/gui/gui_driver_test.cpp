@@ -28,6 +28,7 @@ namespace fs = std::filesystem;
 using about_box::AboutForm;
 using main_window::MainForm;
 using problems_window::ProblemsForm;
+using test::MaskedVersion;
 using test::ReadFile;
 using test::TestData;
 
