@@ -1,6 +1,6 @@
 #pragma once
-// Files held in memory: for tests, where any operation on any file can be
-// made to fail, and for programs that have no disk to convert on.
+// Files held in memory, for the tests and the fuzzer: any operation on any
+// file can be made to fail, or to stop the run as a signal does.
 
 #include <map>
 #include <set>

@@ -133,7 +133,9 @@ void MainWindow::Form_Load() {
     state_.Disclaimer = DisclaimerText();
     state_.SourceFile = "PadsPCB.net";
     state_.TargetFile = "ExpressPCB.net";
-    state_.FileNames = {kHelpFileName, JobSettings::kSpoolFileName, JobSettings::kJoinedFileName};
+    state_.HelpFileName = kHelpFileName;
+    state_.SpoolFileName = JobSettings::kSpoolFileName;
+    state_.JoinedFileName = JobSettings::kJoinedFileName;
     state_.AppPath = WithTrailingSeparator(platform_.ProgramFolder());
     state_.SourcePath = DefaultFolder();
     state_.TargetPath = state_.SourcePath;
@@ -243,8 +245,8 @@ JobSettings MainWindow::Job() const {
     job.TargetPath = state_.TargetPath;
     job.TargetFile = state_.TargetFile;
     job.AppVersion = state_.AppVersion;
-    job.SpoolFileName = state_.FileNames[1];
-    job.JoinedFileName = state_.FileNames[2];
+    job.SpoolFileName = state_.SpoolFileName;
+    job.JoinedFileName = state_.JoinedFileName;
     return job;
 }
 

@@ -2,7 +2,6 @@
 // frmMain: the working window. It keeps the source and target as folder and
 // file name pairs, runs the conversion, and hands the About box its texts.
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,7 +35,9 @@ struct MainWindowState {
     std::string Disclaimer;
     std::string SourceFile;
     std::string TargetFile;
-    std::array<std::string, 3> FileNames;  // help file, connection spool, joined copy
+    std::string HelpFileName;
+    std::string SpoolFileName;   // the conversion's connection spool
+    std::string JoinedFileName;  // and its joined copy
     std::string AppPath;
     std::string SourcePath;
     std::string TargetPath;

@@ -56,7 +56,9 @@ public:
     // Starts a command line with a normal, focused window; throws
     // std::runtime_error when it cannot be started.
     virtual TaskId StartProgram(const std::string& commandLine) = 0;
-    virtual void BringToFront(TaskId task) = 0;
+    // Raises the started program's window; nothing where the desktop gives a
+    // started program's window the focus itself.
+    virtual void BringToFront(TaskId) {}
     // Opens a document or an address with the program the desktop chooses.
     // `done` is told how that ended, at once or later from the event loop
     // (the windows stay usable meanwhile).
@@ -77,7 +79,6 @@ public:
     virtual bool IsWritableFolder(const std::string& folder) const = 0;
     // True for an existing ordinary file: not a folder, hidden or system file.
     virtual bool IsOrdinaryFile(const std::string& path) const = 0;
-    virtual void CloseAllFiles() = 0;
     // Ends the program at once, closing every window.
     virtual void Quit() = 0;
 };

@@ -89,10 +89,6 @@ TaskId QtPlatform::StartProgram(const std::string& commandLine) {
     return static_cast<TaskId>(pid);
 }
 
-// A desktop gives the started program's window the focus itself; X11 offers
-// no portable way to raise another program's window.
-void QtPlatform::BringToFront(TaskId) {}
-
 void QtPlatform::ShellOpen(const Window*, const std::string& target, OpenDone done) {
     QUrl url(ToQt(target));
     if (!IsAddress(url)) {

@@ -23,7 +23,6 @@ public:
     void Beep() override;
     void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
-    void BringToFront(TaskId task) override;
     void ShellOpen(const Window* owner, const std::string& target, OpenDone done) override;
     TextViewer HelpViewer() const override { return TextViewer::ShellDefault; }
     Registry& SystemRegistry() override { return registry_; }
@@ -32,7 +31,6 @@ public:
     std::string DocumentsFolder() const override;
     bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
-    void CloseAllFiles() override {}
     void Quit() override;
 
 private:

@@ -5,7 +5,6 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <cstdio>
 #include <cstring>
 #include <cwchar>
 #include <stdexcept>
@@ -216,8 +215,6 @@ bool Win32Platform::IsOrdinaryFile(const std::string& path) const {
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
-
-void Win32Platform::CloseAllFiles() { _fcloseall(); }
 
 void Win32Platform::Quit() {
     for (Win32Window* window : Win32Window::OpenWindows()) window->Close();

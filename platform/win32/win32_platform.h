@@ -29,7 +29,6 @@ public:
     std::string DocumentsFolder() const override;
     bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
-    void CloseAllFiles() override;
     void Quit() override;
 
     // The message loop; returns when the last window has closed.

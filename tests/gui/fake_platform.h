@@ -107,7 +107,6 @@ public:
     std::string DocumentsFolder() const override { return documentsFolder; }
     bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
-    void CloseAllFiles() override { log.push_back("close all files"); }
     void Quit() override { log.push_back("quit"); }
 
     FakeWindow& LastWindow(const std::string& formName);
