@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "brisel_version.h"
-
 namespace brisel {
 
 // Every path is a folder that ends in its separator and a file name; the full
@@ -15,7 +13,9 @@ struct JobSettings {
     std::string SourceFile;
     std::string TargetPath;
     std::string TargetFile;
-    std::string AppVersion = version::kAppVersion;
+    // As the banner shows it: the caller's, so that a new version rebuilds no
+    // engine. None unless the caller names one.
+    std::string AppVersion{};
     std::string SpoolFileName = kSpoolFileName;
     std::string JoinedFileName = kJoinedFileName;
     std::string NewTargetFileName = kNewTargetFileName;

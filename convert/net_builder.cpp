@@ -15,9 +15,9 @@ void NetBuilder::OnNetHeader() {
                                           std::int64_t headerLine) {
     firstRow_ = nextRow_;
     connectionsInNet_ = 0;
-    haveReference_ = false;
+    last_ = {};
     checks_.At(headerLine);
-    checks_.CheckName(netName, "net name");
+    checks_.CheckNameInLine(netName, "net name");
     ++netCount_;
     netNumber_.Increment();
 
@@ -43,15 +43,20 @@ void NetBuilder::OnNetHeader() {
 std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
     std::size_t count = 0;
     while (next < end && count < batch_.size()) {
-        Reference& reference = batch_[count];
-        reference.pin = ScanPinReference(next);
-        next += reference.pin.token.size() + 1;
-        if (reference.pin.token.empty()) continue;
-        ++count;
-        if (reference.pin.HasStop()) {
-            reference.part = KeyOfPadded(reference.pin.PartId());
-            parts_.Prefetch(reference.part);
+        const PinReference pin = ScanPinReference(next);
+        next += pin.token.size() + 1;
+        if (pin.token.empty()) continue;
+        Reference& reference = batch_[count++];
+        if (pin.HasStop()) {
+            // Keyed before anything is stored, so that the key's load of the
+            // part ID's block is the scan's load.
+            const PartKey key = KeyOfPadded(pin.PartId());
+            parts_.Prefetch(key);
+            reference.part = key;
         }
+        reference.pin.token = pin.token;  // field by field: a copy of the whole would go through memory
+        reference.pin.lastStop = pin.lastStop;
+        reference.pin.plain = pin.plain;
     }
     return count;
 }
@@ -62,24 +67,29 @@ std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
 // has had writes no row again: so neither does such a repeat.
 void NetBuilder::AddReference(const Reference& reference, std::string_view netName) {
     const PinReference& pin = reference.pin;
-    if (pin.HasStop()) {
-        if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop);
-        currentPin_ = pin.Pin();
-        currentPartId_ = pin.PartId();
-        currentPart_ = parts_.FindPart(reference.part);
-        haveReference_ = true;
+    if (!pin.HasStop()) {
+        Repeat(pin.token, netName);
+        return;
     }
-    if (!haveReference_) {
-        checks_.NothingToRepeat(pin.token, netName);
+    if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop);
+    const PartNumber* part = parts_.FindPart(reference.part);
+    last_ = {pin.PartId(), part};
+    if (part == nullptr) {
+        checks_.UnknownPart(pin.token, last_.partId);
         ++leftOut_;
         return;
     }
-    if (currentPart_ == nullptr) {
-        checks_.UnknownPart(pin.token, currentPartId_);
+    if (pinsInNet_.Add(*part, pin.Pin())) AddRow(*part, pin.Pin());
+}
+
+void NetBuilder::Repeat(std::string_view token, std::string_view netName) {
+    if (last_.partId.data() == nullptr) {
+        checks_.NothingToRepeat(token, netName);
         ++leftOut_;
-        return;
+    } else if (last_.part == nullptr) {
+        checks_.UnknownPart(token, last_.partId);
+        ++leftOut_;
     }
-    if (pin.HasStop() && pinsInNet_.Add(*currentPart_, currentPin_)) AddRow(*currentPart_, currentPin_);
 }
 
 void NetBuilder::FinishNet() {

@@ -2,7 +2,7 @@
 
 #include "convert/netlist_layout.h"
 #include "convert/netlist_text.h"
-#include "convert/word_bytes.h"
+#include "convert/padded_text.h"
 
 namespace brisel {
 
@@ -49,46 +49,38 @@ void PartTable::OnHeader() {
 
 namespace {
 
-// As find_first_of(" \t"), eight bytes a step.
-std::size_t FindSpaceOrTab(std::string_view line) {
-    using namespace word_bytes;
-    std::size_t i = 0;
-    for (; line.size() - i >= 8; i += 8) {
-        const std::uint64_t word = Load<std::uint64_t>(line.data() + i);
-        const std::uint64_t found = BytesEqualTo(word, ' ') | BytesEqualTo(word, '\t');
-        if (found != 0) return i + static_cast<std::size_t>(__builtin_ctzll(found)) / 8;
-    }
-    for (; i < line.size(); ++i) {
-        if (line[i] == ' ' || line[i] == '\t') return i;
-    }
-    return std::string_view::npos;
-}
+// The part ID starts at the first character that is neither a space nor a
+// tab and ends at the next space or tab; the name is the rest with its outer
+// spaces removed. The line is one the reader returned: the space after it
+// ends an ID that runs to the line's end.
+struct PartLine {
+    std::string_view id;
+    std::string_view name;
+};
 
-// The spaces and tabs a part line begins with.
-std::size_t IndentOf(std::string_view line) {
-    std::size_t indent = 0;
-    while (indent < line.size() && IsBlank(line[indent])) ++indent;
-    return indent;
+PartLine SplitPartLine(std::string_view line) {
+    const char* end = line.data() + line.size();
+    const char* id = line.data();
+    while (id < end && IsBlank(*id)) ++id;
+    const char* idEnd = FindBlank(id);
+    if (idEnd >= end) return {{id, static_cast<std::size_t>(end - id)}, {}};
+    const char* name = SkipSpaces(idEnd + 1, end);
+    const char* nameEnd = end;
+    while (nameEnd > name && nameEnd[-1] == ' ') --nameEnd;
+    return {{id, static_cast<std::size_t>(idEnd - id)}, {name, static_cast<std::size_t>(nameEnd - name)}};
 }
 
 }  // namespace
 
-// The part ID starts at the first character that is neither a space nor a
-// tab and ends at the next space or tab; the name is the rest with its outer
-// spaces removed.
 void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     partCount_ = ++partsInSection_;
     partNumber_.Increment();
-    const std::string_view indented = line.substr(IndentOf(line));
-    const auto split = FindSpaceOrTab(indented);
-    const std::string_view partId = indented.substr(0, split);
-    const std::string_view partName =
-        split == std::string_view::npos ? std::string_view{} : TrimSpaces(indented.substr(split + 1));
+    const PartLine part = SplitPartLine(line);
     checks_.At(lineNumber, line);
-    checks_.CheckName(partId, "part ID");
-    checks_.CheckName(partName, "part name");
-    WritePartRow(target_, partId, partName);
-    ids_.Store(partNumber_, KeyOfPadded(partId));
+    checks_.CheckNameInLine(part.id, "part ID");
+    checks_.CheckNameInLine(part.name, "part name");
+    WritePartRow(target_, part.id, part.name);
+    ids_.Store(partNumber_, KeyOfPadded(part.id));
 }
 
 }  // namespace brisel

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "brisel_version.h"
 #include "cli/details_printer.h"
 #include "cli/source_tap.h"
 #include "cli/verify/verify.h"
@@ -98,6 +99,7 @@ void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile&
 // ConversionResult as a number.
 extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char* target) {
     JobSettings settings;
+    settings.AppVersion = version::kAppVersion;
     settings.SourceFile = source;
     settings.TargetFile = target;
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {

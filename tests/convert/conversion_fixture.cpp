@@ -65,6 +65,7 @@ Conversion Convert(const std::string& source) {
     settings.SourcePath = settings.TargetPath = "board/";
     settings.SourceFile = "board.net";
     settings.TargetFile = "out.net";
+    settings.AppVersion = kCallerVersion;
     conversion.result = conversion.host.Run(files);
     conversion.target = files.Bytes("board/out.net");
     return conversion;

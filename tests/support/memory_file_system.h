@@ -1,6 +1,7 @@
 #pragma once
 // Files held in memory, for the tests and the fuzzer: whole conversions
-// without a disk, where any operation on any file can be made to fail.
+// without a disk, where any operation on any file can be made to fail, or
+// stop the run as a signal does.
 
 #include <map>
 #include <set>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "file_system/file_system.h"
+#include "file_system/interruption.h"
 
 namespace brisel::test {
 
@@ -51,7 +53,9 @@ public:
     TargetPlan PlanTarget(const std::string& path) override;
     std::optional<std::string> MakePrivateFolder(std::string& error) override;
     void RemoveFolder(const std::string& folder) override;
-    bool Interrupted() override { return interrupted_; }
+    // A request to stop made for the whole program (a signal, the closing
+    // window) stops these files too, as it stops the disk's.
+    bool Interrupted() override { return interrupted_ || InterruptionRequested(); }
 
     // The reason `operation` on `path` fails, or nothing when it does not.
     const std::string* Failure(Operation operation, const std::string& path);
