@@ -12,8 +12,8 @@
 #include <ostream>
 
 #include "file_system/interruption.h"
-#include "tests/support/memory_file_system.h"
 #include "tests/gui/main_window_fixture.h"
+#include "tests/support/memory_file_system.h"
 
 namespace brisel::testing {
 namespace {
