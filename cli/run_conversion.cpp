@@ -21,9 +21,9 @@
 #include "cli/target_readback.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
-#include "convert/disk_file_system.h"
-#include "convert/file_paths.h"
-#include "convert/interruption.h"
+#include "file_system/disk_file_system.h"
+#include "file_system/file_paths.h"
+#include "file_system/interruption.h"
 #include "messages/messages.h"
 
 namespace brisel::cli {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "cli/verify/verify.h"
-#include "convert/file_system.h"
+#include "file_system/file_system.h"
 
 namespace brisel::cli {
 

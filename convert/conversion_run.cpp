@@ -5,12 +5,12 @@
 #include <new>
 #include <vector>
 
-#include "convert/interruption.h"
 #include "convert/joining_pass.h"
 #include "convert/line_feeds.h"
 #include "convert/line_reader.h"
 #include "convert/main_pass.h"
 #include "convert/netlist_layout.h"
+#include "file_system/interruption.h"
 
 namespace brisel {
 

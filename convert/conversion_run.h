@@ -15,12 +15,12 @@
 #include <string>
 
 #include "convert/conversion_report.h"
-#include "convert/file_system.h"
 #include "convert/job.h"
 #include "convert/job_paths.h"
 #include "convert/line_writer.h"
 #include "convert/problem_locator.h"
 #include "convert/progress.h"
+#include "file_system/file_system.h"
 
 namespace brisel {
 

@@ -2,8 +2,8 @@
 // One whole conversion of a PADS netlist into an ExpressPCB netlist.
 
 #include "convert/conversion_report.h"
-#include "convert/file_system.h"
 #include "convert/job.h"
+#include "file_system/file_system.h"
 
 namespace brisel {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "convert/conversion_report.h"
-#include "convert/file_system.h"
 #include "convert/job.h"
+#include "file_system/file_system.h"
 
 namespace brisel {
 

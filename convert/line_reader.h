@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/byte_stream.h"
+#include "file_system/byte_stream.h"
 
 namespace brisel {
 

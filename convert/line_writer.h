@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/byte_stream.h"
 #include "convert/short_copy.h"
+#include "file_system/byte_stream.h"
 
 namespace brisel {
 

@@ -12,7 +12,7 @@
 
 #include "brisel_version.h"
 #include "convert/convert_netlist.h"
-#include "convert/memory_file_system.h"
+#include "tests/support/memory_file_system.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ long long ConnectionRows(const std::string& target) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string source(reinterpret_cast<const char*>(data), size);
-    brisel::MemoryFileSystem files;
+    brisel::test::MemoryFileSystem files;
     files.Put("source.net", source);
     brisel::JobSettings settings;
     settings.AppVersion = brisel::version::kAppVersion;

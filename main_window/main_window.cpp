@@ -5,9 +5,9 @@
 
 #include "brisel_version.h"
 #include "convert/conversion_run.h"
-#include "convert/file_paths.h"
-#include "convert/interruption.h"
 #include "convert/job_paths.h"
+#include "file_system/file_paths.h"
+#include "file_system/interruption.h"
 #include "main_window/box_paths.h"
 #include "main_window/main_form.h"
 #include "messages/problem_lines.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "convert/convert_netlist.h"
-#include "convert/disk_file_system.h"
+#include "file_system/disk_file_system.h"
 #include "messages/message_boxes.h"
 #include "platform/lifetime.h"
 #include "platform/platform.h"

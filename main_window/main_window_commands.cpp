@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "convert/file_paths.h"
+#include "file_system/file_paths.h"
 #include "main_window/main_window.h"
 
 namespace brisel::main_window {

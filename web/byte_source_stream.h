@@ -5,7 +5,7 @@
 #include <streambuf>
 #include <vector>
 
-#include "convert/byte_stream.h"
+#include "file_system/byte_stream.h"
 
 namespace brisel::web {
 

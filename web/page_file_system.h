@@ -13,7 +13,7 @@
 #include <set>
 #include <string>
 
-#include "convert/file_system.h"
+#include "file_system/file_system.h"
 #include "web/block_file.h"
 
 namespace brisel::web {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "convert/file_system.h"
+#include "file_system/file_system.h"
 
 namespace brisel::web {
 

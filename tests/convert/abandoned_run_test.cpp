@@ -11,8 +11,10 @@
 
 #include "conversion_fixture.h"
 #include "convert/conversion_run.h"
-#include "convert/interruption.h"
-#include "convert/memory_file_system.h"
+#include "file_system/disk_file_system.h"
+#include "file_system/interruption.h"
+#include "tests/support/memory_file_system.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/text_files.h"
 
 namespace brisel::test {
@@ -90,7 +92,7 @@ TEST_P(AbandonedOnTheDisk, LeavesTheSourceAndTheOldTargetOnly) {
         }
         std::exit(0);
     };
-    EXPECT_EXIT(host.Run(), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(host.Run(TheDisk()), testing::ExitedWithCode(0), "");
     EXPECT_EQ(Names(folder), (Strings{"in.net", "out.net"}));
     EXPECT_EQ(ReadFile(folder / "out.net"), kOld);
     fs::remove_all(folder);

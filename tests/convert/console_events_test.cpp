@@ -9,7 +9,7 @@
 #include <csignal>
 #include <ostream>
 
-#include "convert/interruption.h"
+#include "file_system/interruption.h"
 
 namespace brisel::test {
 namespace {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tests/support/memory_file_system.h"
+
 namespace brisel::test {
 
 void RecordingHost::ShowMessage(const messages::Message& message) {
@@ -56,16 +58,16 @@ bool RecordingHost::Warned(RunWarning warning) const {
 std::vector<std::string> RecordingHost::Captions() const { return WithPrefix(events, "caption: ", true); }
 
 Conversion Convert(const std::string& source) {
-    TempFolder folder;
-    folder.Write("board.net", source);
+    MemoryFileSystem files;
+    files.Put("board/board.net", source);
     Conversion conversion;
     auto& settings = conversion.host.settings;
-    settings.SourcePath = settings.TargetPath = folder.Folder();
+    settings.SourcePath = settings.TargetPath = "board/";
     settings.SourceFile = "board.net";
     settings.TargetFile = "out.net";
     settings.AppVersion = kCallerVersion;
-    conversion.result = conversion.host.Run();
-    if (folder.Exists("out.net")) conversion.target = folder.Read("out.net");
+    conversion.result = conversion.host.Run(files);
+    conversion.target = files.Bytes("board/out.net");
     return conversion;
 }
 

@@ -1,15 +1,13 @@
 #pragma once
-// Runs whole conversions on text in a fresh temporary folder and records what
-// the user would have seen.
+// Runs whole conversions and records what the user would have seen: on text
+// in files held in memory, or on the file system a test gives.
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "convert/convert_netlist.h"
-#include "convert/disk_file_system.h"
 #include "messages/message_boxes.h"
-#include "tests/support/temp_folder.h"
 
 namespace brisel::test {
 
@@ -24,7 +22,7 @@ public:
     Events events;
     std::vector<RunWarning> warnings;
 
-    ConversionResult Run(FileSystem& files = TheDisk());
+    ConversionResult Run(FileSystem& files);
     bool Warned(RunWarning warning) const;
 
     void SetProgressCaption(const std::string& caption) override { events.push_back("caption: " + caption); }
@@ -45,8 +43,8 @@ struct Conversion {
 // The version Convert hands the engine: the caller's own, whatever it is.
 inline constexpr const char* kCallerVersion = "9.87";
 
-// Converts `source` (bytes) in a new folder; lines given without line ends
-// are joined with CR LF by the caller's choice.
+// Converts `source` (bytes) in files held in memory; lines given without
+// line ends are joined with CR LF by the caller's choice.
 Conversion Convert(const std::string& source);
 
 // Lines joined, each followed by CR LF.

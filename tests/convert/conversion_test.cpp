@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "conversion_fixture.h"
+#include "file_system/disk_file_system.h"
+#include "tests/support/memory_file_system.h"
+#include "tests/support/temp_folder.h"
 
 namespace brisel::test {
 namespace {
@@ -132,17 +135,16 @@ TEST(Conversion, EveryWarningInOrderEachWithItsBeepThenTheSummary) {
 
 TEST(Conversion, EachConversionReportsOnlyItsOwnProblems) {
     RecordingHost host;
-    TempFolder folder;
-    folder.Write("bad.net", Lines({"*PADS-PCB*", "*PART*", " U1", "", "*NET*", "*SIGNAL* A", "U1.X", "*END*"}));
-    folder.Write("good.net", kWorkedExample);
-    host.settings.SourcePath = host.settings.TargetPath = folder.Folder();
+    MemoryFileSystem files;
+    files.Put("bad.net", Lines({"*PADS-PCB*", "*PART*", " U1", "", "*NET*", "*SIGNAL* A", "U1.X", "*END*"}));
+    files.Put("good.net", kWorkedExample);
     host.settings.SourceFile = "bad.net";
     host.settings.TargetFile = "out.net";
-    host.Run();
+    host.Run(files);
     EXPECT_TRUE(host.Warned(RunWarning::NameTooLong) && host.Warned(RunWarning::BadPinNumber));
     host.events.clear();
     host.settings.SourceFile = "good.net";
-    host.Run();
+    host.Run(files);
     EXPECT_EQ(host.Messages(), Strings{Summary("12", "3", "2", "5")});
     EXPECT_TRUE(host.warnings.empty());
 }
@@ -157,12 +159,14 @@ TEST(Conversion, EightBitTextPassesThroughUnchanged) {
     EXPECT_TRUE(run.host.Warned(RunWarning::BadCharacter));
 }
 
+// On the disk: the temporary files go in the target's folder and are
+// removed there, through the handles the run holds.
 TEST(Conversion, BothTemporaryFilesAreGoneAfterwards) {
     TempFolder in, out;
     in.Write("board.net", kWorkedExample);
     RecordingHost host;
     host.settings = {in.Folder(), "board.net", out.Folder(), "out.net"};
-    EXPECT_EQ(host.Run(), ConversionResult::Completed);
+    EXPECT_EQ(host.Run(TheDisk()), ConversionResult::Completed);
     EXPECT_EQ(out.Names(), Strings{"out.net"});
     EXPECT_EQ(in.Names(), Strings{"board.net"});
     EXPECT_EQ(in.Read("board.net"), kWorkedExample);
@@ -178,7 +182,7 @@ TEST(Conversion, AnOldTargetIsReplacedAndNothingIsLeftBeside) {
     RecordingHost host;
     host.settings = {folder.Folder(), "board.net", folder.Folder(), "out.net"};
     host.settings.AppVersion = kCallerVersion;
-    EXPECT_EQ(host.Run(), ConversionResult::Completed);
+    EXPECT_EQ(host.Run(TheDisk()), ConversionResult::Completed);
     EXPECT_EQ(folder.Names(), (Strings{"board.net", "out.net"}));
     EXPECT_EQ(folder.Read("out.net"), Convert(kWorkedExample).target);
 }

@@ -8,8 +8,8 @@
 #include <iterator>
 
 #include "conversion_fixture.h"
-#include "convert/memory_file_system.h"
 #include "tests/support/case_names.h"
+#include "tests/support/memory_file_system.h"
 
 namespace brisel::test {
 namespace {

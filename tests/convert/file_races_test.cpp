@@ -8,7 +8,8 @@
 #include <filesystem>
 
 #include "conversion_fixture.h"
-#include "convert/disk_file_system.h"
+#include "file_system/disk_file_system.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/text_files.h"
 
 namespace brisel::test {
@@ -118,7 +119,7 @@ TEST_F(LinkedFolders, ARunThroughALinkHoldsTheLinkedFolderToo) {
     ConversionResult secondResult{};
     DiskFileSystem disk;
     disk.SetStepHook([&](std::string_view step, const std::string& name) {
-        if (step == "created" && name == "BriselTemp3.txt") secondResult = second.Run();
+        if (step == "created" && name == "BriselTemp3.txt") secondResult = second.Run(TheDisk());
     });
     EXPECT_EQ(first.Run(disk), ConversionResult::Completed);
     EXPECT_EQ(secondResult, ConversionResult::Failed);
@@ -136,7 +137,7 @@ TEST_F(LinkedFolders, ATemporaryFileOfTheLinkedFolderIsRefusedAsSource) {
     WriteFile(root.Path() / "b" / "BriselTemp3.txt", TestData("worked_example.net"));
     RecordingHost host;
     host.settings = {B(), "BriselTemp3.txt", A(), "link.net"};
-    EXPECT_EQ(host.Run(), ConversionResult::Refused);
+    EXPECT_EQ(host.Run(TheDisk()), ConversionResult::Refused);
     EXPECT_EQ(host.Messages(), Strings{"Error: Invalid Filenames - Error | The source and target files cannot be the "
                                        "temporary files 'BriselTemp.txt', 'BriselTemp2.txt' and 'BriselTemp3.txt' "
                                        "of the target folder.\r\nPlease enter other source and target filenames."});

@@ -6,7 +6,8 @@
 #include <filesystem>
 
 #include "conversion_fixture.h"
-#include "convert/file_paths.h"
+#include "file_system/disk_file_system.h"
+#include "tests/support/temp_folder.h"
 
 namespace brisel::test {
 namespace {
@@ -25,7 +26,7 @@ struct Job {
         host.settings.SourceFile = "board.net";
         host.settings.TargetFile = "out.net";
     }
-    ConversionResult Run() { return host.Run(); }
+    ConversionResult Run() { return host.Run(TheDisk()); }
 };
 
 TEST(Refusals, MissingSourceNamesOnlyTheFileAndTouchesNothing) {
@@ -106,18 +107,6 @@ TEST(Failures, ReadAndWriteFailuresRemoveEverythingTheRunWrote) {
         EXPECT_EQ(job.folder.Names(), before) << c.why;
         EXPECT_EQ(job.folder.Read("board.net"), kSource);
     }
-}
-
-TEST(SplitPath, AtTheLastSeparator) {
-    std::string folder = "keep", file = "keep";
-    EXPECT_FALSE(SplitPath("board.net", folder, file));
-    EXPECT_EQ(folder + file, "keepkeep");
-    EXPECT_TRUE(SplitPath("/d/in/", folder, file));
-    EXPECT_EQ(folder, "/d/in/");
-    EXPECT_EQ(file, "");
-    EXPECT_TRUE(SplitPath("//server/share/a.net", folder, file));
-    EXPECT_EQ(folder, "//server/share/");
-    EXPECT_EQ(file, "a.net");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "conversion_fixture.h"
-#include "convert/memory_file_system.h"
+#include "tests/support/memory_file_system.h"
 #include "tests/support/text_files.h"
 
 namespace brisel::test {

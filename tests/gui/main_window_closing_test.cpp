@@ -11,9 +11,9 @@
 #include <functional>
 #include <ostream>
 
-#include "convert/interruption.h"
-#include "convert/memory_file_system.h"
+#include "file_system/interruption.h"
 #include "tests/gui/main_window_fixture.h"
+#include "tests/support/memory_file_system.h"
 
 namespace brisel::testing {
 namespace {
@@ -58,7 +58,7 @@ protected:
     Paths Kept() const { return {Native("/boards/in.net"), Native("/boards/out.net")}; }
 
     FakePlatform platform;
-    MemoryFileSystem files;
+    test::MemoryFileSystem files;
     main_window::MainWindow window{platform, ConvertNetlist, files};
 };
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "convert/file_paths.h"
+#include "file_system/file_paths.h"
 #include "main_window/main_window.h"
 #include "tests/gui/fake_platform.h"
 

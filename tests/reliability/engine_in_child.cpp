@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "file_system/disk_file_system.h"
 #include "tests/support/convert_program.h"
 #include "tests/support/text_files.h"
 
@@ -20,7 +21,7 @@ ConversionResult ConvertInChild(test::RecordingHost& host, long long bytes) {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const ConversionResult result = host.Run();
+        const ConversionResult result = host.Run(TheDisk());
         std::string messages;
         for (const auto& message : host.Messages()) messages += message + '\0';
         test::WriteFile(report, messages.substr(0, static_cast<std::size_t>(bytes)));

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "file_system/disk_file_system.h"
 #include "tests/reliability/engine_in_child.h"
 #include "tests/support/case_names.h"
 #include "tests/support/convert_program.h"
@@ -107,7 +108,7 @@ TEST_P(ExistingTarget, ProgramReplacesItKeepingItsKind) {
 
 TEST_P(ExistingTarget, EngineReplacesItKeepingItsKind) {
     test::RecordingHost host = Host();
-    EXPECT_EQ(host.Run(), ConversionResult::Completed);
+    EXPECT_EQ(host.Run(TheDisk()), ConversionResult::Completed);
     ExpectTargetHolds(Expected());
 }
 

@@ -13,7 +13,7 @@
 
 #include "bench/netlist_generator.h"
 #include "convert/convert_netlist.h"
-#include "convert/memory_file_system.h"
+#include "tests/support/memory_file_system.h"
 #include "tests/support/text_files.h"
 
 namespace brisel::web {
@@ -116,7 +116,7 @@ class PageConversions : public testing::TestWithParam<SourceCase> {};
 const PageFileSystem::StoreMaker kBothStores[] = {PageFileSystem::InMemory, InStorage()};
 
 TEST_P(PageConversions, GiveTheBytesAndCountsOfAConversionInMemory) {
-    MemoryFileSystem memory;
+    test::MemoryFileSystem memory;
     memory.Put("board.net", GetParam().source);
     Recorder expected;
     ConvertNetlist(Settings(), memory, expected);

@@ -1,8 +1,8 @@
 #pragma once
 // The conversion's files on the disk.
 
-#include "convert/disk_folder.h"
-#include "convert/file_system.h"
+#include "file_system/disk_folder.h"
+#include "file_system/file_system.h"
 
 namespace brisel {
 

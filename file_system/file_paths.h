@@ -10,6 +10,10 @@ namespace brisel {
 // The character that separates folders: "\" on Windows, "/" elsewhere.
 char PathSeparator();
 
+// Where the folder part of a path ends: the position of its last separator,
+// or npos. Windows takes "/" between folders too.
+std::size_t LastSeparator(std::string_view path);
+
 // Splits at the last separator: the folder keeps it, the file name is the rest
 // (empty when the text ends in a separator). Returns false, changing nothing,
 // when the text holds no separator.

@@ -1,12 +1,12 @@
-#include "convert/disk_file_system.h"
+#include "file_system/disk_file_system.h"
 
 #include <filesystem>
 #include <system_error>
 
 #include "common/native_path.h"
-#include "convert/disk_open.h"
-#include "convert/file_paths.h"
-#include "convert/interruption.h"
+#include "file_system/disk_open.h"
+#include "file_system/file_paths.h"
+#include "file_system/interruption.h"
 
 namespace brisel {
 
@@ -36,11 +36,7 @@ TargetPlan Beside(const fs::path& file) {
 // The folder and name as the path spells them; Windows takes "/" between
 // folders too.
 TargetPlan AsSpelled(const std::string& path) {
-#ifdef _WIN32
-    const auto last = path.find_last_of("/\\");
-#else
-    const auto last = path.rfind('/');
-#endif
+    const auto last = LastSeparator(path);
     const std::size_t nameStart = last == std::string::npos ? 0 : last + 1;
     return {TargetPlan::Kind::Replace, path.substr(0, nameStart), path.substr(nameStart)};
 }

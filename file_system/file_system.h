@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "convert/byte_stream.h"
+#include "file_system/byte_stream.h"
 
 namespace brisel {
 

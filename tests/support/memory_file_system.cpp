@@ -1,9 +1,9 @@
-#include "convert/memory_file_system.h"
+#include "tests/support/memory_file_system.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace brisel {
+namespace brisel::test {
 
 namespace {
 
@@ -227,4 +227,4 @@ LockAttempt MemoryFileSystem::Lock(const std::string& path) {
     return {LockAttempt::Result::Acquired, std::make_unique<MemoryLockedFile>(*this, path), {}};
 }
 
-}  // namespace brisel
+}  // namespace brisel::test

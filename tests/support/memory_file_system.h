@@ -1,6 +1,7 @@
 #pragma once
-// Files held in memory, for the tests and the fuzzer: any operation on any
-// file can be made to fail, or to stop the run as a signal does.
+// Files held in memory, for the tests and the fuzzer: whole conversions
+// without a disk, where any operation on any file can be made to fail, or
+// stop the run as a signal does.
 
 #include <map>
 #include <set>
@@ -8,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "convert/file_system.h"
-#include "convert/interruption.h"
+#include "file_system/file_system.h"
+#include "file_system/interruption.h"
 
-namespace brisel {
+namespace brisel::test {
 
 class MemoryFileSystem : public FileSystem {
 public:
@@ -74,4 +75,4 @@ private:
     bool privateFolder_ = false;
 };
 
-}  // namespace brisel
+}  // namespace brisel::test

@@ -1,22 +1,14 @@
-#include "convert/file_paths.h"
+#include "file_system/file_paths.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "common/native_path.h"
-#include "convert/netlist_text.h"
 
 namespace brisel {
 
 namespace fs = std::filesystem;
-
-char PathSeparator() {
-#ifdef _WIN32
-    return '\\';
-#else
-    return '/';
-#endif
-}
 
 bool SplitPath(std::string_view text, std::string& folder, std::string& file) {
     const auto last = text.rfind(PathSeparator());
@@ -27,6 +19,14 @@ bool SplitPath(std::string_view text, std::string& folder, std::string& file) {
 }
 
 namespace {
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// ASCII letters alike in either case, as the file systems that ignore case
+// take them.
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
 
 // The absolute path with "." and ".." resolved and the links of its existing
 // part followed.
@@ -48,7 +48,7 @@ bool SameFile(const std::string& a, const std::string& b) {
         const bool same = fs::equivalent(NativePath(a), NativePath(b), error);
         if (!error) return same;
     }
-    return SameTextIgnoringCase(NormalPath(a), NormalPath(b));
+    return SameIgnoringCase(NormalPath(a), NormalPath(b));
 }
 
 }  // namespace brisel

@@ -5,9 +5,9 @@
 
 #include <cerrno>
 
-#include "convert/disk_file.h"
-#include "convert/disk_folder.h"
-#include "convert/interruption.h"
+#include "file_system/disk_folder.h"
+#include "file_system/disk_writable_file.h"
+#include "file_system/interruption.h"
 
 namespace brisel {
 

@@ -1,11 +1,8 @@
 #include <windows.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
 
-#include "convert/disk_file.h"
-#include "convert/interruption.h"
+#include "file_system/native_handle.h"
 
 namespace brisel {
 
@@ -48,8 +45,6 @@ int ErrorNumber(DWORD code) {
     }
 }
 
-constexpr DWORD kLargestBlock = 1u << 30;
-
 }  // namespace
 
 std::string LastSystemError() { return SystemError(ErrorNumber(GetLastError())); }
@@ -63,53 +58,6 @@ bool DescribeHandle(NativeHandle handle, FileIdentity& identity, bool& regular) 
     identity = {info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
     regular = GetFileType(handle) == FILE_TYPE_DISK && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     return true;
-}
-
-// A pipe whose writer has gone, and a position past the end, are the end.
-std::size_t DiskReadableFile::Read(char* data, std::size_t size) {
-    if (!open_ || Failed()) return 0;
-    if (InterruptionRequested()) {
-        error_ = SystemError(EINTR);
-        return 0;
-    }
-    OVERLAPPED at{};
-    at.Offset = static_cast<DWORD>(offset_);
-    at.OffsetHigh = static_cast<DWORD>(offset_ >> 32);
-    DWORD n = 0;
-    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size, kLargestBlock));
-    if (!ReadFile(handle_, data, wanted, &n, atOffsets_ ? &at : nullptr)) {
-        const DWORD code = GetLastError();
-        if (code != ERROR_BROKEN_PIPE && code != ERROR_HANDLE_EOF) error_ = SystemError(ErrorNumber(code));
-        return 0;
-    }
-    offset_ += n;
-    return n;
-}
-
-bool DiskWritableFile::Write(const char* data, std::size_t size) {
-    if (!open_ || Failed()) return false;
-    for (std::size_t done = 0; done < size;) {
-        if (InterruptionRequested()) {
-            error_ = SystemError(EINTR);
-            return false;
-        }
-        DWORD n = 0;
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size - done, kLargestBlock));
-        if (!WriteFile(handle_, data + done, wanted, &n, nullptr)) return Fail();
-        done += n;
-    }
-    return true;
-}
-
-bool DiskWritableFile::Sync() {
-    if (!open_ || Failed()) return !Failed();
-    return FlushFileBuffers(handle_) || Fail();
-}
-
-bool DiskWritableFile::Truncate() {
-    if (!open_) return false;
-    LARGE_INTEGER start{};
-    return (SetFilePointerEx(handle_, start, nullptr, FILE_BEGIN) && SetEndOfFile(handle_)) || Fail();
 }
 
 }  // namespace brisel

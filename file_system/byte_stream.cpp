@@ -1,4 +1,4 @@
-#include "convert/byte_stream.h"
+#include "file_system/byte_stream.h"
 
 #include <algorithm>
 #include <cstring>

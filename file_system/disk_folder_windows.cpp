@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "common/native_path.h"
-#include "convert/disk_file.h"
-#include "convert/disk_folder.h"
-#include "convert/interruption.h"
+#include "file_system/disk_folder.h"
+#include "file_system/disk_writable_file.h"
+#include "file_system/interruption.h"
 
 namespace brisel {
 

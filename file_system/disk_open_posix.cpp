@@ -5,9 +5,10 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "convert/disk_file.h"
-#include "convert/disk_open.h"
-#include "convert/interruption.h"
+#include "file_system/disk_open.h"
+#include "file_system/disk_readable_file.h"
+#include "file_system/disk_writable_file.h"
+#include "file_system/signal_retry.h"
 
 namespace brisel {
 
@@ -19,7 +20,7 @@ int OpenRetrying(const std::string& path, int flags) {
     int fd = -1;
     do {
         fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR && !InterruptionRequested());
+    } while (CallAgain(fd));
     return fd;
 }
 

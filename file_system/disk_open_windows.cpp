@@ -4,8 +4,9 @@
 #include <filesystem>
 
 #include "common/native_path.h"
-#include "convert/disk_file.h"
-#include "convert/disk_open.h"
+#include "file_system/disk_open.h"
+#include "file_system/disk_readable_file.h"
+#include "file_system/disk_writable_file.h"
 
 namespace brisel {
 

@@ -1,21 +1,10 @@
-#include "convert/disk_file.h"
+#include "file_system/disk_writable_file.h"
 
 #include <cerrno>
-#include <cstring>
+
+#include "file_system/disk_readable_file.h"
 
 namespace brisel {
-
-std::string SystemError(int code) {
-    std::string text = std::strerror(code);
-    return text.empty() ? "Unknown error" : text;
-}
-
-DiskReadableFile::DiskReadableFile(NativeHandle handle, bool owned, bool atOffsets)
-    : open_(true), handle_(handle), owned_(owned), atOffsets_(atOffsets) {}
-
-DiskReadableFile::~DiskReadableFile() {
-    if (open_ && owned_) CloseNative(handle_);
-}
 
 DiskWritableFile::DiskWritableFile(NativeHandle handle, bool owned) : open_(true), handle_(handle), owned_(owned) {
     DescribeHandle(handle, identity_, regular_);

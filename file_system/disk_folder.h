@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "convert/file_system.h"
+#include "file_system/file_system.h"
 
 namespace brisel {
 

@@ -1,4 +1,4 @@
-#include "convert/interruption.h"
+#include "file_system/interruption.h"
 
 #include <atomic>
 

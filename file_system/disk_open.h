@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "convert/file_system.h"
+#include "file_system/file_system.h"
 
 namespace brisel {
 

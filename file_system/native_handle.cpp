@@ -1,0 +1,12 @@
+#include "file_system/native_handle.h"
+
+#include <cstring>
+
+namespace brisel {
+
+std::string SystemError(int code) {
+    std::string text = std::strerror(code);
+    return text.empty() ? "Unknown error" : text;
+}
+
+}  // namespace brisel
