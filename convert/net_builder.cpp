@@ -59,15 +59,17 @@ std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
 // A token without a full stop repeats the reference before it; before the
 // net's first reference it has nothing to repeat and is left out, as is a
 // reference to a part that the part list does not hold. A pin that the net
-// has had writes no row again: so neither does such a repeat.
+// has had writes no row again: so neither does such a repeat. With a pin
+// map, the pin is the number the map gives it.
 void NetBuilder::AddReference(const Reference& reference, std::string_view netName) {
     const PinReference& pin = reference.pin;
     if (pin.HasStop()) {
-        if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop);
+        if (!pin.plain && mapper_ == nullptr) checks_.CheckReference(pin.token, pin.lastStop);
         currentPin_ = pin.Pin();
         currentPartId_ = pin.PartId();
         currentPart_ = parts_.FindPart(reference.part);
         haveReference_ = true;
+        if (mapper_ != nullptr) MapPin(pin);
     }
     if (!haveReference_) {
         checks_.NothingToRepeat(pin.token, netName);
@@ -80,6 +82,15 @@ void NetBuilder::AddReference(const Reference& reference, std::string_view netNa
         return;
     }
     if (pin.HasStop() && pinsInNet_.Add(*currentPart_, currentPin_)) AddRow(*currentPart_, currentPin_);
+}
+
+// A mapped pin is no longer checked as a pin; its part ID still is.
+[[gnu::noinline]] void NetBuilder::MapPin(const PinReference& pin) {
+    const auto mapping = currentPart_ != nullptr ? mapper_->Map(*currentPart_, currentPin_) : std::nullopt;
+    if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop, mapping.has_value());
+    if (!mapping) return;
+    checks_.PinMapped(pin.token, currentPartId_, currentPin_, *mapping);
+    currentPin_ = mapping->number;
 }
 
 void NetBuilder::FinishNet() {

@@ -12,6 +12,7 @@
 #include "convert/line_writer.h"
 #include "convert/netlist_layout.h"
 #include "convert/part_table.h"
+#include "convert/pin_mapper.h"
 #include "convert/pin_reference.h"
 #include "convert/pins_in_net.h"
 #include "convert/source_checks.h"
@@ -20,8 +21,10 @@ namespace brisel {
 
 class NetBuilder {
 public:
-    NetBuilder(LineWriter& target, LineWriter& spool, const PartTable& parts, SourceChecks& checks)
-        : target_(target), spool_(spool), parts_(parts), checks_(checks) {
+    // `mapper`, when not nullptr, gives pins their numbers from a pin map.
+    NetBuilder(LineWriter& target, LineWriter& spool, const PartTable& parts, SourceChecks& checks,
+               const PinMapper* mapper = nullptr)
+        : target_(target), spool_(spool), parts_(parts), checks_(checks), mapper_(mapper) {
         nextRow_.Set(1);
     }
 
@@ -46,6 +49,7 @@ private:
     };
     std::size_t SplitBatch(const char*& next, const char* end);
     void AddReference(const Reference& reference, std::string_view netName);
+    void MapPin(const PinReference& pin);
     void AddRow(const PartNumber& part, std::string_view pin) {
         nextRow_.Increment();
         WriteConnectionRow(spool_, netNumber_, part, pin, nextRow_);
@@ -57,6 +61,7 @@ private:
     LineWriter& spool_;
     const PartTable& parts_;
     SourceChecks& checks_;
+    const PinMapper* mapper_;
 
     bool netHeaderSeen_ = false;
     std::int64_t netCount_ = 0;
