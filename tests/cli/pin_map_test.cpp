@@ -64,8 +64,10 @@ TEST_F(PinMapCli, DetailsNoteEachMappedPin) {
     const ProgramRun run = Run({"--details", "--pin-map=pin_map_board.map", "pin_map_board.net", "out.net"});
     EXPECT_EQ(run.status, 0);
     ASSERT_EQ(run.err.size(), 16u);
-    EXPECT_EQ(run.err.front(), "pin_map_board.net:15: note: pin \"PAD\" of part \"U8\" written as 17 (pin_map_board.map:7)");
-    EXPECT_EQ(run.err.back(), "pin_map_board.net:26: note: pin \"D\" of part \"Q2\" written as 3 (pin_map_board.map:6)");
+    EXPECT_EQ(run.err.front(),
+              "pin_map_board.net:15: note: pin \"PAD\" of part \"U8\" written as 17 (pin_map_board.map:7)");
+    EXPECT_EQ(run.err.back(),
+              "pin_map_board.net:26: note: pin \"D\" of part \"Q2\" written as 3 (pin_map_board.map:6)");
 }
 
 TEST_F(PinMapCli, AtMostAHundredNotes) {
@@ -105,8 +107,8 @@ TEST_F(PinMapCli, AWrongMapStopsTheConversion) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err,
               Strings{"Pin Map - Error: The pin map 'none.map' could not be read: No such file or directory."});
-    EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"bad.map", "out.net", "pin_map_board.map",
-                                                         "pin_map_board.net"}));
+    EXPECT_EQ(folder_.Names(),
+              (std::vector<std::string>{"bad.map", "out.net", "pin_map_board.map", "pin_map_board.net"}));
 }
 
 TEST_F(PinMapCli, Usage) {
