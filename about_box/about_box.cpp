@@ -14,14 +14,14 @@ constexpr const char* kMailFailed = "Your E-mail program could not be launched p
 
 }  // namespace
 
-void AboutBox::Open(const std::string& AppVersion, const std::string& Disclaimer) {
+void AboutBox::Open(const std::string& AppVersion, const std::string& Disclaimer, const platform::Window& mainWindow) {
     Load();
     form_->SetCaption(std::string("About ") + application::kTitle);
     form_->SetText("lblTitle", application::kTitle);
     form_->SetText("lblVersion", "Version " + AppVersion);
     form_->SetText("lblDescription", CopyrightTwoLines());
     form_->SetText("txtDisclaimer", Disclaimer);
-    form_->Show();
+    form_->ShowBeside(mainWindow);
 }
 
 // A box closed by the user is discarded only here, never inside one of its
@@ -56,10 +56,14 @@ void AboutBox::lblWSurl_Click() { OpenLink(form_->Text("lblWSurl"), kBrowserFail
 
 void AboutBox::lblEMadd_Click() { OpenLink("Mailto:" + form_->Text("lblEMadd"), kMailFailed); }
 
+// The browser or mail program reports back later; both windows stay usable
+// meanwhile.
 void AboutBox::OpenLink(const std::string& target, const char* failureText) {
-    if (platform_.ShellOpen(form_.get(), target) == platform::OpenResult::Opened) return;
-    platform_.Beep();
-    platform_.ShowMessage(failureText, kExecutionErrorTitle, platform::MessageIcon::Error);
+    platform_.ShellOpen(form_.get(), target, lifetime_.Guard([this, failureText](platform::OpenResult result) {
+        if (result == platform::OpenResult::Opened) return;
+        platform_.Beep();
+        platform_.ShowMessage(failureText, kExecutionErrorTitle, platform::MessageIcon::Error);
+    }));
 }
 
 }  // namespace brisel::about_box

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/lifetime.h"
 #include "platform/platform.h"
 
 namespace brisel::about_box {
@@ -14,8 +15,9 @@ public:
     explicit AboutBox(platform::Platform& platform) : platform_(platform) {}
 
     // Help > About: loads the box when it is not loaded, fills it with the
-    // main window's texts and shows it, or brings it to the front.
-    void Open(const std::string& AppVersion, const std::string& Disclaimer);
+    // main window's texts and shows it beside the main window, or brings it
+    // to the front.
+    void Open(const std::string& AppVersion, const std::string& Disclaimer, const platform::Window& mainWindow);
     bool IsLoaded() const { return form_ && form_->IsLoaded(); }
     platform::Window* Form() { return IsLoaded() ? form_.get() : nullptr; }
 
@@ -33,6 +35,7 @@ private:
 
     platform::Platform& platform_;
     std::unique_ptr<platform::Window> form_;
+    platform::Lifetime lifetime_;
 };
 
 }  // namespace brisel::about_box

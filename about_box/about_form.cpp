@@ -32,15 +32,20 @@ ControlDescription Line(const char* name, int y, int x2, Rgb color, int widthPix
             .lineWidthPixels = widthPixels};
 }
 
-ControlDescription Link(const char* name, const char* address, int top, int width) {
+// A link is named by its address and described by the label before it.
+ControlDescription Link(const char* name, const char* address, int top, int width, int tabIndex,
+                        const char* describedBy) {
     return {.kind = ControlKind::Label,
             .name = name,
             .caption = address,
             .bounds = {.left = 2280, .top = top, .width = width, .height = 195},
+            .tabIndex = tabIndex,
             .font = kLinkFont,
             .foreColor = kLinkBlue,
             .autoSize = true,
-            .cursor = platform::CursorKind::PointingHand};
+            .cursor = platform::CursorKind::PointingHand,
+            .link = true,
+            .describedBy = describedBy};
 }
 
 std::vector<ControlDescription> Controls(const Maker& maker) {
@@ -48,7 +53,6 @@ std::vector<ControlDescription> Controls(const Maker& maker) {
         {.kind = ControlKind::PictureBox,
          .name = "picIcon",
          .bounds = {.left = 240, .top = 240, .width = 480, .height = 480},
-         .tabIndex = 3,
          .autoSize = true,
          .picture = platform::ImageName::kIcon32},
         {.kind = ControlKind::Label,
@@ -93,13 +97,13 @@ std::vector<ControlDescription> Controls(const Maker& maker) {
          .caption = "E-mail address:",
          .bounds = {.left = 1080, .top = 2640, .width = 1065, .height = 195},
          .autoSize = true},
-        Link("lblEMadd", maker.email, 2640, 1515),
+        Link("lblEMadd", maker.email, 2640, 1515, 3, "lblEmail"),
         {.kind = ControlKind::Label,
          .name = "lblWebSite",
          .caption = "Web site URL:",
          .bounds = {.left = 1080, .top = 2880, .width = 1050, .height = 195},
          .autoSize = true},
-        Link("lblWSurl", maker.webAddress, 2880, 1965),
+        Link("lblWSurl", maker.webAddress, 2880, 1965, 4, "lblWebSite"),
         Line("Line1(0)", 3300, 5624, kWhite, 2),
         Line("Line1(1)", 3285, 5639, kGrey, 1),
         {.kind = ControlKind::TextBox,

@@ -44,9 +44,11 @@ StartRequest ParseCommandLine(const std::vector<std::string>& arguments) {
     return request;
 }
 
+// One line that says what is wrong, as brisel-convert words it.
 std::string UsageErrorText(const StartRequest& request) {
-    if (request.unknownOption.empty()) return kWindowUsage;
-    return "brisel: unknown option '" + request.unknownOption + "'\nTry 'brisel --help' for more information.\n";
+    const std::string wrong =
+        request.unknownOption.empty() ? "too many operands" : "unknown option '" + request.unknownOption + "'";
+    return "brisel: " + wrong + "\nTry 'brisel --help' for more information.\n";
 }
 
 }  // namespace brisel::main_window

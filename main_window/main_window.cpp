@@ -6,6 +6,7 @@
 #include "convert/file_paths.h"
 #include "convert/interruption.h"
 #include "convert/job_paths.h"
+#include "main_window/box_paths.h"
 #include "main_window/main_form.h"
 #include "messages/problem_lines.h"
 
@@ -99,6 +100,7 @@ void MainWindow::ConnectHandlers() {
     form_->On("mnuFileProblems", Event::Click, [this] { mnuFileProblems_Click(); });
     form_->On("mnuFileExit", Event::Click, [this] { mnuFileExit_Click(); });
     form_->On("mnuHelpAbout", Event::Click, [this] { mnuHelpAbout_Click(); });
+    form_->On("frmMain", Event::Unload, [this] { Form_Unload(); });
     form_->OnDrop([this](const std::string& control, const std::string& path) { Form_DragDrop(control, path); });
 }
 
@@ -107,15 +109,18 @@ void MainWindow::Show() {
     form_->SetFocus("txtSource");
 }
 
-void MainWindow::PutPath(const std::string& box, const std::string& path) {
-    form_->SetText(box, path);
-    if (box == "txtSource") txtSource_LostFocus();
-    if (box == "txtTarget") txtTarget_LostFocus();
-}
+void MainWindow::PutPath(const std::string& box, const std::string& path) { TakePath(box, path, PairOf(box).folder); }
 
+// Paths on the command line are taken from the folder the program started in;
+// a source alone gets a target beside it, named as the page names it.
 void MainWindow::PutStartPaths(const std::vector<std::string>& paths) {
-    if (paths.size() > 0) PutPath("txtSource", paths[0]);
-    if (paths.size() > 1) PutPath("txtTarget", paths[1]);
+    const std::string here = WithTrailingSeparator(platform_.CurrentFolder());
+    if (paths.size() > 0) TakePath("txtSource", paths[0], here);
+    if (paths.size() > 1) {
+        TakePath("txtTarget", paths[1], here);
+    } else if (paths.size() == 1 && !state_.SourceFile.empty()) {
+        TakePath("txtTarget", state_.SourcePath + TargetNameFor(state_.SourceFile), here);
+    }
 }
 
 // A file dropped on the target box becomes the target; anywhere else, the
@@ -131,24 +136,60 @@ void MainWindow::Form_Load() {
     state_.TargetFile = "ExpressPCB.net";
     state_.FileNames = {kHelpFileName, JobSettings::kSpoolFileName, JobSettings::kJoinedFileName};
     state_.AppPath = WithTrailingSeparator(platform_.ProgramFolder());
-    state_.SourcePath = state_.AppPath;
-    state_.TargetPath = state_.AppPath;
+    state_.SourcePath = DefaultFolder();
+    state_.TargetPath = state_.SourcePath;
     form_->SetToolTip("lblTitle", "Version " + state_.AppVersion);
-    form_->SetText("txtSource", state_.SourcePath + state_.SourceFile);
-    form_->SetText("txtTarget", state_.TargetPath + state_.TargetFile);
+    ShowPath("txtSource", state_.SourcePath + state_.SourceFile);
+    ShowPath("txtTarget", state_.TargetPath + state_.TargetFile);
     form_->SetText("lblProg", "");
 }
 
-void MainWindow::txtSource_LostFocus() { SplitInto("txtSource", state_.SourcePath, state_.SourceFile); }
+// The Problems window belongs to the main window and goes with it; the About
+// box stays until it is closed itself.
+void MainWindow::Form_Unload() { problems_.Close(); }
 
-void MainWindow::txtTarget_LostFocus() { SplitInto("txtTarget", state_.TargetPath, state_.TargetFile); }
-
-// A text without a separator leaves the stored pair as it was.
-void MainWindow::SplitInto(const std::string& box, std::string& folder, std::string& file) {
-    SplitPath(form_->Text(box), folder, file);
+// A copy of the program in a folder of the user's keeps its files beside
+// it; an installed one, whose folder the user may not write, starts in the
+// user's documents.
+std::string MainWindow::DefaultFolder() const {
+    if (platform_.IsWritableFolder(state_.AppPath)) return state_.AppPath;
+    return WithTrailingSeparator(platform_.DocumentsFolder());
 }
 
+void MainWindow::txtSource_LostFocus() { TakeTypedPath("txtSource"); }
+
+void MainWindow::txtTarget_LostFocus() { TakeTypedPath("txtTarget"); }
+
+MainWindow::PathPair MainWindow::PairOf(const std::string& box) {
+    if (box == "txtTarget") return {state_.TargetPath, state_.TargetFile};
+    return {state_.SourcePath, state_.SourceFile};
+}
+
+void MainWindow::TakeTypedPath(const std::string& box) { TakePath(box, form_->Text(box), PairOf(box).folder); }
+
+// The box is the truth: its text, taken from `fromFolder` when it is
+// relative, becomes the stored pair, and the box shows the whole path. An
+// emptied box stays empty, for OK to refuse.
+void MainWindow::TakePath(const std::string& box, const std::string& text, const std::string& fromFolder) {
+    const FolderAndFile named = ResolveBoxText(text, fromFolder, NativePathStyle());
+    const PathPair pair = PairOf(box);
+    pair.folder = named.folder;
+    pair.file = named.file;
+    ShowPath(box, text.empty() ? text : named.folder + named.file);
+}
+
+// While a box holds a path, its tooltip shows all of it.
+void MainWindow::ShowPath(const std::string& box, const std::string& path) {
+    if (form_->Text(box) != path) form_->SetText(box, path);
+    const platform::ControlDescription* described = MainForm().Find(box);
+    form_->SetToolTip(box, path.empty() && described != nullptr ? described->tooltip : path);
+}
+
+// However OK was pressed, the boxes' texts are taken first: a typed path
+// is converted even when the box never lost the focus (a shortcut key).
 void MainWindow::cmdOK_Click() {
+    TakeTypedPath("txtSource");
+    TakeTypedPath("txtTarget");
     if (NamesAreMissing()) {
         messages::Say(*this, messages::MissingNames());
         return;
@@ -212,6 +253,13 @@ void MainWindow::RunConversion(const JobSettings& job, const PinMapUse& pinMap) 
     LeaveBusyState();
     ShowProblems();
     if (!failure.empty()) messages::Say(*this, {messages::kConversionErrorTitle, {failure}, messages::Icon::Error});
+    ReturnToSource();
+}
+
+// Back in the source box, its whole path selected: typing replaces it.
+void MainWindow::ReturnToSource() {
+    form_->SetFocus("txtSource");
+    form_->SelectAll("txtSource");
 }
 
 // The Problems window and its menu item follow each conversion that ran.

@@ -11,14 +11,15 @@
 #include "convert/convert_netlist.h"
 #include "convert/disk_file_system.h"
 #include "messages/message_boxes.h"
+#include "platform/lifetime.h"
 #include "platform/platform.h"
 #include "problems_window/problems_window.h"
 
 namespace brisel::main_window {
 
-// What Help > About calls with AppVersion and Disclaimer; empty until an
-// About box is attached.
-using AboutOpener = std::function<void(const std::string&, const std::string&)>;
+// What Help > About calls with AppVersion, Disclaimer and the main window to
+// open beside; empty until an About box is attached.
+using AboutOpener = std::function<void(const std::string&, const std::string&, const platform::Window&)>;
 using Converter = std::function<Outcome(const JobSettings&, FileSystem&, ConversionReporter&)>;
 
 inline constexpr const char* kHelpFileName = "Brisel.txt";
@@ -65,9 +66,10 @@ public:
                         FileSystem& files = TheDisk());
 
     void Show();
-    // Puts a path into a box as if typed there and left: the program's
-    // command line and files dropped on the window.
+    // Puts a path into a box as if typed there and left: files dropped on
+    // the window.
     void PutPath(const std::string& box, const std::string& path);
+    // The program's command line: paths taken from the folder it started in.
     void PutStartPaths(const std::vector<std::string>& paths);
     void SetAboutOpener(AboutOpener opener) { aboutOpener_ = std::move(opener); }
 
@@ -77,6 +79,7 @@ public:
 
     // Event handlers.
     void Form_Load();
+    void Form_Unload();
     void Form_DragDrop(const std::string& control, const std::string& path);
     void txtSource_LostFocus();
     void txtTarget_LostFocus();
@@ -99,8 +102,20 @@ public:
     void FocusSource() override;
 
 private:
+    // The folder and file name a path box stands for.
+    struct PathPair {
+        std::string& folder;
+        std::string& file;
+    };
+
     void ConnectHandlers();
-    void SplitInto(const std::string& box, std::string& folder, std::string& file);
+    std::string DefaultFolder() const;
+    PathPair PairOf(const std::string& box);
+    void TakeTypedPath(const std::string& box);
+    void TakePath(const std::string& box, const std::string& text, const std::string& fromFolder);
+    void ShowPath(const std::string& box, const std::string& path);
+    void ChooseFile(platform::FileDialogRequest request, const std::string& box);
+    void ReturnToSource();
     bool NamesAreMissing() const;
     JobSettings Job() const;
     // The map the job uses, read into it; false when it cannot be read or
@@ -122,6 +137,7 @@ private:
     MainWindowState state_;
     AboutOpener aboutOpener_;
     problems_window::ProblemsWindow problems_;
+    platform::Lifetime lifetime_;
 };
 
 // The disclaimer the About box shows.

@@ -13,21 +13,6 @@ constexpr const char* kOpenFilter =
     "PADS-PowerPCB Netlist File (*.asc)|*.asc|"
     "All Files (*.*)|*.*";
 constexpr const char* kSaveFilter = "ExpressPCB Netlist File (*.net)|*.net|";
-constexpr const char* kHelpErrorTitle = "Help - Error";
-
-std::string HelpFailureText(const std::string& helpPath, platform::OpenResult result) {
-    switch (result) {
-        case platform::OpenResult::NotFound:
-            return "The help file " + helpPath + " was not found.";
-        case platform::OpenResult::NoProgram:
-            return "No program to show the help file " + helpPath + " was found.";
-        case platform::OpenResult::Opened:
-        case platform::OpenResult::Failed:
-            break;
-    }
-    return "The help file " + helpPath + " could not be opened.";
-}
-
 // An installed tree keeps its data in share/brisel/ beside the programs'
 // folder; the folder ends in a separator.
 std::string InstalledDataFolder(const std::string& programFolder) {
@@ -37,35 +22,33 @@ std::string InstalledDataFolder(const std::string& programFolder) {
     return prefix + "share" + separator + "brisel" + separator;
 }
 
-// Shows the dialog starting from the stored pair; on a choice stores the new
-// pair and shows the full path in the box. Cancel and every failure of the
-// dialog end quietly, changing nothing.
-void ChooseFile(platform::Platform& platform, platform::Window& form, platform::FileDialogRequest request,
-                const std::string& box, std::string& folder, std::string& file) {
-    request.filterIndex = 1;
-    request.defaultExt = ".net";
-    request.fileName = folder + file;
-    const auto choice = platform.ChooseFile(request);
-    if (!choice || choice->fileTitle.size() > choice->fileName.size()) return;
-    file = choice->fileTitle;
-    folder = choice->fileName.substr(0, choice->fileName.size() - choice->fileTitle.size());
-    form.SetText(box, choice->fileName);
-}
-
 }  // namespace
 
 void MainWindow::mnuFileOpen_Click() {
-    ChooseFile(platform_, *form_, {.kind = platform::FileDialogKind::Open, .title = "File Open", .filter = kOpenFilter},
-               "txtSource", state_.SourcePath, state_.SourceFile);
+    ChooseFile({.kind = platform::FileDialogKind::Open, .title = "File Open", .filter = kOpenFilter}, "txtSource");
 }
 
 void MainWindow::mnuFileSaveAs_Click() {
-    ChooseFile(platform_, *form_,
-               {.kind = platform::FileDialogKind::Save,
+    ChooseFile({.kind = platform::FileDialogKind::Save,
                 .title = "File Save As",
                 .filter = kSaveFilter,
                 .confirmOverwrite = true},
-               "txtTarget", state_.TargetPath, state_.TargetFile);
+               "txtTarget");
+}
+
+// Shows the dialog starting from the stored pair; on a choice stores the new
+// pair and shows the full path in the box. Cancel and every failure of the
+// dialog end quietly, changing nothing.
+void MainWindow::ChooseFile(platform::FileDialogRequest request, const std::string& box) {
+    const PathPair pair = PairOf(box);
+    request.filterIndex = 1;
+    request.defaultExt = ".net";
+    request.fileName = pair.folder + pair.file;
+    const auto choice = platform_.ChooseFile(request);
+    if (!choice || choice->fileTitle.size() > choice->fileName.size()) return;
+    pair.file = choice->fileTitle;
+    pair.folder = choice->fileName.substr(0, choice->fileName.size() - choice->fileTitle.size());
+    ShowPath(box, choice->fileName);
 }
 
 void MainWindow::cmdBrowseS_Click() { mnuFileOpen_Click(); }
@@ -103,16 +86,29 @@ void MainWindow::OpenHelpInNotepad(const std::string& helpPath) {
     platform_.BringToFront(task);
 }
 
+// The viewer reports back later; the window stays usable meanwhile.
 void MainWindow::OpenHelpInViewer(const std::string& helpPath) {
-    const platform::OpenResult result = platform_.ShellOpen(form_.get(), helpPath);
-    if (result != platform::OpenResult::Opened) ReportHelpNotOpened(helpPath, result);
+    platform_.ShellOpen(form_.get(), helpPath, lifetime_.Guard([this, helpPath](platform::OpenResult result) {
+        if (result != platform::OpenResult::Opened) ReportHelpNotOpened(helpPath, result);
+    }));
 }
 
 void MainWindow::ReportHelpNotOpened(const std::string& helpPath, platform::OpenResult result) {
-    messages::Say(*this, {kHelpErrorTitle, {HelpFailureText(helpPath, result)}, messages::Icon::Error});
+    switch (result) {
+        case platform::OpenResult::NotFound:
+            messages::Say(*this, messages::HelpFileMissing(helpPath));
+            return;
+        case platform::OpenResult::NoProgram:
+            messages::Say(*this, messages::NoHelpViewer(helpPath));
+            return;
+        case platform::OpenResult::Opened:
+        case platform::OpenResult::Failed:
+            break;
+    }
+    messages::Say(*this, messages::HelpNotOpened(helpPath));
 }
 
-void MainWindow::mnuFileProblems_Click() { problems_.Open(state_.Problems); }
+void MainWindow::mnuFileProblems_Click() { problems_.Open(state_.Problems, *form_); }
 
 void MainWindow::mnuFileExit_Click() {
     platform_.CloseAllFiles();
@@ -121,7 +117,7 @@ void MainWindow::mnuFileExit_Click() {
 }
 
 void MainWindow::mnuHelpAbout_Click() {
-    if (aboutOpener_) aboutOpener_(state_.AppVersion, state_.Disclaimer);
+    if (aboutOpener_) aboutOpener_(state_.AppVersion, state_.Disclaimer, *form_);
 }
 
 }  // namespace brisel::main_window

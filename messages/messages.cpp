@@ -166,6 +166,18 @@ std::string OutputErrorLine(const std::string& program, const std::string& reaso
     return program + ": write error: " + reason;
 }
 
+Message HelpFileMissing(const std::string& path) {
+    return {kHelpErrorTitle, {"The help file '" + path + "' was not found."}, Icon::Error};
+}
+
+Message NoHelpViewer(const std::string& path) {
+    return {kHelpErrorTitle, {"No program to show the help file '" + path + "' was found."}, Icon::Error};
+}
+
+Message HelpNotOpened(const std::string& path) {
+    return {kHelpErrorTitle, {"The help file '" + path + "' could not be opened."}, Icon::Error};
+}
+
 std::string ProgressCaption(const ProgressStep& step) {
     switch (step.stage) {
         case ProgressStep::Stage::Initializing:

@@ -42,6 +42,16 @@ Message ForUnreadableSource(const std::string& source, const std::string& reason
 // The completion, the refusal or the failure.
 Message ForOutcome(const Outcome& outcome, const JobSettings& settings);
 
+// What the Problems window lists after a conversion without problems.
+inline constexpr const char* kNoProblemsFound = "No problems were found in the last conversion.";
+
+// Help > Contents could not show the help file: it is missing, no program
+// shows it, or the program failed.
+inline constexpr const char* kHelpErrorTitle = "Help - Error";
+Message HelpFileMissing(const std::string& path);
+Message NoHelpViewer(const std::string& path);
+Message HelpNotOpened(const std::string& path);
+
 // A folder as the messages show it: as typed, without the separator that
 // ends it unless it is the root.
 std::string ShownFolder(std::string folder);

@@ -49,7 +49,7 @@ struct ControlDescription {
     // For lines: left, top is the first end point and width, height the
     // offset to the second.
     TwipsRect bounds{};
-    int tabIndex = -1;                      // place in the keyboard order; labels take no focus
+    int tabIndex = -1;                      // place in the keyboard order; plain labels take no focus
     std::optional<FontDescription> font{};  // the window's font when absent
     std::optional<Rgb> foreColor{};
     std::optional<Rgb> backColor{};
@@ -67,6 +67,14 @@ struct ControlDescription {
     std::string picture{};   // image name, see ImageName below
     CursorKind cursor = CursorKind::Default;
     Anchoring anchoring = Anchoring::TopLeft;
+    // A label that opens an address: it takes the focus in its tab order,
+    // and Enter or Space press it as a click does.
+    bool link = false;
+    // The labels whose captions name and describe the control for assistive
+    // technology where its place in the keyboard order does not tell (see
+    // AccessibleTextOf).
+    std::string labelledBy{};
+    std::string describedBy{};
 };
 
 struct MenuDescription {

@@ -2,6 +2,7 @@
 // Everything the windows need from the operating system. The Qt backend
 // implements it for Linux, a Win32 backend for Windows and tests use a fake.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,9 @@ enum class OpenResult {
     Failed,
 };
 
+// Told how handing something to the desktop ended, once that is known.
+using OpenDone = std::function<void(OpenResult)>;
+
 using TaskId = long;
 
 class Platform {
@@ -51,13 +55,23 @@ public:
     virtual TaskId StartProgram(const std::string& commandLine) = 0;
     virtual void BringToFront(TaskId task) = 0;
     // Opens a document or an address with the program the desktop chooses.
-    virtual OpenResult ShellOpen(const Window* owner, const std::string& target) = 0;
+    // `done` is told how that ended, at once or later from the event loop
+    // (the windows stay usable meanwhile).
+    virtual void ShellOpen(const Window* owner, const std::string& target, OpenDone done) = 0;
     virtual TextViewer HelpViewer() const = 0;
 
     virtual Registry& SystemRegistry() = 0;
     // The folder of the program's own executable, without a trailing
     // separator except for a root folder.
     virtual std::string ProgramFolder() const = 0;
+    // The folder the program was started in, the same way.
+    virtual std::string CurrentFolder() const = 0;
+    // The user's documents folder, the same way: Windows' Documents folder;
+    // elsewhere the one `xdg-user-dir DOCUMENTS` names, or else home.
+    virtual std::string DocumentsFolder() const = 0;
+    // Whether the user may create files in the folder, found by creating one
+    // and removing it again.
+    virtual bool IsWritableFolder(const std::string& folder) const = 0;
     // True for an existing ordinary file: not a folder, hidden or system file.
     virtual bool IsOrdinaryFile(const std::string& path) const = 0;
     virtual void CloseAllFiles() = 0;

@@ -36,15 +36,20 @@ public:
     virtual void SetEnabled(const std::string& control, bool enabled) = 0;
     virtual void SetVisible(const std::string& control, bool visible) = 0;
     virtual void SetFocus(const std::string& control) = 0;
+    // Selects the whole text of a text box, so that typing replaces it.
+    virtual void SelectAll(const std::string& control) = 0;
     // Paints the control at once, without waiting for the event loop.
     virtual void Repaint(const std::string& control) = 0;
 
     virtual void SetCaption(const std::string& caption) = 0;
     virtual void SetPointer(Pointer pointer) = 0;
 
-    // Shows the window without a modal loop; brings it to the front when it
-    // already shows.
+    // Shows the window without a modal loop, centred on the screen the first
+    // time; brings it to the front when it already shows.
     virtual void Show() = 0;
+    // Shows it the same way, beside `anchor` the first time (see
+    // PlaceBeside), made small enough for the screen if it is sizable.
+    virtual void ShowBeside(const Window& anchor) = 0;
     virtual void Close() = 0;
     // False once the window has been closed.
     virtual bool IsLoaded() const = 0;

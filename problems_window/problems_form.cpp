@@ -41,7 +41,7 @@ std::vector<ControlDescription> Controls() {
 platform::FormDescription BuildProblemsForm() {
     return {
         .name = "frmProblems",
-        .caption = "Problems",
+        .caption = "Problems - Brisel",
         .clientWidth = 9000,
         .clientHeight = 4770,
         .border = platform::BorderStyle::Sizable,

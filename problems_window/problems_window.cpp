@@ -1,5 +1,6 @@
 #include "problems_window/problems_window.h"
 
+#include "messages/messages.h"
 #include "problems_window/problems_form.h"
 
 namespace brisel::problems_window {
@@ -16,15 +17,24 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void ProblemsWindow::Open(const std::vector<std::string>& lines) {
+void ProblemsWindow::Open(const std::vector<std::string>& lines, const platform::Window& mainWindow) {
     Load();
-    form_->SetText("txtProblems", Joined(lines));
-    form_->Show();
+    List(lines);
+    form_->ShowBeside(mainWindow);
     form_->SetFocus("txtProblems");
 }
 
 void ProblemsWindow::Update(const std::vector<std::string>& lines) {
-    if (IsLoaded()) form_->SetText("txtProblems", Joined(lines));
+    if (IsLoaded()) List(lines);
+}
+
+void ProblemsWindow::Close() {
+    if (IsLoaded()) form_->Close();
+}
+
+void ProblemsWindow::List(const std::vector<std::string>& lines) {
+    lines_ = lines;
+    form_->SetText("txtProblems", lines.empty() ? messages::kNoProblemsFound : Joined(lines));
 }
 
 // A window closed by the user is discarded only here, never inside one of
@@ -42,9 +52,10 @@ void ProblemsWindow::ConnectHandlers() {
     form_->On("cmdClose", Event::Click, [this] { cmdClose_Click(); });
 }
 
-// Every line, each with its line end, whatever part of the list is selected.
+// Every line, each with its line end, whatever part of the list is selected;
+// nothing when there are none.
 void ProblemsWindow::cmdCopy_Click() {
-    const std::string text = form_->Text("txtProblems");
+    const std::string text = Joined(lines_);
     platform_.SetClipboardText(text.empty() ? text : text + "\r\n");
 }
 

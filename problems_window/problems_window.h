@@ -16,10 +16,13 @@ public:
     explicit ProblemsWindow(platform::Platform& platform) : platform_(platform) {}
 
     // File > Problems...: loads the window when it is not loaded, lists the
-    // lines and shows it, or brings it to the front.
-    void Open(const std::vector<std::string>& lines);
-    // Lists a newer conversion's lines in the window if it is open.
+    // lines and shows it beside `mainWindow`, or brings it to the front.
+    void Open(const std::vector<std::string>& lines, const platform::Window& mainWindow);
+    // Lists a newer conversion's lines in the window if it is open; without
+    // any, the window says that there were none.
     void Update(const std::vector<std::string>& lines);
+    // Goes with the main window.
+    void Close();
     bool IsLoaded() const { return form_ && form_->IsLoaded(); }
     platform::Window* Form() { return IsLoaded() ? form_.get() : nullptr; }
 
@@ -30,9 +33,11 @@ public:
 private:
     void Load();
     void ConnectHandlers();
+    void List(const std::vector<std::string>& lines);
 
     platform::Platform& platform_;
     std::unique_ptr<platform::Window> form_;
+    std::vector<std::string> lines_;
 };
 
 }  // namespace brisel::problems_window

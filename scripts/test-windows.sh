@@ -16,7 +16,7 @@ export LC_ALL=C.UTF-8
 BRISEL_WINDOWS_TESTS=ON "$root/scripts/build-windows.sh" "$build" >/dev/null
 
 status=0
-xvfb-run -a -s "-screen 0 1024x768x24" "$root/tests/windows/run-under-wine.sh" "$build" "$root" || status=1
+xvfb-run -a -s "-screen 0 1280x1024x24" "$root/tests/windows/run-under-wine.sh" "$build" "$root" || status=1
 if [ "${BRISEL_SCREENSHOTS:-0}" = 1 ]; then
   cp "$build"/screenshots/screenshot-wine-*.png "$root/docs/"
 fi

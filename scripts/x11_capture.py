@@ -2,8 +2,11 @@
 """Captures Brisel's windows on an X display (Xvfb) into PNG files, and
 presses keys there, using only libX11 and libXtst through ctypes.
 
-  x11_capture.py wait-and-grab TITLE FILE   waits for the window, saves it
+  x11_capture.py wait-and-grab TITLE [TITLE...] FILE
+                                            waits for the windows, saves them
+                                            together as they stand side by side
   x11_capture.py keys KEY[+KEY...] ...      presses each chord in turn
+  x11_capture.py type TEXT                  types the text, key by key
   x11_capture.py click TITLE X Y            clicks at X, Y inside the window
 """
 
@@ -90,8 +93,12 @@ def write_png(path, width, height, rgb_rows):
         out.write(chunk(b"IEND", b""))
 
 
-def grab(window, path):
-    image = x11.XGetImage(display, root, window.x, window.y, window.width, window.height,
+def grab(windows, path):
+    left = min(w.x for w in windows)
+    top = min(w.y for w in windows)
+    right = max(w.x + w.width for w in windows)
+    bottom = max(w.y + w.height for w in windows)
+    image = x11.XGetImage(display, root, left, top, right - left, bottom - top,
                           c_ulong(-1).value, 2).contents
     stride = image.bytes_per_line
     data = ctypes.string_at(image.data, stride * image.height)
@@ -104,19 +111,18 @@ def grab(window, path):
     write_png(path, image.width, image.height, rows)
 
 
-def wait_and_grab(title, path, timeout=20.0):
+def wait_and_grab(titles, path, timeout=20.0):
     deadline = time.time() + timeout
     while time.time() < deadline:
-        window = find_window(title)
-        if window is not None:
-            time.sleep(1.0)  # let it paint
-            grab(find_window(title), path)
+        if all(find_window(title) is not None for title in titles):
+            time.sleep(1.0)  # let them paint
+            grab([find_window(title) for title in titles], path)
             return
         time.sleep(0.2)
-    sys.exit("window not found: " + title)
+    sys.exit("window not found: " + ", ".join(titles))
 
 
-def press(chord):
+def press(chord, pause=0.4):
     codes = [x11.XKeysymToKeycode(display, x11.XStringToKeysym(k.encode()))
              for k in chord.split("+")]
     for code in codes:
@@ -124,7 +130,19 @@ def press(chord):
     for code in reversed(codes):
         xtst.XTestFakeKeyEvent(display, code, 0, 0)
     x11.XFlush(display)
-    time.sleep(0.4)
+    time.sleep(pause)
+
+
+# The keys of characters that are no key names of their own; those marked
+# with a Shift are typed with it (a US keyboard).
+CHARACTER_KEYS = {".": ("period", False), "-": ("minus", False), "_": ("minus", True),
+                  "/": ("slash", False), " ": ("space", False)}
+
+
+def type_text(text):
+    for character in text:
+        name, shifted = CHARACTER_KEYS.get(character, (character.lower(), character.isupper()))
+        press(("Shift_L+" if shifted else "") + name, pause=0.05)
 
 
 def click(title, x, y):
@@ -140,7 +158,9 @@ def click(title, x, y):
 
 if __name__ == "__main__":
     if sys.argv[1] == "wait-and-grab":
-        wait_and_grab(sys.argv[2], sys.argv[3])
+        wait_and_grab(sys.argv[2:-1], sys.argv[-1])
+    elif sys.argv[1] == "type":
+        type_text(sys.argv[2])
     elif sys.argv[1] == "keys":
         for chord in sys.argv[2:]:
             press(chord)

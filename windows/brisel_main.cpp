@@ -69,7 +69,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     brisel::main_window::MainWindow window(platform);
     brisel::about_box::AboutBox about(platform);
     window.SetAboutOpener(
-        [&about](const std::string& version, const std::string& disclaimer) { about.Open(version, disclaimer); });
+        [&about](const std::string& version, const std::string& disclaimer, const brisel::platform::Window& beside) {
+            about.Open(version, disclaimer, beside);
+        });
     window.PutStartPaths(request.paths);
     window.Show();
     return platform.Run();

@@ -117,9 +117,9 @@ QRect Geometry(const ControlDescription& described, double dpi) {
 }
 
 Qt::FocusPolicy FocusPolicyOf(const ControlDescription& described) {
-    const bool takesFocus =
-        described.tabIndex >= 0 && described.kind != ControlKind::Label && described.kind != ControlKind::Line;
-    return takesFocus ? Qt::StrongFocus : Qt::NoFocus;
+    const bool focusableKind =
+        described.kind == ControlKind::Label ? described.link : described.kind != ControlKind::Line;
+    return described.tabIndex >= 0 && focusableKind ? Qt::StrongFocus : Qt::NoFocus;
 }
 
 }  // namespace
@@ -151,6 +151,12 @@ QWidget* CreateControl(const ControlDescription& described, QWidget* parent, dou
     FitToContent(control, described);
     control->setVisible(described.visible);
     return control;
+}
+
+void SetAccessibleText(QWidget* control, const ControlDescription& described, const AccessibleText& text) {
+    const bool plainLabel = described.kind == ControlKind::Label && !described.link;
+    if (!plainLabel) control->setAccessibleName(ToQt(text.name));
+    if (!text.description.empty()) control->setAccessibleDescription(ToQt(text.description));
 }
 
 void FitToContent(QWidget* control, const ControlDescription& described) {

@@ -24,6 +24,28 @@ void ClientArea::paintEvent(QPaintEvent*) {
     painter.drawPixmap(QRect(QPoint(0, 0), size()), background_);
 }
 
+QColor ClientArea::BackgroundAround(const QRect& outer, const QRect& inner) const {
+    if (background_.isNull()) return palette().color(backgroundRole());
+    const QImage shown = background_.toImage().scaled(size());
+    long long red = 0;
+    long long green = 0;
+    long long blue = 0;
+    long long count = 0;
+    const QRect within = outer.intersected(shown.rect());
+    for (int y = within.top(); y <= within.bottom(); ++y) {
+        for (int x = within.left(); x <= within.right(); ++x) {
+            if (inner.contains(x, y)) continue;
+            const QColor pixel = shown.pixelColor(x, y);
+            red += pixel.red();
+            green += pixel.green();
+            blue += pixel.blue();
+            ++count;
+        }
+    }
+    if (count == 0) return palette().color(backgroundRole());
+    return QColor(static_cast<int>(red / count), static_cast<int>(green / count), static_cast<int>(blue / count));
+}
+
 void ClientArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (resizeHandler_) resizeHandler_(event->size());

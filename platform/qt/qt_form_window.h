@@ -19,6 +19,8 @@ public:
     ClientArea(QWidget* parent, const QPixmap& background);
     // Called with the new size each time a sizable form's area is resized.
     void SetResizeHandler(std::function<void(QSize)> handler) { resizeHandler_ = std::move(handler); }
+    // The mean colour of the background within `outer` but outside `inner`.
+    QColor BackgroundAround(const QRect& outer, const QRect& inner) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,11 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <stdexcept>
 
@@ -19,6 +20,8 @@ namespace brisel::platform::qt {
 namespace {
 
 constexpr const char* kApplicationTitle = "Brisel";
+// How long the desktop may take to name the documents folder.
+constexpr int kUserDirWaitMilliseconds = 3000;
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
@@ -56,7 +59,8 @@ std::optional<FileChoice> QtPlatform::ChooseFile(const FileDialogRequest& reques
 
 void QtPlatform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     const QString shownTitle = title.empty() ? QString::fromLatin1(kApplicationTitle) : ToQt(title);
-    QMessageBox box(ToQtIcon(icon), shownTitle, ToQtLines(text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(ToQtIcon(icon), shownTitle, BreakableLongWords(ToQtLines(text)), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
 }
@@ -81,16 +85,37 @@ TaskId QtPlatform::StartProgram(const std::string& commandLine) {
 // no portable way to raise another program's window.
 void QtPlatform::BringToFront(TaskId) {}
 
-OpenResult QtPlatform::ShellOpen(const Window*, const std::string& target) {
+void QtPlatform::ShellOpen(const Window*, const std::string& target, OpenDone done) {
     QUrl url(ToQt(target));
     if (!IsAddress(url)) {
-        if (!QFileInfo::exists(ToQt(target))) return OpenResult::NotFound;
+        if (!QFileInfo::exists(ToQt(target))) {
+            done(OpenResult::NotFound);
+            return;
+        }
         url = QUrl::fromLocalFile(ToQt(target));
     }
-    return QDesktopServices::openUrl(url) ? OpenResult::Opened : OpenResult::NoProgram;
+    desktop_.Open(url, std::move(done));
 }
 
 std::string QtPlatform::ProgramFolder() const { return FromQt(QCoreApplication::applicationDirPath()); }
+
+std::string QtPlatform::CurrentFolder() const { return FromQt(QDir::toNativeSeparators(QDir::currentPath())); }
+
+std::string QtPlatform::DocumentsFolder() const {
+    QProcess userDir;
+    userDir.start(QStringLiteral("xdg-user-dir"), {QStringLiteral("DOCUMENTS")});
+    if (userDir.waitForFinished(kUserDirWaitMilliseconds) && userDir.exitStatus() == QProcess::NormalExit &&
+        userDir.exitCode() == 0) {
+        const QString folder = QString::fromLocal8Bit(userDir.readAllStandardOutput()).trimmed();
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return FromQt(QDir::toNativeSeparators(folder));
+    }
+    return FromQt(QDir::toNativeSeparators(QDir::homePath()));
+}
+
+bool QtPlatform::IsWritableFolder(const std::string& folder) const {
+    QTemporaryFile probe(QDir(ToQt(folder)).filePath(QStringLiteral("BriselWriteTest-XXXXXX")));
+    return probe.open();
+}
 
 bool QtPlatform::IsOrdinaryFile(const std::string& path) const {
     const QFileInfo info(ToQt(path));

@@ -3,6 +3,7 @@
 // registry.
 
 #include "platform/platform.h"
+#include "platform/qt/qt_desktop_open.h"
 
 namespace brisel::platform::qt {
 
@@ -18,16 +19,20 @@ public:
     void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(TaskId task) override;
-    OpenResult ShellOpen(const Window* owner, const std::string& target) override;
+    void ShellOpen(const Window* owner, const std::string& target, OpenDone done) override;
     TextViewer HelpViewer() const override { return TextViewer::ShellDefault; }
     Registry& SystemRegistry() override { return registry_; }
     std::string ProgramFolder() const override;
+    std::string CurrentFolder() const override;
+    std::string DocumentsFolder() const override;
+    bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
     void CloseAllFiles() override {}
     void Quit() override;
 
 private:
     EmptyRegistry registry_;
+    DesktopOpener desktop_;
 };
 
 }  // namespace brisel::platform::qt

@@ -20,4 +20,9 @@ inline QString ToQtLines(const std::string& text) {
     return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// The text with a place to break a line after every character of a word too
+// long for a line of a message box (a long file name), so that it wraps
+// inside the box rather than widen it past the screen.
+QString BreakableLongWords(const QString& text);
+
 }  // namespace brisel::platform::qt

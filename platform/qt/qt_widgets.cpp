@@ -16,8 +16,8 @@ void LineWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), color_);
 }
 
-EventRelay::EventRelay(QWidget* control, FormEventSink sink, bool reportsClicks)
-    : QObject(control), sink_(std::move(sink)), reportsClicks_(reportsClicks) {
+EventRelay::EventRelay(QWidget* control, FormEventSink sink, Clicks clicks)
+    : QObject(control), sink_(std::move(sink)), clicks_(clicks) {
     control->installEventFilter(this);
 }
 
@@ -44,7 +44,13 @@ bool EventRelay::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::MouseButtonRelease:
-            if (reportsClicks_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            if (clicks_ != Clicks::Ignored && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                sink_(Event::Click);
+                return true;
+            }
+            break;
+        case QEvent::KeyPress:
+            if (IsPressKey(event)) {
                 sink_(Event::Click);
                 return true;
             }
@@ -57,6 +63,13 @@ bool EventRelay::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool EventRelay::IsPressKey(QEvent* event) const {
+    if (clicks_ != Clicks::ReportedAndKeys) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) return false;
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
 }
 
 bool EventRelay::IsMenuShortcut(QEvent* event) const {

@@ -28,13 +28,15 @@ private:
 
 using FormEventSink = std::function<void(Event)>;
 
-// Watches one control: a click on a label or picture, and the loss of focus
-// to another control of the same window. Opening a menu, a shortcut key or
-// the window losing activation do not count as losing the focus.
+// Watches one control: a click on a label or picture (and Enter or Space on
+// a link), and the loss of focus to another control of the same window.
+// Opening a menu, a shortcut key or the window losing activation do not count
+// as losing the focus.
 class EventRelay final : public QObject {
     Q_OBJECT
 public:
-    EventRelay(QWidget* control, FormEventSink sink, bool reportsClicks);
+    enum class Clicks { Ignored, Reported, ReportedAndKeys };
+    EventRelay(QWidget* control, FormEventSink sink, Clicks clicks);
     // Menu shortcuts that must win over the control's own keys (Ctrl+A).
     void SetMenuShortcuts(QList<QKeySequence> shortcuts) { menuShortcuts_ = std::move(shortcuts); }
 
@@ -43,9 +45,10 @@ protected:
 
 private:
     bool IsMenuShortcut(QEvent* event) const;
+    bool IsPressKey(QEvent* event) const;
 
     FormEventSink sink_;
-    bool reportsClicks_;
+    Clicks clicks_;
     QList<QKeySequence> menuShortcuts_;
 };
 

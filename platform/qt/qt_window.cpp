@@ -11,7 +11,9 @@
 #include <stdexcept>
 
 #include "platform/anchoring.h"
+#include "platform/placement.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_focus_ring.h"
 #include "platform/qt/qt_images.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_widgets.h"
@@ -21,14 +23,24 @@ namespace brisel::platform::qt {
 namespace {
 
 Qt::WindowFlags FlagsFor(const FormDescription& form) {
-    Qt::WindowFlags flags =
-        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    // A tool window is the one kind the desktop keeps out of its taskbar.
-    flags |= form.showInTaskbar ? Qt::Window : Qt::Tool;
+    // Every form is an ordinary top-level window that the main window can come
+    // in front of: the desktop keeps tool and dialog windows above the rest of
+    // the program. It keeps only tool windows out of its taskbar, where a form
+    // gone behind the main window is found again.
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
     if (form.minButton) flags |= Qt::WindowMinimizeButtonHint;
     if (form.border == BorderStyle::Sizable) flags |= Qt::WindowMaximizeButtonHint;
     return flags;
 }
+
+EventRelay::Clicks ClicksOf(const ControlDescription& described) {
+    if (described.link) return EventRelay::Clicks::ReportedAndKeys;
+    const bool clickable = described.kind == ControlKind::Label || described.kind == ControlKind::PictureBox;
+    return clickable ? EventRelay::Clicks::Reported : EventRelay::Clicks::Ignored;
+}
+
+PixelRect ToPixels(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
 // The forms still open: the program ends when the last one closes, whichever
 // it is.
@@ -83,20 +95,26 @@ void QtWindow::BuildFrame(double logicalDpi) {
         client->setFixedSize(designedClient_);
     }
     window_->setCentralWidget(client);
+    new FocusRing(client);
 }
 
 void QtWindow::BuildControls(double logicalDpi) {
     QWidget* client = window_->centralWidget();
     for (const ControlDescription& described : form_.controls) {
         QWidget* control = CreateControl(described, client, logicalDpi);
+        SetAccessibleText(control, described, AccessibleTextOf(form_, described));
         controls_[described.name] = control;
         if (described.anchoring != Anchoring::TopLeft) anchored_.push_back({control, &described, control->geometry()});
         auto* button = qobject_cast<QPushButton*>(control);
         if (button != nullptr && described.isDefault) window_->SetDefaultButton(button);
         if (button != nullptr && described.isCancel) window_->SetCancelButton(button);
         if (button != nullptr) {
-            QObject::connect(button, &QPushButton::clicked,
-                             [this, name = described.name] { Fire(name, Event::Click); });
+            // The button takes the focus before its command runs, however it
+            // was pressed (a shortcut key does not move the focus itself).
+            QObject::connect(button, &QPushButton::clicked, [this, button, name = described.name] {
+                if (button->isVisible() && button->focusPolicy() != Qt::NoFocus) button->setFocus(Qt::OtherFocusReason);
+                Fire(name, Event::Click);
+            });
         }
     }
 }
@@ -160,10 +178,9 @@ void QtWindow::WatchControls() {
         if (!action->shortcut().isEmpty()) shortcuts.append(action->shortcut());
     }
     for (const ControlDescription& described : form_.controls) {
-        const bool clickable = described.kind == ControlKind::Label || described.kind == ControlKind::PictureBox;
         const std::string name = described.name;
         auto* relay = new EventRelay(
-            Control(name), [this, name](Event event) { Fire(name, event); }, clickable);
+            Control(name), [this, name](Event event) { Fire(name, event); }, ClicksOf(described));
         if (described.kind == ControlKind::TextBox) relay->SetMenuShortcuts(shortcuts);
     }
 }
@@ -206,7 +223,7 @@ void QtWindow::SetText(const std::string& control, const std::string& text) {
     QWidget* widget = Control(control);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(ToQt(text));
-        edit->setCursorPosition(0);  // show a long path from its start
+        edit->end(false);  // a long path shows its end: the file name
     }
     if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) plain->setPlainText(ToQtLines(text));
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(ToQtLines(text));
@@ -230,6 +247,12 @@ void QtWindow::SetEnabled(const std::string& control, bool enabled) {
 void QtWindow::SetVisible(const std::string& control, bool visible) { Control(control)->setVisible(visible); }
 
 void QtWindow::SetFocus(const std::string& control) { Control(control)->setFocus(Qt::OtherFocusReason); }
+
+void QtWindow::SelectAll(const std::string& control) {
+    QWidget* widget = Control(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) plain->selectAll();
+}
 
 void QtWindow::Repaint(const std::string& control) { Control(control)->repaint(); }
 
@@ -275,11 +298,50 @@ void QtWindow::RestorePointers() {
 
 void QtWindow::Show() {
     if (!window_) return;
-    if (!centred_) {
+    if (!placed_) {
         const QRect screen = window_->screen()->availableGeometry();
         window_->move(screen.center() - window_->rect().center());
-        centred_ = true;
+        placed_ = true;
     }
+    Raise();
+}
+
+void QtWindow::ShowBeside(const Window& anchor) {
+    const auto* other = dynamic_cast<const QtWindow*>(&anchor);
+    if (!window_ || other == nullptr || !other->window_) {
+        Show();
+        return;
+    }
+    if (!placed_) {
+        PlaceBeside(*other->window_);
+        placed_ = true;
+    }
+    Raise();
+}
+
+// The desktop's frame is not known before the window shows: the anchor's
+// tells how much it adds. A sizable form may open smaller to find room.
+void QtWindow::PlaceBeside(const QWidget& anchor) {
+    const QSize frameExtra = anchor.frameGeometry().size() - anchor.size();
+    const QSize frame = window_->size() + frameExtra;
+    const PixelSize size{frame.width(), frame.height()};
+    const PixelRect at =
+        platform::PlaceBeside(ToPixels(anchor.frameGeometry()), size, IsSizable() ? SmallestOpening(size) : size,
+                              ToPixels(anchor.screen()->availableGeometry()));
+    if (at.width != size.width || at.height != size.height) ShrinkTo(QSize(at.width, at.height) - frameExtra);
+    window_->move(at.left, at.top);
+}
+
+// Smaller than its form, to fit beside the main window or on the screen; its
+// controls follow as for any other size.
+void QtWindow::ShrinkTo(QSize size) {
+    const QSize menu = window_->minimumSize() - window_->centralWidget()->minimumSize();
+    window_->centralWidget()->setMinimumSize((size - menu).boundedTo(window_->centralWidget()->minimumSize()));
+    window_->setMinimumSize(window_->minimumSize().boundedTo(size));
+    window_->resize(size);
+}
+
+void QtWindow::Raise() {
     window_->show();
     window_->raise();
     window_->activateWindow();

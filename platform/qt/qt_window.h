@@ -28,10 +28,12 @@ public:
     void SetEnabled(const std::string& control, bool enabled) override;
     void SetVisible(const std::string& control, bool visible) override;
     void SetFocus(const std::string& control) override;
+    void SelectAll(const std::string& control) override;
     void Repaint(const std::string& control) override;
     void SetCaption(const std::string& caption) override;
     void SetPointer(Pointer pointer) override;
     void Show() override;
+    void ShowBeside(const Window& anchor) override;
     void Close() override;
     bool IsLoaded() const override;
 
@@ -50,6 +52,9 @@ private:
     void RestorePointers();
     bool IsSizable() const;
     void FollowClientSize(QSize size);
+    void PlaceBeside(const QWidget& anchor);
+    void ShrinkTo(QSize size);
+    void Raise();
 
     // A control that moves or grows with a sizable form, and where it stands
     // at the described size.
@@ -67,7 +72,7 @@ private:
     std::vector<AnchoredControl> anchored_;
     QSize designedClient_;
     bool closed_ = false;
-    bool centred_ = false;
+    bool placed_ = false;
     bool hourglass_ = false;
     // Each widget's own pointer before the hourglass, if it had one.
     std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> savedPointers_;

@@ -3,12 +3,14 @@
 #include <commctrl.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
 
+#include "platform/long_words.h"
 #include "platform/win32/win32_file_dialog.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_window.h"
@@ -17,6 +19,8 @@ namespace brisel::platform::win32 {
 namespace {
 
 constexpr const char* kApplicationTitle = "Brisel";
+// Characters of a word that a message box line shows whole.
+constexpr std::size_t kLongestWholeWord = 64;
 // How long a started program may take before its window is looked for.
 constexpr DWORD kStartWaitMilliseconds = 5000;
 
@@ -100,8 +104,11 @@ std::optional<FileChoice> Win32Platform::ChooseFile(const FileDialogRequest& req
     return ShowFileDialog(request);
 }
 
+// The box wraps its lines only between words: a long file name gets breaks
+// of its own, so that the box stays on the screen.
 void Win32Platform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
-    MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(title.empty() ? kApplicationTitle : title).c_str(),
+    const std::string shown = WithLongWordsBroken(text, kLongestWholeWord, "\r\n");
+    MessageBoxW(GetActiveWindow(), Wide(shown).c_str(), Wide(title.empty() ? kApplicationTitle : title).c_str(),
                 MB_OK | IconStyle(icon));
 }
 
@@ -152,11 +159,12 @@ void Win32Platform::BringToFront(TaskId task) {
     SetForegroundWindow(search.found);
 }
 
-OpenResult Win32Platform::ShellOpen(const Window* owner, const std::string& target) {
+// The shell answers before ShellExecute returns.
+void Win32Platform::ShellOpen(const Window* owner, const std::string& target, OpenDone done) {
     const auto* window = dynamic_cast<const Win32Window*>(owner);
     HINSTANCE result = ShellExecuteW(window != nullptr ? window->Handle() : nullptr, L"open", Wide(target).c_str(),
                                      nullptr, nullptr, SW_SHOWNORMAL);
-    return OpenResultOf(reinterpret_cast<INT_PTR>(result));
+    done(OpenResultOf(reinterpret_cast<INT_PTR>(result)));
 }
 
 std::string Win32Platform::ProgramFolder() const {
@@ -166,6 +174,30 @@ std::string Win32Platform::ProgramFolder() const {
         if (length < name.size()) return FolderOf(Utf8(name.data(), length));
         name.resize(name.size() * 2);
     }
+}
+
+std::string Win32Platform::CurrentFolder() const {
+    std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+    folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
+    return Utf8(folder);
+}
+
+// The program's folder stands in, should Windows name no documents folder.
+std::string Win32Platform::DocumentsFolder() const {
+    wchar_t folder[MAX_PATH] = {};
+    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) return ProgramFolder();
+    return Utf8(folder);
+}
+
+// A file of its own name, made and gone again when it is closed.
+bool Win32Platform::IsWritableFolder(const std::string& folder) const {
+    const std::string probe = folder + (folder.empty() || folder.back() == '\\' ? "" : "\\") + "BriselWriteTest-" +
+                              std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount()) + ".tmp";
+    HANDLE file = CreateFileW(Wide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
 }
 
 bool Win32Platform::IsOrdinaryFile(const std::string& path) const {

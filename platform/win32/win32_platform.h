@@ -20,10 +20,13 @@ public:
     void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(TaskId task) override;
-    OpenResult ShellOpen(const Window* owner, const std::string& target) override;
+    void ShellOpen(const Window* owner, const std::string& target, OpenDone done) override;
     TextViewer HelpViewer() const override { return TextViewer::Notepad; }
     Registry& SystemRegistry() override { return registry_; }
     std::string ProgramFolder() const override;
+    std::string CurrentFolder() const override;
+    std::string DocumentsFolder() const override;
+    bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
     void CloseAllFiles() override;
     void Quit() override;

@@ -1,8 +1,11 @@
 #include "platform/win32/win32_window.h"
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 #include <utility>
+
+#include "platform/placement.h"
 
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_ids.h"
@@ -16,6 +19,13 @@ RECT RectInParent(HWND control) {
     GetWindowRect(control, &rect);
     MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+// A long path in a one-line box shows its end, the file name.
+void ShowEndOf(HWND box) {
+    const int length = GetWindowTextLengthW(box);
+    SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(length), length);
+    SendMessageW(box, EM_SCROLLCARET, 0, 0);
 }
 
 }  // namespace
@@ -76,6 +86,7 @@ void Win32Window::SetText(const std::string& control, const std::string& text) {
     const bool transparent = IsTransparentLabel(*child.described);
     if (transparent) RedrawUnder(child.hwnd, false);  // where the old text was
     SetWindowTextUtf8(child.hwnd, text);
+    if (child.described->kind == ControlKind::TextBox && !child.described->multiLine) ShowEndOf(child.hwnd);
     FitToContent(child.hwnd, *child.described);
     if (transparent) RedrawUnder(child.hwnd, false);
 }
@@ -100,6 +111,10 @@ void Win32Window::SetVisible(const std::string& control, bool visible) {
 
 void Win32Window::SetFocus(const std::string& control) {
     if (HWND hwnd = ChildNamed(control).hwnd) ::SetFocus(hwnd);
+}
+
+void Win32Window::SelectAll(const std::string& control) {
+    if (HWND hwnd = ChildNamed(control).hwnd) SendMessageW(hwnd, EM_SETSEL, 0, -1);
 }
 
 // The label is transparent: the picture under it is painted again first.
@@ -131,7 +146,7 @@ void Win32Window::SetPointer(Pointer pointer) {
 
 void Win32Window::Show() {
     if (hwnd_ == nullptr) return;
-    if (!centred_) {
+    if (!placed_) {
         RECT work;
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         RECT frame;
@@ -141,11 +156,44 @@ void Win32Window::Show() {
         SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
                      work.top + (work.bottom - work.top - height) / 2, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        centred_ = true;
+        placed_ = true;
     }
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     BringWindowToTop(hwnd_);
     SetForegroundWindow(hwnd_);
+}
+
+RECT Win32Window::WorkAreaOf(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
+}
+
+void Win32Window::ShowBeside(const Window& anchor) {
+    const auto* other = dynamic_cast<const Win32Window*>(&anchor);
+    if (hwnd_ != nullptr && !placed_ && other != nullptr && other->hwnd_ != nullptr) {
+        PlaceBeside(other->hwnd_);
+        placed_ = true;
+    }
+    Show();
+}
+
+// On the anchor's monitor; a sizable form may open smaller to find room,
+// and may then be made that small again.
+void Win32Window::PlaceBeside(HWND anchor) {
+    const RECT work = WorkAreaOf(anchor);
+    RECT frame;
+    GetWindowRect(hwnd_, &frame);
+    RECT other;
+    GetWindowRect(anchor, &other);
+    const PixelSize size{frame.right - frame.left, frame.bottom - frame.top};
+    const PixelRect at =
+        platform::PlaceBeside({other.left, other.top, other.right - other.left, other.bottom - other.top}, size,
+                              form_.border == BorderStyle::Sizable ? SmallestOpening(size) : size,
+                              {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    smallestFrame_ = {std::min<LONG>(smallestFrame_.cx, at.width), std::min<LONG>(smallestFrame_.cy, at.height)};
+    SetWindowPos(hwnd_, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Window::Close() {

@@ -31,10 +31,12 @@ public:
     void SetEnabled(const std::string& control, bool enabled) override;
     void SetVisible(const std::string& control, bool visible) override;
     void SetFocus(const std::string& control) override;
+    void SelectAll(const std::string& control) override;
     void Repaint(const std::string& control) override;
     void SetCaption(const std::string& caption) override;
     void SetPointer(Pointer pointer) override;
     void Show() override;
+    void ShowBeside(const Window& anchor) override;
     void Close() override;
     bool IsLoaded() const override { return hwnd_ != nullptr; }
 
@@ -77,6 +79,9 @@ private:
     void OnDestroy();
     void FollowClientSize(int width, int height);
     void LimitFrameSize(MINMAXINFO& limits) const;
+    void PlaceBeside(HWND anchor);
+    // The free area of the monitor that shows most of the window.
+    static RECT WorkAreaOf(HWND window);
     void OnDropFiles(HDROP drop);
     void PressButton(const Child& button);
     void MoveFocus(WPARAM wParam, bool given);
@@ -100,12 +105,12 @@ private:
     std::vector<Child> children_;
     std::map<int, std::string> menuItems_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
-    SIZE smallestFrame_{};  // the frame of the described client size
+    SIZE smallestFrame_{};  // the frame of the described client size, or less once opened smaller
     DropHandler dropHandler_;
     HWND lastFocus_ = nullptr;
     HWND framedButton_ = nullptr;
     bool hourglass_ = false;
-    bool centred_ = false;
+    bool placed_ = false;
 };
 
 }  // namespace brisel::platform::win32

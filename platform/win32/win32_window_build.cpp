@@ -193,10 +193,12 @@ void Win32Window::BuildToolTips() {
     }
 }
 
-// The tooltip is the control's description for a screen reader too.
+// The tooltip is the control's description for a screen reader too, unless
+// the form describes it (a path box's tooltip shows its whole path, while its
+// description stays what the form says).
 void Win32Window::SetToolTip(const std::string& control, const std::string& text) {
     Child& child = ChildNamed(control);
-    child.accessible.description = text;
+    if (child.described->tooltip.empty()) child.accessible.description = text;
     if (toolTip_ == nullptr || child.hwnd == nullptr) return;
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every version of the control

@@ -136,9 +136,12 @@ void Win32Window::FollowClientSize(int width, int height) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+// Never smaller than described, unless the screen is smaller still.
 void Win32Window::LimitFrameSize(MINMAXINFO& limits) const {
     if (form_.border != BorderStyle::Sizable || smallestFrame_.cx == 0) return;
-    limits.ptMinTrackSize = {smallestFrame_.cx, smallestFrame_.cy};
+    const RECT work = WorkAreaOf(hwnd_);
+    limits.ptMinTrackSize = {std::min<LONG>(smallestFrame_.cx, work.right - work.left),
+                             std::min<LONG>(smallestFrame_.cy, work.bottom - work.top)};
 }
 
 // The picture first, then the lines in the order of the description, so a

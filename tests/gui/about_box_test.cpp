@@ -18,10 +18,11 @@ const std::string kLoadedVersion = std::string("Version ") + version::kNumbers;
 
 class AboutBoxTest : public ::testing::Test {
 protected:
-    void Open() { about.Open(version::kAppVersion, "First.\r\nSecond."); }
+    void Open() { about.Open(version::kAppVersion, "First.\r\nSecond.", mainWindow); }
     FakeWindow& Form() { return platform.LastWindow("frmAbout"); }
 
     FakePlatform platform;
+    FakeWindow mainWindow{platform::FormDescription{.name = "frmMain"}, platform.log};
     about_box::AboutBox about{platform};
 };
 
@@ -39,13 +40,13 @@ TEST_F(AboutBoxTest, LoadStepsRunBeforeTheOpenStepsInOrder) {
     Open();
     EXPECT_EQ(platform.Entries("text lblVersion"),
               (Log{"text lblVersion [" + kLoadedVersion + "]", "text lblVersion [" + kOpenedVersion + "]"}));
-    EXPECT_EQ(platform.log.back(), "show window frmAbout");
+    EXPECT_EQ(platform.log.back(), "show window frmAbout beside frmMain");
 }
 
 TEST_F(AboutBoxTest, OpeningAgainKeepsOneBoxRefillsItAndBringsItToTheFront) {
     Open();
     Form().SetText("lblVersion", "changed");
-    about.Open(version::kAppVersion, "Other.");
+    about.Open(version::kAppVersion, "Other.", mainWindow);
     EXPECT_EQ(platform.formsCreated, 1);
     EXPECT_EQ(Form().ShowCount(), 2);
     EXPECT_EQ(Form().Text("lblVersion"), kOpenedVersion);

@@ -67,6 +67,11 @@ void FakeWindow::SetFocus(const std::string& control) {
     Record("focus " + control);
 }
 
+void FakeWindow::SelectAll(const std::string& control) {
+    texts_.at(control);  // must exist
+    Record("select " + control);
+}
+
 void FakeWindow::Repaint(const std::string& control) { Record("repaint " + control); }
 
 void FakeWindow::SetCaption(const std::string& caption) { caption_ = caption; }
@@ -79,6 +84,11 @@ void FakeWindow::SetPointer(platform::Pointer pointer) {
 void FakeWindow::Show() {
     ++shows_;
     Record("show window " + name_);
+}
+
+void FakeWindow::ShowBeside(const platform::Window& anchor) {
+    ++shows_;
+    Record("show window " + name_ + " beside " + dynamic_cast<const FakeWindow&>(anchor).Name());
 }
 
 void FakeWindow::Close() {
@@ -141,9 +151,26 @@ void FakePlatform::SetClipboardText(const std::string& text) {
 
 void FakePlatform::BringToFront(platform::TaskId task) { log.push_back("front " + std::to_string(task)); }
 
-platform::OpenResult FakePlatform::ShellOpen(const platform::Window*, const std::string& target) {
+void FakePlatform::ShellOpen(const platform::Window*, const std::string& target, platform::OpenDone done) {
     log.push_back("shell [" + target + "]");
-    return shellResult;
+    if (deferShellResults) {
+        pendingShellOpens.push_back(std::move(done));
+        return;
+    }
+    done(shellResult);
+}
+
+void FakePlatform::FinishShellOpens() {
+    std::vector<platform::OpenDone> pending;
+    pending.swap(pendingShellOpens);
+    for (const platform::OpenDone& done : pending) done(shellResult);
+}
+
+bool FakePlatform::IsWritableFolder(const std::string& folder) const {
+    for (const std::string& unwritable : unwritableFolders) {
+        if (unwritable == folder) return false;
+    }
+    return true;
 }
 
 bool FakePlatform::IsOrdinaryFile(const std::string& path) const {

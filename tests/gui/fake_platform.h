@@ -27,10 +27,12 @@ public:
     void SetEnabled(const std::string& control, bool enabled) override;
     void SetVisible(const std::string& control, bool visible) override;
     void SetFocus(const std::string& control) override;
+    void SelectAll(const std::string& control) override;
     void Repaint(const std::string& control) override;
     void SetCaption(const std::string& caption) override;
     void SetPointer(platform::Pointer pointer) override;
     void Show() override;
+    void ShowBeside(const platform::Window& anchor) override;
     void Close() override;
     bool IsLoaded() const override { return !closed_; }
 
@@ -47,6 +49,7 @@ public:
     std::string ToolTip(const std::string& control) const;
     bool Enabled(const std::string& control) const;
     bool Visible(const std::string& control) const;
+    const std::string& Name() const { return name_; }
     const std::string& Focus() const { return focus_; }
     const std::string& Caption() const { return caption_; }
     platform::Pointer Pointer() const { return pointer_; }
@@ -86,10 +89,15 @@ public:
     void SetClipboardText(const std::string& text) override;
     platform::TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(platform::TaskId task) override;
-    platform::OpenResult ShellOpen(const platform::Window* owner, const std::string& target) override;
+    void ShellOpen(const platform::Window* owner, const std::string& target, platform::OpenDone done) override;
+    // Tells the shell opens held back (deferShellResults) how they ended.
+    void FinishShellOpens();
     platform::TextViewer HelpViewer() const override { return helpViewer; }
     platform::Registry& SystemRegistry() override { return registry; }
     std::string ProgramFolder() const override { return programFolder; }
+    std::string CurrentFolder() const override { return currentFolder; }
+    std::string DocumentsFolder() const override { return documentsFolder; }
+    bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
     void CloseAllFiles() override { log.push_back("close all files"); }
     void Quit() override { log.push_back("quit"); }
@@ -100,10 +108,15 @@ public:
 
     Log log;
     std::string programFolder = "/opt/brisel";
+    std::string currentFolder = "/home/pat/boards";
+    std::string documentsFolder = "/home/pat/Documents";
+    std::vector<std::string> unwritableFolders;
     platform::TextViewer helpViewer = platform::TextViewer::ShellDefault;
     std::deque<DialogAnswer> dialogAnswers;
     std::vector<platform::FileDialogRequest> dialogsShown;
     platform::OpenResult shellResult = platform::OpenResult::Opened;
+    bool deferShellResults = false;
+    std::vector<platform::OpenDone> pendingShellOpens;
     bool startFails = false;
     std::vector<std::string> ordinaryFiles;
     std::string clipboard;

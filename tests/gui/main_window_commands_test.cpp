@@ -18,6 +18,7 @@ using platform::OpenResult;
 const Log kBusy{"disable cmdOK", "pointer hourglass", "show lblProg"};
 const Log kIdle{"hide lblProg", "text lblProg []", "pointer default", "enable cmdOK"};
 const Log kNoProblems{"disable mnuFileProblems"};
+const Log kBackToSource{"focus txtSource", "select txtSource"};
 
 Log Concat(std::initializer_list<Log> parts) {
     Log all;
@@ -29,8 +30,8 @@ TEST_F(MainWindowTest, OkIsBusyDuringTheConversionAndIdleAfter) {
     duringConversion = [](ConversionReporter& reporter) { reporter.Progress({ProgressStep::Stage::Percent, 50}); };
     log().clear();
     Form().Click("cmdOK");
-    const Log expected =
-        Concat({kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle, kNoProblems});
+    const Log expected = Concat(
+        {kBusy, {"convert", "text lblProg [50% Complete]", "repaint lblProg"}, kIdle, kNoProblems, kBackToSource});
     EXPECT_EQ(log(), expected);
     EXPECT_TRUE(Form().Enabled("cmdOK"));
     EXPECT_FALSE(Form().Visible("lblProg"));
@@ -52,7 +53,8 @@ TEST_F(MainWindowTest, ConversionErrorsItReportsItselfStillEndIdle) {
                                                "The netlist file 'PadsPCB.net' cannot be found.", MessageIcon::Error),
                                   "focus txtSource"},
                                  kIdle,
-                                 kNoProblems});
+                                 kNoProblems,
+                                 kBackToSource});
     EXPECT_EQ(log(), expected);
 }
 
@@ -65,7 +67,8 @@ TEST_F(MainWindowTest, ConversionThatThrowsIsReportedAfterTheWindowIsIdle) {
                 {"convert"},
                 kIdle,
                 kNoProblems,
-                {"beep", MessageEntry(messages::kConversionErrorTitle, "disk on fire", MessageIcon::Error)}});
+                {"beep", MessageEntry(messages::kConversionErrorTitle, "disk on fire", MessageIcon::Error)},
+                kBackToSource});
     EXPECT_EQ(log(), expected);
 }
 
@@ -119,11 +122,11 @@ TEST_P(HelpTest, StartsTheViewerOrSaysWhatKeptTheFileFromShowing) {
 }
 
 const std::string kNotOpened = MessageEntry(
-    "Help - Error", "The help file /Program Files/Conv/Brisel.txt could not be opened.", MessageIcon::Error);
+    "Help - Error", "The help file '/Program Files/Conv/Brisel.txt' could not be opened.", MessageIcon::Error);
 const std::string kNotFound =
-    MessageEntry("Help - Error", "The help file /Program Files/Conv/Brisel.txt was not found.", MessageIcon::Error);
+    MessageEntry("Help - Error", "The help file '/Program Files/Conv/Brisel.txt' was not found.", MessageIcon::Error);
 const std::string kNoViewer = MessageEntry(
-    "Help - Error", "No program to show the help file /Program Files/Conv/Brisel.txt was found.", MessageIcon::Error);
+    "Help - Error", "No program to show the help file '/Program Files/Conv/Brisel.txt' was found.", MessageIcon::Error);
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Viewers, HelpTest, ::testing::Values(
@@ -174,6 +177,31 @@ INSTANTIATE_TEST_SUITE_P(Places, HelpFileTest, ::testing::Values(
     [](const auto& row) { return row.param.name; });
 // clang-format on
 
+// The viewer may report long after the command returned: only then does the
+// error show.
+TEST_F(MainWindowTest, AViewerThatFailsLaterIsReportedWhenItEnds) {
+    platform.deferShellResults = true;
+    platform.shellResult = OpenResult::NoProgram;
+    Form().Click("mnuHelpContents");
+    EXPECT_TRUE(platform.Entries("message").empty());
+    platform.FinishShellOpens();
+    EXPECT_EQ(platform.Entries("message"),
+              Log{MessageEntry("Help - Error",
+                               "No program to show the help file '" + Native("/opt/brisel/Brisel.txt") + "' was found.",
+                               MessageIcon::Error)});
+}
+
+TEST_F(MainWindowTest, AViewerReportingAfterTheWindowIsGoneReachesNothing) {
+    platform.deferShellResults = true;
+    platform.shellResult = OpenResult::Failed;
+    {
+        main_window::MainWindow gone(platform, NoConversion);
+        platform.LastWindow("frmMain").Click("mnuHelpContents");
+    }
+    platform.FinishShellOpens();
+    EXPECT_TRUE(platform.Entries("message").empty());
+}
+
 TEST_F(MainWindowTest, ExitClosesFilesThenTheWindowThenEndsTheProgram) {
     log().clear();
     Form().Click("mnuFileExit");
@@ -186,16 +214,19 @@ TEST_F(MainWindowTest, AboutWithoutAnAboutBoxDoesNothing) {
     EXPECT_TRUE(log().empty());
 }
 
-TEST_F(MainWindowTest, AboutHandsTheBoxTheVersionAndDisclaimer) {
+TEST_F(MainWindowTest, AboutHandsTheBoxTheVersionTheDisclaimerAndTheWindowToOpenBeside) {
     std::string version;
     std::string disclaimer;
-    window.SetAboutOpener([&](const std::string& v, const std::string& d) {
+    const platform::Window* beside = nullptr;
+    window.SetAboutOpener([&](const std::string& v, const std::string& d, const platform::Window& w) {
         version = v;
         disclaimer = d;
+        beside = &w;
     });
     Form().Click("mnuHelpAbout");
     EXPECT_EQ(version, brisel::version::kAppVersion);
     EXPECT_EQ(disclaimer, main_window::DisclaimerText());
+    EXPECT_EQ(beside, &window.Form());
 }
 
 }  // namespace

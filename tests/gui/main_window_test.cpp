@@ -82,7 +82,7 @@ struct SplitCase {
 
 class PathSplitTest : public MainWindowTest, public ::testing::WithParamInterface<SplitCase> {};
 
-TEST_P(PathSplitTest, LeavingEitherBoxSplitsAtTheLastSeparator) {
+TEST_P(PathSplitTest, LeavingEitherBoxStoresWhatItShows) {
     EnterPath("txtSource", Native(GetParam().typed));
     EnterPath("txtTarget", Native(GetParam().typed));
     const std::string folder = Native(GetParam().folder);
@@ -90,6 +90,8 @@ TEST_P(PathSplitTest, LeavingEitherBoxSplitsAtTheLastSeparator) {
     EXPECT_EQ(window.State().SourceFile, GetParam().file);
     EXPECT_EQ(window.State().TargetPath, folder);
     EXPECT_EQ(window.State().TargetFile, GetParam().file);
+    EXPECT_EQ(Form().Text("txtSource"), folder + GetParam().file);
+    EXPECT_EQ(Form().Text("txtTarget"), folder + GetParam().file);
 }
 
 // clang-format off
@@ -97,31 +99,41 @@ INSTANTIATE_TEST_SUITE_P(Texts, PathSplitTest, ::testing::Values(
     SplitCase{"/Out/board.net", "/Out/", "board.net"},
     SplitCase{"/In/", "/In/", ""},                                     // OK will refuse it
     SplitCase{"//server/share/a.net", "//server/share/", "a.net"},
-    SplitCase{" /a b/ c.net ", " /a b/", " c.net "}));                 // spaces are kept
+    SplitCase{"board.net", "/opt/brisel/", "board.net"},               // a file in the folder the box held
+    SplitCase{"sub/board.net", "/opt/brisel/sub/", "board.net"},       // relative to that folder
+    SplitCase{"/a b/ c.net ", "/a b/", " c.net "}));                   // spaces are kept
 // clang-format on
 
-struct UnsplitCase {
-    const char* name;
-    const char* typed;
-};
-
-class UnsplitTest : public MainWindowTest, public ::testing::WithParamInterface<UnsplitCase> {};
-
-TEST_P(UnsplitTest, TextWithoutSeparatorKeepsTheStoredPair) {
-    EnterPath("txtSource", GetParam().typed);
-    EXPECT_EQ(window.State().SourcePath, Native("/opt/brisel/"));
-    EXPECT_EQ(window.State().SourceFile, "PadsPCB.net");
-    EXPECT_EQ(Form().Text("txtSource"), GetParam().typed);
+TEST_F(MainWindowTest, ANameTypedLaterIsAFileInTheFolderTheBoxHoldsThen) {
+    EnterPath("txtTarget", Native("/out/first.net"));
+    EnterPath("txtTarget", "second.net");
+    EXPECT_EQ(window.State().TargetPath, Native("/out/"));
+    EXPECT_EQ(window.State().TargetFile, "second.net");
+    EXPECT_EQ(Form().Text("txtTarget"), Native("/out/second.net"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, UnsplitTest,
-                         ::testing::Values(UnsplitCase{"BareName", "board.net"}, UnsplitCase{"Empty", ""}),
-                         [](const auto& row) { return row.param.name; });
+TEST_F(MainWindowTest, AnEmptiedBoxStaysEmptyAndKeepsItsFolderForTheNextName) {
+    EnterPath("txtSource", "");
+    EXPECT_EQ(Form().Text("txtSource"), "");
+    EXPECT_EQ(window.State().SourceFile, "");
+    EnterPath("txtSource", "board.net");
+    EXPECT_EQ(Form().Text("txtSource"), Native("/opt/brisel/board.net"));
+}
 
 TEST_F(MainWindowTest, TypingAloneChangesNoStoredField) {
     Form().MoveFocusTo("txtSource");
     Form().Type("txtSource", Native("/elsewhere/x.net"));
     EXPECT_EQ(window.State().SourceFile, "PadsPCB.net");
+}
+
+// The tooltip shows the whole path while the box holds one; an empty box
+// asks for one again.
+TEST_F(MainWindowTest, APathBoxsTooltipShowsTheWholePath) {
+    EXPECT_EQ(Form().ToolTip("txtSource"), Native("/opt/brisel/PadsPCB.net"));
+    EnterPath("txtTarget", Native("/out/board.net"));
+    EXPECT_EQ(Form().ToolTip("txtTarget"), Native("/out/board.net"));
+    EnterPath("txtTarget", "");
+    EXPECT_EQ(Form().ToolTip("txtTarget"), "Enter target path");
 }
 
 struct OkCase {
@@ -158,8 +170,9 @@ INSTANTIATE_TEST_SUITE_P(Names, OkChecksTest, ::testing::Values(
     OkCase{"SameFolderAndName", "/A/x.net", "/A/x.net", kSame},
     OkCase{"OtherFolder", "/A/x.net", "/B/x.net", ""},
     OkCase{"OtherName", "/A/x.net", "/A/y.net", ""},
+    OkCase{"EmptiedSource", "", "/B/x.net", kMissing},
     OkCase{"SpacesAreNotEmpty", "   ", nullptr, ""},
-    OkCase{"BareNameRunsOnStoredPair", "board.net", nullptr, ""}),
+    OkCase{"BareNameRunsInTheHeldFolder", "board.net", nullptr, ""}),
     [](const auto& row) { return row.param.name; });
 // clang-format on
 
@@ -176,20 +189,55 @@ TEST_F(MainWindowTest, RefusesTwoSpellingsOfOneExistingFile) {
     fs::remove_all(folder);
 }
 
-TEST_F(MainWindowTest, ConversionGetsTheStoredPairsNotTheBoxTexts) {
+// A shortcut key presses OK without moving the focus: the path typed into
+// the box is converted all the same.
+TEST_F(MainWindowTest, OkTakesAPathTypedIntoABoxThatNeverLostTheFocus) {
     EnterPath("txtSource", Native("/in/a.net"));
     EnterPath("txtTarget", Native("/out/b.net"));
     Form().MoveFocusTo("txtSource");
-    Form().Type("txtSource", "typed-but-not-split.net");
-    Form().Click("cmdOK");  // no focus move: the box is not split
+    Form().Type("txtSource", "typed.net");
+    Form().Click("cmdOK");
     EXPECT_EQ(seen.SourcePath, Native("/in/"));
-    EXPECT_EQ(seen.SourceFile, "a.net");
+    EXPECT_EQ(seen.SourceFile, "typed.net");
+    EXPECT_EQ(Form().Text("txtSource"), Native("/in/typed.net"));
     EXPECT_EQ(seen.TargetPath, Native("/out/"));
     EXPECT_EQ(seen.TargetFile, "b.net");
     EXPECT_EQ(seen.AppVersion, version::kAppVersion);
     EXPECT_EQ(seen.SpoolFileName, "BriselTemp.txt");
     EXPECT_EQ(seen.JoinedFileName, "BriselTemp2.txt");
 }
+
+TEST_F(MainWindowTest, AfterAConversionTheSourcePathIsSelectedForTyping) {
+    PressOK();
+    EXPECT_EQ(Form().Focus(), "txtSource");
+    EXPECT_EQ(platform.Entries("select"), Log{"select txtSource"});
+}
+
+struct DefaultsCase {
+    const char* name;
+    bool programFolderWritable;
+    const char* folder;  // where both boxes start
+};
+
+class DefaultsTest : public ::testing::TestWithParam<DefaultsCase> {};
+
+TEST_P(DefaultsTest, StartInTheProgramsFolderOnlyWhenTheUserMayWriteThere) {
+    FakePlatform platform;
+    if (!GetParam().programFolderWritable) platform.unwritableFolders.push_back(Native("/opt/brisel/"));
+    main_window::MainWindow window(platform,
+                                   [](const JobSettings&, FileSystem&, ConversionReporter&) { return Outcome{}; });
+    const std::string folder = Native(GetParam().folder);
+    EXPECT_EQ(window.State().AppPath, Native("/opt/brisel/"));
+    EXPECT_EQ(platform.LastWindow("frmMain").Text("txtSource"), folder + "PadsPCB.net");
+    EXPECT_EQ(platform.LastWindow("frmMain").Text("txtTarget"), folder + "ExpressPCB.net");
+    EXPECT_EQ(window.State().SourcePath + window.State().SourceFile, folder + "PadsPCB.net");
+    EXPECT_EQ(window.State().TargetPath + window.State().TargetFile, folder + "ExpressPCB.net");
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, DefaultsTest,
+                         ::testing::Values(DefaultsCase{"PortableCopy", true, "/opt/brisel/"},
+                                           DefaultsCase{"Installed", false, "/home/pat/Documents/"}),
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace brisel::testing
@@ -222,14 +270,37 @@ INSTANTIATE_TEST_SUITE_P(Places, DropTest,
                                            DropCase{"Background", "", "txtSource"}),
                          [](const auto& row) { return row.param.name; });
 
-TEST_F(MainWindowTest, StartPathsFillTheBoxesAsIfTypedAndLeft) {
-    window.PutStartPaths({Native("/in/board.net"), "missing.net"});
-    EXPECT_EQ(Form().Text("txtSource"), Native("/in/board.net"));
-    EXPECT_EQ(window.State().SourceFile, "board.net");
-    // Without a folder the box shows the name and the stored pair stays, as after typing.
-    EXPECT_EQ(Form().Text("txtTarget"), "missing.net");
-    EXPECT_EQ(window.State().TargetFile, "ExpressPCB.net");
+struct StartCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* source;  // what the boxes show
+    const char* target;
+};
+
+class StartPathsTest : public MainWindowTest, public ::testing::WithParamInterface<StartCase> {};
+
+// Relative paths are taken from the folder the program started in; a source
+// alone gets a target beside it.
+TEST_P(StartPathsTest, FillTheBoxesWithWholePaths) {
+    std::vector<std::string> arguments;
+    for (const std::string& argument : GetParam().arguments) arguments.push_back(Native(argument));
+    window.PutStartPaths(arguments);
+    EXPECT_EQ(Form().Text("txtSource"), Native(GetParam().source));
+    EXPECT_EQ(Form().Text("txtTarget"), Native(GetParam().target));
+    EXPECT_EQ(window.State().SourcePath + window.State().SourceFile, Native(GetParam().source));
+    EXPECT_EQ(window.State().TargetPath + window.State().TargetFile, Native(GetParam().target));
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Arguments, StartPathsTest, ::testing::Values(
+    StartCase{"None", {}, "/opt/brisel/PadsPCB.net", "/opt/brisel/ExpressPCB.net"},
+    StartCase{"BothAbsolute", {"/in/board.net", "/out/new.net"}, "/in/board.net", "/out/new.net"},
+    StartCase{"BothRelative", {"board.net", "out/new.net"},
+              "/home/pat/boards/board.net", "/home/pat/boards/out/new.net"},
+    StartCase{"SourceAlone", {"/in/board.net"}, "/in/board.net", "/in/board-expresspcb.net"},
+    StartCase{"RelativeSourceAlone", {"cpu.asc"}, "/home/pat/boards/cpu.asc", "/home/pat/boards/cpu-expresspcb.net"}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
 
 using main_window::StartRequest;
 
@@ -269,10 +340,11 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineTest, ::testing::Values(
     [](const auto& row) { return row.param.name; });
 // clang-format on
 
-TEST(UsageErrorText, NamesTheUnknownOptionAndPointsToHelp) {
+TEST(UsageErrorText, SaysWhatIsWrongInOneLineAndPointsToHelp) {
     EXPECT_EQ(main_window::UsageErrorText(main_window::ParseCommandLine({"--bogus"})),
               "brisel: unknown option '--bogus'\nTry 'brisel --help' for more information.\n");
-    EXPECT_EQ(main_window::UsageErrorText(main_window::ParseCommandLine({"a", "b", "c"})), main_window::kWindowUsage);
+    EXPECT_EQ(main_window::UsageErrorText(main_window::ParseCommandLine({"a", "b", "c"})),
+              "brisel: too many operands\nTry 'brisel --help' for more information.\n");
 }
 
 }  // namespace

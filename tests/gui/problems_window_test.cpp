@@ -55,7 +55,8 @@ TEST_F(ProblemsTest, TheWindowListsEachProblemWithItsSourceLineAsDetailsWordsIt)
     OpenProblems();
     EXPECT_EQ(Problems().Text("txtProblems"), kBadPinLine + "\r\nPadsPCB.net: warning: the file has no net section");
     EXPECT_EQ(Problems().Focus(), "txtProblems");
-    EXPECT_EQ(Problems().Caption(), "Problems");
+    EXPECT_EQ(Problems().Caption(), "Problems - Brisel");
+    EXPECT_EQ(platform.Entries("show window frmProblems"), Log{"show window frmProblems beside frmMain"});
 }
 
 TEST_F(ProblemsTest, AtMostAHundredLinesOfAKindAndThenHowManyMore) {
@@ -102,7 +103,17 @@ TEST_F(ProblemsTest, AnOpenWindowListsTheNextConversionsProblems) {
     ConvertReporting({kNoNets});
     EXPECT_EQ(Problems().Text("txtProblems"), "PadsPCB.net: warning: the file has no net section");
     ConvertReporting({});
-    EXPECT_EQ(Problems().Text("txtProblems"), "");
+    EXPECT_EQ(Problems().Text("txtProblems"), "No problems were found in the last conversion.");
+    Problems().Click("cmdCopy");
+    EXPECT_EQ(platform.clipboard, "");
+}
+
+// The title bar's close button of the main window, or File > Exit.
+TEST_F(ProblemsTest, TheWindowClosesWithTheMainWindow) {
+    ConvertReporting({kBadPin});
+    OpenProblems();
+    Form().Close();
+    EXPECT_FALSE(window.ProblemsWindow().IsLoaded());
 }
 
 }  // namespace

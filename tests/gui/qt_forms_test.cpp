@@ -151,11 +151,11 @@ TEST(QtAboutForm, FocusStartsOnOkAndTabSkipsTheHiddenButton) {
     window.Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevel()));
     std::vector<std::string> order{QApplication::focusWidget()->objectName().toStdString()};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order.push_back(QApplication::focusWidget()->objectName().toStdString());
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"cmdOK", "txtDisclaimer", "picIcon", "cmdOK"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"cmdOK", "txtDisclaimer", "lblEMadd", "lblWSurl", "cmdOK"}));
 }
 
 TEST(QtAboutForm, TheDisclaimerShowsAScrollThumbInItsOwnRectangle) {

@@ -10,10 +10,12 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "about_box/about_box.h"
 #include "about_box/maker_info.h"
@@ -33,8 +35,8 @@ namespace fs = std::filesystem;
 class QtMainWindowTest : public ::testing::Test {
 protected:
     QtMainWindowTest() {
-        window.SetAboutOpener(
-            [this](const std::string& version, const std::string& text) { about.Open(version, text); });
+        window.SetAboutOpener([this](const std::string& version, const std::string& text,
+                                     const platform::Window& beside) { about.Open(version, text, beside); });
         window.Show();
         top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
         EXPECT_TRUE(QTest::qWaitForWindowActive(top));
@@ -128,10 +130,14 @@ TEST_F(QtMainWindowTest, MenuShortcutsReachTheirCommandsEvenFromAPathBox) {
 TEST_F(QtMainWindowTest, F1OpensTheHelpFileFromTheProgramsFolder) {
     const fs::path help = QCoreApplication::applicationDirPath().toStdString() + "/Brisel.txt";
     std::ofstream(help) << "help\n";
-    UrlRecorder shell({"file"});
+    FakeXdgOpen desktop;
+    ModalAnswerer answerer;
     Key(Qt::Key_F1);
-    ASSERT_EQ(shell.opened.size(), 1);
-    EXPECT_EQ(shell.opened[0].toLocalFile().toStdString(), help.string());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.Opened().isEmpty(); }));
+    EXPECT_EQ(desktop.Opened(),
+              QStringList{QUrl::fromLocalFile(QString::fromStdString(help.string())).toString(QUrl::FullyEncoded)});
+    QTest::qWait(200);
+    EXPECT_TRUE(answerer.seen.empty());
     fs::remove(help);
 }
 
@@ -141,8 +147,41 @@ TEST_F(QtMainWindowTest, F1WithoutTheHelpFileNamesTheMissingFile) {
     ModalAnswerer answerer;
     Key(Qt::Key_F1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
-    EXPECT_EQ(answerer.seen[0], "Help - Error: The help file " + help + " was not found.");
+    EXPECT_EQ(answerer.seen[0], "Help - Error: The help file '" + help + "' was not found.");
 }
+
+struct ViewerCase {
+    const char* name;
+    int xdgOpenStatus;
+    const char* before;  // the help file's path comes between them
+    const char* after;
+};
+
+class QtHelpViewerTest : public QtMainWindowTest, public ::testing::WithParamInterface<ViewerCase> {};
+
+// xdg-open finds no program (3) or the program fails (4) a while after it
+// started; the window keeps working meanwhile and then says so.
+TEST_P(QtHelpViewerTest, AFailingXdgOpenIsReportedOnceItEnds) {
+    const std::string help = QCoreApplication::applicationDirPath().toStdString() + "/Brisel.txt";
+    std::ofstream(help) << "help\n";
+    FakeXdgOpen desktop;
+    desktop.EndWith(GetParam().xdgOpenStatus, "0.5");
+    ModalAnswerer answerer;
+    Key(Qt::Key_F1);
+    TypeInto("txtTarget", "typed meanwhile.net");
+    EXPECT_EQ(Box("txtTarget")->text(), "typed meanwhile.net");
+    EXPECT_TRUE(answerer.seen.empty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
+    EXPECT_EQ(answerer.seen,
+              std::vector<std::string>{"Help - Error: " + (GetParam().before + help) + GetParam().after});
+    fs::remove(help);
+}
+
+INSTANTIATE_TEST_SUITE_P(Statuses, QtHelpViewerTest,
+                         ::testing::Values(ViewerCase{"NoProgram", 3, "No program to show the help file '",
+                                                      "' was found."},
+                                           ViewerCase{"ProgramFailed", 4, "The help file '", "' could not be opened."}),
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(QtMainWindowTest, EnterInABoxSplitsItThenPressesOk) {
     ModalAnswerer answerer;
@@ -165,6 +204,78 @@ TEST_F(QtMainWindowTest, AltKPressesOk) {
     EXPECT_EQ(top->focusWidget()->objectName(), "txtSource");
 }
 
+// Each way of pressing OK converts the paths the boxes show, also one typed
+// into a box that never lost the focus.
+enum class OkWay { EnterInTheBox, AltKInTheBox, Click, SpaceOnOk };
+
+class QtOkWaysTest : public ::testing::TestWithParam<OkWay> {
+protected:
+    QtOkWaysTest() {
+        window.Show();
+        top = dynamic_cast<platform::qt::QtWindow&>(window.Form()).TopLevel();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(top));
+    }
+    ~QtOkWaysTest() override { QApplication::closeAllWindows(); }
+
+    void Press(OkWay way) {
+        switch (way) {
+            case OkWay::EnterInTheBox:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                break;
+            case OkWay::AltKInTheBox:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
+                break;
+            case OkWay::Click:
+                QTest::mouseClick(Child(top, "cmdOK"), Qt::LeftButton);
+                break;
+            case OkWay::SpaceOnOk:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                EXPECT_EQ(QApplication::focusWidget()->objectName(), "cmdOK");
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                break;
+        }
+    }
+
+    platform::qt::QtPlatform platform;
+    std::optional<JobSettings> converted;
+    main_window::MainWindow window{platform, [this](const JobSettings& job, FileSystem&, ConversionReporter&) {
+                                       converted = job;
+                                       return Outcome{};
+                                   }};
+    QWidget* top = nullptr;
+};
+
+TEST_P(QtOkWaysTest, TakesTheTypedPathFirst) {
+    ModalAnswerer answerer;
+    auto* box = Child<QLineEdit>(top, "txtTarget");
+    box->setFocus(Qt::MouseFocusReason);
+    box->clear();
+    QTest::keyClicks(box, "/typed/out.net");
+    Press(GetParam());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return converted.has_value(); }));
+    EXPECT_EQ(converted->TargetPath, "/typed/");
+    EXPECT_EQ(converted->TargetFile, "out.net");
+}
+
+std::string OkWayName(const ::testing::TestParamInfo<OkWay>& row) {
+    switch (row.param) {
+        case OkWay::EnterInTheBox:
+            return "EnterInTheBox";
+        case OkWay::AltKInTheBox:
+            return "AltKInTheBox";
+        case OkWay::Click:
+            return "Click";
+        case OkWay::SpaceOnOk:
+            break;
+    }
+    return "SpaceOnOk";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, QtOkWaysTest,
+                         ::testing::Values(OkWay::EnterInTheBox, OkWay::AltKInTheBox, OkWay::Click, OkWay::SpaceOnOk),
+                         OkWayName);
+
 TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     const fs::path folder = fs::temp_directory_path() / "brisel_qt_conversion";
     fs::remove_all(folder);
@@ -180,10 +291,25 @@ TEST_F(QtMainWindowTest, ConvertsTheExampleThroughOkLikeTheCommandLine) {
     EXPECT_FALSE(Child(top, "lblProg")->isVisible());
     EXPECT_TRUE(Child<QLabel>(top, "lblProg")->text().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // Back in the source box with its path selected: typing replaces it.
+    EXPECT_EQ(top->focusWidget(), Box("txtSource"));
+    EXPECT_EQ(Box("txtSource")->selectedText(), Box("txtSource")->text());
     ASSERT_EQ(test::RunConvert({{BRISEL_EXAMPLE_NETLIST, "cli.net"}, folder}).status, 0);
     EXPECT_EQ(test::ReadFile(target), test::ReadFile(folder / "cli.net"));
     EXPECT_FALSE(test::ReadFile(target).empty());
     fs::remove_all(folder);
+}
+
+// The end of a long path shows: its file name; the tooltip holds all of it.
+TEST_F(QtMainWindowTest, ALongPathShowsItsFileNameAndTheWholePathAsTooltip) {
+    const QString path = "/home/pat/" + QString(20, 'd') + "/" + QString(20, 'e') + "/boards/main-board.net";
+    TypeInto("txtSource", path.toStdString());
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Box("txtSource")->cursorPosition(), path.size());
+    EXPECT_EQ(Box("txtSource")->toolTip(), path);
+    TypeInto("txtSource", "");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Box("txtSource")->toolTip(), "Enter source path");
 }
 
 // A file dragged from a file manager and dropped at the centre of a control.
@@ -272,6 +398,15 @@ TEST_F(QtMainWindowTest, ClosingTheMainWindowLeavesTheAboutBoxOpenAndTheProgramE
     EXPECT_FALSE(about.IsLoaded());
 }
 
+TEST_F(QtMainWindowTest, TheAboutBoxOpensBesideTheMainWindowAsAnOrdinaryWindow) {
+    top->findChild<QAction*>("mnuHelpAbout")->trigger();
+    QWidget* box = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+    EXPECT_EQ(box->windowType(), Qt::Window);
+    EXPECT_FALSE(box->frameGeometry().intersects(top->frameGeometry()));
+    EXPECT_TRUE(top->screen()->availableGeometry().contains(box->frameGeometry()));
+}
+
 TEST_F(QtMainWindowTest, HelpAboutOpensOneModelessBoxThatEnterAndEscClose) {
     auto* aboutAction = top->findChild<QAction*>("mnuHelpAbout");
     aboutAction->trigger();
@@ -301,14 +436,27 @@ TEST_F(QtMainWindowTest, HelpAboutOpensOneModelessBoxThatEnterAndEscClose) {
 }
 
 TEST_F(QtMainWindowTest, AboutLinksReachTheShell) {
-    UrlRecorder shell({"https", "mailto"});
+    FakeXdgOpen desktop;
     top->findChild<QAction*>("mnuHelpAbout")->trigger();
     QWidget* box = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
     QTest::mouseClick(Child(box, "lblWSurl"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.Opened().size() == 1; }));
     QTest::mouseClick(Child(box, "lblEMadd"), Qt::LeftButton);
-    ASSERT_EQ(shell.opened.size(), 2);
-    EXPECT_EQ(shell.opened[0].toString().toStdString(), about_box::maker::kWebAddress);
-    EXPECT_EQ(shell.opened[1].toString().toStdString(), std::string("mailto:") + about_box::maker::kEmail);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.Opened().size() == 2; }));
+    EXPECT_EQ(desktop.Opened(),
+              QStringList({about_box::maker::kWebAddress, QString("mailto:") + about_box::maker::kEmail}));
+}
+
+TEST_F(QtMainWindowTest, ALinkWithoutABrowserSaysSoOnceXdgOpenEnds) {
+    FakeXdgOpen desktop;
+    desktop.EndWith(3);
+    top->findChild<QAction*>("mnuHelpAbout")->trigger();
+    QWidget* box = dynamic_cast<platform::qt::QtWindow*>(about.Form())->TopLevel();
+    ModalAnswerer answerer;
+    QTest::mouseClick(Child(box, "lblWSurl"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
+    EXPECT_EQ(answerer.seen,
+              std::vector<std::string>{"Execution - Error: Your Web browser could not be launched properly."});
 }
 
 }  // namespace

@@ -7,12 +7,16 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
+#include "main_window/main_form.h"
 #include "main_window/main_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_window.h"
+#include "problems_window/problems_form.h"
 #include "tests/gui/qt_test_helpers.h"
 #include "tests/support/convert_program.h"
 
@@ -82,7 +86,7 @@ TEST_F(QtProblemsWindowTest, TheMenuItemOpensAListOfTheSameLinesAsDetails) {
     Convert();
     EXPECT_TRUE(menuItem->isEnabled());
     QWidget* problems = OpenProblems();
-    EXPECT_EQ(problems->windowTitle(), "Problems");
+    EXPECT_EQ(problems->windowTitle(), "Problems - Brisel");
     EXPECT_FALSE(problems->isModal());
     const QStringList details = DetailsLines(folder);
     EXPECT_GE(details.size(), 8);
@@ -112,11 +116,56 @@ TEST_F(QtProblemsWindowTest, ResizingGrowsTheListAndMovesTheButtons) {
     EXPECT_EQ(Child(problems, "cmdCopy")->geometry(), copy.translated(100, 60));
 }
 
+// An ordinary window beside the main one, which can come in front of it.
+TEST_F(QtProblemsWindowTest, OpensBesideTheMainWindowAsAnOrdinaryWindow) {
+    Convert();
+    QWidget* problems = OpenProblems();
+    EXPECT_EQ(problems->windowType(), Qt::Window);
+    EXPECT_FALSE(problems->frameGeometry().intersects(top->frameGeometry()));
+    EXPECT_TRUE(top->screen()->availableGeometry().contains(problems->frameGeometry()));
+}
+
+// The title bar's close button sends the same close event as close().
+TEST_F(QtProblemsWindowTest, ClosingTheMainWindowClosesItAndTheProgramEnds) {
+    Convert();
+    OpenProblems();
+    QTimer::singleShot(0, [&] { top->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window.ProblemsWindow().IsLoaded());
+}
+
 TEST_F(QtProblemsWindowTest, EscClosesTheWindow) {
     Convert();
     OpenProblems();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(window.ProblemsWindow().IsLoaded());
+}
+
+// At 200 % scale the form is wider than a 1024-pixel screen: it opens
+// smaller, its buttons in view, beside the main window where that has room.
+TEST(QtProblemsWindowScaled, FitsBesideTheMainWindowOnASmallScreen) {
+    QScreen* small = nullptr;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry().width() == 1024) small = screen;
+    }
+    ASSERT_NE(small, nullptr);
+    platform::qt::QtPlatform platform;
+    platform::qt::QtWindow main(main_window::MainForm(), 192);
+    platform::qt::QtWindow problems(problems_window::ProblemsForm(), 192);
+    main.TopLevel()->setScreen(small);
+    main.Show();
+    const QRect screen = small->availableGeometry();
+    main.TopLevel()->move(screen.topLeft());  // leaves room below it
+    ASSERT_GT(problems.TopLevel()->minimumWidth(), screen.width());
+    problems.ShowBeside(main);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(problems.TopLevel()));
+    EXPECT_LE(problems.TopLevel()->minimumWidth(), screen.width());
+    EXPECT_TRUE(screen.contains(problems.TopLevel()->frameGeometry()));
+    EXPECT_FALSE(problems.TopLevel()->frameGeometry().intersects(main.TopLevel()->frameGeometry()));
+    QWidget* client = Child(problems.TopLevel(), "clientArea");
+    EXPECT_TRUE(client->rect().contains(Child(problems.TopLevel(), "cmdClose")->geometry()));
+    QApplication::closeAllWindows();
 }
 
 }  // namespace

@@ -35,7 +35,8 @@ private:
         if (modal == nullptr) return;
         std::string entry = modal->windowTitle().toStdString();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            entry += ": " + box->text().toStdString();
+            // As it reads: without the places a long name may break.
+            entry += ": " + box->text().remove(QChar(0x200B)).toStdString();
         }
         seen.push_back(entry);
         modal->reject();
@@ -46,32 +47,51 @@ private:
 
 }  // namespace brisel::testing
 
-#include <QDesktopServices>
-#include <QUrl>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace brisel::testing {
 
-// Stands in for the desktop's programs: records the addresses the shell
-// would have opened, for the schemes given.
-class UrlRecorder : public QObject {
-    Q_OBJECT
+// Stands in for the desktop's xdg-open, first on PATH while it lives: records
+// each file or address it is handed and ends with the status it is given,
+// after the delay it is given.
+class FakeXdgOpen {
 public:
-    explicit UrlRecorder(QStringList schemes) : schemes_(std::move(schemes)) {
-        for (const QString& scheme : schemes_) {
-            QDesktopServices::setUrlHandler(scheme, this, "Open");
-        }
+    FakeXdgOpen() : oldPath_(qgetenv("PATH")) {
+        QFile script(folder_.filePath(QStringLiteral("xdg-open")));
+        script.open(QIODevice::WriteOnly);
+        script.write(
+            "#!/bin/sh\n"
+            "here=$(dirname \"$0\")\n"
+            "printf '%s\\n' \"$1\" >> \"$here/opened\"\n"
+            "sleep \"$(cat \"$here/delay\" 2>/dev/null || echo 0)\"\n"
+            "exit \"$(cat \"$here/status\" 2>/dev/null || echo 0)\"\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", folder_.path().toLocal8Bit() + ":" + oldPath_);
     }
-    ~UrlRecorder() override {
-        for (const QString& scheme : schemes_) QDesktopServices::unsetUrlHandler(scheme);
+    ~FakeXdgOpen() { qputenv("PATH", oldPath_); }
+
+    void EndWith(int status, const char* delaySeconds = "0") {
+        Write("status", QByteArray::number(status));
+        Write("delay", delaySeconds);
     }
-
-    QList<QUrl> opened;
-
-public slots:
-    void Open(const QUrl& url) { opened.append(url); }
+    QStringList Opened() const {
+        QFile log(folder_.filePath(QStringLiteral("opened")));
+        if (!log.open(QIODevice::ReadOnly)) return {};
+        return QString::fromLocal8Bit(log.readAll()).split(QChar('\n'), Qt::SkipEmptyParts);
+    }
 
 private:
-    QStringList schemes_;
+    void Write(const char* name, const QByteArray& text) {
+        QFile file(folder_.filePath(QString::fromLatin1(name)));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+    }
+
+    QTemporaryDir folder_;
+    QByteArray oldPath_;
 };
 
 }  // namespace brisel::testing

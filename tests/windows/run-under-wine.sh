@@ -7,7 +7,8 @@ build="$1"
 root="$2"
 
 # One prefix per run, started once; a virtual desktop so that Wine draws the
-# window frames itself and focus needs no window manager; Wine's own fonts,
+# window frames itself and focus needs no window manager, large enough for the
+# About box and the Problems window beside the main window; Wine's own fonts,
 # MS Sans Serif among them.
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver -k 2>/dev/null
@@ -15,7 +16,7 @@ rm -rf "$WINEPREFIX"
 started=$SECONDS
 wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
 cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
 # What the window opens through the shell never reaches this machine's own
 # browser or mail program.

@@ -1,9 +1,13 @@
-// The Win32 backend's own translations, and reading the real registry.
+// The Win32 backend's own translations, reading the real registry, and the
+// folders it names.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <shellapi.h>
+
+#include <filesystem>
+#include <string>
 
 #include "platform/win32/win32_file_dialog.h"
 #include "platform/win32/win32_platform.h"
@@ -88,6 +92,36 @@ TEST_F(RegistryTest, MissingKeysAndValuesAndLongerValuesGiveNothing) {
     EXPECT_TRUE(Read("Fits"));
     EXPECT_FALSE(Read("Absent"));
     EXPECT_FALSE(registry_.ReadValue(RegistryRoot::LocalMachine, "SOFTWARE\\No Such Key", "x", 1024));
+}
+
+}  // namespace
+}  // namespace brisel::platform::win32
+
+namespace brisel::platform::win32 {
+namespace {
+
+// Tried, not read from attributes: Wine's Z: drive shows /proc, where no
+// file can be made.
+TEST(Win32Folders, AFolderIsWritableWhenAFileCanBeMadeThere) {
+    Win32Platform platform;
+    const std::filesystem::path scratch =
+        std::filesystem::temp_directory_path() / ("brisel writable " + std::to_string(GetCurrentProcessId()));
+    std::filesystem::create_directories(scratch);
+    EXPECT_TRUE(platform.IsWritableFolder(scratch.string()));
+    EXPECT_TRUE(std::filesystem::is_empty(scratch));  // the trial file is gone
+    EXPECT_FALSE(platform.IsWritableFolder((scratch / "missing").string()));
+    EXPECT_FALSE(platform.IsWritableFolder("Z:\\proc"));
+    std::filesystem::remove_all(scratch);
+}
+
+TEST(Win32Folders, DocumentsAndTheCurrentFolderAreFoldersWithoutATrailingSeparator) {
+    Win32Platform platform;
+    const std::string documents = platform.DocumentsFolder();
+    EXPECT_TRUE(std::filesystem::is_directory(documents)) << documents;
+    EXPECT_NE(documents.back(), '\\');
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    EXPECT_EQ(platform.CurrentFolder(), current);
 }
 
 }  // namespace

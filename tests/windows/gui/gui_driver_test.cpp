@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include <oleacc.h>
 
@@ -50,12 +51,31 @@ fs::path ProgramFolder() {
     return fs::path(name).parent_path();
 }
 
-// Pictures go where BRISEL_SCREENSHOT_DIR says, when it is set.
-void Picture(HWND window, const char* name) {
+// Pictures go where BRISEL_SCREENSHOT_DIR says, when it is set: of the
+// windows together, as they stand beside each other.
+void Picture(std::initializer_list<HWND> windows, const char* name) {
     const char* folder = std::getenv("BRISEL_SCREENSHOT_DIR");
     if (folder == nullptr) return;
     Sleep(1000);  // the program paints in its own time
-    SaveWindowPicture(window, std::string(folder) + "\\" + name);
+    SaveWindowsPicture(windows, std::string(folder) + "\\" + name);
+}
+
+bool Overlap(HWND a, HWND b) {
+    RECT first;
+    RECT second;
+    RECT common;
+    GetWindowRect(a, &first);
+    GetWindowRect(b, &second);
+    return IntersectRect(&common, &first, &second) != FALSE;
+}
+
+bool OnTheDesktop(HWND window) {
+    RECT frame;
+    RECT desktop;
+    GetWindowRect(window, &frame);
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    return frame.left >= desktop.left && frame.top >= desktop.top && frame.right <= desktop.right &&
+           frame.bottom <= desktop.bottom;
 }
 
 void SetToolPath(const std::string& commandLine) {
@@ -110,6 +130,17 @@ protected:
         return about;
     }
     static void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+    // The pictures show what an installed copy shows a new user (its folder is
+    // not writable: the boxes start in the user's documents), and no folder
+    // of the machine they were taken on. Dropped, the paths show their ends.
+    static void ShowPathsForPictures(const std::string& source, const std::string& target) {
+        if (std::getenv("BRISEL_SCREENSHOT_DIR") == nullptr) return;
+        const std::string documents = "C:\\Users\\Pat\\Documents\\";
+        const RECT box = ClientRectOf(MainControl("txtTarget"));
+        session_->DropFile(Main(), {box.left + 5, box.top + 5}, documents + target);
+        session_->DropFile(Main(), {2, 2}, documents + source);
+        WaitFor([&] { return TextOf(MainControl("txtSource")) == documents + source; });
+    }
     // Alt and the menu's access key, then the item's: a greyed item does
     // nothing and the menu closes.
     static void ChooseByKeys(char menuKey, char itemKey) {
@@ -123,7 +154,7 @@ protected:
     static bool ProblemsWindowOpens(int milliseconds = 10000) {
         return WaitFor(
             [] {
-                HWND problems = Session::FindForm("Problems");
+                HWND problems = Session::FindForm("Problems - Brisel");
                 return problems != nullptr && IsWindowVisible(problems);
             },
             milliseconds);
@@ -160,10 +191,8 @@ TEST_F(Gui, TheMainWindowOpensWithItsTitleAndControlsWhereTheFormSays) {
     EXPECT_EQ(TextOf(MainControl("txtSource")), folder + "PadsPCB.net");
     EXPECT_EQ(TextOf(MainControl("txtTarget")), folder + "ExpressPCB.net");
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
-    // The picture shows no folder of the machine it was taken on.
-    TypeText(MainControl("txtSource"), "C:\\Boards\\board.net");
-    TypeText(MainControl("txtTarget"), "C:\\Boards\\board-expresspcb.net");
-    Picture(Main(), "main.bmp");
+    ShowPathsForPictures("PadsPCB.net", "ExpressPCB.net");
+    Picture({Main()}, "main.bmp");
     // File > Problems... is greyed before any conversion: its key only
     // highlights it, and Esc twice leaves the menu.
     ChooseByKeys('f', 'p');
@@ -190,8 +219,10 @@ TEST_F(Gui, TypedPathsAndOkConvertANetlistAndShowTheCompletionMessage) {
     Session::Answer(box);
     EXPECT_EQ(ReadFile(folder_ / "out.net"), TestData("worked_example.expected.net"));
     EXPECT_TRUE(WaitFor([] { return IsWindowEnabled(MainControl("cmdOK")) != FALSE; }));
-    // OK was disabled with the focus on it: the focus went on to the source box.
+    // The focus is back in the source box, its whole path selected.
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
+    const auto length = static_cast<DWORD>(TextOf(MainControl("txtSource")).size());
+    EXPECT_EQ(static_cast<DWORD>(SendMessageA(MainControl("txtSource"), EM_GETSEL, 0, 0)), MAKELONG(0, length));
     EXPECT_FALSE(IsWindowVisible(MainControl("lblProg")));
     EXPECT_EQ(TextOf(MainControl("lblProg")), "");
 }
@@ -276,6 +307,45 @@ TEST_F(Gui, AnEmptyTargetGivesTheMissingNameErrorWithTheFocusInTheSourceBox) {
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
 }
 
+// However OK is pressed, the path typed into the source box is the one
+// converted, also when the box never lost the focus (Enter, Alt+K). The
+// source does not exist: the error names the file the window took.
+TEST_F(Gui, EveryWayOfPressingOkTakesTheTypedPath) {
+    const std::vector<std::pair<const char*, std::function<void()>>> ways{
+        {"enter.net", [] { PressKey(MainControl("txtSource"), VK_RETURN); }},
+        {"alt-k.net", [] { PostMessageA(MainControl("txtSource"), WM_SYSCHAR, 'k', 1 << 29); }},
+        {"click.net", [] { Click(MainControl("cmdOK")); }},
+        {"space.net",
+         [] {
+             for (const char* next : {"cmdBrowseS", "txtTarget", "cmdBrowseT", "cmdOK"}) {
+                 PressKey(session_->Focus(), VK_TAB);
+                 ASSERT_TRUE(session_->WaitForFocus(MainControl(next)));
+             }
+             PressKey(MainControl("cmdOK"), VK_SPACE);
+         }},
+    };
+    TypeText(MainControl("txtTarget"), (folder_ / "ways.net").string());
+    for (const auto& [name, press] : ways) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
+        TypeText(MainControl("txtSource"), "C:\\nowhere\\" + std::string(name));
+        press();
+        HWND box = Session::WaitForMessageBox("Source File - Error");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(Session::MessageText(box), "The netlist file '" + std::string(name) + "' cannot be found.");
+        Session::Answer(box);
+    }
+}
+
+// A dropped path shows its end, the file name, however long it is.
+TEST_F(Gui, ALongPathShowsItsFileName) {
+    const std::string path = "C:\\" + std::string(60, 'd') + "\\boards\\main-board.net";
+    session_->DropFile(Main(), {2, 2}, path);
+    ASSERT_TRUE(WaitFor([&] { return TextOf(MainControl("txtSource")) == path; }));
+    // A one-line box answers with the first character it shows.
+    EXPECT_GT(SendMessageA(MainControl("txtSource"), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+}
+
 bool Framed(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
 
 TEST_F(Gui, TheDefaultFrameFollowsAFocusedButtonAndOtherwiseStaysOnOk) {
@@ -342,7 +412,10 @@ TEST_F(Gui, HelpAboutShowsVersionOneZeroTwo) {
     const RECT picture = ClientRectOf(ControlOf(about, AboutForm(), "picIcon"));
     EXPECT_EQ(picture.right - picture.left, 32);
     EXPECT_EQ(picture.bottom - picture.top, 32);
-    Picture(about, "about.bmp");
+    EXPECT_FALSE(Overlap(about, Main()));
+    EXPECT_TRUE(OnTheDesktop(about));
+    ShowPathsForPictures("PadsPCB.net", "ExpressPCB.net");
+    Picture({Main(), about}, "about.bmp");
 }
 
 // The disclaimer takes Tab for itself and asks the box to move the focus on.
@@ -530,7 +603,9 @@ TEST_F(Gui, TheHourglassShowsOverTheMainWindowForExactlyTheBusyState) {
 TEST_F(Gui, FileProblemsListsTheProblemsOfTheLastConversion) {
     ChooseByKeys('f', 'p');
     ASSERT_TRUE(ProblemsWindowOpens());
-    HWND problems = Session::FindForm("Problems");
+    HWND problems = Session::FindForm("Problems - Brisel");
+    EXPECT_FALSE(Overlap(problems, Main()));
+    EXPECT_TRUE(OnTheDesktop(problems));
     HWND list = ControlOf(problems, ProblemsForm(), "txtProblems");
     const std::string text = TextOf(list);
     EXPECT_EQ(text.rfind("every_problem.net:", 0), 0u) << text;
@@ -549,7 +624,8 @@ TEST_F(Gui, FileProblemsListsTheProblemsOfTheLastConversion) {
     ASSERT_TRUE(session_->WaitForFocus(list));
     SendKey(VK_TAB, VK_SHIFT);
     EXPECT_TRUE(session_->WaitForFocus(ControlOf(problems, ProblemsForm(), "cmdClose")));
-    Picture(problems, "problems.bmp");
+    ShowPathsForPictures("every_problem.net", "ExpressPCB.net");
+    Picture({Main(), problems}, "problems.bmp");
     const RECT before = ClientRectOf(list);
     RECT frame;
     GetWindowRect(problems, &frame);
@@ -559,7 +635,7 @@ TEST_F(Gui, FileProblemsListsTheProblemsOfTheLastConversion) {
     EXPECT_EQ(after.right - after.left, before.right - before.left + 80);
     EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 40);
     PostMessageA(problems, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitFor([] { return Session::FindForm("Problems") == nullptr; }));
+    EXPECT_TRUE(WaitFor([] { return Session::FindForm("Problems - Brisel") == nullptr; }));
 }
 
 TEST_F(Gui, FileExitEndsTheProgram) {
@@ -579,6 +655,50 @@ TEST(GuiRun, ClosingTheMainWindowLeavesTheAboutBoxAndTheProgramEndsWithIt) {
     EXPECT_FALSE(session.WaitForExit(500));
     PostMessageA(ControlOf(about, AboutForm(), "cmdOK"), BM_CLICK, 0, 0);
     EXPECT_TRUE(session.WaitForExit(10000));
+}
+
+// Started with a source alone, the target is beside it; the Problems window
+// opens beside the main window, says when the next conversion found none,
+// and goes with the main window. A long target name wraps in its completion
+// message.
+TEST(GuiRun, TheProblemsWindowStaysBesideTheMainWindowAndGoesWithIt) {
+    const fs::path folder = fs::temp_directory_path() / ("brisel beside " + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder);
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "every_problem.net", folder / "every_problem.net");
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", folder / "board.net");
+    Session session((ProgramFolder() / "brisel.exe").string(), "\"" + (folder / "every_problem.net").string() + "\"");
+    HWND main = session.MainWindow();
+    HWND source = ControlOf(main, MainForm(), "txtSource");
+    HWND target = ControlOf(main, MainForm(), "txtTarget");
+    EXPECT_EQ(TextOf(target), (folder / "every_problem-expresspcb.net").string());
+    ASSERT_TRUE(session.WaitForFocus(source));
+    PressKey(source, VK_RETURN);
+    AnswerUntilComplete([] {});
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(MenuCommandOf(MainForm(), "mnuFileProblems"), 0), 0);
+    HWND problems = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (problems = Session::FindForm("Problems - Brisel")) != nullptr; }));
+    EXPECT_FALSE(Overlap(problems, main));
+    EXPECT_TRUE(OnTheDesktop(problems));
+    TypeText(source, (folder / "board.net").string());
+    PressKey(source, VK_RETURN);
+    Session::Answer(Session::WaitForMessageBox("File Conversion - Complete"));
+    HWND list = ControlOf(problems, ProblemsForm(), "txtProblems");
+    EXPECT_TRUE(WaitFor([&] { return TextOf(list) == "No problems were found in the last conversion."; }))
+        << TextOf(list);
+    const std::string longName = std::string(206, 'n') + ".net";
+    TypeText(target, longName);
+    PressKey(source, VK_RETURN);
+    HWND box = Session::WaitForMessageBox("File Conversion - Complete");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(OnTheDesktop(box));
+    std::string shown = Session::MessageText(box);
+    std::erase(shown, '\r');
+    std::erase(shown, '\n');
+    EXPECT_NE(shown.find(longName), std::string::npos) << shown;
+    Session::Answer(box);
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);  // the title bar's close button
+    EXPECT_TRUE(session.WaitForExit(10000));
+    fs::remove_all(folder);
 }
 
 // What brisel.exe shows, and how it ends, when started with these arguments

@@ -235,9 +235,22 @@ struct ScreenPicture {
     std::vector<char> pixels;
 };
 
-ScreenPicture PictureOf(HWND window) {
-    RECT frame;
-    GetWindowRect(window, &frame);
+// The windows' frames together, with what lies between them.
+RECT FrameOf(std::initializer_list<HWND> windows) {
+    RECT frame{};
+    for (HWND window : windows) {
+        RECT one;
+        GetWindowRect(window, &one);
+        if (IsRectEmpty(&frame)) {
+            frame = one;
+        } else {
+            UnionRect(&frame, &frame, &one);
+        }
+    }
+    return frame;
+}
+
+ScreenPicture PictureOf(const RECT& frame) {
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     HDC screen = GetDC(nullptr);
@@ -259,10 +272,10 @@ ScreenPicture PictureOf(HWND window) {
 
 }  // namespace
 
-std::vector<char> PixelsOf(HWND window) { return PictureOf(window).pixels; }
+std::vector<char> PixelsOf(HWND window) { return PictureOf(FrameOf({window})).pixels; }
 
-bool SaveWindowPicture(HWND window, const std::string& path) {
-    const ScreenPicture picture = PictureOf(window);
+bool SaveWindowsPicture(std::initializer_list<HWND> windows, const std::string& path) {
+    const ScreenPicture picture = PictureOf(FrameOf(windows));
     const BITMAPINFOHEADER& header = picture.header;
     BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + picture.pixels.size()),
                           0, 0, sizeof(BITMAPFILEHEADER) + sizeof header};

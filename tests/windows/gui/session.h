@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -79,7 +80,8 @@ void SendKey(WORD key, WORD modifier = 0);
 int SystemDpi();
 // The window's pixels as they show on the screen, frame included.
 std::vector<char> PixelsOf(HWND window);
-// The window as it shows on the screen, frame included, as a 24-bit BMP.
-bool SaveWindowPicture(HWND window, const std::string& path);
+// The windows as they show on the screen, frames included, and what lies
+// between them, as one 24-bit BMP.
+bool SaveWindowsPicture(std::initializer_list<HWND> windows, const std::string& path);
 
 }  // namespace brisel::gui_test
