@@ -32,7 +32,7 @@ struct JobSettings {
     bool SourceIsStandardInput = false;
     bool TargetIsStandardOutput = false;
     // The numbers that pins named with letters get; none without a map.
-    std::shared_ptr<const pin_map::PinMap> PinMap;
+    std::shared_ptr<const pin_map::PinMap> PinMap = nullptr;
 
     static constexpr const char* kSpoolFileName = "BriselTemp.txt";       // connection spool
     static constexpr const char* kJoinedFileName = "BriselTemp2.txt";     // joined copy
