@@ -18,6 +18,11 @@ PinMapFile LoadPinMap(FileSystem& files, const std::string& path) {
         result.readError = file->Error();
         return result;
     }
+    return PinMapOfText(text);
+}
+
+PinMapFile PinMapOfText(std::string_view text) {
+    PinMapFile result;
     pin_map::MapReading reading = pin_map::ReadPinMap(text);
     if (reading.error) {
         result.error = std::move(reading.error);

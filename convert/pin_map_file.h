@@ -21,6 +21,8 @@ struct PinMapFile {
 };
 
 PinMapFile LoadPinMap(FileSystem& files, const std::string& path);
+// The same for a map's bytes already read.
+PinMapFile PinMapOfText(std::string_view text);
 
 // The map a source may have beside it: its name with ".map" for its
 // extension ("board.net" gives "board.map").
