@@ -25,6 +25,7 @@ from selenium.webdriver.common.keys import Keys
 
 import page_mends
 import page_offline
+import page_pin_map
 import page_speed
 from page import Checks, Expected, Page, Site, target_name
 
@@ -55,6 +56,8 @@ def check_keyboard(page, checks, cli, source):
         return active
 
     press(Keys.TAB, "source").send_keys(str(source))  # what choosing in the file dialog does
+    press(Keys.TAB, "pin-map")
+    press(Keys.TAB, "make-template")
     press(Keys.TAB, "target")
     press(Keys.TAB, "convert")
     ActionChains(page.driver).send_keys(Keys.ENTER).perform()
@@ -136,6 +139,8 @@ def main(site_folder, cli, generator, pictures, netlists, plain_folder=None):
             check_previous_result_kept(page, checks, cli, every_problem)
             check_keyboard(page, checks, cli, every_problem)
             page_mends.check_all(page, checks, cli, every_problem, folder)
+            pin_map_board = next(n for n in netlists if n.name == "pin_map_board.net")
+            page_pin_map.check_all(page, checks, cli, pin_map_board, pin_map_board.with_suffix(".map"), folder)
             page.convert(every_problem)
             checks.true("every_problem.net: the Problems list shows line numbers",
                         page.element("problems-section").is_displayed() and
