@@ -110,6 +110,21 @@ class Expected:
         self.verification = [line for line in out + err if line.startswith(("verified:", "verify:"))]
 
 
+def check_result(page, checks, what, expected, name, download=True):
+    """What the page shows after a conversion against what brisel-convert said and wrote (`expected`): the
+    messages, the problems, the verification and the new netlist, named `name`, downloaded or, not
+    `download`, read in the page. Returns the page's state."""
+    state = page.state()
+    checks.equal(f"{what}: messages", state["messages"], expected.messages)
+    checks.equal(f"{what}: problems", state["problems"], expected.problems)
+    checks.equal(f"{what}: verification", state["verification"], expected.verification)
+    checks.equal(f"{what}: download name", state["download"], name if expected.bytes else None)
+    if expected.bytes is not None and state["download"]:
+        data = page.download(lambda: page.element("download").click()) if download else page.result_bytes()
+        checks.true(f"{what}: downloaded bytes equal brisel-convert's", data == expected.bytes)
+    return state
+
+
 class Page:
     def __init__(self, url, folder):
         options = webdriver.ChromeOptions()

@@ -8,7 +8,7 @@ import shutil
 import subprocess
 import tempfile
 
-from page import Expected, target_name
+from page import Expected, check_result, target_name
 
 
 def cli_template(cli, source):
@@ -21,17 +21,8 @@ def cli_template(cli, source):
 
 def check_conversion(page, checks, cli, source, pin_map, what):
     """Returns what the page showed."""
-    expected = Expected(cli, source, target_name(source), pin_map)
     page.convert(source, pin_map=pin_map)
-    state = page.state()
-    checks.equal(f"{what}: messages", state["messages"], expected.messages)
-    checks.equal(f"{what}: problems and notes", state["problems"], expected.problems)
-    checks.equal(f"{what}: verification", state["verification"], expected.verification)
-    checks.equal(f"{what}: download name", state["download"], target_name(source) if expected.bytes else None)
-    if expected.bytes is not None and state["download"]:
-        data = page.download(lambda: page.element("download").click())
-        checks.true(f"{what}: downloaded bytes equal brisel-convert's", data == expected.bytes)
-    return state
+    return check_result(page, checks, what, Expected(cli, source, target_name(source), pin_map), target_name(source))
 
 
 def check_template(page, checks, cli, source):

@@ -27,21 +27,14 @@ import page_mends
 import page_offline
 import page_pin_map
 import page_speed
-from page import Checks, Expected, Page, Site, target_name
+from page import Checks, Expected, Page, Site, check_result, target_name
 
 
 def check_file(page, checks, cli, source, while_busy=lambda: None, download=True):
     """One netlist through the page and the command line; returns both times."""
     expected = Expected(cli, source, target_name(source))
     seconds = page.convert(source, while_busy)
-    state = page.state()
-    checks.equal(f"{source.name}: messages", state["messages"], expected.messages)
-    checks.equal(f"{source.name}: problems", state["problems"], expected.problems)
-    checks.equal(f"{source.name}: verification", state["verification"], expected.verification)
-    checks.equal(f"{source.name}: download name", state["download"], target_name(source) if expected.bytes else None)
-    if expected.bytes is not None and state["download"]:
-        data = page.download(lambda: page.element("download").click()) if download else page.result_bytes()
-        checks.true(f"{source.name}: downloaded bytes equal brisel-convert's", data == expected.bytes)
+    check_result(page, checks, source.name, expected, target_name(source), download)
     return seconds, expected.seconds
 
 
