@@ -60,6 +60,41 @@ TEST_F(PinMapCli, TheFilledInTemplateIsTheMap) {
     EXPECT_EQ(Run({"--pin-map-template=-"}).status, 0);  // standard input, empty
 }
 
+// A template names the first eight parts of a line, and says so when the
+// netlist needs no map.
+TEST_F(PinMapCli, TemplatesOfOtherNetlists) {
+    std::string ten = "*PADS-PCB*\n*PART*\n";
+    for (int i = 1; i <= 10; ++i) ten.append("Q").append(std::to_string(i)).append(" SOT-23\n");
+    ten += "*NET*\n*SIGNAL* G\nQ1.G Q2.G Q3.G Q4.G Q5.G Q6.G Q7.G Q8.G Q9.G Q10.G\n";
+    WriteFile(dir_ / "ten.net", ten);
+    for (const char* name : {"every_problem.net", "worked_example.net"}) {
+        fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / name, dir_ / name);
+    }
+    struct Case {
+        const char* source;
+        std::string text;
+    };
+    const std::string head =
+        ": replace each ? with the pin's number.\n"
+        "# A rule for a part name numbers that pin of every part of the name.\n";
+    const Case cases[] = {
+        {"every_problem.net", "# Pin map for every_problem.net" + head +
+                                  "# PART  PIN  NUMBER\n"
+                                  "0.1uF  0    ?  # C1\n"
+                                  "LM358  A1   ?  # U3\n"},
+        {"worked_example.net",
+         "# Pin map for worked_example.net" + head + "# Every pin of worked_example.net is a number already.\n"},
+        {"ten.net", "# Pin map for ten.net" + head +
+                        "# PART  PIN  NUMBER\n"
+                        "SOT-23  G    ?  # Q1, Q2, Q3, Q4, Q5, Q6, Q7, Q8 and 2 more\n"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = Run({"--pin-map-template", c.source});
+        EXPECT_EQ(run.status, 0) << c.source;
+        EXPECT_EQ(run.outBytes, c.text) << c.source;
+    }
+}
+
 TEST_F(PinMapCli, DetailsNoteEachMappedPin) {
     const ProgramRun run = Run({"--details", "--pin-map=pin_map_board.map", "pin_map_board.net", "out.net"});
     EXPECT_EQ(run.status, 0);
