@@ -64,12 +64,15 @@ std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
 void NetBuilder::AddReference(const Reference& reference, std::string_view netName) {
     const PinReference& pin = reference.pin;
     if (pin.HasStop()) {
-        if (!pin.plain && mapper_ == nullptr) checks_.CheckReference(pin.token, pin.lastStop);
         currentPin_ = pin.Pin();
         currentPartId_ = pin.PartId();
         currentPart_ = parts_.FindPart(reference.part);
         haveReference_ = true;
-        if (mapper_ != nullptr) MapPin(pin);
+        if (mapper_ != nullptr) [[unlikely]] {
+            MapPin(pin);
+        } else if (!pin.plain) {
+            checks_.CheckReference(pin.token, pin.lastStop);
+        }
     }
     if (!haveReference_) {
         checks_.NothingToRepeat(pin.token, netName);

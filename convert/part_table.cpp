@@ -43,9 +43,8 @@ void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     checks_.CheckName(partId, "part ID");
     checks_.CheckName(partName, "part name");
     WritePartRow(target_, partId, partName);
-    const PartKey key = KeyOfPadded(partId);
-    ids_.Store(partNumber_, key);
-    if (mapper_ != nullptr) mapper_->OnPart(ids_.Find(key), partId, partName);
+    const PartNumber& part = ids_.Store(partNumber_, KeyOfPadded(partId));
+    if (mapper_ != nullptr) mapper_->OnPart(&part, partId, partName);
 }
 
 }  // namespace brisel
