@@ -13,6 +13,7 @@
 #define BRISEL_FILENO fileno
 #endif
 
+#include "brisel_version.h"
 #include "cli/console_reporter.h"
 #include "cli/details_printer.h"
 #include "cli/source_tap.h"
@@ -68,6 +69,7 @@ int Verify(const Options& options, const std::string& sourceLabel, verify::Verif
 
 JobSettings SettingsFor(const Options& options) {
     JobSettings settings;
+    settings.AppVersion = version::kAppVersion;
     Split(options.source, settings.SourcePath, settings.SourceFile);
     Split(options.target, settings.TargetPath, settings.TargetFile);
     settings.SourceIsStandardInput = options.source == "-";

@@ -1,5 +1,7 @@
-# The version is written once, in project(); brisel_version hands it to the
-# code and the Windows resources through a header generated into the build tree.
+# The version is written once, in project(), and its release date beside it;
+# brisel_version hands the version to the code and the Windows resources
+# through a header generated into the build tree, and the help file, the
+# manual pages and the changelog are generated with both.
 
 function(brisel_zero_padded value width out_var)
   string(LENGTH "${value}" length)
@@ -22,6 +24,9 @@ set(BRISEL_FILE_VERSION "${PROJECT_VERSION_MAJOR}.${minor}.${patch}")
 set(BRISEL_MANIFEST_VERSION
     "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.${PROJECT_VERSION_PATCH}")
 
+include(${CMAKE_CURRENT_LIST_DIR}/release_date.cmake)
+brisel_changelog_date(${BRISEL_RELEASE_DATE} BRISEL_CHANGELOG_DATE)
+
 set(BRISEL_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/brisel_version.h.in ${BRISEL_GENERATED_DIR}/brisel_version.h @ONLY)
 add_library(brisel_version INTERFACE)
@@ -29,5 +34,5 @@ target_include_directories(brisel_version INTERFACE ${BRISEL_GENERATED_DIR})
 if(WIN32)
   # Both programs' resource scripts find the manifest beside the version header.
   set(BRISEL_MANIFEST ${BRISEL_GENERATED_DIR}/brisel.manifest)
-  configure_file(${PROJECT_SOURCE_DIR}/windows/resources/brisel.manifest.in ${BRISEL_MANIFEST} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/brisel.manifest.in ${BRISEL_MANIFEST} @ONLY)
 endif()

@@ -1,8 +1,11 @@
 #include "convert/conversion_run.h"
 
+#include <csignal>
+#include <cstdlib>
 #include <new>
 #include <vector>
 
+#include "convert/interruption.h"
 #include "convert/joining_pass.h"
 #include "convert/line_feeds.h"
 #include "convert/line_reader.h"
@@ -31,7 +34,30 @@ private:
     ProblemLocator& sink_;
 };
 
+// The run under way in this program, for AbandonRun.
+ConversionRun* running = nullptr;
+
+// Marks `run` as under way while it lives; a program that exits meanwhile
+// (a window whose display went away) abandons it.
+class RunningScope {
+public:
+    explicit RunningScope(ConversionRun& run) {
+        static const bool atExit = std::atexit(AbandonRun) == 0;
+        (void)atExit;
+        running = &run;
+    }
+    ~RunningScope() { running = nullptr; }
+    RunningScope(const RunningScope&) = delete;
+    RunningScope& operator=(const RunningScope&) = delete;
+};
+
 }  // namespace
+
+void AbandonRun() {
+    if (running == nullptr) return;
+    if (!InterruptionRequested()) RequestInterruption(SIGTERM);
+    running->RemoveFilesNow();
+}
 
 ConversionRun::ConversionRun(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter)
     : settings_(settings), files_(files), reporter_(reporter), paths_(JobPaths::From(settings)), progress_(reporter) {
@@ -44,6 +70,7 @@ ConversionRun::~ConversionRun() { ReleaseFolders(); }
 // megabytes, millions of parts) under a limit; that ends the run like any
 // failure.
 Outcome ConversionRun::Run() {
+    const RunningScope scope(*this);
     try {
         return Convert();
     } catch (const std::bad_alloc&) {
@@ -277,22 +304,38 @@ Outcome ConversionRun::Fail() {
 // output, which may be a file the shell appends to.
 void ConversionRun::RemovePartialTarget() {
     if (!target_) return;
+    UndoPartialTarget();
+    target_->Close();
+    target_.reset();
+}
+
+void ConversionRun::UndoPartialTarget() {
     if (targetCreated_ && plan_.kind == TargetPlan::Kind::Replace) {
         TargetFolder().Remove(settings_.NewTargetFileName, *target_);
     } else if (targetCreated_ && target_->IsRegularFile() && !settings_.TargetIsStandardOutput) {
         target_->Truncate();
     }
-    target_->Close();
-    target_.reset();
+}
+
+void ConversionRun::RemoveTemporaryFiles() {
+    RemoveTemporaryNames();
+    spool_.reset();
 }
 
 // The spool first, then the joined copy; only those this run made, and
 // only while their names are still theirs.
-void ConversionRun::RemoveTemporaryFiles() {
+void ConversionRun::RemoveTemporaryNames() {
     if (spool_) work_->Remove(settings_.SpoolFileName, *spool_);
     if (joined_) work_->Remove(settings_.JoinedFileName, *joined_);
     if (besideLock_) beside_->Remove(settings_.JoinedFileName, *besideLock_);
-    spool_.reset();
+}
+
+// The files stay open, for the run's own clean-up should it go on; a private
+// folder goes once its files are gone (on Windows, once they are closed).
+void ConversionRun::RemoveFilesNow() {
+    if (target_) UndoPartialTarget();
+    RemoveTemporaryNames();
+    if (!privateFolder_.empty()) files_.RemoveFolder(privateFolder_);
 }
 
 // Closing the joined copies lets the folders' locks go.

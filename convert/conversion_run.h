@@ -29,6 +29,9 @@ public:
     ConversionRun(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter);
     ~ConversionRun();
     Outcome Run();
+    // Removes this run's files at once, from a handler that runs while the
+    // run waits on its reporter (a message box); see AbandonRun.
+    void RemoveFilesNow();
 
 private:
     Outcome Convert();
@@ -51,7 +54,9 @@ private:
     bool WriteFailed(const std::string& path, const std::string& reason);
     Outcome Fail();
     void RemovePartialTarget();
+    void UndoPartialTarget();
     void RemoveTemporaryFiles();
+    void RemoveTemporaryNames();
     void ReleaseFolders();
 
     const JobSettings& settings_;
@@ -72,5 +77,13 @@ private:
     bool targetCreated_ = false;
     Failure failure_;
 };
+
+// Asks the run under way in this program, if any, to stop and removes its
+// files at once, as an interrupted run removes them, while the run itself
+// waits on its reporter: for a program that is about to be ended before the
+// run could go on (the desktop session ends while a message box shows). A
+// run that goes on all the same fails at its next step and finds nothing more
+// to remove. Also done when the program exits with a run under way.
+void AbandonRun();
 
 }  // namespace brisel

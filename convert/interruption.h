@@ -28,6 +28,14 @@ public:
     StopOnSignals& operator=(const StopOnSignals&) = delete;
 };
 
+#ifdef _WIN32
+// What a console event asks while StopOnSignals lives: Ctrl+C and Ctrl+Break
+// stop the run as SIGINT and SIGBREAK would, and the program goes on to end
+// it (true); the console's closing, logging off and shutting down stop it as
+// SIGTERM, and Windows ends the program once the run has cleaned up (false).
+bool StopForConsoleEvent(unsigned long event);
+#endif
+
 // Ends the program as the signal that asked the run to stop would have, once
 // the run has cleaned up: for a window, whose exit status nobody reads.
 void EndAsInterrupted(int signal);

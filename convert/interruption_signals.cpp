@@ -14,25 +14,27 @@ namespace {
 
 HANDLE runEnded = nullptr;
 
-// Ctrl+C and Ctrl+Break count as SIGINT and SIGBREAK. For the console's
-// closing, logging off and shutting down, Windows ends the program when the
-// handler returns: it waits (a few seconds at most) for the run to clean up.
-BOOL WINAPI StopOnConsoleEvent(DWORD event) {
+BOOL WINAPI StopOnConsoleEvent(DWORD event) { return StopForConsoleEvent(event) ? TRUE : FALSE; }
+
+}  // namespace
+
+// For the console's closing, logging off and shutting down, Windows ends the
+// program when the handler returns: it waits (a few seconds at most) for the
+// run to clean up.
+bool StopForConsoleEvent(unsigned long event) {
     switch (event) {
         case CTRL_C_EVENT:
             RequestInterruption(SIGINT);
-            return TRUE;
+            return true;
         case CTRL_BREAK_EVENT:
             RequestInterruption(SIGBREAK);
-            return TRUE;
+            return true;
         default:
             RequestInterruption(SIGTERM);
             if (runEnded != nullptr) WaitForSingleObject(runEnded, 4000);
-            return FALSE;
+            return false;
     }
 }
-
-}  // namespace
 
 StopOnSignals::StopOnSignals() {
     ClearInterruption();

@@ -4,8 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "brisel_version.h"
-
 namespace brisel {
 
 namespace pin_map {
@@ -20,7 +18,9 @@ struct JobSettings {
     std::string SourceFile;
     std::string TargetPath;
     std::string TargetFile;
-    std::string AppVersion = version::kAppVersion;
+    // As the banner shows it: the caller's, so that a new version rebuilds no
+    // engine. None unless the caller names one.
+    std::string AppVersion{};
     std::string SpoolFileName = kSpoolFileName;
     std::string JoinedFileName = kJoinedFileName;
     std::string NewTargetFileName = kNewTargetFileName;

@@ -37,6 +37,11 @@ void JoinSignals(LineReader& source, LineWriter& joined) {
     JoinRule rule;
     std::string_view line;
     while (source.Next(line)) {
+        if (rule.AddsAsItIs(line)) {
+            if (rule.TakeAsItIs()) joined.WriteChar(' ');
+            joined.Write(line);
+            continue;
+        }
         const JoinRule::Step step = rule.Next(line);
         if (step.closesCollected) joined.EndLine();  // empty or not
         if (step.collected) {

@@ -23,13 +23,23 @@ public:
     // Inline for the usual line of references: collected, and starting
     // with neither "*" nor a space, so that it is added as it is.
     Step Next(std::string_view line) {
-        if (!collecting_ || line.empty() || line.front() == '*' || line.front() == ' ') return NextSlowly(line);
+        if (!AddsAsItIs(line)) return NextSlowly(line);
         Step step;
         step.collected = true;
-        step.joiningSpace = collectedAny_;
+        step.joiningSpace = TakeAsItIs();
         step.piece = line;
-        collectedAny_ = true;
         return step;
+    }
+    // The same step for such a line in two calls, so that a caller's loop
+    // needs no Step for it: whether the line is one, and then taking it,
+    // which answers whether a joining space comes first.
+    bool AddsAsItIs(std::string_view line) const {
+        return collecting_ && !line.empty() && line.front() != '*' && line.front() != ' ';
+    }
+    bool TakeAsItIs() {
+        const bool joiningSpace = collectedAny_;
+        collectedAny_ = true;
+        return joiningSpace;
     }
     // Inside a signal, after its header.
     bool Collecting() const { return collecting_; }

@@ -27,7 +27,7 @@ public:
     // that ends inside the buffer: left to itself, the compiler keeps the
     // joining pass's copy out of line.
     [[gnu::always_inline]] bool Next(std::string_view& line) {
-        if (afterCarriageReturn_ || pos_ == end_) return NextSlowly(line);
+        if (pos_ == end_) return NextSlowly(line);  // also after a CR at the end of the buffer
         const std::size_t stop = LineEndFrom(pos_);
         if (stop == end_) return NextSlowly(line);  // the line runs on into the next buffer
         line = std::string_view(buffer_.data() + pos_, stop - pos_);
@@ -84,8 +84,10 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;
-    bool afterCarriageReturn_ = false;  // a CR ended the buffer: an LF may follow in the next
-    std::string carry_;                 // a line that runs over the end of the buffer, then its padding
+    // A CR ended the buffer: an LF may follow in the next. Only the last
+    // byte read can be such a CR, so that pos_ == end_ while it is set.
+    bool afterCarriageReturn_ = false;
+    std::string carry_;  // a line that runs over the end of the buffer, then its padding
 };
 
 }  // namespace brisel

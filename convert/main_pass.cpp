@@ -24,9 +24,10 @@ MainPass::MainPass(ConversionReporter& reporter, ProblemSink* problems, std::str
 
 void MainPass::Run() {
     std::string_view line;
-    while (joined_.Next(line)) {
+    if (!joined_.Next(line)) return;
+    OnFirstLine(line);
+    do {
         ++lineCount_;
-        if (lineCount_ == 1) OnFirstLine(line);
         // A signal header, the most common line here, is no part header, net
         // header or end line; only an open part section needs to see it. Its
         // connection line is only references, whatever it begins with.
@@ -42,7 +43,7 @@ void MainPass::Run() {
             }
         }
         if (target_.Failed() || spool_.Failed()) return;
-    }
+    } while (joined_.Next(line));
 }
 
 void MainPass::OnFirstLine(std::string_view line) {
@@ -69,7 +70,8 @@ void MainPass::OnSignal(std::string_view header, std::size_t netNameStart) {
 }
 
 // The header's line is gone once the next is read. A short name is copied
-// without the work of a string's assignment.
+// without the work of a string's assignment, into a buffer that leaves 16
+// readable bytes from its start, as the nets' name check needs.
 std::string_view MainPass::KeepNetName(std::string_view name) {
     if (name.size() > shortNetName_.size()) {
         netName_.assign(name);

@@ -154,7 +154,7 @@ const std::string* MemoryFileSystem::Failure(Operation operation, const std::str
     // the disk either.
     const bool stops =
         operation != Operation::Remove && operation != Operation::Close && operation != Operation::Rename;
-    if (stops && interruptions_.count({operation, path}) > 0) interrupted_ = true;
+    if (stops && (interruptions_.count({operation, path}) > 0 || InterruptionRequested())) interrupted_ = true;
     if (stops && interrupted_) return &kInterrupted;
     const auto failure = failures_.find({operation, path});
     return failure == failures_.end() ? nullptr : &failure->second;

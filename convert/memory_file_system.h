@@ -1,6 +1,6 @@
 #pragma once
-// Files held in memory: for tests, where any operation on any file can be
-// made to fail, and for programs that have no disk to convert on.
+// Files held in memory, for the tests and the fuzzer: any operation on any
+// file can be made to fail, or to stop the run as a signal does.
 
 #include <map>
 #include <set>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "convert/file_system.h"
+#include "convert/interruption.h"
 
 namespace brisel {
 
@@ -51,7 +52,9 @@ public:
     TargetPlan PlanTarget(const std::string& path) override;
     std::optional<std::string> MakePrivateFolder(std::string& error) override;
     void RemoveFolder(const std::string& folder) override;
-    bool Interrupted() override { return interrupted_; }
+    // A request to stop made for the whole program (a signal, the closing
+    // window) stops these files too, as it stops the disk's.
+    bool Interrupted() override { return interrupted_ || InterruptionRequested(); }
 
     // The reason `operation` on `path` fails, or nothing when it does not.
     const std::string* Failure(Operation operation, const std::string& path);

@@ -15,9 +15,9 @@ void NetBuilder::OnNetHeader() {
                                           std::int64_t headerLine) {
     firstRow_ = nextRow_;
     connectionsInNet_ = 0;
-    haveReference_ = false;
+    last_ = {};
     checks_.At(headerLine);
-    checks_.CheckName(netName, "net name");
+    checks_.CheckNameInLine(netName, "net name");
     ++netCount_;
     netNumber_.Increment();
 
@@ -43,15 +43,20 @@ void NetBuilder::OnNetHeader() {
 std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
     std::size_t count = 0;
     while (next < end && count < batch_.size()) {
-        Reference& reference = batch_[count];
-        reference.pin = ScanPinReference(next);
-        next += reference.pin.token.size() + 1;
-        if (reference.pin.token.empty()) continue;
-        ++count;
-        if (reference.pin.HasStop()) {
-            reference.part = KeyOfPadded(reference.pin.PartId());
-            parts_.Prefetch(reference.part);
+        const PinReference pin = ScanPinReference(next);
+        next += pin.token.size() + 1;
+        if (pin.token.empty()) continue;
+        Reference& reference = batch_[count++];
+        if (pin.HasStop()) {
+            // Keyed before anything is stored, so that the key's load of the
+            // part ID's block is the scan's load.
+            const PartKey key = KeyOfPadded(pin.PartId());
+            parts_.Prefetch(key);
+            reference.part = key;
         }
+        reference.pin.token = pin.token;  // field by field: a copy of the whole would go through memory
+        reference.pin.lastStop = pin.lastStop;
+        reference.pin.plain = pin.plain;
     }
     return count;
 }
@@ -63,37 +68,44 @@ std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
 // map, the pin is the number the map gives it.
 void NetBuilder::AddReference(const Reference& reference, std::string_view netName) {
     const PinReference& pin = reference.pin;
-    if (pin.HasStop()) {
-        currentPin_ = pin.Pin();
-        currentPartId_ = pin.PartId();
-        currentPart_ = parts_.FindPart(reference.part);
-        haveReference_ = true;
-        if (mapper_ != nullptr) [[unlikely]] {
-            MapPin(pin);
-        } else if (!pin.plain) {
-            checks_.CheckReference(pin.token, pin.lastStop);
-        }
+    if (!pin.HasStop()) {
+        Repeat(pin.token, netName);
+        return;
     }
-    if (!haveReference_) {
-        checks_.NothingToRepeat(pin.token, netName);
+    const PartNumber* part = parts_.FindPart(reference.part);
+    last_ = {pin.PartId(), part};
+    std::string_view number = pin.Pin();
+    if (mapper_ != nullptr) [[unlikely]] {
+        number = MapPin(pin, part);
+    } else if (!pin.plain) {
+        checks_.CheckReference(pin.token, pin.lastStop);
+    }
+    if (part == nullptr) {
+        checks_.UnknownPart(pin.token, last_.partId);
         ++leftOut_;
         return;
     }
-    if (currentPart_ == nullptr) {
-        checks_.UnknownPart(pin.token, currentPartId_);
-        ++leftOut_;
-        return;
-    }
-    if (pin.HasStop() && pinsInNet_.Add(*currentPart_, currentPin_)) AddRow(*currentPart_, currentPin_);
+    if (pinsInNet_.Add(*part, number)) AddRow(*part, number);
 }
 
-// A mapped pin is no longer checked as a pin; its part ID still is.
-[[gnu::noinline]] void NetBuilder::MapPin(const PinReference& pin) {
-    const auto mapping = currentPart_ != nullptr ? mapper_->Map(*currentPart_, currentPin_) : std::nullopt;
+void NetBuilder::Repeat(std::string_view token, std::string_view netName) {
+    if (last_.partId.data() == nullptr) {
+        checks_.NothingToRepeat(token, netName);
+        ++leftOut_;
+    } else if (last_.part == nullptr) {
+        checks_.UnknownPart(token, last_.partId);
+        ++leftOut_;
+    }
+}
+
+// A mapped pin is no longer checked as a pin; its part ID still is. The
+// pin's number: the map's, or the pin as written.
+[[gnu::noinline]] std::string_view NetBuilder::MapPin(const PinReference& pin, const PartNumber* part) {
+    const auto mapping = part != nullptr ? mapper_->Map(*part, pin.Pin()) : std::nullopt;
     if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop, mapping.has_value());
-    if (!mapping) return;
-    checks_.PinMapped(pin.token, currentPartId_, currentPin_, *mapping);
-    currentPin_ = mapping->number;
+    if (!mapping) return pin.Pin();
+    checks_.PinMapped(pin.token, pin.PartId(), pin.Pin(), *mapping);
+    return mapping->number;
 }
 
 void NetBuilder::FinishNet() {

@@ -30,10 +30,11 @@ public:
 
     // The "*NET*" line opens the Net Names Table.
     void OnNetHeader();
-    // One signal: its net name on the joined copy's line `headerLine`, and
-    // its connection line, the line after it, which must be followed by a
-    // space and more readable bytes, kScanReadsPastLine in all. Each pin
-    // gets one connection row in the net, however often the line names it.
+    // One signal: its net name on the joined copy's line `headerLine`, with
+    // 16 readable bytes from its start at least, and its connection line,
+    // the line after it, which must be followed by a space and more readable
+    // bytes, kScanReadsPastLine in all. Each pin gets one connection row in
+    // the net, however often the line names it.
     void AddNet(std::string_view netName, std::string_view connectionLine, std::int64_t headerLine);
 
     bool NetHeaderSeen() const { return netHeaderSeen_; }
@@ -49,7 +50,8 @@ private:
     };
     std::size_t SplitBatch(const char*& next, const char* end);
     void AddReference(const Reference& reference, std::string_view netName);
-    void MapPin(const PinReference& pin);
+    std::string_view MapPin(const PinReference& pin, const PartNumber* part);
+    [[gnu::noinline]] void Repeat(std::string_view token, std::string_view netName);
     void AddRow(const PartNumber& part, std::string_view pin) {
         nextRow_.Increment();
         WriteConnectionRow(spool_, netNumber_, part, pin, nextRow_);
@@ -71,10 +73,13 @@ private:
     // The current net. Each row names the row after it; the net's last row
     // is mended to name none once the net ends.
     std::int64_t connectionsInNet_ = 0;
-    bool haveReference_ = false;
-    std::string_view currentPartId_;
-    std::string_view currentPin_;
-    const PartNumber* currentPart_ = nullptr;
+    // The net's last reference with a full stop, which a token without one
+    // repeats: no part ID before the net's first.
+    struct LastReference {
+        std::string_view partId;
+        const PartNumber* part = nullptr;
+    };
+    LastReference last_;
     PinsInNet pinsInNet_;
     std::array<Reference, 16> batch_;
     DecimalCounter netNumber_;  // counts along with netCount_

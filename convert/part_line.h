@@ -1,11 +1,11 @@
 #pragma once
-// The lines of a part section: what ends the section, and a part line's ID
-// and name.
+// The lines of a part section as the reader returns them: what ends the
+// section, and a part line's ID and name.
 
 #include <string_view>
 
 #include "convert/netlist_text.h"
-#include "convert/word_bytes.h"
+#include "convert/padded_text.h"
 
 namespace brisel {
 
@@ -18,32 +18,6 @@ inline bool EndsPartSection(std::string_view line) {
     return IsNetTableHeader(line) || (IsSectionKeywordLine(line) && !IsRemarkLine(line));
 }
 
-namespace part_line_detail {
-
-// As find_first_of(" \t"), eight bytes a step.
-inline std::size_t FindSpaceOrTab(std::string_view line) {
-    using namespace word_bytes;
-    std::size_t i = 0;
-    for (; line.size() - i >= 8; i += 8) {
-        const std::uint64_t word = Load<std::uint64_t>(line.data() + i);
-        const std::uint64_t found = BytesEqualTo(word, ' ') | BytesEqualTo(word, '\t');
-        if (found != 0) return i + static_cast<std::size_t>(__builtin_ctzll(found)) / 8;
-    }
-    for (; i < line.size(); ++i) {
-        if (line[i] == ' ' || line[i] == '\t') return i;
-    }
-    return std::string_view::npos;
-}
-
-// The spaces and tabs a part line begins with.
-inline std::size_t IndentOf(std::string_view line) {
-    std::size_t indent = 0;
-    while (indent < line.size() && IsBlank(line[indent])) ++indent;
-    return indent;
-}
-
-}  // namespace part_line_detail
-
 struct PartLine {
     std::string_view id;
     std::string_view name;
@@ -51,14 +25,18 @@ struct PartLine {
 
 // The part ID starts at the first character that is neither a space nor a
 // tab and ends at the next space or tab; the name is the rest with its outer
-// spaces removed.
+// spaces removed. The line is one the reader returned: the space after it
+// ends an ID that runs to the line's end.
 inline PartLine SplitPartLine(std::string_view line) {
-    using namespace part_line_detail;
-    const std::string_view indented = line.substr(IndentOf(line));
-    const auto split = FindSpaceOrTab(indented);
-    const std::string_view name =
-        split == std::string_view::npos ? std::string_view{} : TrimSpaces(indented.substr(split + 1));
-    return {indented.substr(0, split), name};
+    const char* end = line.data() + line.size();
+    const char* id = line.data();
+    while (id < end && IsBlank(*id)) ++id;
+    const char* idEnd = FindBlank(id);
+    if (idEnd >= end) return {{id, static_cast<std::size_t>(end - id)}, {}};
+    const char* name = SkipSpaces(idEnd + 1, end);
+    const char* nameEnd = end;
+    while (nameEnd > name && nameEnd[-1] == ' ') --nameEnd;
+    return {{id, static_cast<std::size_t>(idEnd - id)}, {name, static_cast<std::size_t>(nameEnd - name)}};
 }
 
 }  // namespace brisel

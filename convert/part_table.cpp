@@ -38,13 +38,13 @@ void PartTable::OnHeader() {
 void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     partCount_ = ++partsInSection_;
     partNumber_.Increment();
-    const auto [partId, partName] = SplitPartLine(line);
+    const PartLine part = SplitPartLine(line);
     checks_.At(lineNumber, line);
-    checks_.CheckName(partId, "part ID");
-    checks_.CheckName(partName, "part name");
-    WritePartRow(target_, partId, partName);
-    const PartNumber& part = ids_.Store(partNumber_, KeyOfPadded(partId));
-    if (mapper_ != nullptr) mapper_->OnPart(&part, partId, partName);
+    checks_.CheckNameInLine(part.id, "part ID");
+    checks_.CheckNameInLine(part.name, "part name");
+    WritePartRow(target_, part.id, part.name);
+    const PartNumber& stored = ids_.Store(partNumber_, KeyOfPadded(part.id));
+    if (mapper_ != nullptr) mapper_->OnPart(&stored, part.id, part.name);
 }
 
 }  // namespace brisel

@@ -8,6 +8,7 @@
 
 #include "convert/conversion_report.h"
 #include "convert/name_bytes.h"
+#include "convert/padded_text.h"
 #include "convert/problems.h"
 #include "pin_map/pin_map.h"
 
@@ -50,6 +51,11 @@ public:
     // Inline for the usual name, which has nothing to report.
     void CheckName(std::string_view name, const char* what) {
         if (name.empty() || name.size() > kLongestName || HasBadNameByte(name)) FindNameProblems(name, what);
+    }
+    // The same for a name with 16 readable bytes from its start at least, as
+    // a name inside a line that the reader returned has.
+    void CheckNameInLine(std::string_view name, const char* what) {
+        if (name.empty() || name.size() > kLongestName || HasBadNameBytePadded(name)) FindNameProblems(name, what);
     }
     // A pin reference whose last full stop stands at `lastStop`, checked as
     // if split at each of its full stops: the part ID before and the pin

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "brisel_version.h"
 #include "convert/convert_netlist.h"
 #include "convert/memory_file_system.h"
 
@@ -55,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     brisel::MemoryFileSystem files;
     files.Put("source.net", source);
     brisel::JobSettings settings;
+    settings.AppVersion = brisel::version::kAppVersion;
     settings.SourceFile = "source.net";
     settings.TargetFile = "target.net";
 

@@ -1,8 +1,10 @@
 #include "main_window/main_window.h"
 
+#include <csignal>
 #include <exception>
 
 #include "brisel_version.h"
+#include "convert/conversion_run.h"
 #include "convert/file_paths.h"
 #include "convert/interruption.h"
 #include "convert/job_paths.h"
@@ -101,6 +103,8 @@ void MainWindow::ConnectHandlers() {
     form_->On("mnuFileExit", Event::Click, [this] { mnuFileExit_Click(); });
     form_->On("mnuHelpAbout", Event::Click, [this] { mnuHelpAbout_Click(); });
     form_->On("frmMain", Event::Unload, [this] { Form_Unload(); });
+    form_->On("frmMain", Event::SessionEnd, [this] { Form_SessionEnd(); });
+    form_->OnQueryUnload([this] { return Form_QueryUnload(); });
     form_->OnDrop([this](const std::string& control, const std::string& path) { Form_DragDrop(control, path); });
 }
 
@@ -134,7 +138,9 @@ void MainWindow::Form_Load() {
     state_.Disclaimer = DisclaimerText();
     state_.SourceFile = "PadsPCB.net";
     state_.TargetFile = "ExpressPCB.net";
-    state_.FileNames = {kHelpFileName, JobSettings::kSpoolFileName, JobSettings::kJoinedFileName};
+    state_.HelpFileName = kHelpFileName;
+    state_.SpoolFileName = JobSettings::kSpoolFileName;
+    state_.JoinedFileName = JobSettings::kJoinedFileName;
     state_.AppPath = WithTrailingSeparator(platform_.ProgramFolder());
     state_.SourcePath = DefaultFolder();
     state_.TargetPath = state_.SourcePath;
@@ -144,9 +150,38 @@ void MainWindow::Form_Load() {
     form_->SetText("lblProg", "");
 }
 
+// Closing the window (or logging off) while a conversion runs stops the run
+// as an interrupted command-line run stops: its files removed, an old target
+// as it was. The window stays until the run has returned.
+bool MainWindow::Form_QueryUnload() {
+    if (!converting_) return true;
+    StopForClosing();
+    return false;
+}
+
+// The run goes on from the message box it waits on, to its next line or
+// block, where it stops.
+void MainWindow::StopForClosing() {
+    closing_ = true;
+    RequestInterruption(SIGTERM);
+    platform_.CloseMessageBoxes();
+}
+
+// A run asked to stop (the window closing, a signal) says nothing more: the
+// program ends or the window closes once the run has removed its files.
+bool MainWindow::Stopping() const { return closing_ || (converting_ && InterruptionRequested()); }
+
 // The Problems window belongs to the main window and goes with it; the About
 // box stays until it is closed itself.
 void MainWindow::Form_Unload() { problems_.Close(); }
+
+// Nothing of the program runs once this returns: a run that waits on a
+// message box has its files removed now.
+void MainWindow::Form_SessionEnd() {
+    if (!converting_) return;
+    StopForClosing();
+    AbandonRun();
+}
 
 // A copy of the program in a folder of the user's keeps its files beside
 // it; an installed one, whose folder the user may not write, starts in the
@@ -217,8 +252,8 @@ JobSettings MainWindow::Job() const {
     job.TargetPath = state_.TargetPath;
     job.TargetFile = state_.TargetFile;
     job.AppVersion = state_.AppVersion;
-    job.SpoolFileName = state_.FileNames[1];
-    job.JoinedFileName = state_.FileNames[2];
+    job.SpoolFileName = state_.SpoolFileName;
+    job.JoinedFileName = state_.JoinedFileName;
     return job;
 }
 
@@ -236,10 +271,12 @@ void MainWindow::LeaveBusyState() {
 }
 
 // The conversion reports its own results; anything it throws is reported
-// here, after the window is idle again. Logging off ends a run as a failure
-// does, its files removed, and then the program.
+// here, after the window is idle again. A signal ends a run as a failure
+// does, its files removed, and then the program; a window asked to close
+// meanwhile closes.
 void MainWindow::RunConversion(const JobSettings& job, const PinMapUse& pinMap) {
     std::string failure;
+    converting_ = true;
     try {
         const StopOnSignals stop;
         WindowReporter reporter(*this, job, state_, pinMap);
@@ -248,6 +285,11 @@ void MainWindow::RunConversion(const JobSettings& job, const PinMapUse& pinMap) 
         failure = error.what();
     } catch (...) {
         failure = "The conversion stopped because of an unknown error.";
+    }
+    converting_ = false;
+    if (closing_) {
+        form_->Close();
+        return;
     }
     if (InterruptionRequested()) EndAsInterrupted(InterruptionSignal());
     LeaveBusyState();
@@ -274,10 +316,13 @@ void MainWindow::SetProgressCaption(const std::string& caption) {
 }
 
 void MainWindow::ShowMessage(const messages::Message& message) {
+    if (Stopping()) return;
     platform_.ShowMessage(message.BoxText(), message.title, ToMessageIcon(message.icon));
 }
 
-void MainWindow::Beep() { platform_.Beep(); }
+void MainWindow::Beep() {
+    if (!Stopping()) platform_.Beep();
+}
 
 void MainWindow::FocusSource() { form_->SetFocus("txtSource"); }
 

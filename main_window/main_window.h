@@ -2,7 +2,6 @@
 // frmMain: the working window. It keeps the source and target as folder and
 // file name pairs, runs the conversion, and hands the About box its texts.
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -49,7 +48,9 @@ struct MainWindowState {
     std::string Disclaimer;
     std::string SourceFile;
     std::string TargetFile;
-    std::array<std::string, 3> FileNames;  // help file, connection spool, joined copy
+    std::string HelpFileName;
+    std::string SpoolFileName;   // the conversion's connection spool
+    std::string JoinedFileName;  // and its joined copy
     std::string AppPath;
     std::string SourcePath;
     std::string TargetPath;
@@ -79,7 +80,9 @@ public:
 
     // Event handlers.
     void Form_Load();
+    bool Form_QueryUnload();
     void Form_Unload();
+    void Form_SessionEnd();
     void Form_DragDrop(const std::string& control, const std::string& path);
     void txtSource_LostFocus();
     void txtTarget_LostFocus();
@@ -122,6 +125,8 @@ private:
     // is wrong, which the user is told.
     bool ReadPinMap(JobSettings& job, PinMapUse& use);
     void RunConversion(const JobSettings& job, const PinMapUse& pinMap);
+    void StopForClosing();
+    bool Stopping() const;
     void EnterBusyState();
     void LeaveBusyState();
     void ShowProblems();
@@ -138,6 +143,10 @@ private:
     AboutOpener aboutOpener_;
     problems_window::ProblemsWindow problems_;
     platform::Lifetime lifetime_;
+    bool converting_ = false;
+    // Asked to close while converting: the window closes once the run has
+    // stopped, and says nothing more meanwhile.
+    bool closing_ = false;
 };
 
 // The disclaimer the About box shows.

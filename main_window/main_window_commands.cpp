@@ -59,9 +59,9 @@ void MainWindow::cmdBrowseT_Click() { mnuFileSaveAs_Click(); }
 // folder, so that the installed tree can be moved; the path beside the program
 // is the one reported when neither exists.
 std::string MainWindow::HelpFilePath() const {
-    const std::string beside = state_.AppPath + state_.FileNames[0];
+    const std::string beside = state_.AppPath + state_.HelpFileName;
     if (platform_.IsOrdinaryFile(beside)) return beside;
-    const std::string installed = InstalledDataFolder(state_.AppPath) + state_.FileNames[0];
+    const std::string installed = InstalledDataFolder(state_.AppPath) + state_.HelpFileName;
     return platform_.IsOrdinaryFile(installed) ? installed : beside;
 }
 
@@ -111,7 +111,6 @@ void MainWindow::ReportHelpNotOpened(const std::string& helpPath, platform::Open
 void MainWindow::mnuFileProblems_Click() { problems_.Open(state_.Problems, *form_); }
 
 void MainWindow::mnuFileExit_Click() {
-    platform_.CloseAllFiles();
     form_->Close();
     platform_.Quit();
 }

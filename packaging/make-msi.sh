@@ -16,5 +16,5 @@ web="${5:-}"
 # wixl takes the files' paths relative to the current folder only.
 cd "$(dirname "$stage")"
 wixl -a x64 -D Version="$major.$minor$patch" -D Stage="$(basename "$stage")" -D Manufacturer="$manufacturer" \
-  -D Web="$web" -D Icon="$(realpath --relative-to=. "$root/windows/resources/brisel.ico")" -o "$output" \
+  -D Web="$web" -D Icon="$(realpath --relative-to=. "$root/resources/brisel.ico")" -o "$output" \
   "$root/packaging/brisel.wxs"

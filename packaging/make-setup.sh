@@ -19,5 +19,5 @@ sed 's/$/\r/' "$root/packaging/licence.txt" >"$work/licence.txt"
 makensis -V2 -NOCD \
   -DVERSION="$major.$minor$patch" -DFILE_VERSION="$major.$minor.0.$patch" \
   -DMAKER="$maker" -DCOPYRIGHT="$copyright" -DWEB="$web" \
-  -DSTAGE="$stage" -DICON="$root/windows/resources/brisel.ico" -DLICENCE="$work/licence.txt" \
+  -DSTAGE="$stage" -DICON="$root/resources/brisel.ico" -DLICENCE="$work/licence.txt" \
   -DOUTFILE="$output" "$root/packaging/brisel.nsi"

@@ -46,6 +46,9 @@ public:
     // A modal message box with an OK button. An empty title shows the
     // application's title.
     virtual void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+    // Ends the message boxes that show now as their OK would; the code that
+    // showed them goes on.
+    virtual void CloseMessageBoxes() = 0;
     virtual void Beep() = 0;
     // Puts the text on the clipboard; its lines end in CR LF.
     virtual void SetClipboardText(const std::string& text) = 0;
@@ -53,7 +56,9 @@ public:
     // Starts a command line with a normal, focused window; throws
     // std::runtime_error when it cannot be started.
     virtual TaskId StartProgram(const std::string& commandLine) = 0;
-    virtual void BringToFront(TaskId task) = 0;
+    // Raises the started program's window; nothing where the desktop gives a
+    // started program's window the focus itself.
+    virtual void BringToFront(TaskId) {}
     // Opens a document or an address with the program the desktop chooses.
     // `done` is told how that ended, at once or later from the event loop
     // (the windows stay usable meanwhile).
@@ -74,7 +79,6 @@ public:
     virtual bool IsWritableFolder(const std::string& folder) const = 0;
     // True for an existing ordinary file: not a folder, hidden or system file.
     virtual bool IsOrdinaryFile(const std::string& path) const = 0;
-    virtual void CloseAllFiles() = 0;
     // Ends the program at once, closing every window.
     virtual void Quit() = 0;
 };

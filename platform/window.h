@@ -1,6 +1,7 @@
 #pragma once
 // A window built from a FormDescription. Controls and menu items are addressed by
-// their names; the window reports clicks, lost focus and its own unloading.
+// their names; the window reports clicks, lost focus, its own unloading and
+// the end of the desktop session, and asks before it is closed.
 
 #include <functional>
 #include <string>
@@ -13,9 +14,15 @@ enum class Event {
     Click,      // a button, a menu item or a label was clicked
     LostFocus,  // the focus moved from this control to another of the window
     Unload,     // the window is being closed, by the program or the user
+    // The desktop session ends (logging off, shutting down): the program is
+    // ended as soon as the handlers return, whatever it was doing.
+    SessionEnd,
 };
 
 using Handler = std::function<void()>;
+// Asked before the user or the desktop (logging off) closes the window, not
+// before Close(): false keeps it open for now.
+using CloseQuery = std::function<bool()>;
 // A file dropped on the window: the control under it (empty elsewhere) and
 // the file's full path.
 using DropHandler = std::function<void(const std::string& control, const std::string& path)>;
@@ -28,6 +35,7 @@ public:
     virtual void On(const std::string& control, Event event, Handler handler) = 0;
     // Accepts files dropped on the window from then on.
     virtual void OnDrop(DropHandler handler) = 0;
+    virtual void OnQueryUnload(CloseQuery query) = 0;
 
     virtual std::string Text(const std::string& control) const = 0;
     virtual void SetText(const std::string& control, const std::string& text) = 0;

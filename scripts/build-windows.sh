@@ -10,7 +10,7 @@ shift || true
 
 "$root/scripts/install-deps.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 python3
 
-# A folder configured from another source folder (the former windows/ project) starts afresh.
+# A folder configured from another source folder starts afresh.
 if [ -f "$build/CMakeCache.txt" ] && ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$root" "$build/CMakeCache.txt"; then
   rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
 fi

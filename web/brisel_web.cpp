@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "brisel_version.h"
 #include "cli/details_printer.h"
 #include "cli/source_tap.h"
 #include "cli/verify/verify.h"
@@ -108,6 +109,7 @@ void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile&
 extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char* target, const char* map,
                                                   const char* mapData, int mapSize, const char* mapError) {
     JobSettings settings;
+    settings.AppVersion = version::kAppVersion;
     settings.SourceFile = source;
     settings.TargetFile = target;
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {

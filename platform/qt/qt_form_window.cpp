@@ -111,7 +111,17 @@ void FormWindow::dropEvent(QDropEvent* event) {
     dropHandler_(control, FromQt(file));
 }
 
+void FormWindow::CloseNow() {
+    closingNow_ = true;
+    close();
+    closingNow_ = false;
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
+    if (!closingNow_ && closeQuery_ && !closeQuery_()) {
+        event->ignore();
+        return;
+    }
     if (closeHandler_) closeHandler_();
     event->accept();
 }

@@ -39,6 +39,11 @@ public:
     void SetDefaultButton(QPushButton* button) { defaultButton_ = button; }
     void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
     void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+    // Asked before the user, the desktop or the program's quitting closes the
+    // window: false keeps it open.
+    void SetCloseQuery(std::function<bool()> query) { closeQuery_ = std::move(query); }
+    // Closes the window without asking.
+    void CloseNow();
     // Takes the files dropped on the window: the name of the control under
     // the drop (empty elsewhere) and the file's path.
     void SetDropHandler(std::function<void(const std::string&, const std::string&)> handler);
@@ -57,6 +62,8 @@ private:
     QPointer<QPushButton> defaultButton_;
     QPointer<QPushButton> cancelButton_;
     std::function<void()> closeHandler_;
+    std::function<bool()> closeQuery_;
+    bool closingNow_ = false;
     std::function<void(const std::string&, const std::string&)> dropHandler_;
 };
 

@@ -62,7 +62,15 @@ void QtPlatform::ShowMessage(const std::string& text, const std::string& title, 
     QMessageBox box(ToQtIcon(icon), shownTitle, BreakableLongWords(ToQtLines(text)), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
+    boxes_.push_back(&box);
     box.exec();
+    boxes_.pop_back();
+}
+
+void QtPlatform::CloseMessageBoxes() {
+    for (const QPointer<QMessageBox>& box : boxes_) {
+        if (box) box->done(QMessageBox::Ok);
+    }
 }
 
 void QtPlatform::Beep() { QApplication::beep(); }
@@ -80,10 +88,6 @@ TaskId QtPlatform::StartProgram(const std::string& commandLine) {
     }
     return static_cast<TaskId>(pid);
 }
-
-// A desktop gives the started program's window the focus itself; X11 offers
-// no portable way to raise another program's window.
-void QtPlatform::BringToFront(TaskId) {}
 
 void QtPlatform::ShellOpen(const Window*, const std::string& target, OpenDone done) {
     QUrl url(ToQt(target));

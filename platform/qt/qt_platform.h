@@ -2,6 +2,10 @@
 // The platform on Qt 6 Widgets, for Linux and other desktops without a
 // registry.
 
+#include <QMessageBox>
+#include <QPointer>
+#include <vector>
+
 #include "platform/platform.h"
 #include "platform/qt/qt_desktop_open.h"
 
@@ -15,10 +19,10 @@ public:
     std::unique_ptr<Window> CreateForm(const FormDescription& form) override;
     std::optional<FileChoice> ChooseFile(const FileDialogRequest& request) override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void CloseMessageBoxes() override;
     void Beep() override;
     void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
-    void BringToFront(TaskId task) override;
     void ShellOpen(const Window* owner, const std::string& target, OpenDone done) override;
     TextViewer HelpViewer() const override { return TextViewer::ShellDefault; }
     Registry& SystemRegistry() override { return registry_; }
@@ -27,11 +31,12 @@ public:
     std::string DocumentsFolder() const override;
     bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
-    void CloseAllFiles() override {}
     void Quit() override;
 
 private:
     EmptyRegistry registry_;
+    // The message boxes showing now, the latest last.
+    std::vector<QPointer<QMessageBox>> boxes_;
     DesktopOpener desktop_;
 };
 

@@ -17,7 +17,6 @@ class LineWidget final : public QWidget {
     Q_OBJECT
 public:
     LineWidget(QWidget* parent, const QColor& color);
-    QColor Color() const { return color_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <algorithm>
 #include <stdexcept>
 
@@ -69,6 +70,11 @@ QtWindow::QtWindow(const FormDescription& form, double logicalDpi)
         Forget(this);
         Fire(form_.name, Event::Unload);
         if (OpenForms().empty()) QCoreApplication::quit();
+    });
+    // The session manager asks for the work to be saved before the session
+    // ends: the same question as the close button's.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window_, [this](QSessionManager&) {
+        if (closeQuery_) closeQuery_();
     });
 }
 
@@ -191,6 +197,11 @@ void QtWindow::On(const std::string& control, Event event, Handler handler) {
 
 void QtWindow::OnDrop(DropHandler handler) {
     if (window_) window_->SetDropHandler(std::move(handler));
+}
+
+void QtWindow::OnQueryUnload(CloseQuery query) {
+    closeQuery_ = query;
+    if (window_) window_->SetCloseQuery(std::move(query));
 }
 
 void QtWindow::Fire(const std::string& control, Event event) {
@@ -348,7 +359,7 @@ void QtWindow::Raise() {
 }
 
 void QtWindow::Close() {
-    if (window_ && !closed_) window_->close();
+    if (window_ && !closed_) window_->CloseNow();
 }
 
 bool QtWindow::IsLoaded() const { return window_ && !closed_; }

@@ -22,6 +22,7 @@ public:
 
     void On(const std::string& control, Event event, Handler handler) override;
     void OnDrop(DropHandler handler) override;
+    void OnQueryUnload(CloseQuery query) override;
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;
@@ -69,6 +70,7 @@ private:
     std::map<std::string, QPointer<QWidget>> controls_;
     std::map<std::string, QPointer<QAction>> actions_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
+    CloseQuery closeQuery_;
     std::vector<AnchoredControl> anchored_;
     QSize designedClient_;
     bool closed_ = false;

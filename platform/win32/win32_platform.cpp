@@ -5,8 +5,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <stdexcept>
 #include <vector>
 
@@ -52,6 +52,14 @@ BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM data) {
     }
     search->found = hwnd;
     return FALSE;
+}
+
+// A message box is a dialog of the thread; its OK ends it.
+BOOL CALLBACK EndMessageBox(HWND hwnd, LPARAM) {
+    wchar_t className[8] = {};
+    GetClassNameW(hwnd, className, 8);
+    if (std::wcscmp(className, L"#32770") == 0) PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+    return TRUE;
 }
 
 }  // namespace
@@ -111,6 +119,8 @@ void Win32Platform::ShowMessage(const std::string& text, const std::string& titl
     MessageBoxW(GetActiveWindow(), Wide(shown).c_str(), Wide(title.empty() ? kApplicationTitle : title).c_str(),
                 MB_OK | IconStyle(icon));
 }
+
+void Win32Platform::CloseMessageBoxes() { EnumThreadWindows(GetCurrentThreadId(), &EndMessageBox, 0); }
 
 void Win32Platform::Beep() { MessageBeep(MB_OK); }
 
@@ -205,8 +215,6 @@ bool Win32Platform::IsOrdinaryFile(const std::string& path) const {
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
-
-void Win32Platform::CloseAllFiles() { _fcloseall(); }
 
 void Win32Platform::Quit() {
     for (Win32Window* window : Win32Window::OpenWindows()) window->Close();

@@ -16,6 +16,7 @@ public:
     std::unique_ptr<Window> CreateForm(const FormDescription& form) override;
     std::optional<FileChoice> ChooseFile(const FileDialogRequest& request) override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void CloseMessageBoxes() override;
     void Beep() override;
     void SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
@@ -28,7 +29,6 @@ public:
     std::string DocumentsFolder() const override;
     bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
-    void CloseAllFiles() override;
     void Quit() override;
 
     // The message loop; returns when the last window has closed.

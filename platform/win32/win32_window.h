@@ -25,6 +25,7 @@ public:
 
     void On(const std::string& control, Event event, Handler handler) override;
     void OnDrop(DropHandler handler) override;
+    void OnQueryUnload(CloseQuery query) override { closeQuery_ = std::move(query); }
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;
@@ -77,6 +78,7 @@ private:
     void OnCommand(int id, int code, HWND control);
     void OnActivate(bool active);
     void OnDestroy();
+    void OnClose();
     void FollowClientSize(int width, int height);
     void LimitFrameSize(MINMAXINFO& limits) const;
     void PlaceBeside(HWND anchor);
@@ -107,6 +109,7 @@ private:
     std::map<std::pair<std::string, Event>, Handler> handlers_;
     SIZE smallestFrame_{};  // the frame of the described client size, or less once opened smaller
     DropHandler dropHandler_;
+    CloseQuery closeQuery_;
     HWND lastFocus_ = nullptr;
     HWND framedButton_ = nullptr;
     bool hourglass_ = false;

@@ -100,7 +100,14 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             MoveFocus(wParam, LOWORD(lParam) != 0);
             return 0;
         case WM_CLOSE:
-            Close();
+            OnClose();
+            return 0;
+        case WM_QUERYENDSESSION:
+            // The program ends on its own once what it does has stopped.
+            if (closeQuery_) closeQuery_();
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam != FALSE) Fire(form_.name, Event::SessionEnd);
             return 0;
         case WM_DESTROY:
             OnDestroy();
@@ -284,6 +291,11 @@ void Win32Window::FollowFocus() {
         SendMessageW(child.hwnd, BM_SETSTYLE, child.hwnd == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     }
     framedButton_ = framed;
+}
+
+// The close button, Alt+F4 and the taskbar ask first.
+void Win32Window::OnClose() {
+    if (!closeQuery_ || closeQuery_()) Close();
 }
 
 void Win32Window::OnDestroy() {

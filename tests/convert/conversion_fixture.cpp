@@ -63,6 +63,7 @@ Conversion Convert(const std::string& source) {
     settings.SourcePath = settings.TargetPath = folder.Folder();
     settings.SourceFile = "board.net";
     settings.TargetFile = "out.net";
+    settings.AppVersion = kCallerVersion;
     conversion.result = conversion.host.Run();
     if (folder.Exists("out.net")) conversion.target = folder.Read("out.net");
     return conversion;

@@ -42,6 +42,9 @@ struct Conversion {
     RecordingHost host;
 };
 
+// The version Convert hands the engine: the caller's own, whatever it is.
+inline constexpr const char* kCallerVersion = "9.87";
+
 // Converts `source` (bytes) in a new folder; lines given without line ends
 // are joined with CR LF by the caller's choice.
 Conversion Convert(const std::string& source);

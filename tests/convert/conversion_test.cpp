@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "brisel_version.h"
 #include "conversion_fixture.h"
 
 namespace brisel::test {
@@ -27,7 +26,7 @@ TEST(Conversion, WorkedExampleIsByteExact) {
     const auto run = Convert(kWorkedExample);
     EXPECT_EQ(run.result, ConversionResult::Completed);
     EXPECT_EQ(run.target, Lines({"\"ExpressPCB Netlist\"",
-                                 "\"Brisel v" BRISEL_APP_VERSION " netlist converted from PADS\"",
+                                 "\"Brisel v" + std::string(kCallerVersion) + " netlist converted from PADS\"",
                                  "1",
                                  "0",
                                  "0",
@@ -178,6 +177,7 @@ TEST(Conversion, AnOldTargetIsReplacedAndNothingIsLeftBeside) {
     folder.Write("BriselTemp3.txt", "a new target that never got its place\r\n");
     RecordingHost host;
     host.settings = {folder.Folder(), "board.net", folder.Folder(), "out.net"};
+    host.settings.AppVersion = kCallerVersion;
     EXPECT_EQ(host.Run(), ConversionResult::Completed);
     EXPECT_EQ(folder.Names(), (Strings{"board.net", "out.net"}));
     EXPECT_EQ(folder.Read("out.net"), Convert(kWorkedExample).target);

@@ -55,14 +55,14 @@ protected:
 TEST_F(FileRaces, ASpoolSwappedForALinkIsNotCopiedIntoTheTarget) {
     SwapAt("created", "BriselTemp.txt");
     EXPECT_EQ(host.Run(disk), ConversionResult::Completed);
-    EXPECT_EQ(folder.Read("out.net"), TestData("worked_example.expected.net"));
+    EXPECT_EQ(MaskedVersion(folder.Read("out.net")), TestData("worked_example.expected.net"));
     EXPECT_EQ(folder.Read("victim.txt"), kSecret);
 }
 
 TEST_F(FileRaces, AJoinedCopySwappedForALinkNeitherOverwritesNorFeedsTheVictim) {
     SwapAt("locked", "BriselTemp2.txt");
     EXPECT_EQ(host.Run(disk), ConversionResult::Completed);
-    EXPECT_EQ(folder.Read("out.net"), TestData("worked_example.expected.net"));
+    EXPECT_EQ(MaskedVersion(folder.Read("out.net")), TestData("worked_example.expected.net"));
     EXPECT_EQ(folder.Read("victim.txt"), kSecret);
 }
 
@@ -127,7 +127,7 @@ TEST_F(LinkedFolders, ARunThroughALinkHoldsTheLinkedFolderToo) {
                                          B() +
                                          "BriselTemp2.txt' at the moment.\r\nPlease wait until it has finished, "
                                          "then try again.\r\nThe new netlist was not created."});
-    EXPECT_EQ(ReadFile(root.Path() / "b" / "x.net"), TestData("worked_example.expected.net"));
+    EXPECT_EQ(MaskedVersion(ReadFile(root.Path() / "b" / "x.net")), TestData("worked_example.expected.net"));
     EXPECT_EQ(Names(root.Path() / "a"), (Strings{"board.net", "link.net"}));
     EXPECT_EQ(Names(root.Path() / "b"), Strings{"x.net"});
 }

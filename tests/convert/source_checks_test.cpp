@@ -62,22 +62,26 @@ TEST(CheckName, LengthAndCharacters) {
     }
 }
 
-// The name test reads eight bytes at a time; every byte value at every
-// place of names of every length up to 20 must give the byte-wise answer,
-// and a bad byte next to the name must not count.
+// The name tests read eight bytes at a time, or a block of 16 that runs on
+// past the name; every byte value at every place of names of every length
+// up to 20 must give the byte-wise answer, and bad bytes next to the name
+// must not count.
 TEST(CheckName, EveryByteAtEveryPlace) {
     for (std::size_t length = 1; length <= 20; ++length) {
         for (std::size_t place = 0; place < length; ++place) {
             for (int byte = 0; byte < 256; ++byte) {
-                std::string text(length + 2, 'm');
-                text.front() = text.back() = '"';
+                std::string text = '"' + std::string(length, 'm') + std::string(16, '"');
                 text[1 + place] = static_cast<char>(byte);
                 const std::string_view name = std::string_view(text).substr(1, length);
-                ASSERT_EQ(HasBadNameByte(name), IsBadNameByte(static_cast<unsigned char>(byte)))
+                const bool bad = IsBadNameByte(static_cast<unsigned char>(byte));
+                ASSERT_EQ(HasBadNameByte(name), bad) << "length " << length << ", byte " << byte << " at " << place;
+                ASSERT_EQ(HasBadNameBytePadded(name), bad)
                     << "length " << length << ", byte " << byte << " at " << place;
-                SourceChecks checks(nullptr);
+                SourceChecks checks(nullptr), inLine(nullptr);
                 checks.CheckName(name, "part ID");
-                ASSERT_EQ(checks.Findings().badCharacter, IsBadNameByte(static_cast<unsigned char>(byte)));
+                inLine.CheckNameInLine(name, "part ID");
+                ASSERT_EQ(checks.Findings().badCharacter, bad);
+                ASSERT_EQ(inLine.Findings().badCharacter, bad);
             }
         }
     }

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "brisel_version.h"
 #include "conversion_fixture.h"
 #include "tests/support/case_names.h"
 
@@ -208,11 +207,11 @@ TEST(ModernNetlist, WorkedExampleIsByteExact) {
     const auto run = Convert(Lines({"!PADS-POWERPCB-V9.4-MILS!", "", "*PART*", "C1 100nF@C0603", "U1 MCU@QFN32",
                                     "*CONNECTION*", "*SIGNAL* GND", "C1.2 U1.33", "U1.33 U1.16",
                                     "*MISC*      MISCELLANEOUS PARAMETERS", "RULES_SECTION MILS", "{", "}", "*END*"}));
-    EXPECT_EQ(run.target,
-              Lines({"\"ExpressPCB Netlist\"", "\"Brisel v" BRISEL_APP_VERSION " netlist converted from PADS\"", "1",
-                     "0", "0", "\"\"", "\"\"", "\"\"", "\"Part IDs Table\"", "\"C1\" \"100nF@C0603\" \"\"",
-                     "\"U1\" \"MCU@QFN32\" \"\"", "", "\"Net Names Table\"", "\"GND\" 1", "",
-                     "\"Net Connections Table\"", "1 1 2 2", "1 2 33 3", "1 2 16 0"}));
+    EXPECT_EQ(run.target, Lines({"\"ExpressPCB Netlist\"",
+                                 "\"Brisel v" + std::string(kCallerVersion) + " netlist converted from PADS\"", "1",
+                                 "0", "0", "\"\"", "\"\"", "\"\"", "\"Part IDs Table\"", "\"C1\" \"100nF@C0603\" \"\"",
+                                 "\"U1\" \"MCU@QFN32\" \"\"", "", "\"Net Names Table\"", "\"GND\" 1", "",
+                                 "\"Net Connections Table\"", "1 1 2 2", "1 2 33 3", "1 2 16 0"}));
     EXPECT_EQ(run.host.Messages(),
               Strings{"Information: File Conversion - Complete | The new netlist file 'out.net' has been created.\r\n"
                       "The netlist contained: 13 Lines, 2 Parts, 1 Nets, and 3 Connections."});

@@ -98,6 +98,10 @@ void FakeWindow::Close() {
     Fire(name_, platform::Event::Unload);
 }
 
+void FakeWindow::RequestClose() {
+    if (!closeQuery_ || closeQuery_()) Close();
+}
+
 void FakeWindow::MoveFocusTo(const std::string& control) {
     const std::string left = focus_;
     focus_ = control;
@@ -136,6 +140,7 @@ std::optional<platform::FileChoice> FakePlatform::ChooseFile(const platform::Fil
 
 void FakePlatform::ShowMessage(const std::string& text, const std::string& title, platform::MessageIcon icon) {
     log.push_back(MessageEntry(title, text, icon));
+    if (whileMessageShows) whileMessageShows();
 }
 
 platform::TaskId FakePlatform::StartProgram(const std::string& commandLine) {

@@ -4,6 +4,7 @@
 // sequences ("beep" before "message", busy before idle).
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ public:
 
     void On(const std::string& control, platform::Event event, platform::Handler handler) override;
     void OnDrop(platform::DropHandler handler) override { dropHandler_ = std::move(handler); }
+    void OnQueryUnload(platform::CloseQuery query) override { closeQuery_ = std::move(query); }
     std::string Text(const std::string& control) const override;
     void SetText(const std::string& control, const std::string& text) override;
     void SetToolTip(const std::string& control, const std::string& text) override;
@@ -45,6 +47,10 @@ public:
         if (dropHandler_) dropHandler_(control, path);
     }
     void Fire(const std::string& control, platform::Event event);
+    // The user's close button: the window asks first, and closes if it may.
+    void RequestClose();
+    // The desktop session ends: logging off.
+    void EndSession() { Fire(name_, platform::Event::SessionEnd); }
 
     std::string ToolTip(const std::string& control) const;
     bool Enabled(const std::string& control) const;
@@ -66,6 +72,7 @@ private:
     std::map<std::string, bool> visible_;
     std::map<std::pair<std::string, platform::Event>, platform::Handler> handlers_;
     platform::DropHandler dropHandler_;
+    platform::CloseQuery closeQuery_;
     std::string focus_;
     std::string caption_;
     platform::Pointer pointer_ = platform::Pointer::Default;
@@ -85,6 +92,7 @@ public:
     std::unique_ptr<platform::Window> CreateForm(const platform::FormDescription& form) override;
     std::optional<platform::FileChoice> ChooseFile(const platform::FileDialogRequest& request) override;
     void ShowMessage(const std::string& text, const std::string& title, platform::MessageIcon icon) override;
+    void CloseMessageBoxes() override { log.push_back("close message boxes"); }
     void Beep() override { log.push_back("beep"); }
     void SetClipboardText(const std::string& text) override;
     platform::TaskId StartProgram(const std::string& commandLine) override;
@@ -99,7 +107,6 @@ public:
     std::string DocumentsFolder() const override { return documentsFolder; }
     bool IsWritableFolder(const std::string& folder) const override;
     bool IsOrdinaryFile(const std::string& path) const override;
-    void CloseAllFiles() override { log.push_back("close all files"); }
     void Quit() override { log.push_back("quit"); }
 
     FakeWindow& LastWindow(const std::string& formName);
@@ -112,6 +119,9 @@ public:
     std::string documentsFolder = "/home/pat/Documents";
     std::vector<std::string> unwritableFolders;
     platform::TextViewer helpViewer = platform::TextViewer::ShellDefault;
+    // Runs while each message box shows, as the user or the desktop may act
+    // then.
+    std::function<void()> whileMessageShows;
     std::deque<DialogAnswer> dialogAnswers;
     std::vector<platform::FileDialogRequest> dialogsShown;
     platform::OpenResult shellResult = platform::OpenResult::Opened;

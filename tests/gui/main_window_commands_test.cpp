@@ -202,10 +202,10 @@ TEST_F(MainWindowTest, AViewerReportingAfterTheWindowIsGoneReachesNothing) {
     EXPECT_TRUE(platform.Entries("message").empty());
 }
 
-TEST_F(MainWindowTest, ExitClosesFilesThenTheWindowThenEndsTheProgram) {
+TEST_F(MainWindowTest, ExitClosesTheWindowThenEndsTheProgram) {
     log().clear();
     Form().Click("mnuFileExit");
-    EXPECT_EQ(log(), (Log{"close all files", "close window frmMain", "quit"}));
+    EXPECT_EQ(log(), (Log{"close window frmMain", "quit"}));
 }
 
 TEST_F(MainWindowTest, AboutWithoutAnAboutBoxDoesNothing) {

@@ -25,9 +25,9 @@ TEST_F(MainWindowTest, LoadStepFillsTheDefaults) {
     EXPECT_EQ(state.AppPath, Native("/opt/brisel/"));
     EXPECT_EQ(state.SourcePath, state.AppPath);
     EXPECT_EQ(state.TargetPath, state.AppPath);
-    EXPECT_EQ(state.FileNames[0], "Brisel.txt");
-    EXPECT_EQ(state.FileNames[1], "BriselTemp.txt");
-    EXPECT_EQ(state.FileNames[2], "BriselTemp2.txt");
+    EXPECT_EQ(state.HelpFileName, "Brisel.txt");
+    EXPECT_EQ(state.SpoolFileName, "BriselTemp.txt");
+    EXPECT_EQ(state.JoinedFileName, "BriselTemp2.txt");
     EXPECT_EQ(Form().Text("txtSource"), Native("/opt/brisel/PadsPCB.net"));
     EXPECT_EQ(Form().Text("txtTarget"), Native("/opt/brisel/ExpressPCB.net"));
     EXPECT_EQ(Form().ToolTip("lblTitle"), std::string("Version ") + version::kAppVersion);
@@ -52,6 +52,7 @@ TEST_F(MainWindowTest, DisclaimerMakesFiveStatements) {
 }
 
 struct FolderCase {
+    const char* name;
     const char* programFolder;
     const char* appPath;
 };
@@ -69,12 +70,14 @@ TEST_P(ProgramFolderTest, AppPathEndsInExactlyOneSeparator) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Folders, ProgramFolderTest, ::testing::Values(
-    FolderCase{"/tools/conv", "/tools/conv/"},    // a separator is added
-    FolderCase{"/tools/conv/", "/tools/conv/"},   // never a second one
-    FolderCase{"/", "/"}));                       // the root keeps its own
+    FolderCase{"SeparatorAdded", "/tools/conv", "/tools/conv/"},
+    FolderCase{"NeverASecondOne", "/tools/conv/", "/tools/conv/"},
+    FolderCase{"RootKeepsItsOwn", "/", "/"}),
+    [](const auto& row) { return row.param.name; });
 // clang-format on
 
 struct SplitCase {
+    const char* name;
     const char* typed;
     const char* folder;  // expected stored pair after leaving the box
     const char* file;
@@ -96,12 +99,13 @@ TEST_P(PathSplitTest, LeavingEitherBoxStoresWhatItShows) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, PathSplitTest, ::testing::Values(
-    SplitCase{"/Out/board.net", "/Out/", "board.net"},
-    SplitCase{"/In/", "/In/", ""},                                     // OK will refuse it
-    SplitCase{"//server/share/a.net", "//server/share/", "a.net"},
-    SplitCase{"board.net", "/opt/brisel/", "board.net"},               // a file in the folder the box held
-    SplitCase{"sub/board.net", "/opt/brisel/sub/", "board.net"},       // relative to that folder
-    SplitCase{"/a b/ c.net ", "/a b/", " c.net "}));                   // spaces are kept
+    SplitCase{"WholePath", "/Out/board.net", "/Out/", "board.net"},
+    SplitCase{"FolderAlone", "/In/", "/In/", ""},                                // OK will refuse it
+    SplitCase{"NetworkShare", "//server/share/a.net", "//server/share/", "a.net"},
+    SplitCase{"BareName", "board.net", "/opt/brisel/", "board.net"},             // in the folder the box held
+    SplitCase{"RelativePath", "sub/board.net", "/opt/brisel/sub/", "board.net"}, // relative to that folder
+    SplitCase{"SpacesKept", "/a b/ c.net ", "/a b/", " c.net "}),
+    [](const auto& row) { return row.param.name; });
 // clang-format on
 
 TEST_F(MainWindowTest, ANameTypedLaterIsAFileInTheFolderTheBoxHoldsThen) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -25,6 +26,7 @@
 #include "platform/qt/qt_window.h"
 #include "tests/gui/qt_test_helpers.h"
 #include "tests/support/convert_program.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/text_files.h"
 
 namespace brisel::testing {
@@ -396,6 +398,31 @@ TEST_F(QtMainWindowTest, ClosingTheMainWindowLeavesTheAboutBoxOpenAndTheProgramE
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(aboutStayed);
     EXPECT_FALSE(about.IsLoaded());
+}
+
+// Closed while a conversion waits on its warning: the box goes, the run
+// stops and removes its files, nothing more is said, and the window closes.
+TEST_F(QtMainWindowTest, ClosedWhileAWarningShowsTheWindowStopsTheRunAndClosesOnceItHasStopped) {
+    test::TempFolder folder;
+    folder.Write("in.net", "not a netlist\r\n*PART*\r\nU1 DIP8\r\n*NET*\r\n*SIGNAL* A\r\nU1.1\r\n*END*\r\n");
+    folder.Write("out.net", "an older netlist\r\n");
+    std::vector<QString> boxes;
+    QTimer closer;
+    closer.setInterval(20);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || (!boxes.empty() && boxes.back() == box->windowTitle())) return;
+        boxes.push_back(box->windowTitle());
+        top->close();
+    });
+    closer.start();
+    TypeInto("txtSource", (folder.Path() / "in.net").string());
+    TypeInto("txtTarget", (folder.Path() / "out.net").string());
+    QTest::mouseClick(Child(top, "cmdOK"), Qt::LeftButton);
+    EXPECT_EQ(boxes, std::vector<QString>{"Source File - Warning"});
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"in.net", "out.net"}));
+    EXPECT_EQ(folder.Read("out.net"), "an older netlist\r\n");
+    EXPECT_FALSE(window.Form().IsLoaded());
 }
 
 TEST_F(QtMainWindowTest, TheAboutBoxOpensBesideTheMainWindowAsAnOrdinaryWindow) {

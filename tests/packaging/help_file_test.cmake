@@ -18,8 +18,14 @@ expect_equal("Linux copy of the sample" "${linux}" "Both\n\nL one\nL two\n")
 brisel_platform_help_text(Windows ${sample} windows)
 expect_equal("Windows copy of the sample" "${windows}" "W first\r\n\r\nBoth\r\n\r\nW last\r\n")
 
+brisel_help_file_text(Linux ${sample} 12.34 titled)
+expect_equal("titled Linux copy" "${titled}" "Brisel 12.34 - Help\n===================\n\nBoth\n\nL one\nL two\n")
+brisel_help_file_text(Windows ${sample} 1.02 titled)
+expect_equal("titled Windows copy" "${titled}"
+             "Brisel 1.02 - Help\r\n==================\r\n\r\nW first\r\n\r\nBoth\r\n\r\nW last\r\n")
+
 foreach(platform Linux Windows)
-  brisel_platform_help_text(${platform} ${ROOT}/docs/Brisel.txt text)
+  brisel_help_file_text(${platform} ${ROOT}/docs/Brisel.txt ${VERSION} text)
   string(REGEX MATCH "^[^\r\n]*" first_line "${text}")
   expect_equal("first line of the ${platform} copy" "${first_line}" "Brisel ${VERSION} - Help")
   if(text MATCHES "\n\\[(Linux|Windows)\\]\r?\n")

@@ -89,7 +89,8 @@ TEST_F(CliFaults, TargetBehindALinkIsWrittenThroughIt) {
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
     EXPECT_TRUE(fs::is_symlink(Dir() / "link.net"));
-    EXPECT_EQ(ReadFile(Dir() / "real.net"), ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
+    EXPECT_EQ(MaskedVersion(ReadFile(Dir() / "real.net")),
+              ReadFile(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.expected.net"));
     EXPECT_EQ(Names(Dir()), (Strings{"board.net", "link.net", "real.net"}));
 }
 

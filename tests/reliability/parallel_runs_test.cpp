@@ -58,7 +58,7 @@ TEST(ParallelRuns, ARunThroughALinkAndARunInTheLinkedFolderTakeTurns) {
         const pid_t inLinked = StartConvert({{"other.net", "y.net"}, b});
         EXPECT_EQ(WaitConvert(throughLink), 0) << round;
         EXPECT_EQ(WaitConvert(inLinked), 0) << round;
-        EXPECT_EQ(ReadFile(b / "x.net"), TestData("worked_example.expected.net")) << round;
+        EXPECT_EQ(MaskedVersion(ReadFile(b / "x.net")), TestData("worked_example.expected.net")) << round;
         EXPECT_TRUE(ReadFile(b / "y.net") == other) << round;
         EXPECT_EQ(Names(a), (Strings{"board.net", "link.net"}));
         EXPECT_EQ(Names(b), (Strings{"other.net", "x.net", "y.net"}));

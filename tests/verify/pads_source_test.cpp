@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/verify/case_name.h"
+#include "tests/support/case_names.h"
 
 namespace brisel::verify {
 namespace {
@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PadsSourceTest, ::testing::Values(
                "!PADS-POWERPCB-V9.4-MILS!\n\n*PART*\nC1 100nF@C0603\nU1 MCU@QFN32\n*CONNECTION*\n*SIGNAL* GND\n"
                "C1.2 U1.33\nU1.33 U1.16\n*MISC*      MISCELLANEOUS PARAMETERS\nRULES_SECTION MILS\n{\n}\n*END*\n",
                "GND[C1.2 U1.33 U1.16]"}
-), ByWhy());
+), test::ByWhy());
 // clang-format on
 
 struct RiskCase {
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ImportRiskTest, ::testing::Values(
     RiskCase{"a *CONNECTION* header alone", "!PADS-POWERPCB-V9.4\n*PART*\nC1 X\n*CONNECTION*\n*SIG* A\n*END*\n", {}},
     RiskCase{"both net headers", "*PADS-PCB*\n*PART*\nC1 X\n*NET*\n*CONNECTION*\n*SIG* A\n*END*\n",
              {"5: a second net header, \"*CONNECTION*\": the new netlist gets a second \"Net Names Table\""}}
-), ByWhy());
+), test::ByWhy());
 // clang-format on
 
 }  // namespace

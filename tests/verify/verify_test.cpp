@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/verify/case_name.h"
+#include "tests/support/case_names.h"
 
 namespace brisel::verify {
 namespace {
@@ -28,7 +28,7 @@ const Lines kSource = {"!PADS-POWERPCB-V3.0-MILS!",
 
 // The target a conversion writes for kSource; line n is kTarget[n - 1].
 const Lines kTarget = {"\"ExpressPCB Netlist\"",
-                       "\"Brisel v1.02 test banner\"",
+                       "\"Brisel vX.XX test banner\"",
                        "1",
                        "0",
                        "0",
@@ -103,7 +103,7 @@ TEST_F(VerifyTest, EmptyNetsEmptyPinsAndQuotesVerify) {
     const Lines source = {"*PADS-PCB*", "*PART*",     "U1 NAND GATE", "J\"1 CONN",     "",     "*NET*", "*SIGNAL* NC",
                           "*SIG* A\"B", "U1. j\"1.2", "u1.3",         "*SIGNAL* LAST", "*END*"};
     const Lines target = {"\"ExpressPCB Netlist\"",
-                          "\"Brisel v1.02 x\"",
+                          "\"Brisel vX.XX x\"",
                           "1",
                           "0",
                           "0",
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DamagedTargetTest, ::testing::Values(
            {"target line 20: expected a connection row NET PART PIN NEXT but found: 1 3 7"}},
     Damage{"leading zero", 20, "1 03 7 0",
            {"target line 20: expected a connection row NET PART PIN NEXT but found: 1 03 7 0"}}
-), ByWhy());
+), test::ByWhy());
 // clang-format on
 
 TEST_F(VerifyTest, TruncatedTargetIsCaught) {

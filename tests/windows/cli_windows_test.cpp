@@ -47,7 +47,8 @@ HANDLE InheritableFile(const fs::path& path) {
 // the folder so that the folder's own listing stays as the program left it;
 // `whileRunning` is called every millisecond until the program ends.
 Outcome RunProgram(
-    const std::string& arguments, const fs::path& folder, const std::function<void()>& whileRunning = [] {}) {
+    const std::string& arguments, const fs::path& folder, const std::function<void()>& whileRunning = [] {},
+    HANDLE input = GetStdHandle(STD_INPUT_HANDLE)) {
     const fs::path outPath = folder.parent_path() / "stdout.txt";
     const fs::path errPath = folder.parent_path() / "stderr.txt";
     HANDLE out = InheritableFile(outPath);
@@ -55,7 +56,7 @@ Outcome RunProgram(
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdInput = input;
     startup.hStdOutput = out;
     startup.hStdError = err;
     std::wstring line = Wide("\"" BRISEL_CONVERT_EXE "\" " + arguments);
@@ -129,7 +130,7 @@ TEST_F(WindowsCli, FullWindowsPathsGiveTheGoldenTargetByteForByte) {
     EXPECT_EQ(run.out, Strings{"File Conversion - Complete: The new netlist file 'out.net' has been created. The "
                                "netlist contained: 12 Lines, 3 Parts, 2 Nets, and 5 Connections."});
     EXPECT_TRUE(run.err.empty());
-    EXPECT_EQ(ReadFile(dir_ / "out.net"), ReadFile(Data("worked_example.expected.net")));
+    EXPECT_EQ(MaskedVersion(ReadFile(dir_ / "out.net")), ReadFile(Data("worked_example.expected.net")));
     EXPECT_EQ(Names(), (Strings{"board.net", "out.net"}));
     EXPECT_EQ(ReadFile(dir_ / "board.net"), ReadFile(Data("worked_example.net")));
 }
@@ -207,7 +208,7 @@ TEST_F(WindowsCli, NamesInAnyScriptConvertByTheirAbsolutePaths) {
     EXPECT_EQ(run.status, 0u);
     EXPECT_EQ(run.out, Strings{Completion(kTarget)});
     EXPECT_TRUE(run.err.empty());
-    EXPECT_EQ(ReadFile(folder / PathOf(kTarget)), ReadFile(Data("worked_example.expected.net")));
+    EXPECT_EQ(MaskedVersion(ReadFile(folder / PathOf(kTarget))), ReadFile(Data("worked_example.expected.net")));
 }
 
 TEST_F(WindowsCli, NamesInAnyScriptConvertByTheirRelativePathsAndVerify) {
@@ -218,7 +219,8 @@ TEST_F(WindowsCli, NamesInAnyScriptConvertByTheirRelativePathsAndVerify) {
     ASSERT_EQ(run.out.size(), 2u);
     EXPECT_EQ(run.out[0], Completion(kTarget));
     EXPECT_EQ(run.out[1].rfind("verified: 2 nets, 5 connections", 0), 0u) << run.out[1];
-    EXPECT_EQ(ReadFile(dir_ / PathOf(kFolder) / PathOf(kTarget)), ReadFile(Data("worked_example.expected.net")));
+    EXPECT_EQ(MaskedVersion(ReadFile(dir_ / PathOf(kFolder) / PathOf(kTarget))),
+              ReadFile(Data("worked_example.expected.net")));
 }
 
 TEST_F(WindowsCli, RefusalsOfNamesInAnyScriptNameThemAsGiven) {
@@ -252,12 +254,57 @@ TEST_F(WindowsCli, AConsoleShowsUtf8WhileTheProgramRunsAndGetsItsCodePageBack) {
     EXPECT_EQ(GetConsoleOutputCP(), 437u);
 }
 
+// Ctrl+C reaches brisel-convert through the console it shares with the test
+// (which lets it pass by): the run stops at its next block, its files go, the
+// old target stays, and the status is 130. The source comes through a pipe
+// that the test holds open, so the run waits on it when the key is pressed;
+// the pipe ends two seconds later. (Wine turns Ctrl+Break into a signal that
+// ends a thread, not into the console event; the engine's tests hand that
+// event to the handler.)
+BOOL WINAPI LetPass(DWORD) { return TRUE; }
+
+TEST_F(WindowsCli, ConsoleCtrlCStopsTheRunAndRemovesItsFiles) {
+    ASSERT_NE(GetConsoleOutputCP(), 0u) << "no console";
+    WriteFile(dir_ / "out.net", "an older netlist\r\n");
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE source = nullptr;
+    HANDLE feed = nullptr;
+    ASSERT_TRUE(CreatePipe(&source, &feed, &inherit, 0));
+    SetHandleInformation(feed, HANDLE_FLAG_INHERIT, 0);
+    const std::string start = ReadFile(Data("worked_example.net")).substr(0, 200);
+    DWORD written = 0;
+    WriteFile(feed, start.data(), static_cast<DWORD>(start.size()), &written, nullptr);
+    SetConsoleCtrlHandler(LetPass, TRUE);
+    DWORD pressedAt = 0;
+    const Outcome run = RunProgram(
+        "- out.net", dir_,
+        [&] {
+            if (pressedAt == 0 && fs::exists(dir_ / "BriselTemp2.txt")) {
+                GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
+                pressedAt = GetTickCount();
+            } else if (pressedAt != 0 && feed != nullptr && GetTickCount() - pressedAt > 2000) {
+                CloseHandle(feed);
+                feed = nullptr;
+            }
+        },
+        source);
+    SetConsoleCtrlHandler(LetPass, FALSE);
+    if (feed != nullptr) CloseHandle(feed);
+    CloseHandle(source);
+    EXPECT_NE(pressedAt, 0u);
+    EXPECT_EQ(run.status, 130u);
+    EXPECT_EQ(run.err, Strings{"File Conversion - Error: The conversion was interrupted. The new netlist was not "
+                               "created."});
+    EXPECT_EQ(Names(), (Strings{"board.net", "out.net"}));
+    EXPECT_EQ(ReadFile(dir_ / "out.net"), "an older netlist\r\n");
+}
+
 // "-" writes the netlist to standard output, byte for byte; the temporary
 // files go into a folder of their own under %TEMP%, which goes with them.
 TEST_F(WindowsCli, DashWritesTheNetlistToStandardOutput) {
     const Outcome run = Convert("board.net -");
     EXPECT_EQ(run.status, 0u);
-    EXPECT_TRUE(ReadFile(root_ / "stdout.txt") == ReadFile(Data("worked_example.expected.net")));
+    EXPECT_TRUE(MaskedVersion(ReadFile(root_ / "stdout.txt")) == ReadFile(Data("worked_example.expected.net")));
     ASSERT_EQ(run.err.size(), 1u);
     EXPECT_EQ(
         run.err[0].rfind("File Conversion - Complete: The new netlist file 'standard output' has been created.", 0), 0u)

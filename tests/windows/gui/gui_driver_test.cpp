@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -28,6 +29,7 @@ namespace fs = std::filesystem;
 using about_box::AboutForm;
 using main_window::MainForm;
 using problems_window::ProblemsForm;
+using test::MaskedVersion;
 using test::ReadFile;
 using test::TestData;
 
@@ -217,7 +219,7 @@ TEST_F(Gui, TypedPathsAndOkConvertANetlistAndShowTheCompletionMessage) {
     EXPECT_NE(Session::MessageText(box).find("12 Lines, 3 Parts, 2 Nets, and 5 Connections."), std::string::npos)
         << Session::MessageText(box);
     Session::Answer(box);
-    EXPECT_EQ(ReadFile(folder_ / "out.net"), TestData("worked_example.expected.net"));
+    EXPECT_EQ(MaskedVersion(ReadFile(folder_ / "out.net")), TestData("worked_example.expected.net"));
     EXPECT_TRUE(WaitFor([] { return IsWindowEnabled(MainControl("cmdOK")) != FALSE; }));
     // The focus is back in the source box, its whole path selected.
     EXPECT_TRUE(session_->WaitForFocus(MainControl("txtSource")));
@@ -235,7 +237,7 @@ void ExpectTheWorkedExampleIn(const fs::path& target) {
     const std::string text = Utf8TextOf(GetDlgItem(box, 0xFFFF));
     EXPECT_NE(text.find("'" + Utf8(target.filename()) + "' has been created."), std::string::npos) << text;
     Session::Answer(box);
-    EXPECT_EQ(ReadFile(target), TestData("worked_example.expected.net"));
+    EXPECT_EQ(MaskedVersion(ReadFile(target)), TestData("worked_example.expected.net"));
 }
 
 TEST_F(Gui, PathsInAnyScriptSetThroughTheWideMessagesConvert) {
@@ -402,7 +404,7 @@ TEST_F(Gui, AFileDroppedOnTheTargetBoxBecomesTheTargetAndElsewhereTheSource) {
     EXPECT_TRUE(WaitFor([] { return TextOf(MainControl("txtSource")) == "C:\\drop\\in.net"; }));
 }
 
-TEST_F(Gui, HelpAboutShowsVersionOneZeroTwo) {
+TEST_F(Gui, HelpAboutShowsTheProgramsVersion) {
     HWND about = OpenAbout();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(TextOf(ControlOf(about, AboutForm(), "lblVersion")), "Version " BRISEL_APP_VERSION);
@@ -786,11 +788,73 @@ TEST(GuiRun, TwoPathsOnTheCommandLineAndEnterConvertLikeBriselConvert) {
     HWND box = Session::WaitForMessageBox("File Conversion - Complete");
     ASSERT_NE(box, nullptr);
     Session::Answer(box);
-    EXPECT_EQ(ReadFile(folder / "out.net"), TestData("worked_example.expected.net"));
+    EXPECT_EQ(MaskedVersion(ReadFile(folder / "out.net")), TestData("worked_example.expected.net"));
     PostMessageA(session.MainWindow(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(session.WaitForExit(10000));
     fs::remove_all(folder);
 }
+
+// While a conversion waits on its first warning, the window is closed or
+// the session ends; Windows ends the program once WM_ENDSESSION has been
+// answered. The run's files go, the old target stays, and a program asked
+// to close ends by itself.
+struct EndingCase {
+    const char* why;
+    void (*act)(HWND main);
+    bool windowsEndsIt;
+};
+
+class GuiEnding : public testing::TestWithParam<EndingCase> {};
+
+TEST_P(GuiEnding, LeavesTheSourceAndTheOldTargetOnly) {
+    const fs::path folder = fs::temp_directory_path() / ("brisel ending " + std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "every_problem.net", folder / "in.net");
+    test::WriteFile(folder / "out.net", "an older netlist\r\n");
+    {
+        Session session((ProgramFolder() / "brisel.exe").string(),
+                        "\"" + (folder / "in.net").string() + "\" \"" + (folder / "out.net").string() + "\"");
+        PostMessageA(ControlOf(session.MainWindow(), MainForm(), "cmdOK"), BM_CLICK, 0, 0);
+        HWND warning = Session::WaitForMessageBox("Source File - Warning");
+        ASSERT_NE(warning, nullptr);
+        GetParam().act(session.MainWindow());
+        if (GetParam().windowsEndsIt) {
+            TerminateProcess(session.Process(), 0);
+        } else {
+            EXPECT_TRUE(WaitFor([&] { return !IsWindow(warning); }));
+        }
+        EXPECT_TRUE(session.WaitForExit(10000));
+    }
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"in.net", "out.net"}));
+    EXPECT_EQ(ReadFile(folder / "out.net"), "an older netlist\r\n");
+    fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, GuiEnding,
+    testing::Values(EndingCase{"CloseButton", [](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); }, false},
+                    EndingCase{"LoggingOff",
+                               [](HWND main) {
+                                   DWORD_PTR mayEnd = 0;
+                                   SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000,
+                                                       &mayEnd);
+                                   EXPECT_EQ(mayEnd, static_cast<DWORD_PTR>(TRUE));
+                                   SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000,
+                                                       nullptr);
+                               },
+                               true},
+                    EndingCase{"ForcedLogOff",
+                               [](HWND main) {
+                                   SendMessageTimeoutA(main, WM_ENDSESSION, TRUE,
+                                                       ENDSESSION_LOGOFF | ENDSESSION_CRITICAL, SMTO_BLOCK, 5000,
+                                                       nullptr);
+                               },
+                               true}),
+    [](const auto& info) { return std::string(info.param.why); });
 
 }  // namespace
 }  // namespace brisel::gui_test

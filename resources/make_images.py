@@ -3,7 +3,7 @@
 program icon (16 and 32 pixels, antialiased) and the two-colour pointing-hand
 cursor (32 x 32, hot spot 10, 5). Uses only the standard library; run it in
 this folder to rewrite the PNG files that the Qt resource file compiles in,
-and the desktop theme's icons in packaging/icons/ (16 to 256 pixels), which
+and the desktop theme's icons in icons/ (16 to 256 pixels), which
 the Windows icon is made from too."""
 
 import struct
@@ -158,4 +158,4 @@ if __name__ == "__main__":
     write_png("icon32.png", 32, 32, icon(32))
     write_png("hand_cursor.png", 32, 32, cursor)
     for size in (16, 24, 32, 48, 128, 256):
-        write_png(f"../../../packaging/icons/brisel-{size}.png", size, size, icon(size))
+        write_png(f"icons/brisel-{size}.png", size, size, icon(size))

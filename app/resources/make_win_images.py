@@ -1,18 +1,18 @@
 #!/usr/bin/env python3
 """Turns the program's own pictures (the PNG files drawn by
-platform/qt/resources/make_images.py) into the Windows resource formats that
-the resource scripts compile in: background.bmp (24-bit), brisel.ico (16, 24,
-32 and 48 pixels as 32-bit images with alpha, and 256 pixels as PNG, as
-Windows keeps its large icons) and hand.cur (32 x 32, two colours, hot spot
-10, 5). Standard library only; run it in this folder after the PNG files
-change."""
+resources/make_images.py) into the Windows resource formats that the resource
+scripts compile in: the window's background.bmp (24-bit) and hand.cur (32 x
+32, two colours, hot spot 10, 5) in this folder, and both programs' icon,
+resources/brisel.ico (16, 24, 32 and 48 pixels as 32-bit images with alpha,
+and 256 pixels as PNG, as Windows keeps its large icons). Standard library
+only; run it after the PNG files change."""
 
 import os
 import struct
 import zlib
 
-PNG_FOLDER = os.path.join(os.path.dirname(__file__), "..", "..", "platform", "qt", "resources")
-ICON_FOLDER = os.path.join(os.path.dirname(__file__), "..", "..", "packaging", "icons")
+PNG_FOLDER = os.path.join(os.path.dirname(__file__), "..", "..", "resources")
+ICON_FOLDER = os.path.join(PNG_FOLDER, "icons")
 ICON_SIZES = (16, 24, 32, 48, 256)
 
 
@@ -130,6 +130,6 @@ def write_directory(path, kind, images, field_a, field_b):
 if __name__ == "__main__":
     here = os.path.dirname(__file__) or "."
     write_bmp("background.png", os.path.join(here, "background.bmp"))
-    write_directory(os.path.join(here, "brisel.ico"), 1,
+    write_directory(os.path.join(PNG_FOLDER, "brisel.ico"), 1,
                     [icon_image(size) for size in ICON_SIZES], 1, 32)
     write_directory(os.path.join(here, "hand.cur"), 2, [cursor_image("hand_cursor.png")], 10, 5)

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "about_box/about_box.h"
+#include "app/window_start.h"
 #include "common/native_path.h"
 #include "main_window/command_line.h"
-#include "main_window/main_window.h"
 #include "messages/command_line_boxes.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_text.h"
@@ -66,13 +65,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The window hands every file name over in UTF-8, whatever the code page.
     brisel::UseUtf8FileNames();
     brisel::platform::win32::Win32Platform platform;
-    brisel::main_window::MainWindow window(platform);
-    brisel::about_box::AboutBox about(platform);
-    window.SetAboutOpener(
-        [&about](const std::string& version, const std::string& disclaimer, const brisel::platform::Window& beside) {
-            about.Open(version, disclaimer, beside);
-        });
-    window.PutStartPaths(request.paths);
-    window.Show();
-    return platform.Run();
+    return brisel::app::RunWindow(platform, request.paths, [&platform] { return platform.Run(); });
 }

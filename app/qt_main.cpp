@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "about_box/about_box.h"
+#include "app/window_start.h"
 #include "main_window/command_line.h"
-#include "main_window/main_window.h"
 #include "platform/qt/qt_command_line.h"
 #include "platform/qt/qt_platform.h"
 
@@ -42,13 +41,5 @@ int main(int argc, char* argv[]) {
     if (Answered(request, status)) return status;
     QApplication application(argc, argv);
     brisel::platform::qt::QtPlatform platform;
-    brisel::main_window::MainWindow window(platform);
-    brisel::about_box::AboutBox about(platform);
-    window.SetAboutOpener(
-        [&about](const std::string& version, const std::string& disclaimer, const brisel::platform::Window& beside) {
-            about.Open(version, disclaimer, beside);
-        });
-    window.PutStartPaths(request.paths);
-    window.Show();
-    return QApplication::exec();
+    return brisel::app::RunWindow(platform, request.paths, [] { return QApplication::exec(); });
 }
