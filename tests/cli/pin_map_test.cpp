@@ -37,7 +37,7 @@ TEST_F(PinMapCli, TheBoardConvertsWithItsMap) {
     EXPECT_EQ(run.out, (Strings{"File Conversion - Complete: The new netlist file 'out.net' has been created. The "
                                 "netlist contained: 26 Lines, 8 Parts, 7 Nets, and 30 Connections.",
                                 "verified: 7 nets, 30 connections"}));
-    EXPECT_EQ(ReadFile(dir_ / "out.net"), TestData("pin_map_board.expected.net"));
+    EXPECT_EQ(MaskedVersion(ReadFile(dir_ / "out.net")), TestData("pin_map_board.expected.net"));
 }
 
 // Without the map the same board warns of its letter pins.

@@ -17,7 +17,7 @@ const char* const kSource =
 
 std::string Target(const char* rows) {
     return std::string(
-               "\"ExpressPCB Netlist\"\r\n\"Brisel v1.02 test "
+               "\"ExpressPCB Netlist\"\r\n\"Brisel vX.XX test "
                "banner\"\r\n1\r\n0\r\n0\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"Part IDs Table\"\r\n"
                "\"Q1\" \"SOT-23\" \"\"\r\n\"U2\" \"BGA\" \"\"\r\n\r\n\"Net Names Table\"\r\n\"A\" 1\r\n\"B\" 3\r\n\r\n"
                "\"Net Connections Table\"\r\n") +
