@@ -73,19 +73,20 @@ void NetBuilder::AddReference(const Reference& reference, std::string_view netNa
         return;
     }
     const PartNumber* part = parts_.FindPart(reference.part);
-    last_ = {pin.PartId(), part};
-    std::string_view number = pin.Pin();
     if (mapper_ != nullptr) [[unlikely]] {
-        number = MapPin(pin, part);
-    } else if (!pin.plain) {
-        checks_.CheckReference(pin.token, pin.lastStop);
-    }
-    if (part == nullptr) {
-        checks_.UnknownPart(pin.token, last_.partId);
-        ++leftOut_;
+        AddMappedPin(pin, part);
         return;
     }
-    if (pinsInNet_.Add(*part, number)) AddRow(*part, number);
+    if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop);
+    AddPin(pin, part, pin.Pin());
+}
+
+// A mapped pin is no longer checked as a pin; its part ID still is.
+[[gnu::noinline]] void NetBuilder::AddMappedPin(const PinReference& pin, const PartNumber* part) {
+    const auto mapping = part != nullptr ? mapper_->Map(*part, pin.Pin()) : std::nullopt;
+    if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop, mapping.has_value());
+    if (mapping) checks_.PinMapped(pin.token, pin.PartId(), pin.Pin(), *mapping);
+    AddPin(pin, part, mapping ? std::string_view(mapping->number) : pin.Pin());
 }
 
 void NetBuilder::Repeat(std::string_view token, std::string_view netName) {
@@ -96,16 +97,6 @@ void NetBuilder::Repeat(std::string_view token, std::string_view netName) {
         checks_.UnknownPart(token, last_.partId);
         ++leftOut_;
     }
-}
-
-// A mapped pin is no longer checked as a pin; its part ID still is. The
-// pin's number: the map's, or the pin as written.
-[[gnu::noinline]] std::string_view NetBuilder::MapPin(const PinReference& pin, const PartNumber* part) {
-    const auto mapping = part != nullptr ? mapper_->Map(*part, pin.Pin()) : std::nullopt;
-    if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop, mapping.has_value());
-    if (!mapping) return pin.Pin();
-    checks_.PinMapped(pin.token, pin.PartId(), pin.Pin(), *mapping);
-    return mapping->number;
 }
 
 void NetBuilder::FinishNet() {

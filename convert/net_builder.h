@@ -50,7 +50,18 @@ private:
     };
     std::size_t SplitBatch(const char*& next, const char* end);
     void AddReference(const Reference& reference, std::string_view netName);
-    std::string_view MapPin(const PinReference& pin, const PartNumber* part);
+    void AddMappedPin(const PinReference& pin, const PartNumber* part);
+    // The reference's pin, `number` as written or as the map gives it, in
+    // the net: a part that the part list does not hold leaves it out.
+    void AddPin(const PinReference& pin, const PartNumber* part, std::string_view number) {
+        last_ = {pin.PartId(), part};
+        if (part == nullptr) {
+            checks_.UnknownPart(pin.token, last_.partId);
+            ++leftOut_;
+            return;
+        }
+        if (pinsInNet_.Add(*part, number)) AddRow(*part, number);
+    }
     [[gnu::noinline]] void Repeat(std::string_view token, std::string_view netName);
     void AddRow(const PartNumber& part, std::string_view pin) {
         nextRow_.Increment();
