@@ -20,7 +20,8 @@ constexpr bool kEscapeBackslash =
     true;
 #endif
 
-// Each control character as "\n", "\r", "\t" or "\xHH".
+}  // namespace
+
 std::string EscapedControls(const std::string& text) {
     static const char kHex[] = "0123456789ABCDEF";
     std::string escaped;
@@ -42,8 +43,6 @@ std::string EscapedControls(const std::string& text) {
     }
     return escaped;
 }
-
-}  // namespace
 
 ConsoleReporter::ConsoleReporter(const JobSettings& settings, std::FILE* out, std::FILE* err, bool showProgress,
                                  DetailsPrinter* details)

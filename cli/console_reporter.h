@@ -13,6 +13,10 @@
 
 namespace brisel::cli {
 
+// Each control character as "\n", "\r", "\t" or "\xHH", and a backslash
+// doubled where it is no folder separator, so that a message stays one line.
+std::string EscapedControls(const std::string& text);
+
 class ConsoleReporter : public ConversionReporter {
 public:
     // `details`, when not nullptr, prints each problem occurrence.

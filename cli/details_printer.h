@@ -11,8 +11,10 @@ namespace brisel::cli {
 
 class DetailsPrinter {
 public:
-    // `label` names the source in each line.
-    DetailsPrinter(std::string label, std::FILE* err) : lines_(std::move(label)), err_(err) {}
+    // `label` names the source in each line, and `mapLabel` the pin map in
+    // the notes.
+    DetailsPrinter(std::string label, std::FILE* err, std::string mapLabel = {})
+        : lines_(std::move(label), std::move(mapLabel)), err_(err) {}
 
     void Print(const Problem& problem);
     // One line for each kind that had more occurrences than were shown.

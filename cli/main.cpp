@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/options.h"
+#include "cli/print_template.h"
 #include "cli/run_conversion.h"
 #include "cli/standard_streams.h"
 #include "cli/utf8_console.h"
@@ -32,5 +33,6 @@ int main(int argc, char** argv) {
         std::printf("%s\n", kVersion);
         return Ended(0);
     }
+    if (options.makeTemplate) return Ended(PrintPinMapTemplate(options.templateSource));
     return Ended(RunConversion(options));
 }

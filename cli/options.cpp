@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include <optional>
+
 #include "brisel_version.h"
 
 namespace brisel::cli {
@@ -10,6 +12,7 @@ const char* const kTryHelp = "Try 'brisel-convert --help' for more information."
 
 const char* const kUsage =
     "Usage: brisel-convert [OPTION]... SOURCE TARGET\n"
+    "  or:  brisel-convert --pin-map-template SOURCE\n"
     "Converts the PADS netlist SOURCE (PADS-PCB, PADS2000 or PADS-PowerPCB ASCII)\n"
     "into the ExpressPCB netlist TARGET. A SOURCE of - is standard input, a TARGET\n"
     "of - standard output (the summary then goes to standard error).\n"
@@ -42,6 +45,16 @@ const char* const kUsage =
     "                 not verified: one line says so, and the exit status is 5\n"
     "  --no-wait      fail at once, instead of waiting, when another conversion\n"
     "                 uses TARGET's folder\n"
+    "  --pin-map FILE write each pin the pin map FILE names as the number it gives\n"
+    "                 (rules PART PIN NUMBER, or PART grid COLUMNS for ball names,\n"
+    "                 one a line; PART a part ID, a part name or *); with\n"
+    "                 --details, a note SOURCE:LINE: note: TEXT for each; a map\n"
+    "                 that cannot be read or has a wrong line stops the conversion\n"
+    "                 before it starts (status 1)\n"
+    "  --pin-map-template SOURCE\n"
+    "                 print a pin map with a rule for each pin of SOURCE that is\n"
+    "                 not a plain positive number, by part name, its NUMBER ? to\n"
+    "                 fill in, and exit\n"
     "  -h, --help     show this help and exit\n"
     "  -V, --version  show the version and exit\n"
     "\n"
@@ -59,11 +72,41 @@ const char* const kUsage =
     "When several apply, 1 wins over 4, 4 over 5, and 5 over 3. Output that\n"
     "cannot be written to standard output is an error (status 1).\n";
 
+namespace {
+
+// The value of an option that takes one, "--pin-map FILE" or
+// "--pin-map=FILE", when args[i] is that option; i moves past the value.
+std::optional<std::string> ValueOf(const std::string& name, const std::vector<std::string>& args, std::size_t& i) {
+    const std::string& arg = args[i];
+    if (arg.rfind(name + "=", 0) == 0) return arg.substr(name.size() + 1);
+    if (arg != name) return std::nullopt;
+    return i + 1 < args.size() ? args[++i] : std::string();
+}
+
+// Returns false when args[i] is no option that takes a value.
+bool TakeValueOption(const std::vector<std::string>& args, std::size_t& i, Options& options) {
+    const std::string arg = args[i];
+    std::optional<std::string> value;
+    if ((value = ValueOf("--pin-map", args, i))) {
+        options.pinMap = *value;
+    } else if ((value = ValueOf("--pin-map-template", args, i))) {
+        options.templateSource = *value;
+        options.makeTemplate = true;
+    } else {
+        return false;
+    }
+    if (value->empty()) options.usageError = "option '" + arg.substr(0, arg.find('=')) + "' needs a file";
+    return true;
+}
+
+}  // namespace
+
 Options ParseOptions(const std::vector<std::string>& args) {
     Options options;
     std::vector<std::string> operands;
     bool onlyOperands = false;
-    for (const std::string& arg : args) {
+    for (std::size_t i = 0; i < args.size() && options.usageError.empty(); ++i) {
+        const std::string& arg = args[i];
         if (onlyOperands || arg.size() < 2 || arg[0] != '-') {
             operands.push_back(arg);
         } else if (arg == "--") {
@@ -80,12 +123,15 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.verify = true;
         } else if (arg == "--no-wait") {
             options.noWait = true;
-        } else {
+        } else if (!TakeValueOption(args, i, options)) {
             options.usageError = "unknown option '" + arg + "'";
-            return options;
         }
     }
-    if (options.help || options.version) return options;
+    if (!options.usageError.empty() || options.help || options.version) return options;
+    if (options.makeTemplate) {
+        if (!operands.empty()) options.usageError = "--pin-map-template takes SOURCE only";
+        return options;
+    }
     if (operands.size() != 2) {
         options.usageError = operands.size() < 2 ? "SOURCE and TARGET are required" : "too many operands";
         return options;

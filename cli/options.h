@@ -11,10 +11,14 @@ struct Options {
     std::string target;
     bool help = false;
     bool version = false;
-    bool details = false;    // a line per problem occurrence
-    bool strict = false;     // exit 3 when the conversion warned
-    bool verify = false;     // read the target back and check it
-    bool noWait = false;     // fail at once when another conversion uses the folder
+    bool details = false;  // a line per problem occurrence
+    bool strict = false;   // exit 3 when the conversion warned
+    bool verify = false;   // read the target back and check it
+    bool noWait = false;   // fail at once when another conversion uses the folder
+    std::string pinMap;    // the pin map's path, or empty
+    // --pin-map-template: print the template of this source instead of converting.
+    std::string templateSource;
+    bool makeTemplate = false;
     std::string usageError;  // set when the words are wrong
 };
 

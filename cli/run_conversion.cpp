@@ -21,10 +21,12 @@
 #include "cli/target_readback.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
+#include "convert/pin_map_file.h"
 #include "file_system/disk_file_system.h"
 #include "file_system/file_paths.h"
 #include "file_system/interruption.h"
 #include "messages/messages.h"
+#include "messages/pin_map_messages.h"
 
 namespace brisel::cli {
 
@@ -76,6 +78,17 @@ JobSettings SettingsFor(const Options& options) {
     return settings;
 }
 
+// A map that cannot be read or has a wrong line stops the run before it starts.
+bool ReadPinMap(const std::string& path, JobSettings& settings) {
+    const PinMapFile file = LoadPinMap(TheDisk(), path);
+    if (!file.Read()) {
+        std::fprintf(stderr, "%s\n", EscapedControls(messages::ForPinMapFile(path, file).OneLine()).c_str());
+        return false;
+    }
+    settings.PinMap = file.map;
+    return true;
+}
+
 // A signal ends the run like any failure, with the status a shell gives a
 // program that the signal ended.
 Outcome Convert(const JobSettings& settings, FileSystem& files, ConversionReporter& reporter) {
@@ -86,19 +99,20 @@ Outcome Convert(const JobSettings& settings, FileSystem& files, ConversionReport
 }  // namespace
 
 int RunConversion(const Options& options) {
-    const JobSettings settings = SettingsFor(options);
+    JobSettings settings = SettingsFor(options);
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {
         std::fprintf(stderr, "%s\n", messages::MissingNames().OneLine().c_str());
         return 1;
     }
+    if (!options.pinMap.empty() && !ReadPinMap(options.pinMap, settings)) return 1;
     const bool terminal = BRISEL_ISATTY(BRISEL_FILENO(stderr)) != 0;
     // With the netlist on standard output, the summary goes beside the errors.
     const bool netlistOnOutput = settings.TargetIsStandardOutput || IsStandardOutput(options.target);
     std::FILE* out = netlistOnOutput ? stderr : stdout;
     const std::string sourceLabel = settings.SourceIsStandardInput ? messages::kStandardInput : options.source;
-    DetailsPrinter details(sourceLabel, stderr);
+    DetailsPrinter details(sourceLabel, stderr, options.pinMap);
     ConsoleReporter reporter(settings, out, stderr, terminal, options.details ? &details : nullptr);
-    verify::Verifier verifier;
+    verify::Verifier verifier(settings.PinMap.get());
     SourceTap tappedDisk(TheDisk(), settings.SourcePath + settings.SourceFile, verifier);
     const Outcome outcome = Convert(settings, options.verify ? tappedDisk : TheDisk(), reporter);
     details.PrintOmitted();

@@ -208,7 +208,8 @@ bool ConversionRun::MainPass(Counts& counts) {
     LineWriter target(*target_);
     LineWriter spool(*spool_);
     ProblemSink* problems = problems_ ? &*problems_ : nullptr;
-    brisel::MainPass pass(reporter_, problems, settings_.AppVersion, progress_, {joined, target, spool});
+    brisel::MainPass pass(reporter_, problems, settings_.AppVersion, progress_, {joined, target, spool},
+                          settings_.PinMap.get());
     pass.Run();
     if (joinedFile->Failed()) return ReadFailed(paths_.joined, joinedFile->Error());
     if (!spool.Flush()) return WriteFailed(paths_.spool, spool_->Error());

@@ -1,9 +1,14 @@
 #pragma once
 // What one conversion is asked to do.
 
+#include <memory>
 #include <string>
 
 namespace brisel {
+
+namespace pin_map {
+class PinMap;
+}
 
 // Every path is a folder that ends in its separator and a file name; the full
 // path is the two joined with nothing between them. An empty folder means the
@@ -26,6 +31,8 @@ struct JobSettings {
     // of the file the pair names (which then only names it in messages).
     bool SourceIsStandardInput = false;
     bool TargetIsStandardOutput = false;
+    // The numbers that pins named with letters get; none without a map.
+    std::shared_ptr<const pin_map::PinMap> PinMap = nullptr;
 
     static constexpr const char* kSpoolFileName = "BriselTemp.txt";       // connection spool
     static constexpr const char* kJoinedFileName = "BriselTemp2.txt";     // joined copy

@@ -10,7 +10,7 @@ namespace brisel {
 static_assert(LineReader::kAfterLine == ' ' && LineReader::kReadableAfterLine >= kScanReadsPastLine);
 
 MainPass::MainPass(ConversionReporter& reporter, ProblemSink* problems, std::string appVersion, Progress& progress,
-                   const Files& files)
+                   const Files& files, const pin_map::PinMap* pinMap)
     : reporter_(reporter),
       appVersion_(std::move(appVersion)),
       progress_(progress),
@@ -18,8 +18,9 @@ MainPass::MainPass(ConversionReporter& reporter, ProblemSink* problems, std::str
       target_(files.target),
       spool_(files.spool),
       checks_(problems),
-      parts_(target_, checks_),
-      nets_(target_, spool_, parts_, checks_) {}
+      mapper_(pinMap != nullptr ? std::optional<PinMapper>(*pinMap) : std::nullopt),
+      parts_(target_, checks_, mapper_ ? &*mapper_ : nullptr),
+      nets_(target_, spool_, parts_, checks_, mapper_ ? &*mapper_ : nullptr) {}
 
 void MainPass::Run() {
     std::string_view line;

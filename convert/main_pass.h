@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,7 @@
 #include "convert/line_writer.h"
 #include "convert/net_builder.h"
 #include "convert/part_table.h"
+#include "convert/pin_mapper.h"
 #include "convert/progress.h"
 #include "convert/source_checks.h"
 
@@ -25,9 +27,10 @@ public:
         LineWriter& target;
         LineWriter& spool;
     };
-    // `problems` hears of each problem occurrence, when it is not nullptr.
+    // `problems` hears of each problem occurrence, and `pinMap` gives pins
+    // their numbers, each when it is not nullptr.
     MainPass(ConversionReporter& reporter, ProblemSink* problems, std::string appVersion, Progress& progress,
-             const Files& files);
+             const Files& files, const pin_map::PinMap* pinMap = nullptr);
 
     // Stops early when a write fails.
     void Run();
@@ -54,6 +57,7 @@ private:
     LineWriter& target_;
     LineWriter& spool_;
     SourceChecks checks_;
+    std::optional<PinMapper> mapper_;
     PartTable parts_;
     NetBuilder nets_;
     std::int64_t lineCount_ = 0;

@@ -64,22 +64,29 @@ std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
 // A token without a full stop repeats the reference before it; before the
 // net's first reference it has nothing to repeat and is left out, as is a
 // reference to a part that the part list does not hold. A pin that the net
-// has had writes no row again: so neither does such a repeat.
+// has had writes no row again: so neither does such a repeat. With a pin
+// map, the pin is the number the map gives it.
 void NetBuilder::AddReference(const Reference& reference, std::string_view netName) {
     const PinReference& pin = reference.pin;
     if (!pin.HasStop()) {
         Repeat(pin.token, netName);
         return;
     }
-    if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop);
     const PartNumber* part = parts_.FindPart(reference.part);
-    last_ = {pin.PartId(), part};
-    if (part == nullptr) {
-        checks_.UnknownPart(pin.token, last_.partId);
-        ++leftOut_;
+    if (mapper_ != nullptr) [[unlikely]] {
+        AddMappedPin(pin, part);
         return;
     }
-    if (pinsInNet_.Add(*part, pin.Pin())) AddRow(*part, pin.Pin());
+    if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop);
+    AddPin(pin, part, pin.Pin());
+}
+
+// A mapped pin is no longer checked as a pin; its part ID still is.
+[[gnu::noinline]] void NetBuilder::AddMappedPin(const PinReference& pin, const PartNumber* part) {
+    const auto mapping = part != nullptr ? mapper_->Map(*part, pin.Pin()) : std::nullopt;
+    if (!pin.plain) checks_.CheckReference(pin.token, pin.lastStop, mapping.has_value());
+    if (mapping) checks_.PinMapped(pin.token, pin.PartId(), pin.Pin(), *mapping);
+    AddPin(pin, part, mapping ? std::string_view(mapping->number) : pin.Pin());
 }
 
 void NetBuilder::Repeat(std::string_view token, std::string_view netName) {

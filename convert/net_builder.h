@@ -12,6 +12,7 @@
 #include "convert/line_writer.h"
 #include "convert/netlist_layout.h"
 #include "convert/part_table.h"
+#include "convert/pin_mapper.h"
 #include "convert/pin_reference.h"
 #include "convert/pins_in_net.h"
 #include "convert/source_checks.h"
@@ -20,8 +21,10 @@ namespace brisel {
 
 class NetBuilder {
 public:
-    NetBuilder(LineWriter& target, LineWriter& spool, const PartTable& parts, SourceChecks& checks)
-        : target_(target), spool_(spool), parts_(parts), checks_(checks) {
+    // `mapper`, when not nullptr, gives pins their numbers from a pin map.
+    NetBuilder(LineWriter& target, LineWriter& spool, const PartTable& parts, SourceChecks& checks,
+               const PinMapper* mapper = nullptr)
+        : target_(target), spool_(spool), parts_(parts), checks_(checks), mapper_(mapper) {
         nextRow_.Set(1);
     }
 
@@ -47,6 +50,18 @@ private:
     };
     std::size_t SplitBatch(const char*& next, const char* end);
     void AddReference(const Reference& reference, std::string_view netName);
+    void AddMappedPin(const PinReference& pin, const PartNumber* part);
+    // The reference's pin, `number` as written or as the map gives it, in
+    // the net: a part that the part list does not hold leaves it out.
+    void AddPin(const PinReference& pin, const PartNumber* part, std::string_view number) {
+        last_ = {pin.PartId(), part};
+        if (part == nullptr) {
+            checks_.UnknownPart(pin.token, last_.partId);
+            ++leftOut_;
+            return;
+        }
+        if (pinsInNet_.Add(*part, number)) AddRow(*part, number);
+    }
     [[gnu::noinline]] void Repeat(std::string_view token, std::string_view netName);
     void AddRow(const PartNumber& part, std::string_view pin) {
         nextRow_.Increment();
@@ -59,6 +74,7 @@ private:
     LineWriter& spool_;
     const PartTable& parts_;
     SourceChecks& checks_;
+    const PinMapper* mapper_;
 
     bool netHeaderSeen_ = false;
     std::int64_t netCount_ = 0;

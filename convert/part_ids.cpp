@@ -61,7 +61,7 @@ void PartIds::Store(std::int64_t number, std::string_view partId) {
     Store(text, KeyOf(partId));
 }
 
-void PartIds::Store(const DecimalCounter& number, const PartKey& key) {
+const PartNumber& PartIds::Store(const DecimalCounter& number, const PartKey& key) {
     if (2 * (entryCount_ + 1) > slots_.size()) Grow();
     const std::uint32_t tag = TagOf(key.hash);
     for (std::size_t i = tag & mask_;; i = (i + 1) & mask_) {
@@ -69,12 +69,12 @@ void PartIds::Store(const DecimalCounter& number, const PartKey& key) {
         if (slot.entry == 0) {
             AddEntry(number, key);
             slot = {tag, static_cast<std::uint32_t>(entryCount_)};
-            return;
+            return EntryAt(entryCount_ - 1).number;
         }
         Entry& entry = EntryAt(slot.entry - 1);
         if (slot.tag == tag && Matches(entry, key)) {
             SetNumber(entry.number, number);
-            return;
+            return entry.number;
         }
     }
 }

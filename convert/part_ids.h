@@ -37,8 +37,9 @@ class PartIds {
 public:
     // Part numbers are stored in increasing order within a section.
     void Store(std::int64_t number, std::string_view partId);
-    // The same with the number counted as text, and the ID's key.
-    void Store(const DecimalCounter& number, const PartKey& key);
+    // The same with the number counted as text, and the ID's key; returns
+    // the part the ID now finds.
+    const PartNumber& Store(const DecimalCounter& number, const PartKey& key);
     // Forgets every part ID: a new section numbers its parts from 1 again.
     void Clear();
     // The part with this ID, or nullptr.

@@ -2,22 +2,9 @@
 
 #include "convert/netlist_layout.h"
 #include "convert/netlist_text.h"
-#include "convert/padded_text.h"
+#include "convert/part_line.h"
 
 namespace brisel {
-
-namespace {
-
-// A blank line and a keyword line of another section end the part section;
-// a remark does not.
-bool EndsPartSection(std::string_view line) {
-    if (line.empty()) return true;
-    if (IsBlank(line.front())) return IsBlankLine(line);
-    if (line.front() != '*') return false;
-    return IsNetTableHeader(line) || (IsSectionKeywordLine(line) && !IsRemarkLine(line));
-}
-
-}  // namespace
 
 void PartTable::OnLine(std::string_view line, std::int64_t lineNumber) {
     if (IsPartHeader(line)) {
@@ -44,33 +31,9 @@ void PartTable::OnHeader() {
         partsInSection_ = 0;
         partNumber_ = DecimalCounter();
         ids_.Clear();
+        if (mapper_ != nullptr) mapper_->Clear();
     }
 }
-
-namespace {
-
-// The part ID starts at the first character that is neither a space nor a
-// tab and ends at the next space or tab; the name is the rest with its outer
-// spaces removed. The line is one the reader returned: the space after it
-// ends an ID that runs to the line's end.
-struct PartLine {
-    std::string_view id;
-    std::string_view name;
-};
-
-PartLine SplitPartLine(std::string_view line) {
-    const char* end = line.data() + line.size();
-    const char* id = line.data();
-    while (id < end && IsBlank(*id)) ++id;
-    const char* idEnd = FindBlank(id);
-    if (idEnd >= end) return {{id, static_cast<std::size_t>(end - id)}, {}};
-    const char* name = SkipSpaces(idEnd + 1, end);
-    const char* nameEnd = end;
-    while (nameEnd > name && nameEnd[-1] == ' ') --nameEnd;
-    return {{id, static_cast<std::size_t>(idEnd - id)}, {name, static_cast<std::size_t>(nameEnd - name)}};
-}
-
-}  // namespace
 
 void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     partCount_ = ++partsInSection_;
@@ -80,7 +43,8 @@ void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     checks_.CheckNameInLine(part.id, "part ID");
     checks_.CheckNameInLine(part.name, "part name");
     WritePartRow(target_, part.id, part.name);
-    ids_.Store(partNumber_, KeyOfPadded(part.id));
+    const PartNumber& stored = ids_.Store(partNumber_, KeyOfPadded(part.id));
+    if (mapper_ != nullptr) mapper_->OnPart(&stored, part.id, part.name);
 }
 
 }  // namespace brisel

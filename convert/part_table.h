@@ -10,13 +10,16 @@
 #include "convert/decimal.h"
 #include "convert/line_writer.h"
 #include "convert/part_ids.h"
+#include "convert/pin_mapper.h"
 #include "convert/source_checks.h"
 
 namespace brisel {
 
 class PartTable {
 public:
-    PartTable(LineWriter& target, SourceChecks& checks) : target_(target), checks_(checks) {}
+    // `mapper`, when not nullptr, learns the rules that apply to each part.
+    PartTable(LineWriter& target, SourceChecks& checks, PinMapper* mapper = nullptr)
+        : target_(target), checks_(checks), mapper_(mapper) {}
 
     // The part header test and the part line step, for one line of the main
     // pass, the `lineNumber`-th of the joined copy; the line must be followed
@@ -38,6 +41,7 @@ private:
 
     LineWriter& target_;
     SourceChecks& checks_;
+    PinMapper* mapper_;
     PartIds ids_;
     bool headerSeen_ = false;
     bool sectionEnded_ = false;

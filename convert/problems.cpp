@@ -22,6 +22,8 @@ std::string ProblemKindName(ProblemKind kind) {
             return "missing part section";
         case ProblemKind::NoNetSection:
             return "missing net section";
+        case ProblemKind::MappedPin:
+            return "pin numbered by the pin map";
     }
     return "problem";
 }

@@ -19,14 +19,24 @@ enum class ProblemKind {
     NothingToRepeat,
     NoPartSection,
     NoNetSection,
+    MappedPin,  // a note, not a problem: the pin map gave a pin its number
 };
-inline constexpr int kProblemKindCount = 9;
+inline constexpr int kProblemKindCount = 10;
 
 // The longest name the target takes.
 inline constexpr std::size_t kLongestName = 249;
 
 // What the kind is called in summaries: "unexpected character".
 std::string ProblemKindName(ProblemKind kind);
+
+// A pin the pin map gave a number: the pin and its part as the source names
+// them, the number written, and the line of the map's rule.
+struct PinMapping {
+    std::string pin;
+    std::string partId;
+    std::string number;
+    std::int64_t mapLine = 0;
+};
 
 struct Problem {
     ProblemKind kind;
@@ -36,6 +46,7 @@ struct Problem {
     std::size_t offset = 0;
     std::int64_t sourceLine = 0;  // the line an editor shows; 0 for the whole file
     std::string text;             // "pin \"A1\" of part \"U3\" is not a plain positive number"
+    PinMapping mapping;           // for ProblemKind::MappedPin, which has no text
 };
 
 class ProblemSink {

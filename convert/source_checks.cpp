@@ -67,7 +67,7 @@ void SourceChecks::ReportName(const NameCheck& check, std::string_view name, con
 // the longest prefix for length, the longest prefix for characters, and any
 // second full stop for the pin (every suffix but the last holds one). One
 // pass over the token finds all of it.
-void SourceChecks::CheckReference(std::string_view token, std::size_t lastStop) {
+void SourceChecks::CheckReference(std::string_view token, std::size_t lastStop, bool pinMapped) {
     std::size_t firstStop = lastStop;
     bool badCharacter = false;
     for (std::size_t i = 0; i < lastStop; ++i) {
@@ -76,7 +76,7 @@ void SourceChecks::CheckReference(std::string_view token, std::size_t lastStop) 
         badCharacter |= IsBadNameByte(static_cast<unsigned char>(c));
     }
     const bool emptyOrLong = firstStop == 0 || lastStop > kLongestName;
-    const bool badPin = firstStop != lastStop || IsBadPin(token.substr(lastStop + 1));
+    const bool badPin = !pinMapped && (firstStop != lastStop || IsBadPin(token.substr(lastStop + 1)));
     if (!(emptyOrLong || badCharacter || badPin)) return;
     if (emptyOrLong) findings_.nameTooLong = true;
     if (badCharacter) findings_.badCharacter = true;
@@ -120,11 +120,29 @@ void SourceChecks::NothingToRepeat(std::string_view token, std::string_view netN
            token);
 }
 
+void SourceChecks::PinMapped(std::string_view token, std::string_view partId, std::string_view pin,
+                             const pin_map::Mapping& mapping) {
+    if (sink_ == nullptr) return;
+    Problem problem = At(ProblemKind::MappedPin, token);
+    problem.mapping = {std::string(pin), std::string(partId), std::string(mapping.number), mapping.line};
+    sink_->Report(problem);
+}
+
 void SourceChecks::Report(ProblemKind kind, std::string text, std::string_view where) {
     if (sink_ == nullptr) return;
+    Problem problem = At(kind, where);
+    problem.text = std::move(text);
+    sink_->Report(problem);
+}
+
+Problem SourceChecks::At(ProblemKind kind, std::string_view where) const {
     const bool inLine = lineStart_ != nullptr && where.data() != nullptr && where.data() >= lineStart_;
     const auto offset = inLine ? static_cast<std::size_t>(where.data() - lineStart_) : 0;
-    sink_->Report(Problem{kind, line_, offset, 0, std::move(text)});
+    Problem problem{};
+    problem.kind = kind;
+    problem.joinedLine = line_;
+    problem.offset = offset;
+    return problem;
 }
 
 void ReportMissingSections(SourceChecks& checks, const RunFacts& facts) {

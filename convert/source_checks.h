@@ -10,6 +10,7 @@
 #include "convert/name_bytes.h"
 #include "convert/padded_text.h"
 #include "convert/problems.h"
+#include "pin_map/pin_map.h"
 
 namespace brisel {
 
@@ -57,8 +58,12 @@ public:
         if (name.empty() || name.size() > kLongestName || HasBadNameBytePadded(name)) FindNameProblems(name, what);
     }
     // A pin reference whose last full stop stands at `lastStop`, checked as
-    // if split at each of its full stops: the part ID before and the pin after.
-    void CheckReference(std::string_view token, std::size_t lastStop);
+    // if split at each of its full stops: the part ID before and the pin
+    // after, unless the pin map gave the pin a number.
+    void CheckReference(std::string_view token, std::size_t lastStop, bool pinMapped = false);
+    // The pin map gave the reference's pin a number.
+    void PinMapped(std::string_view token, std::string_view partId, std::string_view pin,
+                   const pin_map::Mapping& mapping);
 
     // References the nets leave out.
     void UnknownPart(std::string_view token, std::string_view partId);
@@ -69,6 +74,8 @@ public:
     const CheckFindings& Findings() const { return findings_; }
 
 private:
+    // A problem of `kind` where the text `where` stands.
+    Problem At(ProblemKind kind, std::string_view where) const;
     void FindNameProblems(std::string_view name, const char* what);
     void ReportName(const NameCheck& check, std::string_view name, const std::string& what);
     void ReportReference(std::string_view token, std::size_t firstStop, std::size_t lastStop, bool emptyOrLong,

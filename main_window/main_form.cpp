@@ -92,6 +92,8 @@ std::vector<MenuDescription> Menus() {
          "",
          {{"mnuFileOpen", "&Open...", "Ctrl+O", {}},
           {"mnuFileSaveAs", "Save &As...", "Ctrl+A", {}},
+          {"mnuFilePinMap", "Pin &Map...", "", {}},
+          {"mnuFileNoPinMap", "&No Pin Map", "", {}},
           {"mnuFileProblems", "&Problems...", "", {}, false},
           {"mnuFileBar1", "", "", {}},
           {"mnuFileExit", "E&xit", "", {}}}},

@@ -29,12 +29,15 @@ platform::MessageIcon ToMessageIcon(messages::Icon icon) {
 
 // The boxes, the window's check flags set from the warnings, and the
 // problem lines.
+// The first line says which pin map the conversion used, when it used one.
 class WindowReporter : public messages::BoxReporter {
 public:
-    WindowReporter(messages::MessageBoxes& boxes, const JobSettings& job, MainWindowState& state)
-        : BoxReporter(boxes, job), state_(state), lines_(job.SourceFile) {
+    WindowReporter(messages::MessageBoxes& boxes, const JobSettings& job, MainWindowState& state,
+                   const PinMapUse& pinMap)
+        : BoxReporter(boxes, job), state_(state), lines_(job.SourceFile, pinMap.label) {
         state_.Flags = CheckFlags{};
         state_.Problems.clear();
+        if (!pinMap.line.empty()) state_.Problems.push_back(pinMap.line);
     }
     void Warning(RunWarning warning) override {
         state_.Flags.NameTooLong |= warning == RunWarning::NameTooLong;
@@ -90,6 +93,8 @@ void MainWindow::ConnectHandlers() {
     form_->On("txtTarget", Event::LostFocus, [this] { txtTarget_LostFocus(); });
     form_->On("mnuFileOpen", Event::Click, [this] { mnuFileOpen_Click(); });
     form_->On("mnuFileSaveAs", Event::Click, [this] { mnuFileSaveAs_Click(); });
+    form_->On("mnuFilePinMap", Event::Click, [this] { mnuFilePinMap_Click(); });
+    form_->On("mnuFileNoPinMap", Event::Click, [this] { mnuFileNoPinMap_Click(); });
     form_->On("cmdBrowseS", Event::Click, [this] { cmdBrowseS_Click(); });
     form_->On("cmdBrowseT", Event::Click, [this] { cmdBrowseT_Click(); });
     form_->On("cmdOK", Event::Click, [this] { cmdOK_Click(); });
@@ -224,13 +229,15 @@ void MainWindow::cmdOK_Click() {
         messages::Say(*this, messages::MissingNames());
         return;
     }
-    const JobSettings job = Job();
+    JobSettings job = Job();
     if (SourceIsTarget(job, files_)) {
         messages::Say(*this, messages::ForRefusal(Refusal::SameFile, job));
         return;
     }
+    PinMapUse pinMap;
+    if (!ReadPinMap(job, pinMap)) return;
     EnterBusyState();
-    RunConversion(job);
+    RunConversion(job, pinMap);
 }
 
 bool MainWindow::NamesAreMissing() const {
@@ -267,12 +274,12 @@ void MainWindow::LeaveBusyState() {
 // here, after the window is idle again. A signal ends a run as a failure
 // does, its files removed, and then the program; a window asked to close
 // meanwhile closes.
-void MainWindow::RunConversion(const JobSettings& job) {
+void MainWindow::RunConversion(const JobSettings& job, const PinMapUse& pinMap) {
     std::string failure;
     converting_ = true;
     try {
         const StopOnSignals stop;
-        WindowReporter reporter(*this, job, state_);
+        WindowReporter reporter(*this, job, state_, pinMap);
         converter_(job, files_, reporter);
     } catch (const std::exception& error) {
         failure = error.what();

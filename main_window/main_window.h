@@ -30,6 +30,19 @@ struct CheckFlags {
     bool BadPinNumber = false;
 };
 
+// Which pin map a conversion uses: the one beside the source ("board.map"
+// beside "board.net") when it is there, the one chosen under File > Pin
+// Map..., or none at all.
+enum class PinMapChoice { BesideSource, Chosen, None };
+
+// The pin map a conversion uses, as its problems name it: the map's file
+// name in the notes, and a first line that says which map it is. Both
+// empty without a map.
+struct PinMapUse {
+    std::string label;
+    std::string line;
+};
+
 struct MainWindowState {
     std::string AppVersion;
     std::string Disclaimer;
@@ -42,6 +55,8 @@ struct MainWindowState {
     std::string SourcePath;
     std::string TargetPath;
     CheckFlags Flags;
+    PinMapChoice PinMap = PinMapChoice::BesideSource;
+    std::string PinMapPath;  // the full path, when Chosen
     // The last conversion's problems, one a line as `--details` words them.
     std::vector<std::string> Problems;
 };
@@ -73,6 +88,8 @@ public:
     void txtTarget_LostFocus();
     void mnuFileOpen_Click();
     void mnuFileSaveAs_Click();
+    void mnuFilePinMap_Click();
+    void mnuFileNoPinMap_Click();
     void cmdBrowseS_Click();
     void cmdBrowseT_Click();
     void cmdOK_Click();
@@ -104,7 +121,10 @@ private:
     void ReturnToSource();
     bool NamesAreMissing() const;
     JobSettings Job() const;
-    void RunConversion(const JobSettings& job);
+    // The map the job uses, read into it; false when it cannot be read or
+    // is wrong, which the user is told.
+    bool ReadPinMap(JobSettings& job, PinMapUse& use);
+    void RunConversion(const JobSettings& job, const PinMapUse& pinMap);
     void StopForClosing();
     bool Stopping() const;
     void EnterBusyState();

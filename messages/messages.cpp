@@ -135,6 +135,10 @@ Message ForCompletion(const std::string& targetFile, const Counts& counts) {
             Icon::Information};
 }
 
+Message ForUnreadableSource(const std::string& source, const std::string& reason) {
+    return {kSourceErrorTitle, {"The file '" + source + "' could not be read: " + reason + "."}, Icon::Error};
+}
+
 Message ForOutcome(const Outcome& outcome, const JobSettings& settings) {
     Failure failure = outcome.failure;
     switch (outcome.result) {

@@ -1,11 +1,20 @@
 #include "messages/problem_lines.h"
 
+#include "messages/pin_map_messages.h"
+
 namespace brisel::messages {
+namespace {
+
+const char* SeverityOf(ProblemKind kind) { return kind == ProblemKind::MappedPin ? ": note: " : ": warning: "; }
+
+}  // namespace
 
 std::optional<std::string> ProblemLines::Add(const Problem& problem) {
     if (++counts_[static_cast<std::size_t>(problem.kind)] > kMostPerKind) return std::nullopt;
     const std::string where = problem.joinedLine <= 0 ? label_ : label_ + ":" + std::to_string(problem.sourceLine);
-    return where + ": warning: " + problem.text;
+    const std::string text =
+        problem.kind == ProblemKind::MappedPin ? MappedPinText(problem.mapping, mapLabel_) : problem.text;
+    return where + SeverityOf(problem.kind) + text;
 }
 
 std::vector<std::string> ProblemLines::Omitted() const {
@@ -13,8 +22,8 @@ std::vector<std::string> ProblemLines::Omitted() const {
     for (int kind = 0; kind < kProblemKindCount; ++kind) {
         const long long more = counts_[static_cast<std::size_t>(kind)] - kMostPerKind;
         if (more <= 0) continue;
-        lines.push_back(label_ + ": warning: " + std::to_string(more) + " more of the kind \"" +
-                        ProblemKindName(static_cast<ProblemKind>(kind)) + "\" not shown");
+        lines.push_back(label_ + SeverityOf(static_cast<ProblemKind>(kind)) + std::to_string(more) +
+                        " more of the kind \"" + ProblemKindName(static_cast<ProblemKind>(kind)) + "\" not shown");
     }
     return lines;
 }

@@ -6,6 +6,8 @@
   const byId = (id) => document.getElementById(id);
   const form = byId('form');
   const source = byId('source');
+  const pinMap = byId('pin-map');
+  const makeTemplate = byId('make-template');
   const target = byId('target');
   const convert = byId('convert');
   const progress = byId('progress');
@@ -30,6 +32,7 @@
   let result = null; // the last new netlist: {url, file}
   let problemText = '';
   let announced = ''; // the last caption read out
+  let templateFor = null; // the netlist whose template the worker is making
 
   function pickedFile() {
     return source.files.length > 0 ? source.files[0] : null;
@@ -81,7 +84,7 @@
 
   function start() {
     if (running) return;
-    running = { file: pickedFile(), target: targetName() };
+    running = { file: pickedFile(), target: targetName(), map: pinMap.files.length > 0 ? pinMap.files[0] : null };
     messages.replaceChildren();
     verification.textContent = '';
     problems.replaceChildren();
@@ -123,20 +126,23 @@
   }
 
   // The lines come as `--details` prints them, "board.net:12: warning: ..."
-  // or, for the whole file, "board.net: warning: ...".
+  // or, for the whole file, "board.net: warning: ...", and a note for each
+  // pin the pin map numbered.
   function showProblems(text, label) {
     problemText = text;
-    const pattern = /^:(\d*):? warning: (.*)$/;
+    const pattern = /^:(\d*):? (warning|note): (.*)$/;
     for (const line of text.split('\n')) {
-      const parts = line.startsWith(label) ? pattern.exec(line.slice(label.length)) : null;
-      if (!parts) continue;
+      const found = line.startsWith(label) ? pattern.exec(line.slice(label.length)) : null;
+      if (!found) continue;
+      const [, number, severity, text] = found;
       const item = document.createElement('li');
+      item.className = severity;
       const where = document.createElement('span');
       where.className = 'line';
-      where.textContent = parts[1];
+      where.textContent = number;
       const what = document.createElement('span');
       what.className = 'text';
-      what.textContent = parts[2];
+      what.textContent = text;
       item.append(where, what);
       problems.append(item);
     }
@@ -149,6 +155,26 @@
     download.href = result.url;
     nameDownload(running.target);
     download.hidden = false;
+  }
+
+  // board.net gives board.map, the name a map beside its netlist has.
+  function templateNameFor(name) {
+    const dot = name.lastIndexOf('.');
+    return (dot > 0 ? name.slice(0, dot) : name) + '.map';
+  }
+
+  function saveTemplate(bytes) {
+    const file = templateFor;
+    templateFor = null;
+    if (!bytes || !file) return;
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes], { type: 'text/plain' }));
+    link.download = templateNameFor(file.name);
+    link.hidden = true;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
   }
 
   function nameDownload(name) {
@@ -164,6 +190,7 @@
     warning: (event) => addMessage(event.text, event.kind),
     information: (event) => addMessage(event.text, event.kind),
     problems: (event) => showProblems(event.text, running.file ? running.file.name : ''),
+    template: (event) => saveTemplate(event.bytes),
     verification: (event) => {
       verification.textContent += (verification.textContent ? '\n' : '') + event.text;
       verification.className = 'verification ' + (event.code ? 'verified' : 'error');
@@ -178,11 +205,19 @@
   function takeSource(file) {
     target.placeholder = file ? targetNameFor(file.name) : defaultTarget;
     if (file) target.value = target.placeholder;
+    makeTemplate.disabled = !file;
   }
 
   source.addEventListener('change', () => takeSource(pickedFile()));
   target.addEventListener('input', () => {
     if (result && result.file === pickedFile()) nameDownload(targetName());
+  });
+  makeTemplate.addEventListener('click', () => {
+    const file = pickedFile();
+    if (!file) return;
+    if (!worker && !startWorker()) return unavailable();
+    templateFor = file;
+    worker.postMessage({ task: 'template', file });
   });
   form.addEventListener('submit', (event) => {
     event.preventDefault();

@@ -1,8 +1,9 @@
 // The page's way into the conversion. BriselConvert converts the picked
-// netlist exactly as `brisel-convert --details --verify SOURCE TARGET` would,
-// on the page's own file system, and hands the worker each progress caption
-// and message as it comes, then the new netlist, the verification and the
-// problem lines.
+// netlist exactly as `brisel-convert --details --verify [--pin-map MAP]
+// SOURCE TARGET` would, on the page's own file system, and hands the worker
+// each progress caption and message as it comes, then the new netlist, the
+// verification and the problem lines. BriselTemplate makes the picked
+// netlist's pin map template, as `brisel-convert --pin-map-template` does.
 
 #include <emscripten/emscripten.h>
 
@@ -15,7 +16,11 @@
 #include "cli/source_tap.h"
 #include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
+#include "convert/letter_pins.h"
+#include "convert/pin_map_file.h"
 #include "messages/messages.h"
+#include "messages/pin_map_messages.h"
+#include "messages/pin_map_template.h"
 #include "web/browser_store.h"
 #include "web/byte_source_stream.h"
 #include "web/page_file_system.h"
@@ -24,6 +29,8 @@
 // Defined by the worker script: one event for the page.
 EM_JS(void, PostEvent, (const char* kind, const char* text, int code),
       { postEvent(UTF8ToString(kind), UTF8ToString(text), code); });
+// Defined by the worker script: the template's bytes, as they are.
+EM_JS(void, KeepTemplate, (const char* data, int size), { keepTemplate(data, size); });
 
 namespace {
 
@@ -96,8 +103,11 @@ void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile&
 }  // namespace
 
 // Converts the picked netlist, named SOURCE, into TARGET, and returns the
-// ConversionResult as a number.
-extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char* target) {
+// ConversionResult as a number. MAP names the pin map, whose bytes are
+// MAP_DATA, or the browser's reason MAP_ERROR when it could not read it; an
+// empty name means none.
+extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char* target, const char* map,
+                                                  const char* mapData, int mapSize, const char* mapError) {
     JobSettings settings;
     settings.AppVersion = version::kAppVersion;
     settings.SourceFile = source;
@@ -106,13 +116,23 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
         Post(messages::MissingNames());
         return static_cast<int>(ConversionResult::Refused);
     }
+    if (*map != '\0') {
+        PinMapFile file;
+        file.readError = mapError;
+        if (file.readError.empty()) file = PinMapOfText(std::string_view(mapData, static_cast<std::size_t>(mapSize)));
+        if (!file.Read()) {
+            Post(messages::ForPinMapFile(map, file));
+            return static_cast<int>(ConversionResult::Refused);
+        }
+        settings.PinMap = file.map;
+    }
     web::PageFileSystem files(settings.SourceFile, web::OpenPickedFile, web::NewPageStore);
     files.ReadOnce(settings.JoinedFileName);
     files.ReadOnce(settings.SpoolFileName);
     DetailsText details;
-    cli::DetailsPrinter printer(source, details.Stream());
+    cli::DetailsPrinter printer(source, details.Stream(), map);
     PageReporter reporter(settings, printer);
-    verify::Verifier verifier;
+    verify::Verifier verifier(settings.PinMap.get());
     cli::SourceTap tappedFiles(files, settings.SourceFile, verifier);
     const Outcome outcome = ConvertNetlist(settings, tappedFiles, reporter);
     printer.PrintOmitted();
@@ -125,4 +145,16 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
     }
     details.Post();
     return static_cast<int>(outcome.result);
+}
+
+// The pin map template of the picked netlist, named SOURCE.
+extern "C" EMSCRIPTEN_KEEPALIVE void BriselTemplate(const char* source) {
+    const auto file = web::OpenPickedFile();
+    const std::vector<LetterPinGroup> groups = FindLetterPins(*file);
+    if (file->Failed()) {
+        Post(messages::ForUnreadableSource(source, file->Error()));
+        return;
+    }
+    const std::string text = messages::PinMapTemplate(source, groups);
+    KeepTemplate(text.data(), static_cast<int>(text.size()));
 }

@@ -1,5 +1,7 @@
 // The worker's side of the page, appended to the compiled engine. A request
-// is {file, target}: the picked File (or null) and the new netlist's name.
+// is {file, target, map}: the picked File (or null), the new netlist's name
+// and the pin map's File (or null); or {task: 'template', file}, which makes
+// the picked netlist's pin map template and posts its bytes as "template".
 // The engine reads the File a slice at a time and writes its files into the
 // browser's storage for the page, or into its own memory where there is
 // none; the new netlist goes to the page as the File it is there, or as a
@@ -181,6 +183,16 @@ function endResult() {
   resultBlocks = [];
 }
 
+// The pin map's bytes, read at once: a map is small.
+function readPinMap(map) {
+  if (!map) return { name: '', bytes: new Uint8Array(0), error: '' };
+  try {
+    return { name: map.name, bytes: new Uint8Array(new FileReaderSync().readAsArrayBuffer(map)), error: '' };
+  } catch (error) {
+    return { name: map.name, bytes: new Uint8Array(0), error: error.message || String(error) };
+  }
+}
+
 async function convert(request) {
   await prepareStorage();
   picked = request.file;
@@ -188,8 +200,10 @@ async function convert(request) {
   let code = -1;
   let result = null;
   try {
-    code = Module.ccall('BriselConvert', 'number', ['string', 'string'],
-                        [request.file ? request.file.name : '', request.target]);
+    const map = readPinMap(request.map);
+    code = Module.ccall('BriselConvert', 'number', ['string', 'string', 'string', 'array', 'number', 'string'],
+                        [request.file ? request.file.name : '', request.target, map.name, map.bytes,
+                         map.bytes.length, map.error]);
     const stored = await storedResult(code === 0 && !warmingUp);
     if (code === 0) result = stored || resultBlob;
   } catch (error) {
@@ -241,6 +255,27 @@ let queue = new Promise((started) => (Module.onRuntimeInitialized = started))
     self.postMessage({ kind: 'ready' });
   });
 
+// The template BriselTemplate made, or null when it could not make one.
+let template = null;
+
+function keepTemplate(data, size) {
+  template = HEAPU8.slice(data, data + size);
+}
+
+function makeTemplate(request) {
+  picked = request.file;
+  template = null;
+  try {
+    Module.ccall('BriselTemplate', null, ['string'], [request.file.name]);
+  } catch (error) {
+    template = null;
+  }
+  picked = null;
+  slice = noSlice;
+  self.postMessage({ kind: 'template', bytes: template });
+}
+
 self.onmessage = (event) => {
-  queue = queue.then(() => convert(event.data));
+  const request = event.data;
+  queue = queue.then(() => (request.task === 'template' ? makeTemplate(request) : convert(request)));
 };

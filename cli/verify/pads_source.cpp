@@ -124,6 +124,7 @@ bool PadsSourceReader::TakePartLine(std::string_view line, std::int64_t number) 
     if (line.front() == '*') return false;
     partIds_.Insert(PartIdOf(line));
     layout_.PartRow(PartIdOf(line), PartNameOf(line));
+    if (pinMap_ != nullptr) partRules_[FoldCase(PartIdOf(line))] = pinMap_->RulesFor(PartIdOf(line), PartNameOf(line));
     return true;
 }
 
@@ -147,6 +148,7 @@ void PadsSourceReader::OnPartHeader(std::int64_t number) {
     if (section_ != PartSection::Ended) {
         section_ = PartSection::Open;
         partIds_.Clear();
+        partRules_.clear();
     }
 }
 
@@ -201,11 +203,21 @@ void PadsSourceReader::AddToken(std::string_view token) {
         haveReference_ = true;
         kept_ = partIds_.Contains(partId, part);
         if (kept_) {
-            const std::uint64_t pin = PinHash(part, std::string_view(token.data() + stop + 1, token.size() - stop - 1));
+            const std::string_view written = MappedPin(partId, token.substr(stop + 1));
+            const std::uint64_t pin = PinHash(part, written);
             if (netPins_.Insert(pin)) net_.Pins.Add(pin);
         }
     }
     if (!haveReference_ || !kept_) ++net_.LeftOut;
+}
+
+// The pin as the target has it: the number a pin map gives it, or itself.
+std::string_view PadsSourceReader::MappedPin(std::string_view partId, std::string_view pin) const {
+    if (pinMap_ == nullptr) return pin;
+    const auto rules = partRules_.find(FoldCase(partId));
+    if (rules == partRules_.end()) return pin;
+    const auto mapping = pin_map::PinMap::Map(rules->second, pin);
+    return mapping ? mapping->number : pin;
 }
 
 void PadsSourceReader::FinishNet() {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "cli/verify/digest.h"
@@ -19,6 +20,7 @@
 #include "cli/verify/part_id_set.h"
 #include "cli/verify/pin_set.h"
 #include "cli/verify/table_layout.h"
+#include "pin_map/pin_map.h"
 
 namespace brisel::verify {
 
@@ -36,7 +38,9 @@ struct ImportRisk {
 
 class PadsSourceReader : private LineHandler {
 public:
-    PadsSourceReader() : lines_(*this) {}
+    // `pinMap`, when not nullptr, gives pins the numbers that the conversion
+    // writes for them.
+    explicit PadsSourceReader(const pin_map::PinMap* pinMap = nullptr) : lines_(*this), pinMap_(pinMap) {}
 
     void Feed(std::string_view bytes) { lines_.Feed(bytes); }
     // The end of the source.
@@ -59,6 +63,7 @@ private:
     void StartNet(std::string_view header, std::int64_t number);
     void AddReferenceLine(std::string_view line);
     void AddToken(std::string_view token);
+    std::string_view MappedPin(std::string_view partId, std::string_view pin) const;
     void FinishNet();
     void Risk(std::int64_t line, std::string text);
 
@@ -68,6 +73,9 @@ private:
     bool netHeaderSeen_ = false;
     bool netOutsideTableTold_ = false;
     PartIdSet partIds_;
+    const pin_map::PinMap* pinMap_;
+    // With a pin map: the rules of each part of the section, by its folded ID.
+    std::unordered_map<std::string, pin_map::PartRules> partRules_;
 
     // The net being read: the lines after its header up to the next line
     // that begins with "*".

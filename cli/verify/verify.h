@@ -26,6 +26,10 @@ struct Report {
 
 class Verifier {
 public:
+    // With a pin map, the source's pins are the numbers it gives them, as
+    // the conversion writes them.
+    explicit Verifier(const pin_map::PinMap* pinMap = nullptr) : source_(pinMap) {}
+
     // The source's bytes, in order, in blocks of any size.
     void FeedSource(std::string_view bytes) { source_.Feed(bytes); }
     // All of an open stream (binary mode); returns false when a read failed.

@@ -7,11 +7,11 @@ namespace brisel::testing {
 namespace {
 
 Problem At(ProblemKind kind, std::int64_t sourceLine, std::string text) {
-    return {kind, /*joinedLine=*/sourceLine, /*offset=*/0, sourceLine, std::move(text)};
+    return {kind, /*joinedLine=*/sourceLine, /*offset=*/0, sourceLine, std::move(text), {}};
 }
 
 const Problem kBadPin = At(ProblemKind::BadPin, 16, "pin \"0\" of part \"C1\" is not a plain positive number");
-const Problem kNoNets{ProblemKind::NoNetSection, 0, 0, 0, "the file has no net section"};
+const Problem kNoNets{ProblemKind::NoNetSection, 0, 0, 0, "the file has no net section", {}};
 const std::string kBadPinLine = "PadsPCB.net:16: warning: pin \"0\" of part \"C1\" is not a plain positive number";
 
 class ProblemsTest : public MainWindowTest {

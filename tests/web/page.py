@@ -17,7 +17,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 TITLE_LINE = re.compile(r"^[A-Z][A-Za-z ]* - (Warning|Error|Complete): ")
-DETAILS_LINE = re.compile(r"^:(\d*):? warning: (.*)$")
+DETAILS_LINE = re.compile(r"^:(\d*):? (?:warning|note): (.*)$")
 PAGE_STATE = """
 const texts = (selector) => [...document.querySelectorAll(selector)].map((e) => e.textContent);
 const download = document.getElementById('download');
@@ -86,13 +86,17 @@ class Site:
 
 
 class Expected:
-    """What brisel-convert --details --verify says and writes for one source."""
+    """What brisel-convert --details --verify [--pin-map MAP] says and writes for one source."""
 
-    def __init__(self, cli, source, target_name):
+    def __init__(self, cli, source, target_name, pin_map=None):
         with tempfile.TemporaryDirectory() as folder:
             shutil.copyfile(source, pathlib.Path(folder, source.name))
+            map_option = []
+            if pin_map:
+                shutil.copyfile(pin_map, pathlib.Path(folder, pin_map.name))
+                map_option = ["--pin-map", pin_map.name]
             started = time.perf_counter()
-            run = subprocess.run([cli, "--details", "--verify", source.name, target_name], cwd=folder,
+            run = subprocess.run([cli, "--details", "--verify", *map_option, source.name, target_name], cwd=folder,
                                  capture_output=True, check=False)
             self.seconds = time.perf_counter() - started
             target = pathlib.Path(folder, target_name)
@@ -104,6 +108,21 @@ class Expected:
         self.problems = [list(DETAILS_LINE.match(line[len(label):]).groups())
                          for line in err if line.startswith(label + ":")]
         self.verification = [line for line in out + err if line.startswith(("verified:", "verify:"))]
+
+
+def check_result(page, checks, what, expected, name, download=True):
+    """What the page shows after a conversion against what brisel-convert said and wrote (`expected`): the
+    messages, the problems, the verification and the new netlist, named `name`, downloaded or, not
+    `download`, read in the page. Returns the page's state."""
+    state = page.state()
+    checks.equal(f"{what}: messages", state["messages"], expected.messages)
+    checks.equal(f"{what}: problems", state["problems"], expected.problems)
+    checks.equal(f"{what}: verification", state["verification"], expected.verification)
+    checks.equal(f"{what}: download name", state["download"], name if expected.bytes else None)
+    if expected.bytes is not None and state["download"]:
+        data = page.download(lambda: page.element("download").click()) if download else page.result_bytes()
+        checks.true(f"{what}: downloaded bytes equal brisel-convert's", data == expected.bytes)
+    return state
 
 
 class Page:
@@ -140,12 +159,14 @@ class Page:
         WebDriverWait(self.driver, timeout, poll_frequency=0.05).until(
             lambda d: d.execute_script("return window.workerReady === true"))
 
-    def convert(self, source, while_busy=lambda: None):
-        """Picks the file once the worker is ready, as a person would take longer to, converts, and returns the
-        seconds from the click to the result."""
+    def convert(self, source, while_busy=lambda: None, pin_map=None):
+        """Picks the file (and the pin map) once the worker is ready, as a person would take longer to, converts,
+        and returns the seconds from the click to the result."""
         self.open()
         self.wait_until_ready()
         self.element("source").send_keys(str(source))
+        if pin_map:
+            self.element("pin-map").send_keys(str(pin_map))
         self.script(RECORD_CAPTIONS)
         started = time.perf_counter()
         self.element("convert").click()
@@ -156,9 +177,10 @@ class Page:
     def state(self):
         return self.script(PAGE_STATE)
 
-    def download(self, activate):
-        """Runs `activate` (a click or a key on the link) and returns the file's bytes."""
-        name = self.state()["download"]
+    def download(self, activate, name=None):
+        """Runs `activate` (a click or a key on the link) and returns the bytes of the file it downloads, by
+        default the new netlist."""
+        name = name or self.state()["download"]
         path = pathlib.Path(self.downloads, name)
         path.unlink(missing_ok=True)
         activate()

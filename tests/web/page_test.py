@@ -25,22 +25,16 @@ from selenium.webdriver.common.keys import Keys
 
 import page_mends
 import page_offline
+import page_pin_map
 import page_speed
-from page import Checks, Expected, Page, Site, target_name
+from page import Checks, Expected, Page, Site, check_result, target_name
 
 
 def check_file(page, checks, cli, source, while_busy=lambda: None, download=True):
     """One netlist through the page and the command line; returns both times."""
     expected = Expected(cli, source, target_name(source))
     seconds = page.convert(source, while_busy)
-    state = page.state()
-    checks.equal(f"{source.name}: messages", state["messages"], expected.messages)
-    checks.equal(f"{source.name}: problems", state["problems"], expected.problems)
-    checks.equal(f"{source.name}: verification", state["verification"], expected.verification)
-    checks.equal(f"{source.name}: download name", state["download"], target_name(source) if expected.bytes else None)
-    if expected.bytes is not None and state["download"]:
-        data = page.download(lambda: page.element("download").click()) if download else page.result_bytes()
-        checks.true(f"{source.name}: downloaded bytes equal brisel-convert's", data == expected.bytes)
+    check_result(page, checks, source.name, expected, target_name(source), download)
     return seconds, expected.seconds
 
 
@@ -55,6 +49,8 @@ def check_keyboard(page, checks, cli, source):
         return active
 
     press(Keys.TAB, "source").send_keys(str(source))  # what choosing in the file dialog does
+    press(Keys.TAB, "pin-map")
+    press(Keys.TAB, "make-template")
     press(Keys.TAB, "target")
     press(Keys.TAB, "convert")
     ActionChains(page.driver).send_keys(Keys.ENTER).perform()
@@ -136,6 +132,8 @@ def main(site_folder, cli, generator, pictures, netlists, plain_folder=None):
             check_previous_result_kept(page, checks, cli, every_problem)
             check_keyboard(page, checks, cli, every_problem)
             page_mends.check_all(page, checks, cli, every_problem, folder)
+            pin_map_board = next(n for n in netlists if n.name == "pin_map_board.net")
+            page_pin_map.check_all(page, checks, cli, pin_map_board, pin_map_board.with_suffix(".map"), folder)
             page.convert(every_problem)
             checks.true("every_problem.net: the Problems list shows line numbers",
                         page.element("problems-section").is_displayed() and

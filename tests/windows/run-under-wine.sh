@@ -46,6 +46,22 @@ if [ -x "$linux_convert" ]; then
       status=1
     fi
   done
+  # A pin map numbers the same pins on Windows, and the template is the same
+  # text, in the console's CR LF lines there.
+  board="$root/tests/data/pin_map_board"
+  "$linux_convert" --pin-map "$board.map" "$board.net" "$compare/pin_map.linux.net" >/dev/null 2>&1
+  wine "$build/brisel-convert.exe" --pin-map "$(winepath -w "$board.map")" "$(winepath -w "$board.net")" \
+    "$(winepath -w "$compare/pin_map.windows.net")" >/dev/null 2>&1
+  (cd "$root/tests/data" && "$linux_convert" --pin-map-template pin_map_board.net) >"$compare/template.linux.map"
+  (cd "$root/tests/data" && wine "$build/brisel-convert.exe" --pin-map-template pin_map_board.net) |
+    tr -d '\r' >"$compare/template.windows.map"
+  if [ -s "$compare/pin_map.linux.net" ] && cmp -s "$compare/pin_map.linux.net" "$compare/pin_map.windows.net" &&
+     [ -s "$compare/template.linux.map" ] && cmp -s "$compare/template.linux.map" "$compare/template.windows.map"; then
+    echo "same bytes on Linux and Windows: pin_map_board with its pin map, and its template"
+  else
+    echo "DIFFERENT on Linux and Windows: pin_map_board with its pin map, or its template"
+    status=1
+  fi
   # Also in a folder and under names outside every ANSI code page, given by
   # their absolute paths; the completion message names the target in UTF-8.
   # Wine reads the command line's bytes in the locale's encoding.
