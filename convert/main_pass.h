@@ -21,7 +21,7 @@ namespace brisel {
 class MainPass {
 public:
     struct Files {
-        LineReader& joined;
+        CrLfLineReader& joined;
         LineWriter& target;
         LineWriter& spool;
     };
@@ -50,7 +50,7 @@ private:
     ConversionReporter& reporter_;
     std::string appVersion_;
     Progress& progress_;
-    LineReader& joined_;
+    CrLfLineReader& joined_;
     LineWriter& target_;
     LineWriter& spool_;
     SourceChecks checks_;
