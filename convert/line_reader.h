@@ -34,10 +34,14 @@ public:
     // stream or when reading failed (see Failed). Always inline for a line
     // that ends inside the buffer: left to itself, the compiler keeps the
     // joining pass's copy out of line.
-    [[gnu::always_inline]] bool Next(std::string_view& line) {
-        if (pos_ == end_) return NextSlowly(line);  // also after a CR at the end of the buffer
+    [[gnu::always_inline]] bool Next(std::string_view& line) { return NextInBuffer(line) || NextSlowly(line); }
+    // The next line when it ends inside the buffer; then the line before it
+    // stays where it is, valid until the next call. False, with nothing
+    // read, when Next has more to do.
+    [[gnu::always_inline]] bool NextInBuffer(std::string_view& line) {
+        if (pos_ == end_) return false;  // also after a CR at the end of the buffer
         const std::size_t stop = LineEndFrom(pos_);
-        if (stop == end_) return NextSlowly(line);  // the line runs on into the next buffer
+        if (stop == end_) return false;  // the line runs on into the next buffer
         const std::size_t begin = pos_;
         line = std::string_view(buffer_.data() + begin, PassLineEnd(stop) - begin);
         return true;

@@ -45,6 +45,7 @@ private:
     // Each line goes through these steps in this order.
     void OnFirstLine(std::string_view line);
     void OnSignal(std::string_view header, std::size_t netNameStart);
+    bool NextKeepingName(std::string_view& name, std::string_view& line);
     std::string_view KeepNetName(std::string_view name);
 
     ConversionReporter& reporter_;

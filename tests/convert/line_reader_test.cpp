@@ -126,6 +126,33 @@ TEST(CrLfLineReader, ReadsCrLfTextAsTheGeneralReaderDoes) {
     }
 }
 
+// A line read inside the buffer leaves the line before it as it was; a
+// false answer reads nothing, and Next then reads the same line.
+TEST(CrLfLineReader, NextInBufferKeepsTheLineBefore) {
+    std::string bytes;
+    Strings lines;
+    for (std::size_t length = 0; length <= 40; ++length) {
+        lines.push_back(std::string(length, static_cast<char>('a' + length % 26)));
+        bytes += lines.back() + "\r\n";
+    }
+    for (std::size_t size : {1u, 7u, 16u, 64u, 4096u}) {
+        StringSource source(bytes);
+        CrLfLineReader reader(source, size);
+        Strings read;
+        std::string_view before, line;
+        for (;;) {
+            if (reader.NextInBuffer(line)) {
+                if (!read.empty()) EXPECT_EQ(before, read.back()) << "buffer " << size << ", line " << read.size();
+            } else if (!reader.Next(line)) {
+                break;
+            }
+            read.emplace_back(line);
+            before = line;
+        }
+        EXPECT_EQ(read, lines) << "buffer " << size;
+    }
+}
+
 TEST(LineReader, LinesLongerThanTheBuffer) {
     const std::string longLine(100000, 'x');
     EXPECT_EQ(ReadAll(longLine + "\r\n" + longLine, 64), (Strings{longLine, longLine}));
