@@ -204,7 +204,7 @@ bool ConversionRun::MainPass(Counts& counts) {
     if (!OpenTarget()) return false;
     progress_.Show(ProgressStep::Stage::Converting);
 
-    LineReader joined(*joinedFile);
+    CrLfLineReader joined(*joinedFile);
     LineWriter target(*target_);
     LineWriter spool(*spool_);
     ProblemSink* problems = problems_ ? &*problems_ : nullptr;

@@ -42,6 +42,12 @@ void JoinSignals(LineReader& source, LineWriter& joined) {
             joined.Write(line);
             continue;
         }
+        if (rule.TakeNextSignalHeader(line)) {
+            joined.EndLine();
+            joined.WriteLine(line);
+            if (joined.Failed()) return;
+            continue;
+        }
         const JoinRule::Step step = rule.Next(line);
         if (step.closesCollected) joined.EndLine();  // empty or not
         if (step.collected) {

@@ -6,6 +6,7 @@
 
 #include "convert/line_reader.h"
 #include "convert/line_writer.h"
+#include "convert/netlist_text.h"
 
 namespace brisel {
 
@@ -40,6 +41,14 @@ public:
         const bool joiningSpace = collectedAny_;
         collectedAny_ = true;
         return joiningSpace;
+    }
+    // The usual line after a line of references, in one call: a signal
+    // header, which closes the collected line and opens its own. True when
+    // the line is one; it is then taken, and is a line of its own.
+    bool TakeNextSignalHeader(std::string_view line) {
+        if (!collecting_ || !IsSignalHeader(line)) return false;
+        collectedAny_ = false;
+        return true;
     }
     // Inside a signal, after its header.
     bool Collecting() const { return collecting_; }

@@ -6,10 +6,12 @@
 
 namespace brisel {
 
-LineReader::LineReader(ByteSource& source, std::size_t bufferSize)
+template <LineEnds kEnds>
+BasicLineReader<kEnds>::BasicLineReader(ByteSource& source, std::size_t bufferSize)
     : source_(source), buffer_(bufferSize + kPadding), lineEnds_(bufferSize / 64 + 1) {}
 
-bool LineReader::Fill() {
+template <LineEnds kEnds>
+bool BasicLineReader<kEnds>::Fill() {
     if (atEnd_) return false;
     pos_ = 0;
     end_ = source_.Read(buffer_.data(), buffer_.size() - kPadding);
@@ -18,24 +20,27 @@ bool LineReader::Fill() {
     return end_ > 0;
 }
 
-void LineReader::MarkLineEnds() {
+template <LineEnds kEnds>
+void BasicLineReader<kEnds>::MarkLineEnds() {
     markedWords_ = (end_ + 63) / 64;
     const char* data = buffer_.data();
     std::uint64_t* marks = lineEnds_.data();
+    constexpr bool kMarksCarriageReturn = kEnds == LineEnds::Any;
     for (std::size_t w = 0, words = markedWords_; w < words; ++w) {
         const char* block = data + 64 * w;
         std::uint64_t ends = 0;
 #if defined(__SSE2__)
-        const __m128i lineFeed = _mm_set1_epi8('\n'), carriageReturn = _mm_set1_epi8('\r');
+        const __m128i lineFeed = _mm_set1_epi8('\n'),
+                      carriageReturn = _mm_set1_epi8(kMarksCarriageReturn ? '\r' : '\n');
         for (int part = 0; part < 4; ++part) {
             const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
-            const auto found = static_cast<unsigned>(_mm_movemask_epi8(  // 16 bits
-                _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn))));
-            ends |= std::uint64_t{found} << (16 * part);
+            __m128i found = _mm_cmpeq_epi8(bytes, lineFeed);
+            if constexpr (kMarksCarriageReturn) found = _mm_or_si128(found, _mm_cmpeq_epi8(bytes, carriageReturn));
+            ends |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(found))} << (16 * part);  // 16 bits
         }
 #else
         for (int i = 0; i < 64; ++i) {
-            ends |= std::uint64_t{block[i] == '\n' || block[i] == '\r'} << i;
+            ends |= std::uint64_t{block[i] == '\n' || (kMarksCarriageReturn && block[i] == '\r')} << i;
         }
 #endif
         marks[w] = ends;
@@ -43,20 +48,23 @@ void LineReader::MarkLineEnds() {
     if (end_ % 64 != 0) lineEnds_[end_ / 64] &= (std::uint64_t{1} << (end_ % 64)) - 1;  // not the bytes after
 }
 
-void LineReader::SkipLineFeedAfterCarriageReturn() {
+template <LineEnds kEnds>
+void BasicLineReader<kEnds>::SkipLineFeedAfterCarriageReturn() {
     if (!afterCarriageReturn_) return;
     afterCarriageReturn_ = false;
     if (pos_ == end_ && !Fill()) return;
     if (buffer_[pos_] == '\n') ++pos_;
 }
 
-std::string_view LineReader::CarriedLine() {
+template <LineEnds kEnds>
+std::string_view BasicLineReader<kEnds>::CarriedLine() {
     const std::size_t size = carry_.size();
     carry_.append(kReadableAfterLine, kAfterLine);
     return std::string_view(carry_.data(), size);
 }
 
-bool LineReader::NextSlowly(std::string_view& line) {
+template <LineEnds kEnds>
+bool BasicLineReader<kEnds>::NextSlowly(std::string_view& line) {
     SkipLineFeedAfterCarriageReturn();
     bool carrying = false;
     for (;;) {
@@ -65,25 +73,43 @@ bool LineReader::NextSlowly(std::string_view& line) {
             line = CarriedLine();
             return true;
         }
-        const char* begin = buffer_.data() + pos_;
-        const char* end = buffer_.data() + end_;
-        const char* stop = buffer_.data() + LineEndFrom(pos_);
-        if (stop == end) {
+        const std::size_t begin = pos_;
+        const std::size_t stop = LineEndFrom(begin);
+        if (stop == end_) {
             if (!carrying) carry_.clear();
-            carry_.append(begin, stop);
+            carry_.append(buffer_.data() + begin, stop - begin);
             carrying = true;
             pos_ = end_;
             continue;
         }
-        PassLineEnd(static_cast<std::size_t>(stop - buffer_.data()));
         if (carrying) {
-            carry_.append(begin, stop);
+            carry_.append(buffer_.data() + begin, stop - begin);
+            PassCarriedLineEnd(stop);
             line = CarriedLine();
+        } else if (kEnds == LineEnds::CrLf && stop == begin) {  // an empty line, maybe the buffer's first
+            pos_ = stop + 1;
+            buffer_[stop] = kAfterLine;
+            line = std::string_view(buffer_.data() + begin, 0);
         } else {
-            line = std::string_view(begin, static_cast<std::size_t>(stop - begin));
+            line = std::string_view(buffer_.data() + begin, PassLineEnd(stop) - begin);
         }
         return true;
     }
 }
+
+// The line end of a carried line, at `stop`: the carried bytes lose a CR
+// before an LF that ends them.
+template <LineEnds kEnds>
+void BasicLineReader<kEnds>::PassCarriedLineEnd(std::size_t stop) {
+    if constexpr (kEnds == LineEnds::CrLf) {
+        pos_ = stop + 1;
+        if (!carry_.empty() && carry_.back() == '\r') carry_.pop_back();
+    } else {
+        PassLineEnd(stop);
+    }
+}
+
+template class BasicLineReader<LineEnds::Any>;
+template class BasicLineReader<LineEnds::CrLf>;
 
 }  // namespace brisel

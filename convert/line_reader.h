@@ -1,6 +1,8 @@
 #pragma once
 // Splits a byte stream into lines. CR, CR LF and a lone LF each end a line
 // and are not part of it; a last line without a line end is still a line.
+// A stream that this program wrote, whose lines all end with CR LF, is read
+// with less work: only an LF ends a line there, with the CR before it.
 
 #include <cstdint>
 #include <string>
@@ -11,7 +13,13 @@
 
 namespace brisel {
 
-class LineReader {
+enum class LineEnds {
+    Any,   // CR, CR LF or a lone LF
+    CrLf,  // an LF, with the CR right before it if there is one; a lone CR is text
+};
+
+template <LineEnds kEnds>
+class BasicLineReader {
 public:
     // Every line is followed in memory by kAfterLine, in the place of its
     // line end, and then by more readable bytes of no particular value, this
@@ -20,18 +28,22 @@ public:
     static constexpr std::size_t kReadableAfterLine = 16;
     static constexpr char kAfterLine = ' ';
 
-    explicit LineReader(ByteSource& source, std::size_t bufferSize = 1 << 18);
+    explicit BasicLineReader(ByteSource& source, std::size_t bufferSize = 1 << 18);
 
     // The next line, valid until the next call. False at the end of the
     // stream or when reading failed (see Failed). Always inline for a line
     // that ends inside the buffer: left to itself, the compiler keeps the
     // joining pass's copy out of line.
-    [[gnu::always_inline]] bool Next(std::string_view& line) {
-        if (pos_ == end_) return NextSlowly(line);  // also after a CR at the end of the buffer
+    [[gnu::always_inline]] bool Next(std::string_view& line) { return NextInBuffer(line) || NextSlowly(line); }
+    // The next line when it ends inside the buffer; then the line before it
+    // stays where it is, valid until the next call. False, with nothing
+    // read, when Next has more to do.
+    [[gnu::always_inline]] bool NextInBuffer(std::string_view& line) {
+        if (pos_ == end_) return false;  // also after a CR at the end of the buffer
         const std::size_t stop = LineEndFrom(pos_);
-        if (stop == end_) return NextSlowly(line);  // the line runs on into the next buffer
-        line = std::string_view(buffer_.data() + pos_, stop - pos_);
-        PassLineEnd(stop);
+        if (stop == end_) return false;  // the line runs on into the next buffer
+        const std::size_t begin = pos_;
+        line = std::string_view(buffer_.data() + begin, PassLineEnd(stop) - begin);
         return true;
     }
 
@@ -45,8 +57,11 @@ private:
     bool NextSlowly(std::string_view& line);
     // Moves past the line end at `stop`, the CR or LF found there, and an LF
     // right after a CR, which belongs to the same line end; then puts
-    // kAfterLine in its place.
-    void PassLineEnd(std::size_t stop) {
+    // kAfterLine in its place. Returns where the line ends.
+    std::size_t PassLineEnd(std::size_t stop) {
+        if constexpr (kEnds == LineEnds::CrLf) {
+            return PassLineFeed(stop);
+        }
         pos_ = stop + 1;
         if (buffer_[stop] == '\r') {
             if (pos_ == end_) {
@@ -56,7 +71,18 @@ private:
             }
         }
         buffer_[stop] = kAfterLine;
+        return stop;
     }
+    // The same for the LF at `stop` and a CR right before it. The byte
+    // before `stop` must be in the buffer; before a line's first byte it is
+    // the line end before, which is no CR.
+    std::size_t PassLineFeed(std::size_t stop) {
+        pos_ = stop + 1;
+        const std::size_t lineEnd = stop - (buffer_[stop - 1] == '\r');
+        buffer_[lineEnd] = kAfterLine;
+        return lineEnd;
+    }
+    void PassCarriedLineEnd(std::size_t stop);
     bool Fill();
     void MarkLineEnds();
     std::string_view CarriedLine();
@@ -76,7 +102,7 @@ private:
 
     ByteSource& source_;
     std::vector<char> buffer_;  // the bytes read, then kPadding more
-    // Bit i % 64 of word i / 64 is set when buffer_[i] is a CR or an LF, for
+    // Bit i % 64 of word i / 64 is set when buffer_[i] ends a line, for
     // the bytes read: marked once for each buffer, so that each line's end
     // is found with a look at a word or two.
     std::vector<std::uint64_t> lineEnds_;
@@ -89,5 +115,9 @@ private:
     bool afterCarriageReturn_ = false;
     std::string carry_;  // a line that runs over the end of the buffer, then its padding
 };
+
+using LineReader = BasicLineReader<LineEnds::Any>;
+// The reader of the joined copy, which the joining pass writes with CR LF.
+using CrLfLineReader = BasicLineReader<LineEnds::CrLf>;
 
 }  // namespace brisel

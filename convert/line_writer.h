@@ -49,9 +49,11 @@ public:
         return RoomAfterDrain(size);
     }
     void Commit(std::size_t size) { next_ += size; }
-    // Takes back the last `size` bytes written. They must still be in the
-    // buffer: committed after a Room for them, with nothing written since.
-    void TakeBack(std::size_t size) { next_ -= size; }
+    // Takes back the last `size` bytes written and returns where they
+    // stood: room for as many bytes again, to be committed. They must still
+    // be in the buffer: committed after a Room for them, with nothing
+    // written since.
+    char* TakeBack(std::size_t size) { return next_ -= size; }
     // Always inline, as Write.
     [[gnu::always_inline]] void WriteLine(std::string_view text) {
         Write(text);

@@ -59,9 +59,9 @@ void MainPass::OnFirstLine(std::string_view line) {
 // has an empty connection line.
 void MainPass::OnSignal(std::string_view header, std::size_t netNameStart) {
     const std::int64_t headerLine = lineCount_;
-    const std::string_view netName = KeepNetName(NetNameOf(header, netNameStart));
+    std::string_view netName = NetNameOf(header, netNameStart);
     std::string_view connections;
-    if (joined_.Next(connections)) {
+    if (NextKeepingName(netName, connections)) {
         ++lineCount_;
     } else {
         connections = {};
@@ -69,9 +69,19 @@ void MainPass::OnSignal(std::string_view header, std::size_t netNameStart) {
     nets_.AddNet(netName, connections, headerLine);
 }
 
-// The header's line is gone once the next is read. A short name is copied
-// without the work of a string's assignment, into a buffer that leaves 16
-// readable bytes from its start, as the nets' name check needs.
+// The header's line stays where it is while the next line comes from the
+// same buffer, and so does the name in it, followed by the line's readable
+// bytes; otherwise, and for an empty name, which may stand nowhere, the
+// name is kept aside first.
+bool MainPass::NextKeepingName(std::string_view& name, std::string_view& line) {
+    if (!name.empty() && joined_.NextInBuffer(line)) return true;
+    name = KeepNetName(name);
+    return joined_.Next(line);
+}
+
+// A short name is copied without the work of a string's assignment, into a
+// buffer that leaves 16 readable bytes from its start, as the nets' name
+// check needs.
 std::string_view MainPass::KeepNetName(std::string_view name) {
     if (name.size() > shortNetName_.size()) {
         netName_.assign(name);

@@ -23,7 +23,7 @@ namespace brisel {
 class MainPass {
 public:
     struct Files {
-        LineReader& joined;
+        CrLfLineReader& joined;
         LineWriter& target;
         LineWriter& spool;
     };
@@ -48,12 +48,13 @@ private:
     // Each line goes through these steps in this order.
     void OnFirstLine(std::string_view line);
     void OnSignal(std::string_view header, std::size_t netNameStart);
+    bool NextKeepingName(std::string_view& name, std::string_view& line);
     std::string_view KeepNetName(std::string_view name);
 
     ConversionReporter& reporter_;
     std::string appVersion_;
     Progress& progress_;
-    LineReader& joined_;
+    CrLfLineReader& joined_;
     LineWriter& target_;
     LineWriter& spool_;
     SourceChecks checks_;

@@ -29,7 +29,7 @@ void NetBuilder::OnNetHeader() {
         for (std::size_t i = 0; i < count; ++i) AddReference(batch_[i], netName);
     }
     FinishNet();
-    WriteNetRow(target_, netName, firstRow_.Text());
+    WriteNetRow(target_, netName, firstRow_);
 }
 
 // Spaces and tabs separate references, a run of them once. Each step passes

@@ -42,7 +42,7 @@ void WriteNetTableHeader(LineWriter& target) {
 }
 
 // Built in place, as the part rows.
-void WriteNetRow(LineWriter& target, std::string_view netName, std::string_view firstConnection) {
+void WriteNetRowInPieces(LineWriter& target, std::string_view netName, std::string_view firstConnection) {
     const std::size_t size = netName.size() + firstConnection.size() + 5;
     if (char* row = target.Room(size)) {
         char* at = row;

@@ -1,6 +1,7 @@
 #pragma once
 // The exact text of the ExpressPCB netlist and of the connection spool.
 
+#include <cstring>
 #include <string_view>
 
 #include "convert/decimal.h"
@@ -14,7 +15,7 @@ void WriteHeader(LineWriter& target, std::string_view appVersion);
 void WritePartTableHeader(LineWriter& target);
 void WritePartRow(LineWriter& target, std::string_view partId, std::string_view partName);
 void WriteNetTableHeader(LineWriter& target);
-void WriteNetRow(LineWriter& target, std::string_view netName, std::string_view firstConnection);
+void WriteNetRowInPieces(LineWriter& target, std::string_view netName, std::string_view firstConnection);
 void WriteConnectionTableHeader(LineWriter& target);
 // The same row as WriteConnectionRow, for a longer text or a smaller buffer.
 void WriteConnectionRowInPieces(LineWriter& spool, const DecimalCounter& net, const PartNumber& part,
@@ -51,10 +52,33 @@ inline void WriteConnectionRow(LineWriter& spool, const DecimalCounter& net, con
 }
 
 // After a net's last row, written with `next` as its last number: that
-// number becomes 0.
+// number becomes 0, in the room it leaves (a number has a digit at least).
 inline void EndNetRows(LineWriter& spool, const DecimalCounter& next) {
-    spool.TakeBack(next.Text().size() + 2);
-    spool.Write("0\r\n");
+    char* at = spool.TakeBack(next.Text().size() + 2);
+    std::memcpy(at, "0\r\n", 3);
+    spool.Commit(3);
+}
+
+// A row of the Net Names Table: the quoted net name and the number of the
+// net's first connection row. Built in place and inline, as the connection
+// rows, from two blocks for the usual name of at most 16 bytes; the name
+// must be followed by 16 readable bytes.
+inline void WriteNetRow(LineWriter& target, std::string_view netName, const DecimalCounter& firstConnection) {
+    if ((netName.size() | firstConnection.Text().size()) <= 16) {  // each at most 16
+        const TextBlock blocks[] = {BlockAt(netName.data(), netName.size()), firstConnection.Block()};
+        if (char* row = target.Room(2 * 16 + 5)) {
+            *row = '"';
+            char* at = PutBlock(row + 1, blocks[0]);
+            *at++ = '"';
+            *at++ = ' ';
+            at = PutBlock(at, blocks[1]);
+            *at++ = '\r';
+            *at++ = '\n';
+            target.Commit(static_cast<std::size_t>(at - row));
+            return;
+        }
+    }
+    WriteNetRowInPieces(target, netName, firstConnection.Text());
 }
 
 }  // namespace brisel

@@ -13,9 +13,10 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+template <typename Reader = LineReader>
 Strings ReadAll(const std::string& bytes, std::size_t bufferSize) {
     StringSource source(bytes);
-    LineReader reader(source, bufferSize);
+    Reader reader(source, bufferSize);
     Strings lines;
     std::string_view line;
     while (reader.Next(line)) {
@@ -88,9 +89,74 @@ TEST(LineFeeds, CountsEveryLineFeedOfEverySize) {
     }
 }
 
+// The joined copy's reader: only an LF ends a line, and the CR right
+// before it goes with it, also where a buffer ends between them.
+// clang-format off
+const LineCase kCrLfCases[] = {
+    {"CR LF",                        "a\r\nb\r\n",       {"a", "b"}},
+    {"empty lines",                  "\r\n\r\na\r\n\r\n", {"", "", "a", ""}},
+    {"a lone LF ends a line too",    "a\n\nb\r\n",       {"a", "", "b"}},
+    {"a lone CR is text",            "a\rb\r\r\n",       {"a\rb\r"}},
+    {"last line without line end",   "a\r\nlast\r",     {"a", "last\r"}},
+    {"empty file has no line",       "",                 {}},
+};
+// clang-format on
+
+TEST(CrLfLineReader, SplitsAtLineFeedsWhateverTheBufferSize) {
+    for (const auto& c : kCrLfCases) {
+        for (std::size_t size : {1u, 2u, 3u, 7u, 4096u}) {
+            EXPECT_EQ(ReadAll<CrLfLineReader>(c.bytes, size), c.lines) << c.why << ", buffer " << size;
+        }
+    }
+}
+
+// What the joining pass writes, read as the general reader reads it: lines
+// of every length up to 140, their CR LF at every place of a block of marks
+// and of the buffer.
+TEST(CrLfLineReader, ReadsCrLfTextAsTheGeneralReaderDoes) {
+    std::string bytes;
+    Strings lines;
+    for (std::size_t length = 0; length <= 140; ++length) {
+        lines.push_back(std::string(length, 'x'));
+        bytes += lines.back() + "\r\n";
+    }
+    for (std::size_t size : {1u, 2u, 16u, 17u, 63u, 64u, 65u, 200u, 4096u}) {
+        EXPECT_EQ(ReadAll<CrLfLineReader>(bytes, size), lines) << "buffer " << size;
+        EXPECT_EQ(ReadAll(bytes, size), lines) << "buffer " << size;
+    }
+}
+
+// A line read inside the buffer leaves the line before it as it was; a
+// false answer reads nothing, and Next then reads the same line.
+TEST(CrLfLineReader, NextInBufferKeepsTheLineBefore) {
+    std::string bytes;
+    Strings lines;
+    for (std::size_t length = 0; length <= 40; ++length) {
+        lines.push_back(std::string(length, static_cast<char>('a' + length % 26)));
+        bytes += lines.back() + "\r\n";
+    }
+    for (std::size_t size : {1u, 7u, 16u, 64u, 4096u}) {
+        StringSource source(bytes);
+        CrLfLineReader reader(source, size);
+        Strings read;
+        std::string_view before, line;
+        for (;;) {
+            if (reader.NextInBuffer(line)) {
+                if (!read.empty()) EXPECT_EQ(before, read.back()) << "buffer " << size << ", line " << read.size();
+            } else if (!reader.Next(line)) {
+                break;
+            }
+            read.emplace_back(line);
+            before = line;
+        }
+        EXPECT_EQ(read, lines) << "buffer " << size;
+    }
+}
+
 TEST(LineReader, LinesLongerThanTheBuffer) {
     const std::string longLine(100000, 'x');
     EXPECT_EQ(ReadAll(longLine + "\r\n" + longLine, 64), (Strings{longLine, longLine}));
+    EXPECT_EQ(ReadAll<CrLfLineReader>(longLine + "\r\n" + longLine + "\r\n", 64), (Strings{longLine, longLine}));
 }
 
 std::string Join(const Strings& lines) {
