@@ -1,6 +1,11 @@
 #pragma once
 // frmMain: the working window. It keeps the source and target as folder and
 // file name pairs, runs the conversion, and hands the About box its texts.
+//
+// The form and its controls keep their design names (frmMain, txtSource,
+// cmdOK_Click), as do the window's state and check flags (SourcePath,
+// AppPath, NameTooLong), so that the window's code can be read beside its
+// description.
 
 #include <functional>
 #include <memory>
