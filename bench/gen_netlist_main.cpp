@@ -33,9 +33,9 @@ constexpr std::string_view Usage =
     "  -o, --output FILE          write to FILE instead of stdout\n";
 
 struct CommandLine {
-    NetlistOptions Options;
-    std::string OutputPath;
-    bool PrintSummary = false;
+    NetlistOptions options;
+    std::string outputPath;
+    bool printSummary = false;
 };
 
 std::optional<std::uint64_t> ParseCount(std::string_view text) {
@@ -49,15 +49,15 @@ std::optional<std::uint64_t> ParseCount(std::string_view text) {
 
 bool ApplySize(std::string_view size, NetlistOptions& options) {
     if (size == "small") {
-        options.Parts = 500;
-        options.References = 5'000;
+        options.parts = 500;
+        options.references = 5'000;
     } else if (size == "large") {
-        options.Parts = 100'000;
-        options.References = 1'000'000;
+        options.parts = 100'000;
+        options.references = 1'000'000;
     } else if (size == "stress") {
-        options.Parts = 1'000;
-        options.References = 200'000;
-        options.SingleNet = true;
+        options.parts = 1'000;
+        options.references = 200'000;
+        options.singleNet = true;
     } else {
         return false;
     }
@@ -65,20 +65,20 @@ bool ApplySize(std::string_view size, NetlistOptions& options) {
 }
 
 bool ApplyCount(std::string_view name, std::uint64_t value, CommandLine& line) {
-    NetlistOptions& options = line.Options;
+    NetlistOptions& options = line.options;
     if (name == "--parts") {
-        options.Parts = value;
+        options.parts = value;
     } else if (name == "--references") {
-        options.References = value;
+        options.references = value;
     } else if (name == "--stress") {
-        options.References = value;
-        options.SingleNet = true;
+        options.references = value;
+        options.singleNet = true;
     } else if (name == "--net-size") {
-        options.NetSize = value;
+        options.netSize = value;
     } else if (name == "--per-line") {
-        options.ReferencesPerLine = value;
+        options.referencesPerLine = value;
     } else if (name == "--seed") {
-        options.Seed = value;
+        options.seed = value;
     } else {
         return false;
     }
@@ -87,10 +87,10 @@ bool ApplyCount(std::string_view name, std::uint64_t value, CommandLine& line) {
 
 bool ApplyValue(std::string_view name, std::string_view value, CommandLine& line) {
     if (name == "--size") {
-        return ApplySize(value, line.Options);
+        return ApplySize(value, line.options);
     }
     if (name == "-o" || name == "--output") {
-        line.OutputPath = value;
+        line.outputPath = value;
         return !value.empty();
     }
     const std::optional<std::uint64_t> count = ParseCount(value);
@@ -102,43 +102,43 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
         if (name == "--crlf") {
-            line.Options.CrLf = true;
+            line.options.crLf = true;
         } else if (name == "--summary") {
-            line.PrintSummary = true;
+            line.printSummary = true;
         } else if (i + 1 >= argc || !ApplyValue(name, argv[++i], line)) {
             return std::nullopt;
         }
     }
-    const NetlistOptions& options = line.Options;
-    if (options.ReferencesPerLine == 0 || (options.Parts == 0 && options.References != 0)) {
+    const NetlistOptions& options = line.options;
+    if (options.referencesPerLine == 0 || (options.parts == 0 && options.references != 0)) {
         return std::nullopt;
     }
     return line;
 }
 
 void PrintSummary(const brisel::bench::NetlistSummary& summary) {
-    std::cerr << "parts " << summary.Parts << "\nnets " << summary.Nets << "\nreferences " << summary.References
-              << "\nconnections " << summary.Connections << "\nsource_lines " << summary.SourceLines
-              << "\njoined_lines " << summary.JoinedLines << '\n';
+    std::cerr << "parts " << summary.parts << "\nnets " << summary.nets << "\nreferences " << summary.references
+              << "\nconnections " << summary.connections << "\nsource_lines " << summary.sourceLines
+              << "\njoined_lines " << summary.joinedLines << '\n';
 }
 
 int Generate(const CommandLine& line) {
     std::ofstream file;
-    if (!line.OutputPath.empty()) {
-        file.open(line.OutputPath, std::ios::binary | std::ios::trunc);
+    if (!line.outputPath.empty()) {
+        file.open(line.outputPath, std::ios::binary | std::ios::trunc);
         if (!file) {
-            std::cerr << "brisel-gen-netlist: cannot create '" << line.OutputPath << "'\n";
+            std::cerr << "brisel-gen-netlist: cannot create '" << line.outputPath << "'\n";
             return 1;
         }
     }
-    std::ostream& out = line.OutputPath.empty() ? std::cout : file;
-    const auto summary = brisel::bench::WriteNetlist(line.Options, out);
+    std::ostream& out = line.outputPath.empty() ? std::cout : file;
+    const auto summary = brisel::bench::WriteNetlist(line.options, out);
     out.flush();
     if (!out) {
         std::cerr << "brisel-gen-netlist: write failed\n";
         return 1;
     }
-    if (line.PrintSummary) {
+    if (line.printSummary) {
         PrintSummary(summary);
     }
     return 0;

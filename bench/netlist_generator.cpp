@@ -74,9 +74,9 @@ private:
     void WriteReference() {
         const std::uint64_t index = random_.Below(parts_.size());
         const GeneratedPart& part = parts_[index];
-        const std::uint64_t pin = random_.Between(1, part.PinCount);
+        const std::uint64_t pin = random_.Between(1, part.pinCount);
         drawn_.Add(index, pin);
-        sink_.Append(part.Id);
+        sink_.Append(part.id);
         sink_.Append(".");
         sink_.Append(pin);
     }
@@ -94,21 +94,21 @@ struct NetTotals {
 };
 
 std::uint64_t NextNetSize(const NetlistOptions& options, std::uint64_t remaining, SplitMix64& random) {
-    if (options.NetSize == 0) return DrawNetSize(remaining, random);
-    return std::min(options.NetSize, remaining);
+    if (options.netSize == 0) return DrawNetSize(remaining, random);
+    return std::min(options.netSize, remaining);
 }
 
 NetTotals WriteNets(const NetlistOptions& options, const std::vector<GeneratedPart>& parts, SplitMix64& random,
                     LineSink& sink) {
     sink.Append("*NET*");
     sink.EndLine();
-    NetWriter writer(parts, options.ReferencesPerLine, random, sink);
-    if (options.SingleNet) {
-        return {1, writer.Write("GND", options.References)};
+    NetWriter writer(parts, options.referencesPerLine, random, sink);
+    if (options.singleNet) {
+        return {1, writer.Write("GND", options.references)};
     }
     NetTotals totals;
     std::uint64_t powerNets = 0;
-    for (std::uint64_t remaining = options.References; remaining > 0;) {
+    for (std::uint64_t remaining = options.references; remaining > 0;) {
         const std::uint64_t pins = NextNetSize(options, remaining, random);
         const std::string name = NetName(++totals.nets, pins, powerNets, random);
         powerNets += pins >= PowerNetPins ? 1 : 0;
@@ -121,25 +121,25 @@ NetTotals WriteNets(const NetlistOptions& options, const std::vector<GeneratedPa
 }  // namespace
 
 NetlistSummary WriteNetlist(const NetlistOptions& options, std::ostream& out) {
-    SplitMix64 random(options.Seed);
-    LineSink sink(out, options.CrLf);
+    SplitMix64 random(options.seed);
+    LineSink sink(out, options.crLf);
     sink.Append(DrawFormatLine(random));
     sink.EndLine();
     const PartLineStyle style = random.Below(2) == 0 ? PartLineStyle::SingleSpace : PartLineStyle::PaddedColumn;
-    const std::vector<GeneratedPart> parts = DrawParts(options.Parts, random);
+    const std::vector<GeneratedPart> parts = DrawParts(options.parts, random);
     WriteParts(parts, style, sink);
 
     NetlistSummary summary;
-    summary.Parts = options.Parts;
-    summary.References = options.References;
+    summary.parts = options.parts;
+    summary.references = options.references;
     const NetTotals nets = WriteNets(options, parts, random, sink);
-    summary.Nets = nets.nets;
-    summary.Connections = nets.connections;
+    summary.nets = nets.nets;
+    summary.connections = nets.connections;
     sink.Append("*END*");
     sink.EndLine();
     sink.Flush();
-    summary.SourceLines = sink.Lines();
-    summary.JoinedLines = summary.Parts + 2 * summary.Nets + 5;
+    summary.sourceLines = sink.Lines();
+    summary.joinedLines = summary.parts + 2 * summary.nets + 5;
     return summary;
 }
 

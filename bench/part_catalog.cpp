@@ -7,12 +7,12 @@ namespace brisel::bench {
 namespace {
 
 struct PartKind {
-    std::string_view Prefix;
-    std::uint32_t Weight;  // share of the board, in parts per 1000
-    std::uint32_t MinPins;
-    std::uint32_t MaxPins;
-    std::vector<std::string_view> Values;
-    std::vector<std::string_view> Footprints;  // empty when the value names it
+    std::string_view prefix;
+    std::uint32_t weight;  // share of the board, in parts per 1000
+    std::uint32_t minPins;
+    std::uint32_t maxPins;
+    std::vector<std::string_view> values;
+    std::vector<std::string_view> footprints;  // empty when the value names it
 };
 
 const std::vector<PartKind>& Kinds() {
@@ -46,10 +46,10 @@ const std::vector<PartKind>& Kinds() {
 const PartKind& DrawKind(SplitMix64& random) {
     std::uint64_t ticket = random.Below(1000);
     for (const PartKind& kind : Kinds()) {
-        if (ticket < kind.Weight) {
+        if (ticket < kind.weight) {
             return kind;
         }
-        ticket -= kind.Weight;
+        ticket -= kind.weight;
     }
     return Kinds().front();
 }
@@ -68,13 +68,13 @@ std::vector<GeneratedPart> DrawParts(std::uint64_t count, SplitMix64& random) {
     for (std::uint64_t i = 0; i < count; ++i) {
         const PartKind& kind = DrawKind(random);
         GeneratedPart part;
-        part.Id = std::string(kind.Prefix) + std::to_string(++lastNumber[kind.Prefix]);
-        part.Name = Pick(kind.Values, random);
-        if (!kind.Footprints.empty()) {
-            part.Name += "@";
-            part.Name += Pick(kind.Footprints, random);
+        part.id = std::string(kind.prefix) + std::to_string(++lastNumber[kind.prefix]);
+        part.name = Pick(kind.values, random);
+        if (!kind.footprints.empty()) {
+            part.name += "@";
+            part.name += Pick(kind.footprints, random);
         }
-        part.PinCount = static_cast<std::uint32_t>(random.Between(kind.MinPins, kind.MaxPins));
+        part.pinCount = static_cast<std::uint32_t>(random.Between(kind.minPins, kind.maxPins));
         parts.push_back(std::move(part));
     }
     return parts;
@@ -82,13 +82,13 @@ std::vector<GeneratedPart> DrawParts(std::uint64_t count, SplitMix64& random) {
 
 std::string FormatPartLine(const GeneratedPart& part, PartLineStyle style) {
     constexpr std::size_t nameColumn = 17;
-    std::string line = part.Id;
+    std::string line = part.id;
     std::size_t gap = 1;
     if (style == PartLineStyle::PaddedColumn && line.size() + 1 < nameColumn) {
         gap = nameColumn - line.size();
     }
     line.append(gap, ' ');
-    line += part.Name;
+    line += part.name;
     return line;
 }
 

@@ -11,9 +11,9 @@
 namespace brisel::bench {
 
 struct GeneratedPart {
-    std::string Id;          // reference designator such as "R12"
-    std::string Name;        // value and footprint as the part line shows them
-    std::uint32_t PinCount;  // pins are numbered 1 to PinCount
+    std::string id;          // reference designator such as "R12"
+    std::string name;        // value and footprint as the part line shows them
+    std::uint32_t pinCount;  // pins are numbered 1 to PinCount
 };
 
 // How the part lines of one file separate the ID from the name; real writers

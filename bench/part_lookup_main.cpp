@@ -25,7 +25,7 @@ using brisel::bench::GeneratedPart;
 std::int64_t ScanTable(const std::vector<GeneratedPart>& parts, std::string_view id) {
     std::int64_t found = 0;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (brisel::SameTextIgnoringCase(parts[i].Id, id)) found = static_cast<std::int64_t>(i + 1);
+        if (brisel::SameTextIgnoringCase(parts[i].id, id)) found = static_cast<std::int64_t>(i + 1);
     }
     return found;
 }
@@ -61,9 +61,9 @@ int main(int argc, char** argv) {
     if (parts.empty()) return 2;
 
     brisel::PartIds index;
-    for (std::size_t i = 0; i < parts.size(); ++i) index.Store(static_cast<std::int64_t>(i + 1), parts[i].Id);
+    for (std::size_t i = 0; i < parts.size(); ++i) index.Store(static_cast<std::int64_t>(i + 1), parts[i].id);
     std::vector<std::string> ids;
-    for (std::uint64_t i = 0; i < lookupCount; ++i) ids.push_back(parts[random.Below(parts.size())].Id);
+    for (std::uint64_t i = 0; i < lookupCount; ++i) ids.push_back(parts[random.Below(parts.size())].id);
 
     std::int64_t indexSum = 0;
     std::int64_t tableSum = 0;

@@ -27,10 +27,10 @@ constexpr std::uint64_t ExpectedNets = 135'252;
 constexpr std::uint64_t ExpectedChecksum = 0xB251843AC06292BAULL;
 
 struct Completion {
-    std::uint64_t Lines = 0;
-    std::uint64_t Parts = 0;
-    std::uint64_t Nets = 0;
-    std::uint64_t Connections = 0;
+    std::uint64_t lines = 0;
+    std::uint64_t parts = 0;
+    std::uint64_t nets = 0;
+    std::uint64_t connections = 0;
 };
 
 bool ParseCompletion(const Strings& output, Completion& completion) {
@@ -48,7 +48,7 @@ bool ParseCompletion(const Strings& output, Completion& completion) {
 TEST(LargeNetlistTest, ConvertsWithStableCountsAndChecksum) {
     const TempFolder folder;
     const bench::NetlistSummary summary =
-        WriteNetlist(folder.Path() / "large.net", {.Parts = 100'000, .References = 1'000'000, .Seed = 1, .CrLf = true});
+        WriteNetlist(folder.Path() / "large.net", {.parts = 100'000, .references = 1'000'000, .seed = 1, .crLf = true});
 
     const ProgramRun run = RunConvert({{"large.net", "large-expresspcb.net"}, folder.Path()});
     ASSERT_EQ(run.status, 0) << testing::PrintToString(run.err);
@@ -57,12 +57,12 @@ TEST(LargeNetlistTest, ConvertsWithStableCountsAndChecksum) {
 
     Completion reported;
     ASSERT_TRUE(ParseCompletion(run.out, reported)) << testing::PrintToString(run.out);
-    EXPECT_EQ(reported.Lines, summary.JoinedLines);
-    EXPECT_EQ(reported.Parts, summary.Parts);
-    EXPECT_EQ(reported.Nets, summary.Nets);
-    EXPECT_EQ(reported.Connections, summary.Connections);  // a pin repeated within a net counts once
-    EXPECT_EQ(reported.Lines, ExpectedLines);
-    EXPECT_EQ(reported.Nets, ExpectedNets);
+    EXPECT_EQ(reported.lines, summary.joinedLines);
+    EXPECT_EQ(reported.parts, summary.parts);
+    EXPECT_EQ(reported.nets, summary.nets);
+    EXPECT_EQ(reported.connections, summary.connections);  // a pin repeated within a net counts once
+    EXPECT_EQ(reported.lines, ExpectedLines);
+    EXPECT_EQ(reported.nets, ExpectedNets);
 
     std::ifstream source(folder.Path() / "large.net", std::ios::binary);
     std::ifstream target(folder.Path() / "large-expresspcb.net", std::ios::binary);
@@ -70,8 +70,8 @@ TEST(LargeNetlistTest, ConvertsWithStableCountsAndChecksum) {
     EXPECT_EQ(report.problems, Strings{});
     EXPECT_TRUE(report.ok);
     EXPECT_TRUE(report.risks.empty());
-    EXPECT_EQ(static_cast<std::uint64_t>(report.nets), summary.Nets);
-    EXPECT_EQ(static_cast<std::uint64_t>(report.connections), summary.Connections);
+    EXPECT_EQ(static_cast<std::uint64_t>(report.nets), summary.nets);
+    EXPECT_EQ(static_cast<std::uint64_t>(report.connections), summary.connections);
     EXPECT_EQ(verify::Hasher().Add(folder.Read("large-expresspcb.net")).Value(), ExpectedChecksum);
 }
 

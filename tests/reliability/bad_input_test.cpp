@@ -105,7 +105,7 @@ const BadInput kBadInputs[] = {
                                     kLongId + ".1 U2.1 " + kLongId + ".2\r\n*END*\r\n"); },
      {kTooLong}, "8 Lines, 2 Parts, 1 Nets, and 3 Connections."},
     {"a part section of 1,000,000 parts",
-     [](auto& p) { WriteNetlist(p, {.Parts = 1000000, .References = 2, .CrLf = true, .SingleNet = true}); },
+     [](auto& p) { WriteNetlist(p, {.parts = 1000000, .references = 2, .crLf = true, .singleNet = true}); },
      {}, "1000007 Lines, 1000000 Parts, 1 Nets, and 2 Connections."},
     {"100 MB without a line end", WriteHundredMegabyteLine,
      {kFormat, kNoParts, kNoNets}, "1 Lines, 0 Parts, 0 Nets, and 0 Connections."},

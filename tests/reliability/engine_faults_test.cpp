@@ -19,7 +19,7 @@ using namespace test;
 
 TEST(EngineFaults, DiskFullWhileWritingTheTarget) {
     test::TempFolder folder;
-    WriteNetlist(folder.Path() / "board.net", {.Parts = 2000, .References = 20000, .CrLf = true});
+    WriteNetlist(folder.Path() / "board.net", {.parts = 2000, .references = 20000, .crLf = true});
     const std::string source = ReadFile(folder.Path() / "board.net");
     test::RecordingHost host;
     host.settings = {folder.Folder(), "board.net", folder.Folder(), "out.net"};

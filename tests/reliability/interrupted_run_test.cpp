@@ -31,7 +31,7 @@ bool WaitFor(const fs::path& path, std::chrono::seconds limit) {
 TEST(InterruptedRun, KilledMidWayThenConvertedAgain) {
     test::TempFolder killed, reference;
     const bench::NetlistSummary written =
-        WriteNetlist(killed.Path() / "board.net", {.Parts = 200000, .References = 2000000, .CrLf = true});
+        WriteNetlist(killed.Path() / "board.net", {.parts = 200000, .references = 2000000, .crLf = true});
     fs::copy_file(killed.Path() / "board.net", reference.Path() / "board.net");
     const std::string source = ReadFile(killed.Path() / "board.net");
 
@@ -47,8 +47,8 @@ TEST(InterruptedRun, KilledMidWayThenConvertedAgain) {
     EXPECT_EQ(again.out,
               Strings{"File Conversion - Complete: The new netlist file 'out.net' has been created. The "
                       "netlist contained: " +
-                      std::to_string(written.JoinedLines) + " Lines, 200000 Parts, " + std::to_string(written.Nets) +
-                      " Nets, and " + std::to_string(written.Connections) + " Connections."});
+                      std::to_string(written.joinedLines) + " Lines, 200000 Parts, " + std::to_string(written.nets) +
+                      " Nets, and " + std::to_string(written.connections) + " Connections."});
     EXPECT_EQ(Names(killed.Path()), (Strings{"board.net", "out.net"}));
 
     ASSERT_EQ(RunConvert({{"board.net", "out.net"}, reference.Path()}).status, 0);

@@ -22,7 +22,7 @@ using namespace test;
 
 TEST(ParallelRuns, SixRunsIntoOneFolderAllConvert) {
     test::TempFolder folder, single;
-    WriteNetlist(folder.Path() / "board.net", {.Parts = 2000, .References = 20000, .CrLf = true});
+    WriteNetlist(folder.Path() / "board.net", {.parts = 2000, .references = 20000, .crLf = true});
     fs::copy_file(folder.Path() / "board.net", single.Path() / "board.net");
     ASSERT_EQ(RunConvert({{"board.net", "out.net"}, single.Path()}).status, 0);
     const std::string expected = ReadFile(single.Path() / "out.net");
@@ -47,7 +47,7 @@ TEST(ParallelRuns, ARunThroughALinkAndARunInTheLinkedFolderTakeTurns) {
     fs::create_directory(a);
     fs::create_directory(b);
     fs::copy_file(fs::path(BRISEL_TEST_DATA_DIR) / "worked_example.net", a / "board.net");
-    WriteNetlist(b / "other.net", {.Parts = 500, .References = 5000, .CrLf = true});
+    WriteNetlist(b / "other.net", {.parts = 500, .references = 5000, .crLf = true});
     fs::create_symlink("../b/x.net", a / "link.net");
     ASSERT_EQ(RunConvert({{"other.net", "single.net"}, b}).status, 0);
     const std::string other = ReadFile(b / "single.net");

@@ -46,7 +46,7 @@ class Interrupted : public testing::TestWithParam<SignalCase> {};
 
 TEST_P(Interrupted, EndsCleanlyWithTheShellsStatus) {
     TempFolder folder;
-    WriteNetlist(folder.Path() / "board.net", {.Parts = 100000, .References = 1000000, .CrLf = true});
+    WriteNetlist(folder.Path() / "board.net", {.parts = 100000, .references = 1000000, .crLf = true});
     WriteFile(folder.Path() / "out.net", kOld);
     const fs::path err = folder.Path().parent_path() / (folder.Path().filename().string() + ".err");
     const pid_t child = StartConvert({{"board.net", "out.net"}, folder.Path()}, err);
