@@ -18,8 +18,8 @@ namespace {
 constexpr std::string_view Usage = "Usage: brisel-bench-measure [--stdout FILE] [--stderr FILE] -- COMMAND [ARG...]\n";
 
 struct Redirects {
-    const char* Stdout = "/dev/null";
-    const char* Stderr = "/dev/null";
+    const char* stdoutPath = "/dev/null";
+    const char* stderrPath = "/dev/null";
 };
 
 bool Redirect(const char* path, int descriptor) {
@@ -33,7 +33,7 @@ bool Redirect(const char* path, int descriptor) {
 }
 
 [[noreturn]] void RunChild(const Redirects& redirects, char** command) {
-    if (Redirect(redirects.Stdout, STDOUT_FILENO) && Redirect(redirects.Stderr, STDERR_FILENO)) {
+    if (Redirect(redirects.stdoutPath, STDOUT_FILENO) && Redirect(redirects.stderrPath, STDERR_FILENO)) {
         execvp(command[0], command);
     }
     _exit(127);
@@ -80,9 +80,9 @@ int main(int argc, char** argv) {
     for (; i + 1 < argc && std::string_view(argv[i]) != "--"; i += 2) {
         const std::string_view name = argv[i];
         if (name == "--stdout") {
-            redirects.Stdout = argv[i + 1];
+            redirects.stdoutPath = argv[i + 1];
         } else if (name == "--stderr") {
-            redirects.Stderr = argv[i + 1];
+            redirects.stderrPath = argv[i + 1];
         } else {
             break;
         }

@@ -32,7 +32,7 @@ struct NetlistSummary {
     std::uint64_t joinedLines = 0;
 };
 
-// Parts must be at least 1 when References is not 0, and ReferencesPerLine
+// `parts` must be at least 1 when `references` is not 0, and `referencesPerLine`
 // at least 1.
 NetlistSummary WriteNetlist(const NetlistOptions& options, std::ostream& out);
 

@@ -38,10 +38,6 @@ std::string ProgramPath(const std::filesystem::path& path) {
     return narrow;
 }
 
-std::FILE* OpenFile(const std::string& name, const char* mode) {
-    return _wfopen(NativePath(name).c_str(), Widened(mode, CP_ACP).c_str());
-}
-
 #else
 
 void UseUtf8FileNames() {}
@@ -49,8 +45,6 @@ void UseUtf8FileNames() {}
 std::filesystem::path NativePath(const std::string& name) { return name; }
 
 std::string ProgramPath(const std::filesystem::path& path) { return path.string(); }
-
-std::FILE* OpenFile(const std::string& name, const char* mode) { return std::fopen(name.c_str(), mode); }
 
 #endif
 

@@ -4,7 +4,6 @@
 // 10 version 1903 and later); where Windows ignores it, in the user's ANSI code
 // page, unless the program has read its names as UTF-8 itself.
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -18,8 +17,5 @@ std::filesystem::path NativePath(const std::string& name);
 
 // A name the file system gave, in the programs' encoding.
 std::string ProgramPath(const std::filesystem::path& path);
-
-// std::fopen of a file name in the programs' encoding.
-std::FILE* OpenFile(const std::string& name, const char* mode);
 
 }  // namespace brisel

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "convert/readable_bytes.h"
 #include "convert/short_copy.h"
 
 namespace brisel {
@@ -79,7 +80,7 @@ public:
 
 private:
     static constexpr std::size_t kSize = 21;
-    char digits_[kSize + 16] = {};  // the text ends at kSize; a block may read on into the spare bytes
+    char digits_[kSize + kReadableAfterText] = {};  // the text ends at kSize; a block may read on into the spare bytes
     std::size_t length_ = 1;
 };
 

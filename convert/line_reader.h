@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/readable_bytes.h"
 #include "file_system/byte_stream.h"
 
 namespace brisel {
@@ -25,7 +26,7 @@ public:
     // line end, and then by more readable bytes of no particular value, this
     // many in all: a scanner may read whole blocks that run past the line's
     // end, and a space there ends the line's last word as the line end would.
-    static constexpr std::size_t kReadableAfterLine = 16;
+    static constexpr std::size_t kReadableAfterLine = kReadableAfterText;
     static constexpr char kAfterLine = ' ';
 
     explicit BasicLineReader(ByteSource& source, std::size_t bufferSize = 1 << 18);

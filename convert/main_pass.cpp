@@ -2,12 +2,13 @@
 
 #include "convert/netlist_layout.h"
 #include "convert/netlist_text.h"
+#include "convert/readable_bytes.h"
 #include "convert/short_copy.h"
 
 namespace brisel {
 
 // The connection lines go from the reader to the reference scan as they are.
-static_assert(LineReader::kAfterLine == ' ' && LineReader::kReadableAfterLine >= kScanReadsPastLine);
+static_assert(LineReader::kAfterLine == ' ' && LineReader::kReadableAfterLine >= kReadableAfterText);
 
 MainPass::MainPass(ConversionReporter& reporter, ProblemSink* problems, std::string appVersion, Progress& progress,
                    const Files& files, const pin_map::PinMap* pinMap)
@@ -80,8 +81,8 @@ bool MainPass::NextKeepingName(std::string_view& name, std::string_view& line) {
 }
 
 // A short name is copied without the work of a string's assignment, into a
-// buffer that leaves 16 readable bytes from its start, as the nets' name
-// check needs.
+// buffer that leaves kReadableAfterText readable bytes from its start, as the
+// nets' name check needs.
 std::string_view MainPass::KeepNetName(std::string_view name) {
     if (name.size() > shortNetName_.size()) {
         netName_.assign(name);

@@ -31,9 +31,9 @@ public:
     // The "*NET*" line opens the Net Names Table.
     void OnNetHeader();
     // One signal: its net name on the joined copy's line `headerLine`, with
-    // 16 readable bytes from its start at least, and its connection line,
-    // the line after it, which must be followed by a space and more readable
-    // bytes, kScanReadsPastLine in all. Each pin gets one connection row in
+    // kReadableAfterText readable bytes from its start at least, and its
+    // connection line, the line after it, which must be followed by a space
+    // and more readable bytes, kReadableAfterText in all. Each pin gets one connection row in
     // the net, however often the line names it.
     void AddNet(std::string_view netName, std::string_view connectionLine, std::int64_t headerLine);
 

@@ -7,6 +7,7 @@
 #include "convert/decimal.h"
 #include "convert/line_writer.h"
 #include "convert/part_ids.h"
+#include "convert/readable_bytes.h"
 #include "convert/short_copy.h"
 
 namespace brisel {
@@ -26,7 +27,7 @@ void WriteConnectionRowInPieces(LineWriter& spool, const DecimalCounter& net, co
 // Built in place and inline: this is the row written a million times for a
 // large board. Each text of at most 16 bytes is written with one 16-byte move
 // that may run past it, into room that the row asks for beyond what it
-// fills; the pin must be followed by 16 readable bytes.
+// fills; the pin must be followed by kReadableAfterText readable bytes.
 //
 // The row's last number and line end are still in the spool's buffer
 // afterwards, so that EndNetRows can make a net's last row name no next one.
@@ -62,7 +63,7 @@ inline void EndNetRows(LineWriter& spool, const DecimalCounter& next) {
 // A row of the Net Names Table: the quoted net name and the number of the
 // net's first connection row. Built in place and inline, as the connection
 // rows, from two blocks for the usual name of at most 16 bytes; the name
-// must be followed by 16 readable bytes.
+// must be followed by kReadableAfterText readable bytes.
 inline void WriteNetRow(LineWriter& target, std::string_view netName, const DecimalCounter& firstConnection) {
     if ((netName.size() | firstConnection.Text().size()) <= 16) {  // each at most 16
         const TextBlock blocks[] = {BlockAt(netName.data(), netName.size()), firstConnection.Block()};

@@ -1,7 +1,7 @@
 #pragma once
 // Scans of text inside a line as the reader returns it: followed in memory
-// by a space and more readable bytes, 16 in all. They read whole 16-byte
-// blocks, which may run past the text into those bytes.
+// by a space and more readable bytes, kReadableAfterText in all. They read
+// whole 16-byte blocks, which may run past the text into those bytes.
 
 #include <algorithm>
 #include <cstddef>
@@ -13,6 +13,7 @@
 
 #include "convert/name_bytes.h"
 #include "convert/netlist_text.h"
+#include "convert/readable_bytes.h"
 
 namespace brisel {
 
@@ -58,7 +59,7 @@ inline const char* SkipSpaces(const char* p, const char* end) {
 }
 
 // Whether a name holds a byte no name may hold. A name of at most 16 bytes
-// is tested in one block, which needs no more than 16 readable bytes from
+// is tested in one block, which needs kReadableAfterText readable bytes from
 // the name's start.
 inline bool HasBadNameBytePadded(std::string_view name) {
 #if defined(__SSE2__)

@@ -12,6 +12,7 @@
 
 #include "convert/decimal.h"
 #include "convert/part_key.h"
+#include "convert/readable_bytes.h"
 #include "convert/short_copy.h"
 
 namespace brisel {
@@ -32,6 +33,7 @@ struct PartNumber {
     // The text in a block, when it has at most 16 digits.
     TextBlock Block() const { return BlockAt(text, textLength); }
 };
+static_assert(sizeof PartNumber::text >= kReadableAfterText, "a block from the text's start stays inside it");
 
 class PartIds {
 public:

@@ -11,6 +11,7 @@
 #endif
 
 #include "convert/netlist_text.h"
+#include "convert/readable_bytes.h"
 #include "convert/word_bytes.h"
 
 namespace brisel {
@@ -81,8 +82,8 @@ inline PartKey KeyOf(std::string_view id) {
     return key;
 }
 
-// The same key for an ID that is followed by at least 16 readable bytes,
-// whatever they hold: a short ID is read with one 16-byte load, folded and
+// The same key for an ID that is followed by kReadableAfterText readable
+// bytes, whatever they hold: a short ID is read with one 16-byte load, folded and
 // cut to its length there. Without SSE2 it is KeyOf itself.
 inline PartKey KeyOfPadded(std::string_view id) {
 #if defined(__SSE2__) && defined(__x86_64__)

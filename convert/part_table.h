@@ -23,7 +23,8 @@ public:
 
     // The part header test and the part line step, for one line of the main
     // pass, the `lineNumber`-th of the joined copy; the line must be followed
-    // by a space and more readable bytes, 16 in all, as the reader's lines are.
+    // by a space and more readable bytes, kReadableAfterText in all, as the
+    // reader's lines are.
     void OnLine(std::string_view line, std::int64_t lineNumber);
 
     // The part with this ID in the current section, or nullptr.

@@ -11,6 +11,7 @@
 
 #include "convert/name_bytes.h"
 #include "convert/problems.h"
+#include "convert/readable_bytes.h"
 
 namespace brisel {
 
@@ -29,10 +30,6 @@ struct PinReference {
     std::string_view PartId() const { return {token.data(), lastStop}; }
     std::string_view Pin() const { return {token.data() + lastStop + 1, token.size() - lastStop - 1}; }
 };
-
-// What ScanPinReference needs after a line: a space, which ends the line's
-// last token, and then readable bytes of any value, this many in all.
-inline constexpr std::size_t kScanReadsPastLine = 16;
 
 namespace pin_reference_detail {
 
@@ -175,7 +172,7 @@ inline bool IsPlainInBlock(const char* p, unsigned last, unsigned inToken) {
 // The reference whose token starts at `begin`, in a line, and ends at the
 // next space or tab, read 16 bytes at a time; empty when a space or tab
 // stands at `begin`. The line must be followed by a space
-// and more readable bytes, kScanReadsPastLine in all. Inline: it runs once
+// and more readable bytes, kReadableAfterText in all. Inline: it runs once
 // for every pin reference of the netlist, and most tokens fit into the
 // first block.
 inline PinReference ScanPinReference(const char* begin) {

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "convert/readable_bytes.h"
+
 namespace brisel {
 
 namespace short_copy_detail {
@@ -56,8 +58,9 @@ struct TextBlock {
     char bytes[16];
     std::size_t size;
 };
+static_assert(sizeof TextBlock::bytes <= kReadableAfterText, "a short text's block stays in its readable bytes");
 
-// The block at `from`, which must have 16 readable bytes.
+// The block at `from`, which must have 16 readable bytes, as a short text has.
 inline TextBlock BlockAt(const char* from, std::size_t size) {
     TextBlock block;
     std::memcpy(block.bytes, from, 16);

@@ -52,8 +52,8 @@ public:
     void CheckName(std::string_view name, const char* what) {
         if (name.empty() || name.size() > kLongestName || HasBadNameByte(name)) FindNameProblems(name, what);
     }
-    // The same for a name with 16 readable bytes from its start at least, as
-    // a name inside a line that the reader returned has.
+    // The same for a name with kReadableAfterText readable bytes from its
+    // start at least, as a name inside a line that the reader returned has.
     void CheckNameInLine(std::string_view name, const char* what) {
         if (name.empty() || name.size() > kLongestName || HasBadNameBytePadded(name)) FindNameProblems(name, what);
     }

@@ -15,7 +15,7 @@ namespace brisel {
 using StepHook = std::function<void(std::string_view step, const std::string& name)>;
 
 // Nothing, with the system's reason in `error`, when the folder cannot be
-// opened. `hook` may be empty.
-std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, const StepHook& hook, std::string& error);
+// opened. `hook` may be empty; the folder keeps its own copy.
+std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, StepHook hook, std::string& error);
 
 }  // namespace brisel

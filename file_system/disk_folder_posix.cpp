@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "file_system/disk_folder.h"
 #include "file_system/disk_writable_file.h"
@@ -40,15 +41,13 @@ NameState Examine(const struct stat& info) {
 
 class PosixFolder : public WorkFolder {
 public:
-    PosixFolder(int fd, const StepHook& hook) : fd_(fd), hook_(hook) {
+    PosixFolder(int fd, StepHook hook) : fd_(fd), hook_(std::move(hook)) {
         struct stat info {};
         if (::fstat(fd, &info) == 0) identity_ = IdentityOf(info);
     }
     ~PosixFolder() override { ::close(fd_); }
 
-    std::string Identity() const override {
-        return std::to_string(identity_.device) + ":" + std::to_string(identity_.file);
-    }
+    std::string Identity() const override { return IdentityText(identity_); }
     LockAttempt Lock(const std::string& name, bool wait) override;
     Creation Create(const std::string& name) override;
     bool Remove(const std::string& name, WritableFile& file) override;
@@ -66,7 +65,7 @@ private:
     }
 
     int fd_;
-    const StepHook& hook_;
+    StepHook hook_;
     FileIdentity identity_;
 };
 
@@ -212,13 +211,13 @@ bool PosixFolder::Replace(WritableFile& file, const std::string& name, const std
 
 }  // namespace
 
-std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, const StepHook& hook, std::string& error) {
+std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, StepHook hook, std::string& error) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         error = LastSystemError();
         return nullptr;
     }
-    return std::make_unique<PosixFolder>(fd, hook);
+    return std::make_unique<PosixFolder>(fd, std::move(hook));
 }
 
 }  // namespace brisel

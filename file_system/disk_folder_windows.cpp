@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cerrno>
+#include <utility>
 #include <vector>
 
 #include "common/native_path.h"
@@ -40,13 +41,11 @@ FileIdentity IdentityOf(HANDLE handle) {
 
 class WindowsFolder : public WorkFolder {
 public:
-    WindowsFolder(std::string folder, HANDLE handle, const StepHook& hook)
-        : folder_(std::move(folder)), handle_(handle), hook_(hook), identity_(IdentityOf(handle)) {}
+    WindowsFolder(std::string folder, HANDLE handle, StepHook hook)
+        : folder_(std::move(folder)), handle_(handle), hook_(std::move(hook)), identity_(IdentityOf(handle)) {}
     ~WindowsFolder() override { CloseHandle(handle_); }
 
-    std::string Identity() const override {
-        return std::to_string(identity_.device) + ":" + std::to_string(identity_.file);
-    }
+    std::string Identity() const override { return IdentityText(identity_); }
     LockAttempt Lock(const std::string& name, bool wait) override;
     Creation Create(const std::string& name) override;
     bool Remove(const std::string& name, WritableFile& file) override;
@@ -64,7 +63,7 @@ private:
 
     std::string folder_;
     HANDLE handle_;
-    const StepHook& hook_;
+    StepHook hook_;
     FileIdentity identity_;
 };
 
@@ -213,7 +212,7 @@ bool WindowsFolder::Replace(WritableFile& file, const std::string& name, const s
 
 }  // namespace
 
-std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, const StepHook& hook, std::string& error) {
+std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, StepHook hook, std::string& error) {
     const std::wstring path = folder.empty() ? std::wstring(L".") : NativePath(folder).wstring();
     const HANDLE handle = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -221,7 +220,7 @@ std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, const Step
         error = LastSystemError();
         return nullptr;
     }
-    return std::make_unique<WindowsFolder>(folder, handle, hook);
+    return std::make_unique<WindowsFolder>(folder, handle, std::move(hook));
 }
 
 }  // namespace brisel

@@ -1,7 +1,5 @@
 #include <unistd.h>
 
-#include <cerrno>
-
 #include "file_system/disk_readable_file.h"
 #include "file_system/signal_retry.h"
 
@@ -9,10 +7,7 @@ namespace brisel {
 
 std::size_t DiskReadableFile::Read(char* data, std::size_t size) {
     if (!open_ || Failed()) return 0;
-    if (InterruptionRequested()) {
-        error_ = SystemError(EINTR);
-        return 0;
-    }
+    if (StopRequested(error_)) return 0;
     ssize_t n = 0;
     do {
         n = atOffsets_ ? ::pread(handle_, data, size, static_cast<off_t>(offset_)) : ::read(handle_, data, size);

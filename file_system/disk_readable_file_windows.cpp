@@ -1,20 +1,15 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cerrno>
 
 #include "file_system/disk_readable_file.h"
-#include "file_system/interruption.h"
 
 namespace brisel {
 
 // A pipe whose writer has gone, and a position past the end, are the end.
 std::size_t DiskReadableFile::Read(char* data, std::size_t size) {
     if (!open_ || Failed()) return 0;
-    if (InterruptionRequested()) {
-        error_ = SystemError(EINTR);
-        return 0;
-    }
+    if (StopRequested(error_)) return 0;
     OVERLAPPED at{};
     at.Offset = static_cast<DWORD>(offset_);
     at.OffsetHigh = static_cast<DWORD>(offset_ >> 32);

@@ -1,7 +1,5 @@
 #include <unistd.h>
 
-#include <cerrno>
-
 #include "file_system/disk_writable_file.h"
 #include "file_system/signal_retry.h"
 
@@ -10,10 +8,7 @@ namespace brisel {
 bool DiskWritableFile::Write(const char* data, std::size_t size) {
     if (!open_ || Failed()) return false;
     for (std::size_t done = 0; done < size;) {
-        if (InterruptionRequested()) {
-            error_ = SystemError(EINTR);
-            return false;
-        }
+        if (StopRequested(error_)) return false;
         const ssize_t n = ::write(handle_, data + done, size - done);
         if (CallAgain(n)) continue;
         if (n < 0) return Fail();

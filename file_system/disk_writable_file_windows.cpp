@@ -1,20 +1,15 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cerrno>
 
 #include "file_system/disk_writable_file.h"
-#include "file_system/interruption.h"
 
 namespace brisel {
 
 bool DiskWritableFile::Write(const char* data, std::size_t size) {
     if (!open_ || Failed()) return false;
     for (std::size_t done = 0; done < size;) {
-        if (InterruptionRequested()) {
-            error_ = SystemError(EINTR);
-            return false;
-        }
+        if (StopRequested(error_)) return false;
         DWORD n = 0;
         const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size - done, kLargestBlock));
         if (!WriteFile(handle_, data + done, wanted, &n, nullptr)) return Fail();

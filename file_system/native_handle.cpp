@@ -9,4 +9,8 @@ std::string SystemError(int code) {
     return text.empty() ? "Unknown error" : text;
 }
 
+std::string IdentityText(const FileIdentity& identity) {
+    return std::to_string(identity.device) + ":" + std::to_string(identity.file);
+}
+
 }  // namespace brisel

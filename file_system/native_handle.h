@@ -2,9 +2,12 @@
 // The system's handle of an open file (a descriptor, or a Windows handle),
 // and what the disk's files ask of it on every system.
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+#include "file_system/interruption.h"
 
 namespace brisel {
 
@@ -21,6 +24,10 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// The identity as text, "device:file", equal for two files only when they
+// are the same.
+std::string IdentityText(const FileIdentity& identity);
+
 // The most bytes one read or write asks of the system: Windows counts them
 // in 32 bits.
 inline constexpr std::size_t kLargestBlock = std::size_t{1} << 30;
@@ -29,6 +36,14 @@ inline constexpr std::size_t kLargestBlock = std::size_t{1} << 30;
 std::string SystemError(int code);
 // The text for the last error of the calling thread.
 std::string LastSystemError();
+
+// Whether the run was asked to stop; then `error` says so as an interrupted
+// call would, and the file's operation fails.
+inline bool StopRequested(std::string& error) {
+    if (!InterruptionRequested()) return false;
+    error = SystemError(EINTR);
+    return true;
+}
 
 // Closes the handle; false when that failed.
 bool CloseNative(NativeHandle handle);

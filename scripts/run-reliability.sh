@@ -21,7 +21,7 @@ cmake --build build-asan --parallel 2
 (cd build-asan && ctest --output-on-failure --parallel 2 --timeout 300)
 
 echo "== Fuzzing whole conversions for ${fuzz_seconds} s (build-fuzz)"
-# A folder configured from the former fuzz/ project starts afresh.
+# A folder configured from another source folder starts afresh.
 if [ -f build-fuzz/CMakeCache.txt ] && ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$PWD" build-fuzz/CMakeCache.txt; then
   rm -rf build-fuzz/CMakeCache.txt build-fuzz/CMakeFiles
 fi

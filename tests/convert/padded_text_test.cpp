@@ -12,7 +12,9 @@ namespace {
 
 // The line followed by what follows every line the reader returns: a
 // space, then bytes of any value, here `after`.
-std::string AsReadLine(const std::string& line, char after) { return line + " " + std::string(15, after); }
+std::string AsReadLine(const std::string& line, char after) {
+    return line + " " + std::string(kReadableAfterText - 1, after);
+}
 
 TEST(FindBlank, StopsAtTheFirstSpaceOrTabOrAtTheLineEnd) {
     struct Case {

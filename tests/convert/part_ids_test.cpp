@@ -66,7 +66,8 @@ TEST(PartKey, PaddedKeyIsTheKeyOfTheIdAlone) {
     for (std::size_t length = 0; length <= 20; ++length) {
         for (std::size_t place = 0; place < std::max<std::size_t>(length, 1); ++place) {
             for (int byte = 0; byte < 256; ++byte) {
-                std::string line = std::string(length, 'K') + std::string(32, static_cast<char>(255 - byte));
+                std::string line =
+                    std::string(length, 'K') + std::string(kReadableAfterText, static_cast<char>(255 - byte));
                 if (length > 0) line[place] = static_cast<char>(byte);
                 const std::string_view id(line.data(), length);
                 const PartKey padded = KeyOfPadded(id), alone = KeyOf(std::string(id));

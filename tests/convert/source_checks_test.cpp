@@ -70,7 +70,7 @@ TEST(CheckName, EveryByteAtEveryPlace) {
     for (std::size_t length = 1; length <= 20; ++length) {
         for (std::size_t place = 0; place < length; ++place) {
             for (int byte = 0; byte < 256; ++byte) {
-                std::string text = '"' + std::string(length, 'm') + std::string(16, '"');
+                std::string text = '"' + std::string(length, 'm') + std::string(kReadableAfterText, '"');
                 text[1 + place] = static_cast<char>(byte);
                 const std::string_view name = std::string_view(text).substr(1, length);
                 const bool bad = IsBadNameByte(static_cast<unsigned char>(byte));
@@ -135,7 +135,7 @@ TEST(CheckReference, AFullStopAtPosition251MakesAPrefixTooLong) {
 
 // The line followed by what follows every line the reader returns: a space,
 // then bytes of any value.
-std::string AsReadLine(const std::string& line) { return line + " " + std::string(kScanReadsPastLine - 1, '.'); }
+std::string AsReadLine(const std::string& line) { return line + " " + std::string(kReadableAfterText - 1, '.'); }
 
 // The scan of a connection line skips the checks for references it finds
 // plain; that must never hide a finding, and the usual reference must be plain.

@@ -18,7 +18,7 @@ class DiskFolder : public testing::Test {
 protected:
     std::unique_ptr<WorkFolder> Open() {
         std::string error;
-        auto opened = OpenDiskFolder(folder.Folder(), noHook, error);
+        auto opened = OpenDiskFolder(folder.Folder(), {}, error);
         EXPECT_TRUE(opened) << error;
         return opened;
     }
@@ -31,7 +31,6 @@ protected:
     }
 
     TempFolder folder;
-    const StepHook noHook;  // held by reference while a folder is open
 };
 
 TEST_F(DiskFolder, TwoHoldersOfTheLockTakeTurns) {
@@ -84,9 +83,8 @@ TEST_F(DiskFolder, ReplacingPutsTheNewFileUnderTheTargetsName) {
 
 TEST(DiskFolderOpening, AMissingFolderGivesTheSystemsReason) {
     TempFolder folder;
-    const StepHook noHook;
     std::string error;
-    EXPECT_FALSE(OpenDiskFolder(folder.Folder() + "none/", noHook, error));
+    EXPECT_FALSE(OpenDiskFolder(folder.Folder() + "none/", {}, error));
     EXPECT_EQ(error, "No such file or directory");
 }
 

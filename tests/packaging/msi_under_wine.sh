@@ -12,8 +12,8 @@ later_msi="$3"
 later_version="$4"
 expected="$5"
 work="$6"
-export WINEPREFIX="$work/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot --init >/dev/null 2>&1
+source "$(dirname "$0")/../support/wine_prefix.sh"
+fresh_wine_prefix "$work/wineprefix"
 source "$(dirname "$0")/checks.sh"
 
 folder="$WINEPREFIX/drive_c/Program Files/Brisel"

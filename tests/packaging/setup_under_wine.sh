@@ -14,8 +14,8 @@ setup="$1"
 version="$2"
 expected="$3"
 work="$4"
-export WINEPREFIX="$work/setup-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot --init >/dev/null 2>&1
+source "$(dirname "$0")/../support/wine_prefix.sh"
+fresh_wine_prefix "$work/setup-prefix"
 source "$(dirname "$0")/checks.sh"
 
 # Every Wine process of a step, the uninstaller's copy of itself included,

@@ -140,9 +140,8 @@ TEST_P(ReadOnlyLeftover, IsTakenOver) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachName, ReadOnlyLeftover,
-                         testing::Values("BriselTemp.txt", "BriselTemp2.txt", "BriselTemp3.txt"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.param).substr(0, std::string(info.param).find('.'));
+                         testing::Values("BriselTemp.txt", "BriselTemp2.txt", "BriselTemp3.txt"), [](const auto& row) {
+                             return std::string(row.param).substr(0, std::string(row.param).find('.'));
                          });
 
 }  // namespace

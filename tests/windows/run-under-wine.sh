@@ -10,11 +10,9 @@ root="$2"
 # window frames itself and focus needs no window manager, large enough for the
 # About box and the Problems window beside the main window; Wine's own fonts,
 # MS Sans Serif among them.
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineserver -k 2>/dev/null
-rm -rf "$WINEPREFIX"
+source "$root/tests/support/wine_prefix.sh"
 started=$SECONDS
-wineboot --init >/dev/null 2>&1
+fresh_wine_prefix "$build/wineprefix"
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
 cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null

@@ -36,9 +36,8 @@ const CommandLineCase kCases[] = {
 };
 // clang-format on
 
-std::string CaseName(const testing::TestParamInfo<CommandLineCase>& tested) { return tested.param.name; }
-
-INSTANTIATE_TEST_SUITE_P(Windows, Utf8CommandLineTest, testing::ValuesIn(kCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Windows, Utf8CommandLineTest, testing::ValuesIn(kCases),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace brisel::cli
