@@ -13,7 +13,7 @@ namespace brisel::bench {
 struct GeneratedPart {
     std::string id;          // reference designator such as "R12"
     std::string name;        // value and footprint as the part line shows them
-    std::uint32_t pinCount;  // pins are numbered 1 to PinCount
+    std::uint32_t pinCount;  // pins are numbered 1 to pinCount
 };
 
 // How the part lines of one file separate the ID from the name; real writers
