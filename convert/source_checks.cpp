@@ -37,7 +37,7 @@ bool IsBadPin(std::string_view pin) {
     return !pin.empty() && allZero;
 }
 
-void SourceChecks::FindNameProblems(std::string_view name, NameRole role) {
+[[gnu::noinline]] void SourceChecks::FindNameProblems(std::string_view name, NameRole role) {
     const NameCheck check = CheckNameText(name);
     if (check.tooLong) findings_.nameTooLong = true;
     if (check.badCharacter >= 0) findings_.badCharacter = true;
