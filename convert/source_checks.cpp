@@ -37,6 +37,7 @@ bool IsBadPin(std::string_view pin) {
     return !pin.empty() && allZero;
 }
 
+// Out of line, so that the passes inline only the test of a name.
 [[gnu::noinline]] void SourceChecks::FindNameProblems(std::string_view name, NameRole role) {
     const NameCheck check = CheckNameText(name);
     if (check.tooLong) findings_.nameTooLong = true;
@@ -46,14 +47,11 @@ bool IsBadPin(std::string_view pin) {
 
 void SourceChecks::ReportName(const NameCheck& check, std::string_view name, NameRole role,
                               std::string_view reference) {
-    Problem problem = At(ProblemKind::EmptyName, name);
+    Problem problem = At(name.empty() ? ProblemKind::EmptyName : ProblemKind::LongName, name);
     problem.role = role;
     problem.name = name;
     problem.token = reference;
-    if (check.tooLong) {
-        if (!name.empty()) problem.kind = ProblemKind::LongName;
-        Send(problem);
-    }
+    if (check.tooLong) Send(problem);
     if (check.badCharacter >= 0) {
         problem.kind = ProblemKind::UnexpectedCharacter;
         problem.byte = static_cast<unsigned char>(check.badCharacter);
