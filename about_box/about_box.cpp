@@ -4,21 +4,15 @@
 #include "about_box/application_record.h"
 #include "about_box/system_info.h"
 #include "brisel_version.h"
+#include "messages/window_texts.h"
 
 namespace brisel::about_box {
-namespace {
-
-constexpr const char* kExecutionErrorTitle = "Execution - Error";
-constexpr const char* kBrowserFailed = "Your Web browser could not be launched properly.";
-constexpr const char* kMailFailed = "Your E-mail program could not be launched properly.";
-
-}  // namespace
 
 void AboutBox::Open(const std::string& AppVersion, const std::string& Disclaimer, const platform::Window& mainWindow) {
     Load();
-    form_->SetCaption(std::string("About ") + application::kTitle);
+    form_->SetCaption(messages::AboutCaption(application::kTitle));
     form_->SetText("lblTitle", application::kTitle);
-    form_->SetText("lblVersion", "Version " + AppVersion);
+    form_->SetText("lblVersion", messages::VersionCaption(AppVersion));
     form_->SetText("lblDescription", CopyrightTwoLines());
     form_->SetText("txtDisclaimer", Disclaimer);
     form_->ShowBeside(mainWindow);
@@ -43,8 +37,8 @@ void AboutBox::ConnectHandlers() {
 }
 
 void AboutBox::Form_Load() {
-    form_->SetCaption(std::string("About ") + application::kTitle);
-    form_->SetText("lblVersion", std::string("Version ") + version::kNumbers);
+    form_->SetCaption(messages::AboutCaption(application::kTitle));
+    form_->SetText("lblVersion", messages::VersionCaption(version::kNumbers));
     form_->SetText("lblTitle", application::kTitle);
 }
 
@@ -52,9 +46,9 @@ void AboutBox::cmdOK_Click() { form_->Close(); }
 
 void AboutBox::cmdSysInfo_Click() { StartSysInfo(platform_); }
 
-void AboutBox::lblWSurl_Click() { OpenLink(form_->Text("lblWSurl"), kBrowserFailed); }
+void AboutBox::lblWSurl_Click() { OpenLink(form_->Text("lblWSurl"), messages::kBrowserFailed); }
 
-void AboutBox::lblEMadd_Click() { OpenLink("Mailto:" + form_->Text("lblEMadd"), kMailFailed); }
+void AboutBox::lblEMadd_Click() { OpenLink("Mailto:" + form_->Text("lblEMadd"), messages::kMailFailed); }
 
 // The browser or mail program reports back later; both windows stay usable
 // meanwhile.
@@ -62,7 +56,7 @@ void AboutBox::OpenLink(const std::string& target, const char* failureText) {
     platform_.ShellOpen(form_.get(), target, lifetime_.Guard([this, failureText](platform::OpenResult result) {
         if (result == platform::OpenResult::Opened) return;
         platform_.Beep();
-        platform_.ShowMessage(failureText, kExecutionErrorTitle, platform::MessageIcon::Error);
+        platform_.ShowMessage(failureText, messages::kExecutionErrorTitle, platform::MessageIcon::Error);
     }));
 }
 

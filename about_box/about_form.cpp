@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "about_box/maker_info.h"
+#include "messages/window_texts.h"
 
 namespace brisel::about_box {
 namespace {
@@ -160,13 +161,9 @@ platform::FormDescription AboutFormFor(const Maker& maker) {
     };
 }
 
-std::string CopyrightOneLine() {
-    return std::string("Copyright (C) ") + maker::kCopyrightYear + " " + maker::kName + ".";
-}
+std::string CopyrightOneLine() { return messages::CopyrightText(maker::kCopyrightYear, maker::kName, " "); }
 
-std::string CopyrightTwoLines() {
-    return std::string("Copyright (C) ") + maker::kCopyrightYear + "\r\n" + maker::kName + ".";
-}
+std::string CopyrightTwoLines() { return messages::CopyrightText(maker::kCopyrightYear, maker::kName, "\r\n"); }
 
 const platform::FormDescription& AboutForm() {
     static const platform::FormDescription form = AboutFormFor(maker::kMaker);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "about_box/application_record.h"
+#include "messages/window_texts.h"
 
 namespace brisel::about_box {
 namespace {
@@ -62,7 +63,7 @@ void StartSysInfo(platform::Platform& platform) {
             return;
         }
     } catch (const std::exception&) {}
-    platform.ShowMessage(kSysInfoUnavailable, application::kTitle, platform::MessageIcon::None);
+    platform.ShowMessage(messages::kSysInfoUnavailable, application::kTitle, platform::MessageIcon::None);
 }
 
 }  // namespace brisel::about_box

@@ -9,8 +9,6 @@
 
 namespace brisel::about_box {
 
-inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
-
 // A value of 0 bytes has no last byte to look at; GetKeyValue raises this
 // and its caller reports the tool as unavailable.
 class EmptyRegistryValue : public std::runtime_error {

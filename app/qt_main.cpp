@@ -5,6 +5,7 @@
 
 #include "app/window_start.h"
 #include "main_window/command_line.h"
+#include "messages/command_line_texts.h"
 #include "platform/qt/qt_command_line.h"
 #include "platform/qt/qt_platform.h"
 
@@ -17,7 +18,7 @@ using brisel::main_window::StartRequest;
 bool Answered(const StartRequest& request, int& status) {
     switch (request.kind) {
         case StartRequest::ShowHelp:
-            std::fputs(brisel::main_window::kWindowUsage, stdout);
+            std::fputs(brisel::messages::kWindowUsage, stdout);
             return true;
         case StartRequest::ShowVersion:
             std::printf("%s\n", brisel::main_window::kWindowVersion);

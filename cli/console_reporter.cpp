@@ -5,6 +5,7 @@
 
 #include "cli/standard_streams.h"
 
+#include "messages/escaped_text.h"
 #include "messages/messages.h"
 
 namespace brisel::cli {
@@ -23,25 +24,8 @@ constexpr bool kEscapeBackslash =
 }  // namespace
 
 std::string EscapedControls(const std::string& text) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string escaped;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n') {
-            escaped += "\\n";
-        } else if (c == '\r') {
-            escaped += "\\r";
-        } else if (c == '\t') {
-            escaped += "\\t";
-        } else if (c == '\\' && kEscapeBackslash) {
-            escaped += "\\\\";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            escaped += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
-        } else {
-            escaped += c;
-        }
-    }
-    return escaped;
+    static constexpr messages::EscapeRules kOnOneLine{.namedControls = true, .backslash = kEscapeBackslash};
+    return messages::Escaped(text, kOnOneLine);
 }
 
 ConsoleReporter::ConsoleReporter(const JobSettings& settings, std::FILE* out, std::FILE* err, bool showProgress,

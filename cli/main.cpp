@@ -8,6 +8,7 @@
 #include "cli/run_conversion.h"
 #include "cli/standard_streams.h"
 #include "cli/utf8_console.h"
+#include "messages/command_line_texts.h"
 
 namespace {
 
@@ -22,11 +23,11 @@ int main(int argc, char** argv) {
     const Utf8Console console;
     const Options options = ParseOptions(Utf8Arguments(argc, argv));
     if (!options.usageError.empty()) {
-        std::fprintf(stderr, "brisel-convert: %s\n%s\n", options.usageError.c_str(), kTryHelp);
+        std::fputs(brisel::messages::UsageErrorLines("brisel-convert", options.usageError).c_str(), stderr);
         return 2;
     }
     if (options.help) {
-        std::fputs(kUsage, stdout);
+        std::fputs(brisel::messages::kConvertUsage, stdout);
         return Ended(0);
     }
     if (options.version) {

@@ -24,9 +24,6 @@ struct Options {
 
 Options ParseOptions(const std::vector<std::string>& args);
 
-extern const char* const kUsage;
-// The line after a usage error's reason.
-extern const char* const kTryHelp;
 extern const char* const kVersion;
 
 }  // namespace brisel::cli

@@ -1,7 +1,9 @@
 #pragma once
 // What a conversion tells the program that runs it, in the order it happens:
 // progress, warnings, problem occurrences, and at the end its outcome. The
-// conversion only reports; the window and the command line choose the words.
+// conversion only reports, in kinds and the texts of the source and the
+// paths they involve; every front end words them through messages/. Only a
+// failure's reason comes worded, by the system or the file system.
 
 #include <cstdint>
 #include <string>

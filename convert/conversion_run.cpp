@@ -74,7 +74,7 @@ Outcome ConversionRun::Run() {
     try {
         return Convert();
     } catch (const std::bad_alloc&) {
-        failure_ = {Failure::Operation::OutOfMemory, paths_.source, "Out of memory"};
+        failure_ = {Failure::Operation::OutOfMemory, paths_.source, {}};
         return Fail();
     }
 }

@@ -50,7 +50,7 @@ void MainPass::Run() {
 void MainPass::OnFirstLine(std::string_view line) {
     if (!IsSupportedFormat(line)) {
         checks_.At(1);
-        checks_.Report(ProblemKind::UnsupportedFormat, "the first line " + Quote(line) + " names no supported format");
+        checks_.Report(ProblemKind::UnsupportedFormat, line);
         reporter_.Warning(RunWarning::UnsupportedFormat);
     }
     WriteHeader(target_, appVersion_);

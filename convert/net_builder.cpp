@@ -17,7 +17,7 @@ void NetBuilder::OnNetHeader() {
     connectionsInNet_ = 0;
     last_ = {};
     checks_.At(headerLine);
-    checks_.CheckNameInLine(netName, "net name");
+    checks_.CheckNameInLine(netName, NameRole::NetName);
     ++netCount_;
     netNumber_.Increment();
 

@@ -40,8 +40,8 @@ void PartTable::AddPart(std::string_view line, std::int64_t lineNumber) {
     partNumber_.Increment();
     const PartLine part = SplitPartLine(line);
     checks_.At(lineNumber, line);
-    checks_.CheckNameInLine(part.id, "part ID");
-    checks_.CheckNameInLine(part.name, "part name");
+    checks_.CheckNameInLine(part.id, NameRole::PartId);
+    checks_.CheckNameInLine(part.name, NameRole::PartName);
     WritePartRow(target_, part.id, part.name);
     const PartNumber& stored = ids_.Store(partNumber_, KeyOfPadded(part.id));
     if (mapper_ != nullptr) mapper_->OnPart(&stored, part.id, part.name);

@@ -1,7 +1,6 @@
 #include "convert/source_checks.h"
 
 #include <array>
-#include <string>
 
 #include "convert/name_bytes.h"
 #include "convert/netlist_text.h"
@@ -38,27 +37,25 @@ bool IsBadPin(std::string_view pin) {
     return !pin.empty() && allZero;
 }
 
-void SourceChecks::FindNameProblems(std::string_view name, const char* what) {
+// Out of line, so that the passes inline only the test of a name.
+[[gnu::noinline]] void SourceChecks::FindNameProblems(std::string_view name, NameRole role) {
     const NameCheck check = CheckNameText(name);
     if (check.tooLong) findings_.nameTooLong = true;
     if (check.badCharacter >= 0) findings_.badCharacter = true;
-    if (sink_ != nullptr && (check.tooLong || check.badCharacter >= 0)) ReportName(check, name, what);
+    if (sink_ != nullptr && (check.tooLong || check.badCharacter >= 0)) ReportName(check, name, role);
 }
 
-void SourceChecks::ReportName(const NameCheck& check, std::string_view name, const std::string& what) {
-    if (name.empty()) {
-        Report(ProblemKind::EmptyName, what + " \"\" is empty", name);
-    } else if (check.tooLong) {
-        Report(ProblemKind::LongName,
-               what + " " + Quote(name) + " has " + std::to_string(name.size()) + " characters; " +
-                   std::to_string(kLongestName) + " is the most",
-               name);
-    }
+void SourceChecks::ReportName(const NameCheck& check, std::string_view name, NameRole role,
+                              std::string_view reference) {
+    Problem problem = At(name.empty() ? ProblemKind::EmptyName : ProblemKind::LongName, name);
+    problem.role = role;
+    problem.name = name;
+    problem.token = reference;
+    if (check.tooLong) Send(problem);
     if (check.badCharacter >= 0) {
-        static constexpr char kHex[] = "0123456789ABCDEF";
-        const std::string code = {'0', 'x', kHex[check.badCharacter >> 4], kHex[check.badCharacter & 15]};
-        Report(ProblemKind::UnexpectedCharacter, what + " " + Quote(name) + " holds the unexpected character " + code,
-               name);
+        problem.kind = ProblemKind::UnexpectedCharacter;
+        problem.byte = static_cast<unsigned char>(check.badCharacter);
+        Send(problem);
     }
 }
 
@@ -87,37 +84,39 @@ void SourceChecks::CheckReference(std::string_view token, std::size_t lastStop, 
 void SourceChecks::ReportReference(std::string_view token, std::size_t firstStop, std::size_t lastStop,
                                    bool emptyOrLong, bool badCharacter, bool badPin) {
     const std::string_view partId = token.substr(0, lastStop);
-    const std::string where = " of pin reference " + Quote(token);
-    if (firstStop == 0) Report(ProblemKind::EmptyName, "part ID \"\"" + where + " is empty", token);
-    if (emptyOrLong && firstStop != 0) ReportName(NameCheck{true, -1}, partId, "part ID");
-    if (badCharacter) ReportName(NameCheck{false, CheckNameText(partId).badCharacter}, partId, "part ID");
+    if (firstStop == 0) {
+        ReportName(NameCheck{true, -1}, token.substr(0, 0), NameRole::PartId, token);
+    } else if (emptyOrLong) {
+        ReportName(NameCheck{true, -1}, partId, NameRole::PartId, token);
+    }
+    if (badCharacter) {
+        ReportName(NameCheck{false, CheckNameText(partId).badCharacter}, partId, NameRole::PartId, token);
+    }
     if (badPin) {
-        Report(ProblemKind::BadPin,
-               "pin " + Quote(token.substr(firstStop + 1)) + " of part " + Quote(token.substr(0, firstStop)) +
-                   " is not a plain positive number",
-               token);
+        Problem problem = At(ProblemKind::BadPin, token);
+        problem.name = token.substr(0, firstStop);
+        problem.pin = token.substr(firstStop + 1);
+        Send(problem);
     }
 }
 
-// A token without a full stop repeats the reference before it, so its
-// problem is that reference's part; saying so tells the designer what to fix.
+// A token without a full stop repeats the reference before it, so the part
+// is that reference's.
 void SourceChecks::UnknownPart(std::string_view token, std::string_view partId) {
     if (sink_ == nullptr) return;
-    const std::string missing = Quote(partId) + ", which is not in the part list; it was left out";
-    std::string text = token.find('.') != std::string_view::npos
-                           ? "pin reference " + Quote(token) + " names part " + missing
-                           : "the token " + Quote(token) +
-                                 " has no full stop, so it repeats the part of the reference before it, " + missing;
-    Report(ProblemKind::UnknownPart, std::move(text), token);
+    Problem problem = At(ProblemKind::UnknownPart, token);
+    problem.token = token;
+    problem.name = partId;
+    Send(problem);
 }
 
 void SourceChecks::NothingToRepeat(std::string_view token, std::string_view netName) {
     if (sink_ == nullptr) return;
-    Report(ProblemKind::NothingToRepeat,
-           Quote(token) + " in net " + Quote(netName) +
-               " has no full stop and comes before the net's first pin "
-               "reference; it was left out",
-           token);
+    Problem problem = At(ProblemKind::NothingToRepeat, token);
+    problem.role = NameRole::NetName;
+    problem.token = token;
+    problem.name = netName;
+    Send(problem);
 }
 
 void SourceChecks::PinMapped(std::string_view token, std::string_view partId, std::string_view pin,
@@ -125,14 +124,14 @@ void SourceChecks::PinMapped(std::string_view token, std::string_view partId, st
     if (sink_ == nullptr) return;
     Problem problem = At(ProblemKind::MappedPin, token);
     problem.mapping = {std::string(pin), std::string(partId), std::string(mapping.number), mapping.line};
-    sink_->Report(problem);
+    Send(problem);
 }
 
-void SourceChecks::Report(ProblemKind kind, std::string text, std::string_view where) {
+void SourceChecks::Report(ProblemKind kind, std::string_view line) {
     if (sink_ == nullptr) return;
-    Problem problem = At(kind, where);
-    problem.text = std::move(text);
-    sink_->Report(problem);
+    Problem problem = At(kind, {});
+    problem.token = line;
+    Send(problem);
 }
 
 Problem SourceChecks::At(ProblemKind kind, std::string_view where) const {
@@ -147,8 +146,8 @@ Problem SourceChecks::At(ProblemKind kind, std::string_view where) const {
 
 void ReportMissingSections(SourceChecks& checks, const RunFacts& facts) {
     checks.At(0);
-    if (!facts.partHeaderSeen) checks.Report(ProblemKind::NoPartSection, "no part section (\"*PART*\") was found");
-    if (!facts.netHeaderSeen) checks.Report(ProblemKind::NoNetSection, "no net section (\"*NET*\") was found");
+    if (!facts.partHeaderSeen) checks.Report(ProblemKind::NoPartSection);
+    if (!facts.netHeaderSeen) checks.Report(ProblemKind::NoNetSection);
 }
 
 void ReportEndOfRunWarnings(ConversionReporter& reporter, const CheckFindings& findings, const RunFacts& facts) {

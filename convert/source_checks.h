@@ -47,15 +47,15 @@ public:
         lineStart_ = line.data();
     }
 
-    // `what` names the text for the problem report: "part ID", "net name".
-    // Inline for the usual name, which has nothing to report.
-    void CheckName(std::string_view name, const char* what) {
-        if (name.empty() || name.size() > kLongestName || HasBadNameByte(name)) FindNameProblems(name, what);
+    // `role` says what the name names, for the problem report. Inline for
+    // the usual name, which has nothing to report.
+    void CheckName(std::string_view name, NameRole role) {
+        if (name.empty() || name.size() > kLongestName || HasBadNameByte(name)) FindNameProblems(name, role);
     }
     // The same for a name with kReadableAfterText readable bytes from its
     // start at least, as a name inside a line that the reader returned has.
-    void CheckNameInLine(std::string_view name, const char* what) {
-        if (name.empty() || name.size() > kLongestName || HasBadNameBytePadded(name)) FindNameProblems(name, what);
+    void CheckNameInLine(std::string_view name, NameRole role) {
+        if (name.empty() || name.size() > kLongestName || HasBadNameBytePadded(name)) FindNameProblems(name, role);
     }
     // A pin reference whose last full stop stands at `lastStop`, checked as
     // if split at each of its full stops: the part ID before and the pin
@@ -68,16 +68,19 @@ public:
     // References the nets leave out.
     void UnknownPart(std::string_view token, std::string_view partId);
     void NothingToRepeat(std::string_view token, std::string_view netName);
-    // `where` is the offending text, when it stands in the current line.
-    void Report(ProblemKind kind, std::string text, std::string_view where = {});
+    // A problem of the current line as a whole (the first line's format,
+    // whose text is `line`) or of the whole file.
+    void Report(ProblemKind kind, std::string_view line = {});
 
     const CheckFindings& Findings() const { return findings_; }
 
 private:
     // A problem of `kind` where the text `where` stands.
     Problem At(ProblemKind kind, std::string_view where) const;
-    void FindNameProblems(std::string_view name, const char* what);
-    void ReportName(const NameCheck& check, std::string_view name, const std::string& what);
+    void FindNameProblems(std::string_view name, NameRole role);
+    // `reference` is the pin reference whose part ID the name is, if it is one.
+    void ReportName(const NameCheck& check, std::string_view name, NameRole role, std::string_view reference = {});
+    void Send(const Problem& problem) { sink_->Report(problem); }
     void ReportReference(std::string_view token, std::size_t firstStop, std::size_t lastStop, bool emptyOrLong,
                          bool badCharacter, bool badPin);
 

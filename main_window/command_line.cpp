@@ -1,18 +1,10 @@
 #include "main_window/command_line.h"
 
 #include "brisel_version.h"
+#include "messages/command_line_texts.h"
 
 namespace brisel::main_window {
 
-const char* const kWindowUsage =
-    "Usage: brisel [SOURCE [TARGET]]\n"
-    "Opens the Brisel window with SOURCE (a PADS netlist) and TARGET (the\n"
-    "ExpressPCB netlist to write) in its boxes.\n"
-    "\n"
-    "  -h, --help     show this help and exit\n"
-    "  -V, --version  show the version and exit\n"
-    "  --             take every later argument as a path, even one that\n"
-    "                 starts with '-'\n";
 const char* const kWindowVersion = "brisel " BRISEL_APP_VERSION;
 
 namespace {
@@ -46,9 +38,9 @@ StartRequest ParseCommandLine(const std::vector<std::string>& arguments) {
 
 // One line that says what is wrong, as brisel-convert words it.
 std::string UsageErrorText(const StartRequest& request) {
-    const std::string wrong =
-        request.unknownOption.empty() ? "too many operands" : "unknown option '" + request.unknownOption + "'";
-    return "brisel: " + wrong + "\nTry 'brisel --help' for more information.\n";
+    const std::string wrong = request.unknownOption.empty() ? std::string(messages::kTooManyOperands)
+                                                            : messages::UnknownOption(request.unknownOption);
+    return messages::UsageErrorLines("brisel", wrong);
 }
 
 }  // namespace brisel::main_window

@@ -22,7 +22,6 @@ StartRequest ParseCommandLine(const std::vector<std::string>& arguments);
 // What wrong usage prints (or shows in a message box).
 std::string UsageErrorText(const StartRequest& request);
 
-extern const char* const kWindowUsage;
 extern const char* const kWindowVersion;
 
 }  // namespace brisel::main_window

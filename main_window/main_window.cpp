@@ -11,6 +11,7 @@
 #include "main_window/box_paths.h"
 #include "main_window/main_form.h"
 #include "messages/problem_lines.h"
+#include "messages/window_texts.h"
 
 namespace brisel::main_window {
 namespace {
@@ -65,17 +66,6 @@ std::string WithTrailingSeparator(const std::string& folder) {
 }
 
 }  // namespace
-
-const std::string& DisclaimerText() {
-    static const std::string text =
-        "This program is provided as is.\r\n"
-        "It comes with no warranty of any kind, express or implied.\r\n"
-        "Check every converted netlist against its source before a board is "
-        "manufactured from it.\r\n"
-        "The maker accepts no liability for any damages that arise from using it.\r\n"
-        "The names of the netlist formats belong to their owners.";
-    return text;
-}
 
 MainWindow::MainWindow(platform::Platform& platform, Converter converter, FileSystem& files)
     : platform_(platform),
@@ -135,7 +125,7 @@ void MainWindow::Form_DragDrop(const std::string& control, const std::string& pa
 
 void MainWindow::Form_Load() {
     state_.AppVersion = version::kAppVersion;
-    state_.Disclaimer = DisclaimerText();
+    state_.Disclaimer = messages::kDisclaimer;
     state_.SourceFile = "PadsPCB.net";
     state_.TargetFile = "ExpressPCB.net";
     state_.HelpFileName = kHelpFileName;
@@ -144,7 +134,7 @@ void MainWindow::Form_Load() {
     state_.AppPath = WithTrailingSeparator(platform_.ProgramFolder());
     state_.SourcePath = DefaultFolder();
     state_.TargetPath = state_.SourcePath;
-    form_->SetToolTip("lblTitle", "Version " + state_.AppVersion);
+    form_->SetToolTip("lblTitle", messages::VersionCaption(state_.AppVersion));
     ShowPath("txtSource", state_.SourcePath + state_.SourceFile);
     ShowPath("txtTarget", state_.TargetPath + state_.TargetFile);
     form_->SetText("lblProg", "");
@@ -284,7 +274,7 @@ void MainWindow::RunConversion(const JobSettings& job, const PinMapUse& pinMap) 
     } catch (const std::exception& error) {
         failure = error.what();
     } catch (...) {
-        failure = "The conversion stopped because of an unknown error.";
+        failure = messages::kUnknownConversionError;
     }
     converting_ = false;
     if (closing_) {

@@ -154,7 +154,4 @@ private:
     bool closing_ = false;
 };
 
-// The disclaimer the About box shows.
-const std::string& DisclaimerText();
-
 }  // namespace brisel::main_window

@@ -4,15 +4,11 @@
 
 #include "file_system/file_paths.h"
 #include "main_window/main_window.h"
+#include "messages/window_texts.h"
 
 namespace brisel::main_window {
 namespace {
 
-constexpr const char* kOpenFilter =
-    "PADS-PowerPCB Netlist File (*.net)|*.net|"
-    "PADS-PowerPCB Netlist File (*.asc)|*.asc|"
-    "All Files (*.*)|*.*";
-constexpr const char* kSaveFilter = "ExpressPCB Netlist File (*.net)|*.net|";
 // An installed tree keeps its data in share/brisel/ beside the programs'
 // folder; the folder ends in a separator.
 std::string InstalledDataFolder(const std::string& programFolder) {
@@ -25,13 +21,14 @@ std::string InstalledDataFolder(const std::string& programFolder) {
 }  // namespace
 
 void MainWindow::mnuFileOpen_Click() {
-    ChooseFile({.kind = platform::FileDialogKind::Open, .title = "File Open", .filter = kOpenFilter}, "txtSource");
+    ChooseFile({.kind = platform::FileDialogKind::Open, .title = messages::kOpenTitle, .filter = messages::kOpenFilter},
+               "txtSource");
 }
 
 void MainWindow::mnuFileSaveAs_Click() {
     ChooseFile({.kind = platform::FileDialogKind::Save,
-                .title = "File Save As",
-                .filter = kSaveFilter,
+                .title = messages::kSaveAsTitle,
+                .filter = messages::kSaveAsFilter,
                 .confirmOverwrite = true},
                "txtTarget");
 }

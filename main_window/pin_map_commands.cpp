@@ -3,16 +3,9 @@
 #include "convert/pin_map_file.h"
 #include "main_window/main_window.h"
 #include "messages/pin_map_messages.h"
+#include "messages/window_texts.h"
 
 namespace brisel::main_window {
-namespace {
-
-constexpr const char* kPinMapFilter =
-    "Pin Map (*.map)|*.map|"
-    "Text File (*.txt)|*.txt|"
-    "All Files (*.*)|*.*";
-
-}  // namespace
 
 // Starts from the chosen map, or from the one the source may have beside
 // it. Cancel keeps the choice as it was.
@@ -21,8 +14,8 @@ void MainWindow::mnuFilePinMap_Click() {
                                   ? state_.PinMapPath
                                   : state_.SourcePath + SidecarMapName(state_.SourceFile);
     const auto choice = platform_.ChooseFile({.kind = platform::FileDialogKind::Open,
-                                              .title = "Pin Map",
-                                              .filter = kPinMapFilter,
+                                              .title = messages::kPinMapTitle,
+                                              .filter = messages::kPinMapFilter,
                                               .filterIndex = 1,
                                               .defaultExt = ".map",
                                               .fileName = start});

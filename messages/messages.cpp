@@ -43,7 +43,7 @@ std::vector<std::string> FailureLines(const Failure& failure) {
         case Failure::Operation::Interrupted:
             return {"The conversion was interrupted."};
         case Failure::Operation::OutOfMemory:
-            return {"The file '" + failure.path + "' could not be converted: " + failure.reason + "."};
+            return {"The file '" + failure.path + "' could not be converted: Out of memory."};
         case Failure::Operation::Write:
             break;
     }

@@ -1,5 +1,6 @@
 #include "messages/pin_map_messages.h"
 
+#include "messages/escaped_text.h"
 #include "pin_map/ball_grid.h"
 
 namespace brisel::messages {

@@ -1,6 +1,6 @@
 #include "messages/problem_lines.h"
 
-#include "messages/pin_map_messages.h"
+#include "messages/problem_texts.h"
 
 namespace brisel::messages {
 namespace {
@@ -12,9 +12,7 @@ const char* SeverityOf(ProblemKind kind) { return kind == ProblemKind::MappedPin
 std::optional<std::string> ProblemLines::Add(const Problem& problem) {
     if (++counts_[static_cast<std::size_t>(problem.kind)] > kMostPerKind) return std::nullopt;
     const std::string where = problem.joinedLine <= 0 ? label_ : label_ + ":" + std::to_string(problem.sourceLine);
-    const std::string text =
-        problem.kind == ProblemKind::MappedPin ? MappedPinText(problem.mapping, mapLabel_) : problem.text;
-    return where + SeverityOf(problem.kind) + text;
+    return where + SeverityOf(problem.kind) + ProblemText(problem, mapLabel_);
 }
 
 std::vector<std::string> ProblemLines::Omitted() const {

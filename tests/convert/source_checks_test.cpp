@@ -78,8 +78,8 @@ TEST(CheckName, EveryByteAtEveryPlace) {
                 ASSERT_EQ(HasBadNameBytePadded(name), bad)
                     << "length " << length << ", byte " << byte << " at " << place;
                 SourceChecks checks(nullptr), inLine(nullptr);
-                checks.CheckName(name, "part ID");
-                inLine.CheckNameInLine(name, "part ID");
+                checks.CheckName(name, NameRole::PartId);
+                inLine.CheckNameInLine(name, NameRole::PartId);
                 ASSERT_EQ(checks.Findings().badCharacter, bad);
                 ASSERT_EQ(inLine.Findings().badCharacter, bad);
             }

@@ -7,6 +7,7 @@
 
 #include "brisel_version.h"
 #include "messages/messages.h"
+#include "messages/window_texts.h"
 #include "tests/gui/main_window_fixture.h"
 
 namespace brisel::testing {
@@ -225,7 +226,7 @@ TEST_F(MainWindowTest, AboutHandsTheBoxTheVersionTheDisclaimerAndTheWindowToOpen
     });
     Form().Click("mnuHelpAbout");
     EXPECT_EQ(version, brisel::version::kAppVersion);
-    EXPECT_EQ(disclaimer, main_window::DisclaimerText());
+    EXPECT_EQ(disclaimer, messages::kDisclaimer);
     EXPECT_EQ(beside, &window.Form());
 }
 

@@ -6,12 +6,22 @@
 namespace brisel::testing {
 namespace {
 
-Problem At(ProblemKind kind, std::int64_t sourceLine, std::string text) {
-    return {kind, /*joinedLine=*/sourceLine, /*offset=*/0, sourceLine, std::move(text), {}};
+Problem BadPin(std::int64_t sourceLine, std::string part, std::string pin) {
+    Problem problem{};
+    problem.kind = ProblemKind::BadPin;
+    problem.joinedLine = problem.sourceLine = sourceLine;
+    problem.name = std::move(part);
+    problem.pin = std::move(pin);
+    return problem;
 }
 
-const Problem kBadPin = At(ProblemKind::BadPin, 16, "pin \"0\" of part \"C1\" is not a plain positive number");
-const Problem kNoNets{ProblemKind::NoNetSection, 0, 0, 0, "the file has no net section", {}};
+const Problem kBadPin = BadPin(16, "C1", "0");
+const Problem kNoNets = [] {
+    Problem problem{};
+    problem.kind = ProblemKind::NoNetSection;
+    return problem;
+}();
+const std::string kNoNetsLine = "PadsPCB.net: warning: no net section (\"*NET*\") was found";
 const std::string kBadPinLine = "PadsPCB.net:16: warning: pin \"0\" of part \"C1\" is not a plain positive number";
 
 class ProblemsTest : public MainWindowTest {
@@ -53,7 +63,7 @@ TEST_F(ProblemsTest, TheMessageBoxesAndTheirOrderStayAsWithoutTheList) {
 TEST_F(ProblemsTest, TheWindowListsEachProblemWithItsSourceLineAsDetailsWordsIt) {
     ConvertReporting({kBadPin, kNoNets});
     OpenProblems();
-    EXPECT_EQ(Problems().Text("txtProblems"), kBadPinLine + "\r\nPadsPCB.net: warning: the file has no net section");
+    EXPECT_EQ(Problems().Text("txtProblems"), kBadPinLine + "\r\n" + kNoNetsLine);
     EXPECT_EQ(Problems().Focus(), "txtProblems");
     EXPECT_EQ(Problems().Caption(), "Problems - Brisel");
     EXPECT_EQ(platform.Entries("show window frmProblems"), Log{"show window frmProblems beside frmMain"});
@@ -67,7 +77,7 @@ TEST_F(ProblemsTest, AtMostAHundredLinesOfAKindAndThenHowManyMore) {
     const auto& lines = window.State().Problems;
     ASSERT_EQ(lines.size(), 102u);
     EXPECT_EQ(lines[99], kBadPinLine);
-    EXPECT_EQ(lines[100], "PadsPCB.net: warning: the file has no net section");
+    EXPECT_EQ(lines[100], kNoNetsLine);
     EXPECT_EQ(lines[101],
               "PadsPCB.net: warning: 3 more of the kind \"pin that is not a plain positive number\" not shown");
 }
@@ -76,7 +86,7 @@ TEST_F(ProblemsTest, CopyPutsEveryLineOnTheClipboardEachWithItsLineEnd) {
     ConvertReporting({kBadPin, kNoNets});
     OpenProblems();
     Problems().Click("cmdCopy");
-    EXPECT_EQ(platform.clipboard, kBadPinLine + "\r\nPadsPCB.net: warning: the file has no net section\r\n");
+    EXPECT_EQ(platform.clipboard, kBadPinLine + "\r\n" + kNoNetsLine + "\r\n");
 }
 
 TEST_F(ProblemsTest, OpeningAgainKeepsOneWindowAndBringsItToTheFront) {
@@ -101,7 +111,7 @@ TEST_F(ProblemsTest, AnOpenWindowListsTheNextConversionsProblems) {
     ConvertReporting({kBadPin});
     OpenProblems();
     ConvertReporting({kNoNets});
-    EXPECT_EQ(Problems().Text("txtProblems"), "PadsPCB.net: warning: the file has no net section");
+    EXPECT_EQ(Problems().Text("txtProblems"), kNoNetsLine);
     ConvertReporting({});
     EXPECT_EQ(Problems().Text("txtProblems"), "No problems were found in the last conversion.");
     Problems().Click("cmdCopy");

@@ -78,7 +78,8 @@ TEST(GetKeyValue, ValueOfZeroBytesRaisesAnErrorForTheCaller) {
 
 const char* const kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const char* const kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string kUnavailable = MessageEntry("Brisel", about_box::kSysInfoUnavailable, platform::MessageIcon::None);
+const std::string kUnavailable =
+    MessageEntry("Brisel", "System Information Is Unavailable At This Time", platform::MessageIcon::None);
 
 struct SysInfoCase {
     const char* name;
