@@ -19,7 +19,6 @@
 #include "cli/source_tap.h"
 #include "cli/standard_streams.h"
 #include "cli/target_readback.h"
-#include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
 #include "convert/pin_map_file.h"
 #include "file_system/disk_file_system.h"
@@ -27,6 +26,7 @@
 #include "file_system/interruption.h"
 #include "messages/messages.h"
 #include "messages/pin_map_messages.h"
+#include "verify/verify.h"
 
 namespace brisel::cli {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "cli/verify/verify.h"
 #include "file_system/file_system.h"
+#include "verify/verify.h"
 
 namespace brisel::cli {
 

@@ -1,4 +1,4 @@
-#include "cli/verify/pads_source.h"
+#include "verify/pads_source.h"
 
 #include <gtest/gtest.h>
 

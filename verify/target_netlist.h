@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/verify/digest.h"
-#include "cli/verify/name_list.h"
-#include "cli/verify/table_layout.h"
+#include "verify/digest.h"
+#include "verify/name_list.h"
+#include "verify/table_layout.h"
 
 namespace brisel::verify {
 

@@ -1,8 +1,8 @@
-#include "cli/verify/connectivity_check.h"
+#include "verify/connectivity_check.h"
 
 #include <string>
 
-#include "cli/verify/text.h"
+#include "verify/text.h"
 
 namespace brisel::verify {
 

@@ -1,4 +1,4 @@
-#include "cli/verify/chain_check.h"
+#include "verify/chain_check.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "cli/verify/target_reader.h"
+#include "verify/target_reader.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
-#include "cli/verify/text.h"
+#include "verify/text.h"
 
 namespace brisel::verify {
 namespace {

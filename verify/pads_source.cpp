@@ -1,8 +1,8 @@
-#include "cli/verify/pads_source.h"
+#include "verify/pads_source.h"
 
 #include <algorithm>
 
-#include "cli/verify/text.h"
+#include "verify/text.h"
 
 namespace brisel::verify {
 namespace {

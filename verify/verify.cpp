@@ -1,15 +1,15 @@
-#include "cli/verify/verify.h"
+#include "verify/verify.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 
-#include "cli/verify/chain_check.h"
-#include "cli/verify/connectivity_check.h"
-#include "cli/verify/problem_list.h"
-#include "cli/verify/target_netlist.h"
-#include "cli/verify/target_reader.h"
 #include "common/native_path.h"
+#include "verify/chain_check.h"
+#include "verify/connectivity_check.h"
+#include "verify/problem_list.h"
+#include "verify/target_netlist.h"
+#include "verify/target_reader.h"
 
 namespace brisel::verify {
 namespace {

@@ -14,13 +14,13 @@
 #include <unordered_map>
 #include <vector>
 
-#include "cli/verify/digest.h"
-#include "cli/verify/line_splitter.h"
-#include "cli/verify/name_list.h"
-#include "cli/verify/part_id_set.h"
-#include "cli/verify/pin_set.h"
-#include "cli/verify/table_layout.h"
 #include "pin_map/pin_map.h"
+#include "verify/digest.h"
+#include "verify/line_splitter.h"
+#include "verify/name_list.h"
+#include "verify/part_id_set.h"
+#include "verify/pin_set.h"
+#include "verify/table_layout.h"
 
 namespace brisel::verify {
 
