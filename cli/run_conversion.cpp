@@ -56,8 +56,8 @@ int Verify(const Options& options, const std::string& sourceLabel, verify::Verif
     }
     const verify::Report report = verifier.CheckTarget(options.target);
     for (const verify::ImportRisk& risk : report.risks) {
-        std::fprintf(stderr, "%s:%lld: warning: %s\n", sourceLabel.c_str(), static_cast<long long>(risk.Line),
-                     risk.Text.c_str());
+        std::fprintf(stderr, "%s:%lld: warning: %s\n", sourceLabel.c_str(), static_cast<long long>(risk.line),
+                     risk.text.c_str());
     }
     if (!report.ok) {
         for (const std::string& problem : report.problems) std::fprintf(stderr, "verify: %s\n", problem.c_str());

@@ -25,15 +25,15 @@
 namespace brisel::verify {
 
 struct SourceNet {
-    std::int64_t HeaderLine = 0;
-    PinDigest Pins;  // one entry per pin
-    std::int64_t LeftOut = 0;
+    std::int64_t headerLine = 0;
+    PinDigest pins;  // one entry per pin
+    std::int64_t leftOut = 0;
 };
 
 // A place where ExpressPCB will not read the target as the designer meant.
 struct ImportRisk {
-    std::int64_t Line = 0;  // of the source
-    std::string Text;
+    std::int64_t line = 0;  // of the source
+    std::string text;
 };
 
 class PadsSourceReader : private LineHandler {

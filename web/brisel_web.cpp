@@ -88,8 +88,8 @@ void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile&
         return;
     }
     for (const verify::ImportRisk& risk : report.risks) {
-        std::fprintf(details, "%s:%lld: warning: %s\n", source.c_str(), static_cast<long long>(risk.Line),
-                     risk.Text.c_str());
+        std::fprintf(details, "%s:%lld: warning: %s\n", source.c_str(), static_cast<long long>(risk.line),
+                     risk.text.c_str());
     }
     if (report.ok) {
         const std::string line = "verified: " + std::to_string(report.nets) + " nets, " +
