@@ -15,8 +15,6 @@
 
 #include "brisel_version.h"
 #include "cli/console_reporter.h"
-#include "cli/details_printer.h"
-#include "cli/source_tap.h"
 #include "cli/standard_streams.h"
 #include "cli/target_readback.h"
 #include "convert/convert_netlist.h"
@@ -24,8 +22,10 @@
 #include "file_system/disk_file_system.h"
 #include "file_system/file_paths.h"
 #include "file_system/interruption.h"
+#include "messages/details_printer.h"
 #include "messages/messages.h"
 #include "messages/pin_map_messages.h"
+#include "verify/source_tap.h"
 #include "verify/verify.h"
 
 namespace brisel::cli {
@@ -110,10 +110,10 @@ int RunConversion(const Options& options) {
     const bool netlistOnOutput = settings.TargetIsStandardOutput || IsStandardOutput(options.target);
     std::FILE* out = netlistOnOutput ? stderr : stdout;
     const std::string sourceLabel = settings.SourceIsStandardInput ? messages::kStandardInput : options.source;
-    DetailsPrinter details(sourceLabel, stderr, options.pinMap);
+    messages::DetailsPrinter details(sourceLabel, stderr, options.pinMap);
     ConsoleReporter reporter(settings, out, stderr, terminal, options.details ? &details : nullptr);
     verify::Verifier verifier(settings.PinMap.get());
-    SourceTap tappedDisk(TheDisk(), settings.SourcePath + settings.SourceFile, verifier);
+    verify::SourceTap tappedDisk(TheDisk(), settings.SourcePath + settings.SourceFile, verifier);
     const Outcome outcome = Convert(settings, options.verify ? tappedDisk : TheDisk(), reporter);
     details.PrintOmitted();
     if (outcome.failure.operation == Failure::Operation::Interrupted) return 128 + InterruptionSignal();

@@ -12,14 +12,14 @@
 #include <string>
 
 #include "brisel_version.h"
-#include "cli/details_printer.h"
-#include "cli/source_tap.h"
 #include "convert/convert_netlist.h"
 #include "convert/letter_pins.h"
 #include "convert/pin_map_file.h"
+#include "messages/details_printer.h"
 #include "messages/messages.h"
 #include "messages/pin_map_messages.h"
 #include "messages/pin_map_template.h"
+#include "verify/source_tap.h"
 #include "verify/verify.h"
 #include "web/browser_store.h"
 #include "web/byte_source_stream.h"
@@ -46,7 +46,8 @@ void Post(const messages::Message& message) {
 
 class PageReporter : public ConversionReporter {
 public:
-    PageReporter(const JobSettings& settings, cli::DetailsPrinter& details) : settings_(settings), details_(details) {}
+    PageReporter(const JobSettings& settings, messages::DetailsPrinter& details)
+        : settings_(settings), details_(details) {}
 
     void Progress(const ProgressStep& step) override {
         PostEvent("progress", messages::ProgressCaption(step).c_str(), 0);
@@ -58,7 +59,7 @@ public:
 
 private:
     const JobSettings& settings_;
-    cli::DetailsPrinter& details_;
+    messages::DetailsPrinter& details_;
 };
 
 // The problem lines as `--details` prints them, collected in memory.
@@ -130,10 +131,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
     files.ReadOnce(settings.JoinedFileName);
     files.ReadOnce(settings.SpoolFileName);
     DetailsText details;
-    cli::DetailsPrinter printer(source, details.Stream(), map);
+    messages::DetailsPrinter printer(source, details.Stream(), map);
     PageReporter reporter(settings, printer);
     verify::Verifier verifier(settings.PinMap.get());
-    cli::SourceTap tappedFiles(files, settings.SourceFile, verifier);
+    verify::SourceTap tappedFiles(files, settings.SourceFile, verifier);
     const Outcome outcome = ConvertNetlist(settings, tappedFiles, reporter);
     printer.PrintOmitted();
     if (outcome.result == ConversionResult::Completed) {

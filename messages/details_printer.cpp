@@ -1,6 +1,6 @@
-#include "cli/details_printer.h"
+#include "messages/details_printer.h"
 
-namespace brisel::cli {
+namespace brisel::messages {
 
 void DetailsPrinter::Print(const Problem& problem) {
     if (const auto line = lines_.Add(problem)) std::fprintf(err_, "%s\n", line->c_str());
@@ -10,4 +10,4 @@ void DetailsPrinter::PrintOmitted() {
     for (const std::string& line : lines_.Omitted()) std::fprintf(err_, "%s\n", line.c_str());
 }
 
-}  // namespace brisel::cli
+}  // namespace brisel::messages

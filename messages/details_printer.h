@@ -7,7 +7,7 @@
 
 #include "messages/problem_lines.h"
 
-namespace brisel::cli {
+namespace brisel::messages {
 
 class DetailsPrinter {
 public:
@@ -21,8 +21,8 @@ public:
     void PrintOmitted();
 
 private:
-    messages::ProblemLines lines_;
+    ProblemLines lines_;
     std::FILE* err_;
 };
 
-}  // namespace brisel::cli
+}  // namespace brisel::messages
