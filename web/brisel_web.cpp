@@ -19,6 +19,7 @@
 #include "messages/messages.h"
 #include "messages/pin_map_messages.h"
 #include "messages/pin_map_template.h"
+#include "messages/verify_lines.h"
 #include "verify/source_tap.h"
 #include "verify/verify.h"
 #include "web/browser_store.h"
@@ -85,20 +86,19 @@ void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile&
     web::ByteSourceStream targetStream(target);
     const verify::Report report = verifier.CheckTarget(targetStream);
     if (target.Failed()) {
-        PostEvent("verification", ("verify: the new netlist could not be read back: " + target.Error()).c_str(), 0);
+        PostEvent("verification", messages::UnreadableTargetLine(target.Error()).c_str(), 0);
         return;
     }
     for (const verify::ImportRisk& risk : report.risks) {
-        std::fprintf(details, "%s:%lld: warning: %s\n", source.c_str(), static_cast<long long>(risk.line),
-                     risk.text.c_str());
+        std::fprintf(details, "%s\n", messages::ImportRiskLine(source, risk.line, risk.text).c_str());
     }
     if (report.ok) {
-        const std::string line = "verified: " + std::to_string(report.nets) + " nets, " +
-                                 std::to_string(report.connections) + " connections";
-        PostEvent("verification", line.c_str(), 1);
+        PostEvent("verification", messages::VerifiedLine(report.nets, report.connections).c_str(), 1);
         return;
     }
-    for (const std::string& problem : report.problems) PostEvent("verification", ("verify: " + problem).c_str(), 0);
+    for (const std::string& problem : report.problems) {
+        PostEvent("verification", messages::DiscrepancyLine(problem).c_str(), 0);
+    }
 }
 
 }  // namespace
