@@ -4,18 +4,9 @@
 # no code with the writer it checks.
 #   cmake -DROOT=<source folder> -P layering.cmake
 cmake_minimum_required(VERSION 3.22)
+include(${CMAKE_CURRENT_LIST_DIR}/../support/includes_outside.cmake)
 set(broken "")
-
-file(GLOB files ${ROOT}/verify/*.h ${ROOT}/verify/*.cpp)
-foreach(file ${files})
-  file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
-  foreach(line ${includes})
-    if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"(verify|pin_map|file_system|common)/")
-      list(APPEND broken "${file}: ${line}")
-    endif()
-  endforeach()
-endforeach()
-
+brisel_includes_outside(broken verify verify pin_map file_system common)
 if(broken)
   list(JOIN broken "\n" text)
   message(FATAL_ERROR "verify/ reaches beyond the folders it stands on:\n${text}")
