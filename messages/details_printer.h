@@ -1,6 +1,7 @@
 #pragma once
-// `--details`: one line per problem occurrence on standard error, in the
-// words the window's Problems list uses too.
+// One line per problem occurrence on a stream (standard error for
+// `--details`, the page's problem lines), in the words the window's Problems
+// list uses too.
 
 #include <cstdio>
 #include <string>
@@ -13,8 +14,8 @@ class DetailsPrinter {
 public:
     // `label` names the source in each line, and `mapLabel` the pin map in
     // the notes.
-    DetailsPrinter(std::string label, std::FILE* err, std::string mapLabel = {})
-        : lines_(std::move(label), std::move(mapLabel)), err_(err) {}
+    DetailsPrinter(std::string label, std::FILE* stream, std::string mapLabel = {})
+        : lines_(std::move(label), std::move(mapLabel)), stream_(stream) {}
 
     void Print(const Problem& problem);
     // One line for each kind that had more occurrences than were shown.
@@ -22,7 +23,7 @@ public:
 
 private:
     ProblemLines lines_;
-    std::FILE* err_;
+    std::FILE* stream_;
 };
 
 }  // namespace brisel::messages
