@@ -29,7 +29,7 @@ std::string EscapedControls(const std::string& text) {
 }
 
 ConsoleReporter::ConsoleReporter(const JobSettings& settings, std::FILE* out, std::FILE* err, bool showProgress,
-                                 DetailsPrinter* details)
+                                 messages::DetailsPrinter* details)
     : settings_(settings), out_(out), err_(err), showProgress_(showProgress), details_(details) {}
 
 ConsoleReporter::~ConsoleReporter() { ClearProgress(); }

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/details_printer.h"
 #include "convert/conversion_report.h"
 #include "convert/job.h"
+#include "messages/details_printer.h"
 
 namespace brisel::cli {
 
@@ -21,7 +21,7 @@ class ConsoleReporter : public ConversionReporter {
 public:
     // `details`, when not nullptr, prints each problem occurrence.
     ConsoleReporter(const JobSettings& settings, std::FILE* out, std::FILE* err, bool showProgress,
-                    DetailsPrinter* details);
+                    messages::DetailsPrinter* details);
     ~ConsoleReporter() override;
 
     void Progress(const ProgressStep& step) override;
@@ -41,7 +41,7 @@ private:
     std::FILE* out_;
     std::FILE* err_;
     bool showProgress_;
-    DetailsPrinter* details_;
+    messages::DetailsPrinter* details_;
     std::size_t progressWidth_ = 0;
     int warnings_ = 0;
 };

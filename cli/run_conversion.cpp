@@ -15,18 +15,19 @@
 
 #include "brisel_version.h"
 #include "cli/console_reporter.h"
-#include "cli/details_printer.h"
-#include "cli/source_tap.h"
 #include "cli/standard_streams.h"
 #include "cli/target_readback.h"
-#include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
 #include "convert/pin_map_file.h"
 #include "file_system/disk_file_system.h"
 #include "file_system/file_paths.h"
 #include "file_system/interruption.h"
+#include "messages/details_printer.h"
 #include "messages/messages.h"
 #include "messages/pin_map_messages.h"
+#include "messages/verify_lines.h"
+#include "verify/source_tap.h"
+#include "verify/verify.h"
 
 namespace brisel::cli {
 
@@ -43,6 +44,8 @@ void Split(const std::string& path, std::string& folder, std::string& file) {
     }
 }
 
+void PrintLine(std::FILE* stream, const std::string& line) { std::fprintf(stream, "%s\n", line.c_str()); }
+
 // Reads the target back with a reader that shares nothing with the writer.
 // Returns the exit status it calls for: 4 for a discrepancy, 5 when the
 // target cannot be read back (a pipe or a device), 3 when it warned under
@@ -51,19 +54,18 @@ void Split(const std::string& path, std::string& folder, std::string& file) {
 int Verify(const Options& options, const std::string& sourceLabel, verify::Verifier& verifier, std::FILE* out) {
     if (options.target == "-" || !CanBeReadBack(options.target)) {
         const std::string target = options.target == "-" ? messages::kStandardOutput : options.target;
-        std::fprintf(stderr, "%s\n", messages::NotVerifiedLine(target).c_str());
+        PrintLine(stderr, messages::NotVerifiedLine(target));
         return kNotVerified;
     }
     const verify::Report report = verifier.CheckTarget(options.target);
     for (const verify::ImportRisk& risk : report.risks) {
-        std::fprintf(stderr, "%s:%lld: warning: %s\n", sourceLabel.c_str(), static_cast<long long>(risk.Line),
-                     risk.Text.c_str());
+        PrintLine(stderr, messages::ImportRiskLine(sourceLabel, risk.line, risk.text));
     }
     if (!report.ok) {
-        for (const std::string& problem : report.problems) std::fprintf(stderr, "verify: %s\n", problem.c_str());
+        for (const std::string& problem : report.problems) PrintLine(stderr, messages::DiscrepancyLine(problem));
         return 4;
     }
-    std::fprintf(out, "verified: %lld nets, %lld connections\n", report.nets, report.connections);
+    PrintLine(out, messages::VerifiedLine(report.nets, report.connections));
     return options.strict && !report.risks.empty() ? 3 : 0;
 }
 
@@ -82,7 +84,7 @@ JobSettings SettingsFor(const Options& options) {
 bool ReadPinMap(const std::string& path, JobSettings& settings) {
     const PinMapFile file = LoadPinMap(TheDisk(), path);
     if (!file.Read()) {
-        std::fprintf(stderr, "%s\n", EscapedControls(messages::ForPinMapFile(path, file).OneLine()).c_str());
+        PrintLine(stderr, EscapedControls(messages::ForPinMapFile(path, file).OneLine()));
         return false;
     }
     settings.PinMap = file.map;
@@ -101,7 +103,7 @@ Outcome Convert(const JobSettings& settings, FileSystem& files, ConversionReport
 int RunConversion(const Options& options) {
     JobSettings settings = SettingsFor(options);
     if (settings.SourceFile.empty() || settings.TargetFile.empty()) {
-        std::fprintf(stderr, "%s\n", messages::MissingNames().OneLine().c_str());
+        PrintLine(stderr, messages::MissingNames().OneLine());
         return 1;
     }
     if (!options.pinMap.empty() && !ReadPinMap(options.pinMap, settings)) return 1;
@@ -110,10 +112,10 @@ int RunConversion(const Options& options) {
     const bool netlistOnOutput = settings.TargetIsStandardOutput || IsStandardOutput(options.target);
     std::FILE* out = netlistOnOutput ? stderr : stdout;
     const std::string sourceLabel = settings.SourceIsStandardInput ? messages::kStandardInput : options.source;
-    DetailsPrinter details(sourceLabel, stderr, options.pinMap);
+    messages::DetailsPrinter details(sourceLabel, stderr, options.pinMap);
     ConsoleReporter reporter(settings, out, stderr, terminal, options.details ? &details : nullptr);
     verify::Verifier verifier(settings.PinMap.get());
-    SourceTap tappedDisk(TheDisk(), settings.SourcePath + settings.SourceFile, verifier);
+    verify::SourceTap tappedDisk(TheDisk(), settings.SourcePath + settings.SourceFile, verifier);
     const Outcome outcome = Convert(settings, options.verify ? tappedDisk : TheDisk(), reporter);
     details.PrintOmitted();
     if (outcome.failure.operation == Failure::Operation::Interrupted) return 128 + InterruptionSignal();

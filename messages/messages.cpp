@@ -158,10 +158,6 @@ std::string WaitingLine(const std::string& folder) {
            " to finish...";
 }
 
-std::string NotVerifiedLine(const std::string& target) {
-    return "verify: '" + target + "' cannot be read back, not verified";
-}
-
 std::string OutputErrorLine(const std::string& program, const std::string& reason) {
     return program + ": write error: " + reason;
 }

@@ -60,9 +60,6 @@ std::string ShownFolder(std::string folder);
 // typed, "." for the current one.
 std::string WaitingLine(const std::string& folder);
 
-// --verify on a target that cannot be read back (a pipe, a device).
-std::string NotVerifiedLine(const std::string& target);
-
 // A program's standard output that could not be written, in GNU's words:
 // "brisel-convert: write error: No space left on device".
 std::string OutputErrorLine(const std::string& program, const std::string& reason);

@@ -12,15 +12,16 @@
 #include <string>
 
 #include "brisel_version.h"
-#include "cli/details_printer.h"
-#include "cli/source_tap.h"
-#include "cli/verify/verify.h"
 #include "convert/convert_netlist.h"
 #include "convert/letter_pins.h"
 #include "convert/pin_map_file.h"
+#include "messages/details_printer.h"
 #include "messages/messages.h"
 #include "messages/pin_map_messages.h"
 #include "messages/pin_map_template.h"
+#include "messages/verify_lines.h"
+#include "verify/source_tap.h"
+#include "verify/verify.h"
 #include "web/browser_store.h"
 #include "web/byte_source_stream.h"
 #include "web/page_file_system.h"
@@ -46,7 +47,8 @@ void Post(const messages::Message& message) {
 
 class PageReporter : public ConversionReporter {
 public:
-    PageReporter(const JobSettings& settings, cli::DetailsPrinter& details) : settings_(settings), details_(details) {}
+    PageReporter(const JobSettings& settings, messages::DetailsPrinter& details)
+        : settings_(settings), details_(details) {}
 
     void Progress(const ProgressStep& step) override {
         PostEvent("progress", messages::ProgressCaption(step).c_str(), 0);
@@ -58,7 +60,7 @@ public:
 
 private:
     const JobSettings& settings_;
-    cli::DetailsPrinter& details_;
+    messages::DetailsPrinter& details_;
 };
 
 // The problem lines as `--details` prints them, collected in memory.
@@ -84,20 +86,19 @@ void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile&
     web::ByteSourceStream targetStream(target);
     const verify::Report report = verifier.CheckTarget(targetStream);
     if (target.Failed()) {
-        PostEvent("verification", ("verify: the new netlist could not be read back: " + target.Error()).c_str(), 0);
+        PostEvent("verification", messages::UnreadableTargetLine(target.Error()).c_str(), 0);
         return;
     }
     for (const verify::ImportRisk& risk : report.risks) {
-        std::fprintf(details, "%s:%lld: warning: %s\n", source.c_str(), static_cast<long long>(risk.Line),
-                     risk.Text.c_str());
+        std::fprintf(details, "%s\n", messages::ImportRiskLine(source, risk.line, risk.text).c_str());
     }
     if (report.ok) {
-        const std::string line = "verified: " + std::to_string(report.nets) + " nets, " +
-                                 std::to_string(report.connections) + " connections";
-        PostEvent("verification", line.c_str(), 1);
+        PostEvent("verification", messages::VerifiedLine(report.nets, report.connections).c_str(), 1);
         return;
     }
-    for (const std::string& problem : report.problems) PostEvent("verification", ("verify: " + problem).c_str(), 0);
+    for (const std::string& problem : report.problems) {
+        PostEvent("verification", messages::DiscrepancyLine(problem).c_str(), 0);
+    }
 }
 
 }  // namespace
@@ -130,10 +131,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
     files.ReadOnce(settings.JoinedFileName);
     files.ReadOnce(settings.SpoolFileName);
     DetailsText details;
-    cli::DetailsPrinter printer(source, details.Stream(), map);
+    messages::DetailsPrinter printer(source, details.Stream(), map);
     PageReporter reporter(settings, printer);
     verify::Verifier verifier(settings.PinMap.get());
-    cli::SourceTap tappedFiles(files, settings.SourceFile, verifier);
+    verify::SourceTap tappedFiles(files, settings.SourceFile, verifier);
     const Outcome outcome = ConvertNetlist(settings, tappedFiles, reporter);
     printer.PrintOmitted();
     if (outcome.result == ConversionResult::Completed) {

@@ -10,12 +10,12 @@
 #include <regex>
 #include <string>
 
-#include "cli/verify/digest.h"
-#include "cli/verify/verify.h"
 #include "tests/support/convert_program.h"
 #include "tests/support/generated_netlist.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/text_files.h"
+#include "verify/digest.h"
+#include "verify/verify.h"
 
 namespace brisel::test {
 namespace {

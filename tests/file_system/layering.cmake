@@ -3,6 +3,7 @@
 # common/.
 #   cmake -DROOT=<source folder> -P layering.cmake
 cmake_minimum_required(VERSION 3.22)
+include(${CMAKE_CURRENT_LIST_DIR}/../support/includes_outside.cmake)
 set(seam "file_system/file_system.h" "file_system/byte_stream.h" "file_system/interruption.h")
 set(broken "")
 
@@ -17,15 +18,7 @@ foreach(file ${engine_files})
   endforeach()
 endforeach()
 
-file(GLOB library_files ${ROOT}/file_system/*.h ${ROOT}/file_system/*.cpp)
-foreach(file ${library_files})
-  file(STRINGS ${file} includes REGEX "^#include \"")
-  foreach(line ${includes})
-    if(NOT line MATCHES "^#include \"(file_system|common)/")
-      list(APPEND broken "${file}: ${line}")
-    endif()
-  endforeach()
-endforeach()
+brisel_includes_outside(broken file_system file_system common)
 
 if(broken)
   list(JOIN broken "\n" text)

@@ -1,4 +1,4 @@
-#include "cli/verify/pads_source.h"
+#include "verify/pads_source.h"
 
 #include <gtest/gtest.h>
 
@@ -41,9 +41,9 @@ std::vector<NamedNet> Parse(const std::string& described) {
         std::istringstream pins(text.substr(open + 1, close - open - 1));
         for (std::string pin; pins >> pin;) {
             const auto stop = pin.rfind('.');
-            net.net.Pins.Add(PinHash(PartHash(pin.substr(0, stop)), pin.substr(stop + 1)));
+            net.net.pins.Add(PinHash(PartHash(pin.substr(0, stop)), pin.substr(stop + 1)));
         }
-        if (close + 1 < text.size()) net.net.LeftOut = std::stoll(text.substr(close + 2));
+        if (close + 1 < text.size()) net.net.leftOut = std::stoll(text.substr(close + 2));
         nets.push_back(net);
     }
     return nets;
@@ -53,8 +53,8 @@ std::vector<NamedNet> Parse(const std::string& described) {
 std::string Summary(const std::vector<NamedNet>& nets) {
     std::ostringstream summary;
     for (const NamedNet& named : nets) {
-        summary << named.name << '[' << named.net.Pins.count << ':' << std::hex << named.net.Pins.sum << std::dec
-                << "]/" << named.net.LeftOut << "; ";
+        summary << named.name << '[' << named.net.pins.count << ':' << std::hex << named.net.pins.sum << std::dec
+                << "]/" << named.net.leftOut << "; ";
     }
     return summary.str();
 }
@@ -179,7 +179,7 @@ TEST_P(ImportRiskTest, NamesTheSourceLine) {
     std::vector<std::string> found;
     for (const ImportRisk& risk : reader.Risks()) {
         const std::string start = c.expected.size() > found.size() ? c.expected[found.size()] : "";
-        const std::string text = std::to_string(risk.Line) + ": " + risk.Text;
+        const std::string text = std::to_string(risk.line) + ": " + risk.text;
         found.push_back(text.substr(0, std::max(start.size(), std::size_t{1})));
     }
     EXPECT_EQ(found, c.expected);

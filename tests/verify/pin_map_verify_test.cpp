@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "cli/verify/verify.h"
 #include "pin_map/pin_map_reader.h"
+#include "verify/verify.h"
 
 namespace brisel::verify {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/verify/verify.h"
+#include "verify/verify.h"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,9 @@
 
 #include <string_view>
 
-#include "cli/verify/line_splitter.h"
-#include "cli/verify/problem_list.h"
-#include "cli/verify/target_netlist.h"
+#include "verify/line_splitter.h"
+#include "verify/problem_list.h"
+#include "verify/target_netlist.h"
 
 namespace brisel::verify {
 

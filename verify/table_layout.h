@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/verify/digest.h"
+#include "verify/digest.h"
 
 namespace brisel::verify {
 

@@ -1,4 +1,4 @@
-#include "cli/verify/text.h"
+#include "verify/text.h"
 
 namespace brisel::verify {
 std::string FoldCase(std::string_view text) {

@@ -1,20 +1,20 @@
-#include "cli/verify/connectivity_check.h"
+#include "verify/connectivity_check.h"
 
 #include <string>
 
-#include "cli/verify/text.h"
+#include "verify/text.h"
 
 namespace brisel::verify {
 
 void ConnectivityCheck::OnConnection(const TargetConnection& row) {
-    if (written_.empty()) written_.resize(tables_.Nets.size());
-    if (row.Net < 1 || row.Net > static_cast<std::int64_t>(written_.size())) return;
-    const std::size_t net = static_cast<std::size_t>(row.Net - 1);
+    if (written_.empty()) written_.resize(tables_.nets.size());
+    if (row.net < 1 || row.net > static_cast<std::int64_t>(written_.size())) return;
+    const std::size_t net = static_cast<std::size_t>(row.net - 1);
     Written& written = written_[net];
     ++written.rows;
-    const PartRange& parts = tables_.Nets[net].Parts;
-    if (row.Part >= 1 && row.Part <= static_cast<std::int64_t>(parts.Count)) {
-        written.pins.Add(PinHash(tables_.Parts[parts.From + static_cast<std::size_t>(row.Part - 1)], row.Pin));
+    const PartRange& parts = tables_.nets[net].parts;
+    if (row.part >= 1 && row.part <= static_cast<std::int64_t>(parts.count)) {
+        written.pins.Add(PinHash(tables_.parts[parts.from + static_cast<std::size_t>(row.part - 1)], row.pin));
     }
 }
 
@@ -22,25 +22,25 @@ void ConnectivityCheck::OnConnection(const TargetConnection& row) {
 void ConnectivityCheck::CompareNet(const SourceNet& source, std::string_view sourceName, std::int64_t number,
                                    ProblemList& problems) const {
     const auto index = static_cast<std::size_t>(number - 1);
-    const std::string_view name = tables_.NetNames[index];
+    const std::string_view name = tables_.netNames[index];
     if (name != sourceName) {
         problems.Add("net " + std::to_string(number) + ": name \"" + Printable(name) + "\" in the target, \"" +
-                     Printable(sourceName) + "\" in the source (line " + std::to_string(source.HeaderLine) + ")");
+                     Printable(sourceName) + "\" in the source (line " + std::to_string(source.headerLine) + ")");
     }
     const Written written = index < written_.size() ? written_[index] : Written{};
-    if (written.rows == source.Pins.count && written.pins == source.Pins) return;
+    if (written.rows == source.pins.count && written.pins == source.pins) return;
     const std::string label = "net \"" + Printable(sourceName) + "\" (net " + std::to_string(number) + "): ";
-    if (written.rows != source.Pins.count) {
+    if (written.rows != source.pins.count) {
         problems.Add(label + std::to_string(written.rows) + " connections in the target, " +
-                     std::to_string(source.Pins.count) + " expected from the source");
+                     std::to_string(source.pins.count) + " expected from the source");
     } else {
         problems.Add(label + "the target's connections name other pins than the source's references (line " +
-                     std::to_string(source.HeaderLine) + ")");
+                     std::to_string(source.headerLine) + ")");
     }
 }
 
 void ConnectivityCheck::Finish(const PadsSourceReader& source, ProblemList& problems) {
-    const auto targetNets = static_cast<std::int64_t>(tables_.Nets.size());
+    const auto targetNets = static_cast<std::int64_t>(tables_.nets.size());
     const auto sourceNets = static_cast<std::int64_t>(source.Nets().size());
     for (std::int64_t number = 1; number <= std::min(targetNets, sourceNets); ++number) {
         const auto index = static_cast<std::size_t>(number - 1);

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "cli/verify/problem_list.h"
-#include "cli/verify/target_netlist.h"
+#include "verify/problem_list.h"
+#include "verify/target_netlist.h"
 
 namespace brisel::verify {
 

@@ -10,38 +10,38 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/verify/digest.h"
-#include "cli/verify/name_list.h"
-#include "cli/verify/table_layout.h"
+#include "verify/digest.h"
+#include "verify/name_list.h"
+#include "verify/table_layout.h"
 
 namespace brisel::verify {
 
-// Part numbers 1 to Count: TargetTables::Parts[From] onwards.
+// Part numbers 1 to count: TargetTables::parts[from] onwards.
 struct PartRange {
-    std::size_t From = 0;
-    std::size_t Count = 0;
+    std::size_t from = 0;
+    std::size_t count = 0;
 };
 
 // A net's part numbers count the rows of the latest "Part IDs Table" that
 // had rows when the net's row was written, up to the rows it had then.
 struct TargetNet {
-    std::int64_t FirstConnection = 0;
-    PartRange Parts;
+    std::int64_t firstConnection = 0;
+    PartRange parts;
 };
 
 struct TargetConnection {
-    std::int64_t Net = 0;
-    std::int64_t Part = 0;
-    std::string_view Pin;
-    std::int64_t Next = 0;
+    std::int64_t net = 0;
+    std::int64_t part = 0;
+    std::string_view pin;
+    std::int64_t next = 0;
 };
 
-// Net n is Nets[n - 1], named NetNames[n - 1].
+// Net n is nets[n - 1], named netNames[n - 1].
 struct TargetTables {
-    std::vector<std::uint64_t> Parts;  // PartHash of each part row's ID
-    std::vector<TargetNet> Nets;
-    NameList NetNames;
-    TableLayout Layout;
+    std::vector<std::uint64_t> parts;  // PartHash of each part row's ID
+    std::vector<TargetNet> nets;
+    NameList netNames;
+    TableLayout layout;
 };
 
 class ConnectionHandler {

@@ -1,9 +1,9 @@
-#include "cli/verify/part_id_set.h"
+#include "verify/part_id_set.h"
 
 #include <algorithm>
 
-#include "cli/verify/digest.h"
-#include "cli/verify/text.h"
+#include "verify/digest.h"
+#include "verify/text.h"
 
 namespace brisel::verify {
 

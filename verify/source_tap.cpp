@@ -1,14 +1,13 @@
-#include "cli/source_tap.h"
+#include "verify/source_tap.h"
 
 #include <string_view>
 
-namespace brisel::cli {
+namespace brisel::verify {
 namespace {
 
 class TappedFile : public ReadableFile {
 public:
-    TappedFile(std::unique_ptr<ReadableFile> file, verify::Verifier& verifier)
-        : file_(std::move(file)), verifier_(verifier) {}
+    TappedFile(std::unique_ptr<ReadableFile> file, Verifier& verifier) : file_(std::move(file)), verifier_(verifier) {}
 
     std::size_t Read(char* data, std::size_t size) override {
         const std::size_t read = file_->Read(data, size);
@@ -20,7 +19,7 @@ public:
 
 private:
     std::unique_ptr<ReadableFile> file_;
-    verify::Verifier& verifier_;
+    Verifier& verifier_;
 };
 
 }  // namespace
@@ -40,4 +39,4 @@ std::unique_ptr<ReadableFile> SourceTap::Tapped(std::unique_ptr<ReadableFile> fi
     return std::make_unique<TappedFile>(std::move(file), verifier_);
 }
 
-}  // namespace brisel::cli
+}  // namespace brisel::verify

@@ -1,4 +1,4 @@
-#include "cli/verify/line_splitter.h"
+#include "verify/line_splitter.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

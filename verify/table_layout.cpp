@@ -1,4 +1,4 @@
-#include "cli/verify/table_layout.h"
+#include "verify/table_layout.h"
 
 namespace brisel::verify {
 

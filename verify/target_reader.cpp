@@ -1,10 +1,10 @@
-#include "cli/verify/target_reader.h"
+#include "verify/target_reader.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
-#include "cli/verify/text.h"
+#include "verify/text.h"
 
 namespace brisel::verify {
 namespace {
@@ -39,8 +39,8 @@ bool IsBanner(std::string_view line) {
 }
 
 struct PartRow {
-    std::string_view Id;
-    std::string_view Name;
+    std::string_view id;
+    std::string_view name;
 };
 
 // "ID" "NAME" "": the ID holds no space, so the first space ends it.
@@ -56,8 +56,8 @@ std::optional<PartRow> ParsePartRow(std::string_view line) {
 }
 
 struct NetRow {
-    std::string_view Name;
-    std::int64_t FirstConnection = 0;
+    std::string_view name;
+    std::int64_t firstConnection = 0;
 };
 
 // "NAME" FIRST: the name may hold spaces, so the last space ends it.
@@ -109,8 +109,8 @@ private:
 std::optional<TargetConnection> ParseConnectionRow(std::string_view line) {
     TargetConnection row;
     RowCursor cursor(line);
-    if (cursor.Number(row.Net, false) && cursor.Number(row.Part, false) && cursor.Field(row.Pin) &&
-        cursor.Number(row.Next, true)) {
+    if (cursor.Number(row.net, false) && cursor.Number(row.part, false) && cursor.Field(row.pin) &&
+        cursor.Number(row.next, true)) {
         return row;
     }
     return std::nullopt;
@@ -194,7 +194,7 @@ bool TargetReader::Feed(std::string_view line, std::int64_t number) {
                 return true;
             }
             if (line == kNetTitle && stage_ == Stage::AfterEmptyLine) {
-                tables_.Layout.NetTitle();
+                tables_.layout.NetTitle();
                 netTitleSeen_ = true;
                 stage_ = Stage::NetRows;
                 return true;
@@ -221,7 +221,7 @@ bool TargetReader::FeedHeader(std::string_view line, std::int64_t number) {
         return Fail(number, number == 2 ? "the banner \"Brisel v...\"" : std::string(kHeader[number - 1]), line);
     }
     if (number == 8) {
-        tables_.Layout.Header();
+        tables_.layout.Header();
         stage_ = Stage::AfterHeader;
     }
     return true;
@@ -235,9 +235,9 @@ bool TargetReader::FeedTable(std::string_view line, std::int64_t number) {
         return true;
     }
     if (line == kPartTitle) {
-        tables_.Layout.PartTitle();
+        tables_.layout.PartTitle();
         partTitleSeen_ = true;
-        openTable_ = PartRange{tables_.Parts.size(), 0};
+        openTable_ = PartRange{tables_.parts.size(), 0};
         stage_ = Stage::PartRows;
         return true;
     }
@@ -246,9 +246,9 @@ bool TargetReader::FeedTable(std::string_view line, std::int64_t number) {
 
 bool TargetReader::FeedRow(std::string_view line, std::int64_t number) {
     if (const auto part = ParsePartRow(line); part && partTitleSeen_) {
-        tables_.Layout.PartRow(part->Id, part->Name);
-        tables_.Parts.push_back(PartHash(part->Id));
-        ++openTable_.Count;
+        tables_.layout.PartRow(part->id, part->name);
+        tables_.parts.push_back(PartHash(part->id));
+        ++openTable_.count;
         partsInUse_ = openTable_;
         stage_ = Stage::PartRows;
         return true;
@@ -257,8 +257,8 @@ bool TargetReader::FeedRow(std::string_view line, std::int64_t number) {
     if (!net) {
         return Fail(number, Expected(), line);
     }
-    tables_.NetNames.Add(net->Name);
-    tables_.Nets.push_back({net->FirstConnection, partsInUse_});
+    tables_.netNames.Add(net->name);
+    tables_.nets.push_back({net->firstConnection, partsInUse_});
     stage_ = Stage::NetRows;
     return true;
 }

@@ -1,15 +1,15 @@
-#include "cli/verify/verify.h"
+#include "verify/verify.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 
-#include "cli/verify/chain_check.h"
-#include "cli/verify/connectivity_check.h"
-#include "cli/verify/problem_list.h"
-#include "cli/verify/target_netlist.h"
-#include "cli/verify/target_reader.h"
 #include "common/native_path.h"
+#include "verify/chain_check.h"
+#include "verify/connectivity_check.h"
+#include "verify/problem_list.h"
+#include "verify/target_netlist.h"
+#include "verify/target_reader.h"
 
 namespace brisel::verify {
 namespace {
@@ -56,7 +56,7 @@ Report Verifier::CheckTarget(std::istream& target) {
     ReadBlocks(target, [&reader](std::string_view bytes) { reader.Feed(bytes); });
     if (reader.Finish()) {
         checks.chains.Finish(reader.Connections(), problems);
-        CompareLayouts(tables.Layout, source_.Layout(), problems);
+        CompareLayouts(tables.layout, source_.Layout(), problems);
         checks.pins.Finish(source_, problems);
     }
     if (target.bad()) {
@@ -64,7 +64,7 @@ Report Verifier::CheckTarget(std::istream& target) {
     }
     Report report;
     report.ok = problems.Empty();
-    report.nets = static_cast<long long>(tables.Nets.size());
+    report.nets = static_cast<long long>(tables.nets.size());
     report.connections = reader.Connections();
     report.problems = problems.Take();
     report.risks = source_.Risks();

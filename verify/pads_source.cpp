@@ -1,8 +1,8 @@
-#include "cli/verify/pads_source.h"
+#include "verify/pads_source.h"
 
 #include <algorithm>
 
-#include "cli/verify/text.h"
+#include "verify/text.h"
 
 namespace brisel::verify {
 namespace {
@@ -205,10 +205,10 @@ void PadsSourceReader::AddToken(std::string_view token) {
         if (kept_) {
             const std::string_view written = MappedPin(partId, token.substr(stop + 1));
             const std::uint64_t pin = PinHash(part, written);
-            if (netPins_.Insert(pin)) net_.Pins.Add(pin);
+            if (netPins_.Insert(pin)) net_.pins.Add(pin);
         }
     }
-    if (!haveReference_ || !kept_) ++net_.LeftOut;
+    if (!haveReference_ || !kept_) ++net_.leftOut;
 }
 
 // The pin as the target has it: the number a pin map gives it, or itself.

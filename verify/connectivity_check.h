@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "cli/verify/digest.h"
-#include "cli/verify/name_list.h"
-#include "cli/verify/pads_source.h"
-#include "cli/verify/problem_list.h"
-#include "cli/verify/target_netlist.h"
+#include "verify/digest.h"
+#include "verify/name_list.h"
+#include "verify/pads_source.h"
+#include "verify/problem_list.h"
+#include "verify/target_netlist.h"
 
 namespace brisel::verify {
 

@@ -1,8 +1,8 @@
-#include "cli/verify/digest.h"
+#include "verify/digest.h"
 
 #include <cstring>
 
-#include "cli/verify/text.h"
+#include "verify/text.h"
 
 namespace brisel::verify {
 namespace {

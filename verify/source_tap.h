@@ -1,21 +1,21 @@
 #pragma once
-// The disk as the conversion sees it, with one difference: the bytes of the
-// source's first reading are handed to the checker of `--verify` as the
-// conversion reads them, so that a source that can be read only once (a
-// pipe) is checked on what the conversion read.
+// The files the conversion is given (the disk, the page's files), with one
+// difference: the bytes of the source's first reading are handed to the
+// checker as the conversion reads them, so that a source that can be read
+// only once (a pipe) is checked on what the conversion read.
 
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "cli/verify/verify.h"
 #include "file_system/file_system.h"
+#include "verify/verify.h"
 
-namespace brisel::cli {
+namespace brisel::verify {
 
 class SourceTap : public FileSystem {
 public:
-    SourceTap(FileSystem& files, std::string sourcePath, verify::Verifier& verifier)
+    SourceTap(FileSystem& files, std::string sourcePath, Verifier& verifier)
         : files_(files), sourcePath_(std::move(sourcePath)), verifier_(verifier) {}
 
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) override;
@@ -43,8 +43,8 @@ private:
 
     FileSystem& files_;
     std::string sourcePath_;
-    verify::Verifier& verifier_;
+    Verifier& verifier_;
     bool tapped_ = false;
 };
 
-}  // namespace brisel::cli
+}  // namespace brisel::verify

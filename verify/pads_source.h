@@ -14,26 +14,26 @@
 #include <unordered_map>
 #include <vector>
 
-#include "cli/verify/digest.h"
-#include "cli/verify/line_splitter.h"
-#include "cli/verify/name_list.h"
-#include "cli/verify/part_id_set.h"
-#include "cli/verify/pin_set.h"
-#include "cli/verify/table_layout.h"
 #include "pin_map/pin_map.h"
+#include "verify/digest.h"
+#include "verify/line_splitter.h"
+#include "verify/name_list.h"
+#include "verify/part_id_set.h"
+#include "verify/pin_set.h"
+#include "verify/table_layout.h"
 
 namespace brisel::verify {
 
 struct SourceNet {
-    std::int64_t HeaderLine = 0;
-    PinDigest Pins;  // one entry per pin
-    std::int64_t LeftOut = 0;
+    std::int64_t headerLine = 0;
+    PinDigest pins;  // one entry per pin
+    std::int64_t leftOut = 0;
 };
 
 // A place where ExpressPCB will not read the target as the designer meant.
 struct ImportRisk {
-    std::int64_t Line = 0;  // of the source
-    std::string Text;
+    std::int64_t line = 0;  // of the source
+    std::string text;
 };
 
 class PadsSourceReader : private LineHandler {

@@ -1,4 +1,4 @@
-#include "cli/verify/problem_list.h"
+#include "verify/problem_list.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "cli/verify/chain_check.h"
+#include "verify/chain_check.h"
 
 #include <string>
 
@@ -16,17 +16,17 @@ std::string Range(std::size_t count) {
 void ChainCheck::Prepare() {
     if (prepared_) return;
     prepared_ = true;
-    walks_.resize(tables_.Nets.size());
-    for (std::size_t i = 0; i < walks_.size(); ++i) walks_[i].expected = tables_.Nets[i].FirstConnection;
+    walks_.resize(tables_.nets.size());
+    for (std::size_t i = 0; i < walks_.size(); ++i) walks_[i].expected = tables_.nets[i].firstConnection;
 }
 
 void ChainCheck::OnConnection(std::int64_t number, const TargetConnection& row) {
     Prepare();
     CheckRanges(number, row);
-    if (row.Net < 1 || row.Net > static_cast<std::int64_t>(walks_.size())) return;
-    Walk& walk = walks_[row.Net - 1];
+    if (row.net < 1 || row.net > static_cast<std::int64_t>(walks_.size())) return;
+    Walk& walk = walks_[row.net - 1];
     ++walk.rows;
-    if (walk.state == Walk::State::Walking && walk.expected == number) Step(walk, number, row.Next);
+    if (walk.state == Walk::State::Walking && walk.expected == number) Step(walk, number, row.next);
 }
 
 void ChainCheck::Step(Walk& walk, std::int64_t number, std::int64_t next) {
@@ -44,22 +44,22 @@ void ChainCheck::Step(Walk& walk, std::int64_t number, std::int64_t next) {
 // row of no net is measured against the latest table.
 void ChainCheck::CheckRanges(std::int64_t number, const TargetConnection& row) {
     const auto nets = static_cast<std::int64_t>(walks_.size());
-    const bool netInRange = row.Net >= 1 && row.Net <= nets;
+    const bool netInRange = row.net >= 1 && row.net <= nets;
     if (!netInRange) {
-        ranges_.Add("connection " + Num(number) + ": net number " + Num(row.Net) + " out of range " +
+        ranges_.Add("connection " + Num(number) + ": net number " + Num(row.net) + " out of range " +
                     Range(walks_.size()));
     }
-    const std::size_t parts = netInRange ? tables_.Nets[row.Net - 1].Parts.Count : tables_.Parts.size();
-    if (row.Part < 1 || row.Part > static_cast<std::int64_t>(parts)) {
-        ranges_.Add("connection " + Num(number) + ": part number " + Num(row.Part) + " out of range " + Range(parts));
+    const std::size_t parts = netInRange ? tables_.nets[row.net - 1].parts.count : tables_.parts.size();
+    if (row.part < 1 || row.part > static_cast<std::int64_t>(parts)) {
+        ranges_.Add("connection " + Num(number) + ": part number " + Num(row.part) + " out of range " + Range(parts));
     }
 }
 
 // A net without rows points where the next net starts, or one past the last
 // connection.
 void ChainCheck::CheckEmptyNet(std::size_t index, std::int64_t total, ProblemList& problems) const {
-    const std::int64_t expected = index + 1 < tables_.Nets.size() ? tables_.Nets[index + 1].FirstConnection : total + 1;
-    const std::int64_t first = tables_.Nets[index].FirstConnection;
+    const std::int64_t expected = index + 1 < tables_.nets.size() ? tables_.nets[index + 1].firstConnection : total + 1;
+    const std::int64_t first = tables_.nets[index].firstConnection;
     if (first != expected) {
         problems.Add("net " + Num(static_cast<std::int64_t>(index + 1)) +
                      ": has no connections, so its first connection should be " + Num(expected) +

@@ -1,4 +1,4 @@
-#include "cli/verify/pin_set.h"
+#include "verify/pin_set.h"
 
 namespace brisel::verify {
 

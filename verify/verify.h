@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/verify/pads_source.h"
+#include "verify/pads_source.h"
 
 namespace brisel::verify {
 
