@@ -33,7 +33,8 @@ JoinRule::Step JoinRule::NextSlowly(std::string_view line) {
 // The collected text goes straight to the joined copy: nothing else is
 // written between a signal header and the line that closes its references,
 // so the pass holds no more than one source line.
-void JoinSignals(LineReader& source, LineWriter& joined) {
+std::int64_t JoinSignals(LineReader& source, LineWriter& joined) {
+    std::int64_t linesOutsideSignals = 0;
     JoinRule rule;
     std::string_view line;
     while (source.Next(line)) {
@@ -45,7 +46,7 @@ void JoinSignals(LineReader& source, LineWriter& joined) {
         if (rule.TakeNextSignalHeader(line)) {
             joined.EndLine();
             joined.WriteLine(line);
-            if (joined.Failed()) return;
+            if (joined.Failed()) return linesOutsideSignals;
             continue;
         }
         const JoinRule::Step step = rule.Next(line);
@@ -56,9 +57,11 @@ void JoinSignals(LineReader& source, LineWriter& joined) {
             continue;
         }
         joined.WriteLine(line);
-        if (joined.Failed()) return;
+        if (!rule.Collecting()) ++linesOutsideSignals;
+        if (joined.Failed()) return linesOutsideSignals;
     }
     if (rule.Collecting()) joined.EndLine();  // a signal at the end of the source keeps its references
+    return linesOutsideSignals;
 }
 
 }  // namespace brisel
