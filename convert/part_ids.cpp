@@ -42,8 +42,10 @@ void PartIds::AddEntry(const DecimalCounter& number, const PartKey& key) {
 }
 
 bool PartIds::Matches(const Entry& entry, const PartKey& key) const {
+    if (key.InWords()) {  // one test of the length and both words
+        return ((entry.idLength ^ key.id.size()) | (entry.id[0] ^ key.word[0]) | (entry.id[1] ^ key.word[1])) == 0;
+    }
     if (entry.idLength != key.id.size()) return false;
-    if (key.InWords()) return entry.id[0] == key.word[0] && entry.id[1] == key.word[1];
     return SameTextIgnoringCase(std::string_view(longIds_.data() + entry.id[0], entry.idLength), key.id);
 }
 
