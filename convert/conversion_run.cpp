@@ -192,7 +192,7 @@ bool ConversionRun::JoinPass() {
     if (problems_) tee.emplace(*source, *problems_);
     LineReader reader(tee ? static_cast<ByteSource&>(*tee) : *source);
     LineWriter joined(*joined_);
-    JoinSignals(reader, joined);
+    linesOutsideSignals_ = JoinSignals(reader, joined);
     if (source->Failed()) return ReadFailed(paths_.source, source->Error());
     if (!joined.Flush()) return WriteFailed(paths_.joined, joined_->Error());
     return true;
@@ -210,6 +210,7 @@ bool ConversionRun::MainPass(Counts& counts) {
     ProblemSink* problems = problems_ ? &*problems_ : nullptr;
     brisel::MainPass pass(reporter_, problems, settings_.AppVersion, progress_, {joined, target, spool},
                           settings_.PinMap.get());
+    pass.ExpectPartsAtMost(linesOutsideSignals_);
     pass.Run();
     if (joinedFile->Failed()) return ReadFailed(paths_.joined, joinedFile->Error());
     if (!spool.Flush()) return WriteFailed(paths_.spool, spool_->Error());

@@ -10,6 +10,7 @@
 // the new target beside the file the target names. When that file is in
 // another folder (a link target), the run holds that folder's lock too.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -75,6 +76,7 @@ private:
     std::unique_ptr<WritableFile> spool_;
     std::unique_ptr<WritableFile> target_;
     bool targetCreated_ = false;
+    std::int64_t linesOutsideSignals_ = 0;  // of the joined copy: the part lines are among them
     Failure failure_;
 };
 

@@ -1,6 +1,9 @@
 #include "convert/joining_pass.h"
 
+#include <cstring>
+
 #include "convert/netlist_text.h"
+#include "convert/short_copy.h"
 
 namespace brisel {
 
@@ -30,10 +33,28 @@ JoinRule::Step JoinRule::NextSlowly(std::string_view line) {
     return step;
 }
 
+namespace {
+
+// A signal header after a line of references: the line end that closes
+// them, the header and its own line end, in one piece where they fit.
+void WriteHeaderAfterReferences(LineWriter& joined, std::string_view header) {
+    if (char* at = joined.Room(header.size() + 4)) {
+        std::memcpy(at, "\r\n", 2);
+        std::memcpy(CopyText(at + 2, header), "\r\n", 2);
+        joined.Commit(header.size() + 4);
+        return;
+    }
+    joined.EndLine();
+    joined.WriteLine(header);
+}
+
+}  // namespace
+
 // The collected text goes straight to the joined copy: nothing else is
 // written between a signal header and the line that closes its references,
 // so the pass holds no more than one source line.
-void JoinSignals(LineReader& source, LineWriter& joined) {
+std::int64_t JoinSignals(LineReader& source, LineWriter& joined) {
+    std::int64_t linesOutsideSignals = 0;
     JoinRule rule;
     std::string_view line;
     while (source.Next(line)) {
@@ -43,9 +64,8 @@ void JoinSignals(LineReader& source, LineWriter& joined) {
             continue;
         }
         if (rule.TakeNextSignalHeader(line)) {
-            joined.EndLine();
-            joined.WriteLine(line);
-            if (joined.Failed()) return;
+            WriteHeaderAfterReferences(joined, line);
+            if (joined.Failed()) return linesOutsideSignals;
             continue;
         }
         const JoinRule::Step step = rule.Next(line);
@@ -56,9 +76,11 @@ void JoinSignals(LineReader& source, LineWriter& joined) {
             continue;
         }
         joined.WriteLine(line);
-        if (joined.Failed()) return;
+        if (!rule.Collecting()) ++linesOutsideSignals;
+        if (joined.Failed()) return linesOutsideSignals;
     }
     if (rule.Collecting()) joined.EndLine();  // a signal at the end of the source keeps its references
+    return linesOutsideSignals;
 }
 
 }  // namespace brisel

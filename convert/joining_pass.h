@@ -60,6 +60,8 @@ private:
     bool collectedAny_ = false;
 };
 
-void JoinSignals(LineReader& source, LineWriter& joined);
+// Returns the number of lines outside every signal, neither a signal header
+// nor its references: the part lines are among them.
+std::int64_t JoinSignals(LineReader& source, LineWriter& joined);
 
 }  // namespace brisel

@@ -2,6 +2,7 @@
 
 #include "convert/netlist_layout.h"
 #include "convert/netlist_text.h"
+#include "convert/padded_text.h"
 #include "convert/readable_bytes.h"
 #include "convert/short_copy.h"
 
@@ -60,7 +61,7 @@ void MainPass::OnFirstLine(std::string_view line) {
 // has an empty connection line.
 void MainPass::OnSignal(std::string_view header, std::size_t netNameStart) {
     const std::int64_t headerLine = lineCount_;
-    std::string_view netName = NetNameOf(header, netNameStart);
+    std::string_view netName = NetNameInLine(header, netNameStart);
     std::string_view connections;
     if (NextKeepingName(netName, connections)) {
         ++lineCount_;

@@ -32,6 +32,8 @@ public:
     MainPass(ConversionReporter& reporter, ProblemSink* problems, std::string appVersion, Progress& progress,
              const Files& files, const pin_map::PinMap* pinMap = nullptr);
 
+    // The joined copy has at most `count` lines that may be parts.
+    void ExpectPartsAtMost(std::int64_t count) { parts_.Reserve(count); }
     // Stops early when a write fails.
     void Run();
 

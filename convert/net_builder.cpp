@@ -13,13 +13,15 @@ void NetBuilder::OnNetHeader() {
 // loop below has too few registers left and reloads its state for each row.
 [[gnu::noinline]] void NetBuilder::AddNet(std::string_view netName, std::string_view connectionLine,
                                           std::int64_t headerLine) {
-    firstRow_ = nextRow_;
-    connectionsInNet_ = 0;
-    last_ = {};
     checks_.At(headerLine);
     checks_.CheckNameInLine(netName, NameRole::NetName);
     ++netCount_;
     netNumber_.Increment();
+    // The net's row names the number of its first connection row, the next
+    // one the spool gets: it is written before the rows, to the other file.
+    WriteNetRow(target_, netName, nextRow_);
+    connectionsInNet_ = 0;
+    last_ = {};
 
     checks_.At(headerLine + 1, connectionLine);
     const char* next = connectionLine.data();
@@ -29,7 +31,6 @@ void NetBuilder::OnNetHeader() {
         for (std::size_t i = 0; i < count; ++i) AddReference(batch_[i], netName);
     }
     FinishNet();
-    WriteNetRow(target_, netName, firstRow_);
 }
 
 // Spaces and tabs separate references, a run of them once. Each step passes

@@ -94,9 +94,8 @@ private:
     PinsInNet pinsInNet_;
     std::array<Reference, 16> batch_;
     DecimalCounter netNumber_;  // counts along with netCount_
-    // Row numbers as text, counted up by one rather than written anew: the
-    // current net's first row, and the row after the last one written.
-    DecimalCounter firstRow_;
+    // The number of the row after the last one written, as text, counted up
+    // by one rather than written anew.
     DecimalCounter nextRow_;
 };
 

@@ -77,4 +77,21 @@ inline bool HasBadNameBytePadded(std::string_view name) {
     return HasBadNameByte(name);
 }
 
+// NetNameOf for a signal header as the reader returns it: a name part of at
+// most 16 bytes loses its outer spaces in one block.
+inline std::string_view NetNameInLine(std::string_view header, std::size_t start) {
+#if defined(__SSE2__)
+    using namespace padded_text_detail;
+    if (header.size() > start && header.size() - start <= 16) {
+        const char* text = header.data() + start;
+        const unsigned inText = (1u << (header.size() - start)) - 1;
+        const unsigned others = ~BitsOf(_mm_cmpeq_epi8(BlockAt(text), _mm_set1_epi8(' '))) & inText;
+        if (others == 0) return {};
+        const auto first = static_cast<unsigned>(__builtin_ctz(others));
+        return {text + first, 32u - static_cast<unsigned>(__builtin_clz(others)) - first};
+    }
+#endif
+    return NetNameOf(header, start);
+}
+
 }  // namespace brisel

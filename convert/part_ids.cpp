@@ -42,8 +42,10 @@ void PartIds::AddEntry(const DecimalCounter& number, const PartKey& key) {
 }
 
 bool PartIds::Matches(const Entry& entry, const PartKey& key) const {
+    if (key.InWords()) {  // one test of the length and both words
+        return ((entry.idLength ^ key.id.size()) | (entry.id[0] ^ key.word[0]) | (entry.id[1] ^ key.word[1])) == 0;
+    }
     if (entry.idLength != key.id.size()) return false;
-    if (key.InWords()) return entry.id[0] == key.word[0] && entry.id[1] == key.word[1];
     return SameTextIgnoringCase(std::string_view(longIds_.data() + entry.id[0], entry.idLength), key.id);
 }
 
@@ -91,11 +93,21 @@ const PartNumber* PartIds::Find(const PartKey& key) const {
     return nullptr;
 }
 
-// The slots move to a table twice as large, each to the place its tag
-// gives. A table of 2^32 slots, as many as a tag can place, grows no more.
+void PartIds::Reserve(std::size_t count) {
+    std::size_t slotCount = slots_.size();
+    while (slotCount < kMostSlotsReserved && 2 * (count + 1) > slotCount) slotCount *= 2;
+    if (slotCount > slots_.size()) Resize(slotCount);
+}
+
+// A table of 2^32 slots, as many as a tag can place, grows no more.
 void PartIds::Grow() {
-    if (slots_.size() >= (std::size_t{1} << 32)) return;
-    std::vector<Slot> old(2 * slots_.size());
+    if (slots_.size() < (std::size_t{1} << 32)) Resize(2 * slots_.size());
+}
+
+// The slots move to a table of `slotCount`, a power of two, each to the
+// place its tag gives.
+void PartIds::Resize(std::size_t slotCount) {
+    std::vector<Slot> old(slotCount);
     old.swap(slots_);
     mask_ = slots_.size() - 1;
     for (const Slot& slot : old) {

@@ -44,6 +44,11 @@ public:
     const PartNumber& Store(const DecimalCounter& number, const PartKey& key);
     // Forgets every part ID: a new section numbers its parts from 1 again.
     void Clear();
+    // Makes the index large enough for `count` part IDs, so that storing
+    // them grows it no more; a count beyond kMostSlotsReserved's worth, which
+    // may be a loose estimate, gets that many slots, and the index grows on
+    // from there as it fills.
+    void Reserve(std::size_t count);
     // The part with this ID, or nullptr.
     const PartNumber* Find(std::string_view partId) const { return Find(KeyOf(partId)); }
 
@@ -76,6 +81,8 @@ private:
 
     bool Matches(const Entry& entry, const PartKey& key) const;
     void Grow();
+    void Resize(std::size_t slotCount);
+    static constexpr std::size_t kMostSlotsReserved = std::size_t{1} << 18;  // 2 MiB
 
     std::vector<std::unique_ptr<Entry[]>> blocks_;
     std::size_t entryCount_ = 0;  // in the order stored

@@ -31,6 +31,9 @@ public:
     const PartNumber* FindPart(std::string_view partId) const { return ids_.Find(partId); }
     const PartNumber* FindPart(const PartKey& key) const { return ids_.Find(key); }
     void Prefetch(const PartKey& key) const { ids_.Prefetch(key); }
+    // Makes room for `count` parts in the index at once, as many as lines
+    // that may hold one.
+    void Reserve(std::int64_t count) { ids_.Reserve(static_cast<std::size_t>(count)); }
     bool HeaderSeen() const { return headerSeen_; }
     // Whether a part header has opened a section that has not ended yet.
     bool SectionOpen() const { return headerSeen_ && !sectionEnded_; }

@@ -159,50 +159,65 @@ TEST(LineReader, LinesLongerThanTheBuffer) {
     EXPECT_EQ(ReadAll<CrLfLineReader>(longLine + "\r\n" + longLine + "\r\n", 64), (Strings{longLine, longLine}));
 }
 
-std::string Join(const Strings& lines) {
+struct Joined {
+    std::string text;
+    std::int64_t linesOutsideSignals = 0;
+};
+
+Joined Join(const Strings& lines) {
     std::string bytes;
     for (const auto& l : lines) bytes += l + "\n";
     StringSource source(bytes);
     LineReader reader(source);
     StringSink sink;
+    Joined joined;
     {
         LineWriter writer(sink, 8);
-        JoinSignals(reader, writer);
+        joined.linesOutsideSignals = JoinSignals(reader, writer);
     }
-    return sink.Text();
+    joined.text = sink.Text();
+    return joined;
 }
 
 struct JoinCase {
     const char* why;
     Strings source;
     std::string joined;
+    std::int64_t linesOutsideSignals;  // neither a signal header nor its references
 };
 
 // clang-format off
 const JoinCase kJoinCases[] = {
     {"reference lines become one line",
-     {"*SIGNAL* GND", "C1.1 C2.1", "U1.7", "*END*"}, "*SIGNAL* GND\r\nC1.1 C2.1 U1.7\r\n*END*\r\n"},
+     {"*SIGNAL* GND", "C1.1 C2.1", "U1.7", "*END*"}, "*SIGNAL* GND\r\nC1.1 C2.1 U1.7\r\n*END*\r\n", 1},
     {"leading spaces go only at the start of the whole text",
-     {"*SIGNAL* A", "  C1.1", "  U1.7", "*END*"}, "*SIGNAL* A\r\nC1.1   U1.7\r\n*END*\r\n"},
+     {"*SIGNAL* A", "  C1.1", "  U1.7", "*END*"}, "*SIGNAL* A\r\nC1.1   U1.7\r\n*END*\r\n", 1},
     {"an empty reference line adds one space",
-     {"*SIGNAL* A", "C1.1", "", "U1.7", "*END*"}, "*SIGNAL* A\r\nC1.1  U1.7\r\n*END*\r\n"},
+     {"*SIGNAL* A", "C1.1", "", "U1.7", "*END*"}, "*SIGNAL* A\r\nC1.1  U1.7\r\n*END*\r\n", 1},
     {"a header followed by a keyword line gets an empty line",
-     {"*SIGNAL* A", "*SIGNAL* B", "*END*"}, "*SIGNAL* A\r\n\r\n*SIGNAL* B\r\n\r\n*END*\r\n"},
+     {"*SIGNAL* A", "*SIGNAL* B", "*END*"}, "*SIGNAL* A\r\n\r\n*SIGNAL* B\r\n\r\n*END*\r\n", 1},
     {"lines outside signals are copied, blank ones too",
-     {"*PADS-PCB*", "*PART*", "", "C1 1u", "*NET*"}, "*PADS-PCB*\r\n*PART*\r\n\r\nC1 1u\r\n*NET*\r\n"},
+     {"*PADS-PCB*", "*PART*", "", "C1 1u", "*NET*"}, "*PADS-PCB*\r\n*PART*\r\n\r\nC1 1u\r\n*NET*\r\n", 5},
     {"lower case and the short form start signals",
-     {"*signal* a", "X.1", "Y.1", "*sig* b", "Z.1", "W.1"}, "*signal* a\r\nX.1 Y.1\r\n*sig* b\r\nZ.1 W.1\r\n"},
+     {"*signal* a", "X.1", "Y.1", "*sig* b", "Z.1", "W.1"}, "*signal* a\r\nX.1 Y.1\r\n*sig* b\r\nZ.1 W.1\r\n", 0},
     {"a signal at the end keeps its references; an empty one gets an empty line",
-     {"*SIGNAL* A"}, "*SIGNAL* A\r\n\r\n"},
+     {"*SIGNAL* A"}, "*SIGNAL* A\r\n\r\n", 0},
     {"lines of spaces before any reference add nothing",
-     {"*SIGNAL* A", "   ", "", "C1.1", "*END*"}, "*SIGNAL* A\r\nC1.1\r\n*END*\r\n"},
+     {"*SIGNAL* A", "   ", "", "C1.1", "*END*"}, "*SIGNAL* A\r\nC1.1\r\n*END*\r\n", 1},
     {"trailing spaces stay",
-     {"*SIGNAL* A", "C1.1  ", "*END*"}, "*SIGNAL* A\r\nC1.1  \r\n*END*\r\n"},
+     {"*SIGNAL* A", "C1.1  ", "*END*"}, "*SIGNAL* A\r\nC1.1  \r\n*END*\r\n", 1},
+    {"part lines are lines outside the signals",
+     {"*PART*", "C1 1u", "R1 1k", "*NET*", "*SIGNAL* A", "C1.1", "*SIGNAL* B", "R1.1", "*END*"},
+     "*PART*\r\nC1 1u\r\nR1 1k\r\n*NET*\r\n*SIGNAL* A\r\nC1.1\r\n*SIGNAL* B\r\nR1.1\r\n*END*\r\n", 5},
 };
 // clang-format on
 
 TEST(JoiningPass, JoinsEachSignalsReferences) {
-    for (const auto& c : kJoinCases) EXPECT_EQ(Join(c.source), c.joined) << c.why;
+    for (const auto& c : kJoinCases) {
+        const Joined joined = Join(c.source);
+        EXPECT_EQ(joined.text, c.joined) << c.why;
+        EXPECT_EQ(joined.linesOutsideSignals, c.linesOutsideSignals) << c.why;
+    }
 }
 
 }  // namespace

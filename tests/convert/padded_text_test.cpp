@@ -42,6 +42,32 @@ TEST(FindBlank, StopsAtTheFirstSpaceOrTabOrAtTheLineEnd) {
     }
 }
 
+// The name of a signal header, read in one block when short: the same text,
+// at the same place in the line, as the byte-wise trim gives.
+TEST(NetNameInLine, TrimsAsNetNameOf) {
+    // clang-format off
+    const std::string headers[] = {
+        "*SIGNAL* GND", "*SIGNAL*   GND  ", "*SIGNAL* ", "*SIGNAL*", "*SIGNAL*     ", "*SIG* A B ",
+        "*SIGNAL* \tGND\t",                       // only spaces go, tabs stay
+        "*SIGNAL* " + std::string(16, 'N'),        // a name part of a whole block
+        "*SIGNAL* " + std::string(15, 'N') + " ",  // spaces at its last byte
+        "*SIGNAL* " + std::string(17, 'N'),        // longer: the byte-wise trim
+        "*SIGNAL*  " + std::string(20, 'N') + "  ",
+    };
+    // clang-format on
+    for (const std::string& header : headers) {
+        const std::size_t start = NetNameStart(header);
+        for (const char after : {' ', 'x'}) {
+            const std::string line = AsReadLine(header, after);
+            const std::string_view inLine(line.data(), header.size());
+            const std::string_view name = NetNameInLine(inLine, start);
+            const std::string_view expected = NetNameOf(inLine, start);
+            EXPECT_EQ(name, expected) << '"' << header << '"';
+            if (!expected.empty()) EXPECT_EQ(name.data(), expected.data()) << '"' << header << '"';
+        }
+    }
+}
+
 TEST(SkipSpaces, StopsAtTheFirstOtherByteButNeverPastTheLineEnd) {
     struct Case {
         std::string line;

@@ -90,6 +90,28 @@ TEST(PartIds, EmptyTableAndClearedTableFindNothing) {
     EXPECT_EQ(Found(ids, "P1"), "1");
 }
 
+// A reserved index finds what a grown one finds, whether the parts stored
+// are fewer or more than reserved or were stored before; an estimate far
+// beyond any board's parts reserves only a bounded table.
+TEST(PartIds, ReservedTableFindsAsAGrownOne) {
+    struct Case {
+        int storedBefore;
+        std::size_t reserved;
+        int storedAfter;
+    };
+    const Case cases[] = {
+        {0, 0, 100}, {0, 10, 1000}, {0, 5000, 1000}, {300, 4000, 3000}, {0, std::size_t{1} << 40, 2000}};
+    for (const Case& c : cases) {
+        PartIds ids;
+        int n = 1;
+        for (; n <= c.storedBefore; ++n) ids.Store(n, "P" + std::to_string(n));
+        ids.Reserve(c.reserved);
+        for (; n <= c.storedBefore + c.storedAfter; ++n) ids.Store(n, "P" + std::to_string(n));
+        for (int i = 1; i < n; ++i) ASSERT_EQ(Found(ids, "p" + std::to_string(i)), std::to_string(i)) << c.reserved;
+        EXPECT_EQ(Found(ids, "P" + std::to_string(n)), "none") << c.reserved;
+    }
+}
+
 TEST(DecimalCounter, CountsAcrossEveryCarry) {
     DecimalCounter counter;
     std::string seen = std::string(counter.Text()) + " ";  // a new counter stands at 0
