@@ -99,9 +99,11 @@ void PartIds::Reserve(std::size_t count) {
     if (slotCount > slots_.size()) Resize(slotCount);
 }
 
-// A table of 2^32 slots, as many as a tag can place, grows no more.
+// A table of 2^32 slots, as many as a tag can place, grows no more. The
+// bound is counted in 64 bits: where a size has 32 (the page), every table
+// is below it.
 void PartIds::Grow() {
-    if (slots_.size() < (std::size_t{1} << 32)) Resize(2 * slots_.size());
+    if (std::uint64_t{slots_.size()} < (std::uint64_t{1} << 32)) Resize(2 * slots_.size());
 }
 
 // The slots move to a table of `slotCount`, a power of two, each to the
