@@ -1,5 +1,5 @@
 """The page's speed and memory against brisel-convert doing the same work
-(`--details --verify`), in the same run: three runs of each program on each
+(`--details --verify`), in the same run: five runs of each program on each
 netlist, taken in turn so that whatever else the machine does weighs on all
 of them alike, and their medians."""
 
@@ -8,7 +8,7 @@ import statistics
 
 from page import Expected, target_name
 
-RUNS = 3
+RUNS = 5
 
 
 class Runs:
