@@ -7,6 +7,7 @@
 // one line per kind.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,12 @@
 #include "convert/problems.h"
 
 namespace brisel::messages {
+
+// "board.net:214: warning: TEXT", or "board.net: warning: TEXT" without a
+// line (the whole file): the form of every line that says something of a
+// place in the source, `severity` being "warning" or "note".
+std::string SourceLineText(const std::string& label, std::optional<std::int64_t> line, const char* severity,
+                           const std::string& text);
 
 class ProblemLines {
 public:
@@ -28,8 +35,7 @@ public:
     // kMostPerKind lines.
     std::optional<std::string> Add(const Problem& problem);
     // "board.net: warning: 3 more of the kind "..." not shown" (or "note:")
-    // for each kind
-    // that had more occurrences than lines.
+    // for each kind that had more occurrences than lines.
     std::vector<std::string> Omitted() const;
 
 private:

@@ -1,5 +1,7 @@
 #include "messages/verify_lines.h"
 
+#include "messages/problem_lines.h"
+
 namespace brisel::messages {
 
 std::string VerifiedLine(long long nets, long long connections) {
@@ -9,7 +11,7 @@ std::string VerifiedLine(long long nets, long long connections) {
 std::string DiscrepancyLine(const std::string& discrepancy) { return "verify: " + discrepancy; }
 
 std::string ImportRiskLine(const std::string& source, std::int64_t line, const std::string& text) {
-    return source + ":" + std::to_string(line) + ": warning: " + text;
+    return SourceLineText(source, line, "warning", text);
 }
 
 std::string NotVerifiedLine(const std::string& target) {
