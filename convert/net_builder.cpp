@@ -53,7 +53,9 @@ std::size_t NetBuilder::SplitBatch(const char*& next, const char* end) {
             // part ID's block is the scan's load.
             const PartKey key = KeyOfPadded(pin.PartId());
             parts_.Prefetch(key);
-            reference.part = key;
+            reference.word[0] = key.word[0];
+            reference.word[1] = key.word[1];
+            reference.hash = key.hash;
         }
         reference.pin.token = pin.token;  // field by field: a copy of the whole would go through memory
         reference.pin.lastStop = pin.lastStop;
@@ -73,7 +75,7 @@ void NetBuilder::AddReference(const Reference& reference, std::string_view netNa
         Repeat(pin.token, netName);
         return;
     }
-    const PartNumber* part = parts_.FindPart(reference.part);
+    const PartNumber* part = parts_.FindPart(reference.Part());
     if (mapper_ != nullptr) [[unlikely]] {
         AddMappedPin(pin, part);
         return;

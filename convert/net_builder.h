@@ -43,10 +43,21 @@ public:
     std::int64_t ReferencesLeftOut() const { return leftOut_; }
 
 private:
-    // A reference with the key of its part ID, once that is known.
+    // A reference with the key of its part ID, once that is known: the
+    // key's words and hash, as its ID is the reference's own.
     struct Reference {
         PinReference pin;
-        PartKey part;
+        std::uint64_t word[2];
+        std::uint64_t hash;
+
+        PartKey Part() const {
+            PartKey key;
+            key.id = pin.PartId();
+            key.word[0] = word[0];
+            key.word[1] = word[1];
+            key.hash = hash;
+            return key;
+        }
     };
     std::size_t SplitBatch(const char*& next, const char* end);
     void AddReference(const Reference& reference, std::string_view netName);
