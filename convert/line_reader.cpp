@@ -8,7 +8,9 @@ namespace brisel {
 
 template <LineEnds kEnds>
 BasicLineReader<kEnds>::BasicLineReader(ByteSource& source, std::size_t bufferSize)
-    : source_(source), buffer_(bufferSize + kPadding), lineEnds_(bufferSize / 64 + 1) {}
+    : source_(source), buffer_(bufferSize + kPadding), lineEnds_(bufferSize / 64 + 1) {
+    lineEnds_[0] = 1;  // end_, before anything is read
+}
 
 template <LineEnds kEnds>
 bool BasicLineReader<kEnds>::Fill() {
@@ -22,11 +24,10 @@ bool BasicLineReader<kEnds>::Fill() {
 
 template <LineEnds kEnds>
 void BasicLineReader<kEnds>::MarkLineEnds() {
-    markedWords_ = (end_ + 63) / 64;
     const char* data = buffer_.data();
     std::uint64_t* marks = lineEnds_.data();
     constexpr bool kMarksCarriageReturn = kEnds == LineEnds::Any;
-    for (std::size_t w = 0, words = markedWords_; w < words; ++w) {
+    for (std::size_t w = 0, words = (end_ + 63) / 64; w < words; ++w) {
         const char* block = data + 64 * w;
         std::uint64_t ends = 0;
 #if defined(__SSE2__)
@@ -45,7 +46,9 @@ void BasicLineReader<kEnds>::MarkLineEnds() {
 #endif
         marks[w] = ends;
     }
-    if (end_ % 64 != 0) lineEnds_[end_ / 64] &= (std::uint64_t{1} << (end_ % 64)) - 1;  // not the bytes after
+    // end_ itself, which stops every search before the marks past it: those
+    // of the bytes after the ones read, and those left by a longer read.
+    marks[end_ / 64] |= std::uint64_t{1} << (end_ % 64);
 }
 
 template <LineEnds kEnds>

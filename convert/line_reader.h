@@ -40,11 +40,13 @@ public:
     // stays where it is, valid until the next call. False, with nothing
     // read, when Next has more to do.
     [[gnu::always_inline]] bool NextInBuffer(std::string_view& line) {
-        if (pos_ == end_) return false;  // also after a CR at the end of the buffer
-        const std::size_t stop = LineEndFrom(pos_);
-        if (stop == end_) return false;  // the line runs on into the next buffer
         const std::size_t begin = pos_;
-        line = std::string_view(buffer_.data() + begin, PassLineEnd(stop) - begin);
+        const std::size_t stop = LineEndFrom(begin);
+        // The line runs on into the next buffer, or none is left (also after
+        // a CR at the end of the buffer).
+        if (stop == end_) return false;
+        const char* data = buffer_.data();  // loaded once: PassLineEnd's store may alias it
+        line = std::string_view(data + begin, PassLineEnd(stop) - begin);
         return true;
     }
 
@@ -88,26 +90,26 @@ private:
     void MarkLineEnds();
     std::string_view CarriedLine();
     void SkipLineFeedAfterCarriageReturn();
-    // Where the first CR or LF at or after `at` (before end_) stands, or end_.
+    // Where the first CR or LF at or after `at` (up to end_) stands, or
+    // end_: the mark at end_ stops the search.
     std::size_t LineEndFrom(std::size_t at) const {
         std::size_t word = at / 64;
         std::uint64_t ends = lineEnds_[word] >> (at % 64);
         std::size_t base = at;
         while (ends == 0) {
-            if (++word == markedWords_) return end_;
-            ends = lineEnds_[word];
+            ends = lineEnds_[++word];
             base = 64 * word;
         }
-        return base + static_cast<std::size_t>(__builtin_ctzll(ends));
+        return base + static_cast<unsigned>(__builtin_ctzll(ends));
     }
 
     ByteSource& source_;
     std::vector<char> buffer_;  // the bytes read, then kPadding more
     // Bit i % 64 of word i / 64 is set when buffer_[i] ends a line, for
-    // the bytes read: marked once for each buffer, so that each line's end
-    // is found with a look at a word or two.
+    // the bytes read, and for end_, where the bytes read end: marked once
+    // for each buffer, so that each line's end is found with a look at a
+    // word or two, and the search needs no test of its own for the end.
     std::vector<std::uint64_t> lineEnds_;
-    std::size_t markedWords_ = 0;  // the words of lineEnds_ that cover the bytes read
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;

@@ -27,8 +27,10 @@ void NetBuilder::OnNetHeader() {
     const char* next = connectionLine.data();
     const char* end = next + connectionLine.size();
     while (next < end) {
-        const std::size_t count = SplitBatch(next, end);
-        for (std::size_t i = 0; i < count; ++i) AddReference(batch_[i], netName);
+        const Reference* const batchEnd = batch_.data() + SplitBatch(next, end);
+        for (const Reference* reference = batch_.data(); reference != batchEnd; ++reference) {
+            AddReference(*reference, netName);
+        }
     }
     FinishNet();
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "convert/joining_pass.h"
 #include "convert/line_feeds.h"
@@ -157,6 +159,51 @@ TEST(LineReader, LinesLongerThanTheBuffer) {
     const std::string longLine(100000, 'x');
     EXPECT_EQ(ReadAll(longLine + "\r\n" + longLine, 64), (Strings{longLine, longLine}));
     EXPECT_EQ(ReadAll<CrLfLineReader>(longLine + "\r\n" + longLine + "\r\n", 64), (Strings{longLine, longLine}));
+}
+
+// A source that hands out its bytes in reads of the sizes given, in turn,
+// as a pipe does: a buffer is then filled only in part, after a read that
+// filled more of it.
+class ShortReads : public ByteSource {
+public:
+    ShortReads(std::string text, std::vector<std::size_t> sizes) : text_(std::move(text)), sizes_(std::move(sizes)) {}
+    std::size_t Read(char* data, std::size_t size) override {
+        const std::size_t n = std::min({size, sizes_[reads_++ % sizes_.size()], text_.size() - at_});
+        std::copy_n(text_.data() + at_, n, data);
+        at_ += n;
+        return n;
+    }
+    bool Failed() const override { return false; }
+    std::string Error() const override { return {}; }
+
+private:
+    std::string text_;
+    std::vector<std::size_t> sizes_;
+    std::size_t at_ = 0;
+    std::size_t reads_ = 0;
+};
+
+// The line ends of a longer read before must not end a line of a shorter
+// one: a line that runs on past a read's end goes on in the next read.
+TEST(LineReader, ShortReadsAfterLongerOnes) {
+    std::string bytes;
+    Strings lines;
+    for (std::size_t length = 0; length <= 70; ++length) {
+        lines.push_back(std::string(length, 'a' + static_cast<char>(length % 26)));
+        bytes += lines.back() + "\r\n";
+    }
+    for (const std::vector<std::size_t>& sizes :
+         std::vector<std::vector<std::size_t>>{{200, 1}, {200, 63}, {200, 64}, {200, 65}, {130, 5, 64}, {1000, 3}}) {
+        ShortReads general(bytes, sizes), crlf(bytes, sizes);
+        LineReader generalReader(general, 256);
+        CrLfLineReader crlfReader(crlf, 256);
+        Strings generalLines, crlfLines;
+        std::string_view line;
+        while (generalReader.Next(line)) generalLines.emplace_back(line);
+        while (crlfReader.Next(line)) crlfLines.emplace_back(line);
+        EXPECT_EQ(generalLines, lines) << "reads of " << sizes[0] << ", " << sizes[1];
+        EXPECT_EQ(crlfLines, lines) << "reads of " << sizes[0] << ", " << sizes[1];
+    }
 }
 
 struct Joined {
