@@ -67,7 +67,8 @@ std::string_view BasicLineReader<kEnds>::CarriedLine() {
 }
 
 template <LineEnds kEnds>
-bool BasicLineReader<kEnds>::NextSlowly(std::string_view& line) {
+bool BasicLineReader<kEnds>::NextSlowly() {
+    std::string_view& line = slowLine_;
     SkipLineFeedAfterCarriageReturn();
     bool carrying = false;
     for (;;) {

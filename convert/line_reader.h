@@ -35,7 +35,14 @@ public:
     // stream or when reading failed (see Failed). Always inline for a line
     // that ends inside the buffer: left to itself, the compiler keeps the
     // joining pass's copy out of line.
-    [[gnu::always_inline]] bool Next(std::string_view& line) { return NextInBuffer(line) || NextSlowly(line); }
+    [[gnu::always_inline]] bool Next(std::string_view& line) {
+        if (NextInBuffer(line)) return true;
+        // The slow path hands its line over in a member, so that the
+        // caller's line never has an address and stays in registers.
+        if (!NextSlowly()) return false;
+        line = slowLine_;
+        return true;
+    }
     // The next line when it ends inside the buffer; then the line before it
     // stays where it is, valid until the next call. False, with nothing
     // read, when Next has more to do.
@@ -57,7 +64,7 @@ private:
     static constexpr std::size_t kPadding = 64;
     static_assert(kReadableAfterLine <= kPadding);
 
-    bool NextSlowly(std::string_view& line);
+    bool NextSlowly();
     // Moves past the line end at `stop`, the CR or LF found there, and an LF
     // right after a CR, which belongs to the same line end; then puts
     // kAfterLine in its place. Returns where the line ends.
@@ -116,7 +123,8 @@ private:
     // A CR ended the buffer: an LF may follow in the next. Only the last
     // byte read can be such a CR, so that pos_ == end_ while it is set.
     bool afterCarriageReturn_ = false;
-    std::string carry_;  // a line that runs over the end of the buffer, then its padding
+    std::string carry_;          // a line that runs over the end of the buffer, then its padding
+    std::string_view slowLine_;  // the line NextSlowly read
 };
 
 using LineReader = BasicLineReader<LineEnds::Any>;
