@@ -48,6 +48,19 @@ void WriteHeaderAfterReferences(LineWriter& joined, std::string_view header) {
     joined.WriteLine(header);
 }
 
+// A line added to the collected text as it is, after a joining space when
+// `joiningSpace`: in one piece where it fits.
+void WriteCollected(LineWriter& joined, std::string_view line, bool joiningSpace) {
+    if (char* at = joined.Room(line.size() + 1)) {
+        *at = ' ';
+        CopyText(at + joiningSpace, line);
+        joined.Commit(line.size() + joiningSpace);
+        return;
+    }
+    if (joiningSpace) joined.WriteChar(' ');
+    joined.Write(line);
+}
+
 }  // namespace
 
 // The collected text goes straight to the joined copy: nothing else is
@@ -59,8 +72,7 @@ std::int64_t JoinSignals(LineReader& source, LineWriter& joined) {
     std::string_view line;
     while (source.Next(line)) {
         if (rule.AddsAsItIs(line)) {
-            if (rule.TakeAsItIs()) joined.WriteChar(' ');
-            joined.Write(line);
+            WriteCollected(joined, line, rule.TakeAsItIs());
             continue;
         }
         if (rule.TakeNextSignalHeader(line)) {
