@@ -28,24 +28,32 @@ void MainPass::Run() {
     std::string_view line;
     if (!joined_.Next(line)) return;
     OnFirstLine(line);
+    lineCount_ = CountedLines(line);
+}
+
+// Counts the lines in a local, which stays in a register, and returns the
+// count when it stops.
+std::int64_t MainPass::CountedLines(std::string_view line) {
+    std::int64_t lines = 0;
     do {
-        ++lineCount_;
+        ++lines;
         // A signal header, the most common line here, is no part header, net
         // header or end line; only an open part section needs to see it. Its
         // connection line is only references, whatever it begins with.
         if (const std::size_t start = NetNameStart(line)) {
-            if (parts_.SectionOpen()) parts_.OnLine(line, lineCount_);
-            OnSignal(line, start);
+            if (parts_.SectionOpen()) parts_.OnLine(line, lines);
+            lines = OnSignal(line, start, lines);
         } else {
-            parts_.OnLine(line, lineCount_);
+            parts_.OnLine(line, lines);
             if (IsNetTableHeader(line)) nets_.OnNetHeader();
             if (IsEndLine(line)) {
-                progress_.ShowPercent(lineCount_, lineCount_ + nets_.ConnectionCount());
-                return;
+                progress_.ShowPercent(lines, lines + nets_.ConnectionCount());
+                return lines;
             }
         }
-        if (target_.Failed() || spool_.Failed()) return;
+        if (target_.Failed() || spool_.Failed()) return lines;
     } while (joined_.Next(line));
+    return lines;
 }
 
 void MainPass::OnFirstLine(std::string_view line) {
@@ -57,18 +65,16 @@ void MainPass::OnFirstLine(std::string_view line) {
     WriteHeader(target_, appVersion_);
 }
 
-// The connection line follows its header at once. A header at the very end
-// has an empty connection line.
-void MainPass::OnSignal(std::string_view header, std::size_t netNameStart) {
-    const std::int64_t headerLine = lineCount_;
+// The connection line follows its header, line `headerLine`, at once. A
+// header at the very end has an empty connection line. Returns the number
+// of the last line read.
+std::int64_t MainPass::OnSignal(std::string_view header, std::size_t netNameStart, std::int64_t headerLine) {
     std::string_view netName = NetNameInLine(header, netNameStart);
     std::string_view connections;
-    if (NextKeepingName(netName, connections)) {
-        ++lineCount_;
-    } else {
-        connections = {};
-    }
+    const bool connectionLine = NextKeepingName(netName, connections);
+    if (!connectionLine) connections = {};
     nets_.AddNet(netName, connections, headerLine);
+    return headerLine + connectionLine;
 }
 
 // The header's line stays where it is while the next line comes from the

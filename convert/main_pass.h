@@ -49,7 +49,8 @@ public:
 private:
     // Each line goes through these steps in this order.
     void OnFirstLine(std::string_view line);
-    void OnSignal(std::string_view header, std::size_t netNameStart);
+    std::int64_t CountedLines(std::string_view line);
+    std::int64_t OnSignal(std::string_view header, std::size_t netNameStart, std::int64_t headerLine);
     bool NextKeepingName(std::string_view& name, std::string_view& line);
     std::string_view KeepNetName(std::string_view name);
 
