@@ -41,8 +41,8 @@ enum class ConversionResult {
 enum class Refusal { SameFile, TemporaryFile, SourceMissing, SourceTooLong };
 
 // Why a started conversion stopped: the file, what was done to it, and the
-// reason the file system gave. `Busy` means another conversion holds the run lock;
-// `Unusable` that a temporary file's name is taken by something the
+// reason the file system gave. `Busy` means another conversion holds the run
+// lock; `Unusable` that a temporary file's name is taken by something the
 // conversion must not write through (the reason says what). For a folder
 // that is missing or not writable, the path is the target's folder.
 // `Interrupted`: a signal or the closing window asked the run to stop.

@@ -13,9 +13,9 @@ class StoreReader : public ReadableFile {
 public:
     StoreReader(std::shared_ptr<FileStore> file, bool readOnce) : file_(std::move(file)), readOnce_(readOnce) {}
     std::size_t Read(char* data, std::size_t size) override {
+        if (Failed()) return 0;
         std::size_t n = 0;
         std::string reason;
-        if (Failed()) return 0;
         if (!file_->ReadAt(offset_, data, size, n, reason)) {
             error_ = SystemReason(std::move(reason));
             return 0;
