@@ -3,12 +3,13 @@
 // progress, warnings, problem occurrences, and at the end its outcome. The
 // conversion only reports, in kinds and the texts of the source and the
 // paths they involve; every front end words them through messages/. Only a
-// failure's reason comes worded, by the system or the file system.
+// failure's reason may carry words: the system's own, passed on unchanged.
 
 #include <cstdint>
 #include <string>
 
 #include "convert/problems.h"
+#include "file_system/file_reason.h"
 
 namespace brisel {
 
@@ -40,8 +41,8 @@ enum class ConversionResult {
 enum class Refusal { SameFile, TemporaryFile, SourceMissing, SourceTooLong };
 
 // Why a started conversion stopped: the file, what was done to it, and the
-// system's reason. `Busy` means another conversion holds the run lock;
-// `Unusable` that a temporary file's name is taken by something the
+// reason the file system gave. `Busy` means another conversion holds the run
+// lock; `Unusable` that a temporary file's name is taken by something the
 // conversion must not write through (the reason says what). For a folder
 // that is missing or not writable, the path is the target's folder.
 // `Interrupted`: a signal or the closing window asked the run to stop.
@@ -51,7 +52,7 @@ struct Failure {
     enum class Operation { Read, Write, Busy, Unusable, FolderMissing, FolderNotWritable, Interrupted, OutOfMemory };
     Operation operation = Operation::Read;
     std::string path;
-    std::string reason;
+    FileReason reason;
 };
 
 struct Counts {

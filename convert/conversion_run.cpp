@@ -27,7 +27,7 @@ public:
         return n;
     }
     bool Failed() const override { return source_.Failed(); }
-    std::string Error() const override { return source_.Error(); }
+    FileReason Error() const override { return source_.Error(); }
 
 private:
     ByteSource& source_;
@@ -101,7 +101,7 @@ bool ConversionRun::PlanFolders() {
     }
     workFolder_ = settings_.TargetPath;
     if (plan_.kind != TargetPlan::Kind::Stream) return true;
-    std::string error;
+    FileReason error;
     const auto folder = files_.MakePrivateFolder(error);
     if (!folder) return WriteFailed(paths_.joined, error);
     workFolder_ = privateFolder_ = *folder;
@@ -122,7 +122,7 @@ bool ConversionRun::CheckTargetFolder() {
 }
 
 bool ConversionRun::OpenFolders() {
-    std::string error;
+    FileReason error;
     work_ = files_.OpenFolder(workFolder_, error);
     if (!work_) return WriteFailed(paths_.joined, error);
     if (plan_.kind != TargetPlan::Kind::Replace || plan_.folder == workFolder_) return true;
@@ -268,23 +268,23 @@ bool ConversionRun::CloseTarget(LineWriter& target) {
 }
 
 bool ConversionRun::ReplaceTarget() {
-    std::string error;
+    FileReason error;
     bool unusable = false;
     if (TargetFolder().Replace(*target_, settings_.NewTargetFileName, plan_.name, error, unusable)) return true;
     if (unusable) return Failed(Failure::Operation::Unusable, NewTargetPath(), error);
     return WriteFailed(paths_.target, error);
 }
 
-bool ConversionRun::Failed(Failure::Operation operation, const std::string& path, const std::string& reason) {
+bool ConversionRun::Failed(Failure::Operation operation, const std::string& path, const FileReason& reason) {
     failure_ = {operation, path, reason};
     return false;
 }
 
-bool ConversionRun::ReadFailed(const std::string& path, const std::string& reason) {
+bool ConversionRun::ReadFailed(const std::string& path, const FileReason& reason) {
     return Failed(Failure::Operation::Read, path, reason);
 }
 
-bool ConversionRun::WriteFailed(const std::string& path, const std::string& reason) {
+bool ConversionRun::WriteFailed(const std::string& path, const FileReason& reason) {
     return Failed(Failure::Operation::Write, path, reason);
 }
 

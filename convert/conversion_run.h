@@ -50,9 +50,9 @@ private:
     bool ReplaceTarget();
     WorkFolder& TargetFolder() { return beside_ ? *beside_ : *work_; }
     std::string NewTargetPath() const { return plan_.folder + settings_.NewTargetFileName; }
-    bool Failed(Failure::Operation operation, const std::string& path, const std::string& reason);
-    bool ReadFailed(const std::string& path, const std::string& reason);
-    bool WriteFailed(const std::string& path, const std::string& reason);
+    bool Failed(Failure::Operation operation, const std::string& path, const FileReason& reason);
+    bool ReadFailed(const std::string& path, const FileReason& reason);
+    bool WriteFailed(const std::string& path, const FileReason& reason);
     Outcome Fail();
     void RemovePartialTarget();
     void UndoPartialTarget();

@@ -15,7 +15,7 @@ namespace brisel {
 struct PinMapFile {
     std::shared_ptr<const pin_map::PinMap> map;  // when read without error
     std::optional<pin_map::MapError> error;      // the first line that is wrong
-    std::string readError;                       // the system's reason, when the file could not be read
+    FileReason readError;                        // why the file could not be read, when it could not
 
     bool Read() const { return map != nullptr; }
 };

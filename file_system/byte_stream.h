@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "file_system/file_reason.h"
+
 namespace brisel {
 
 class ByteSource {
@@ -13,8 +15,8 @@ public:
     // Reads up to `size` bytes; returns 0 at the end or on failure.
     virtual std::size_t Read(char* data, std::size_t size) = 0;
     virtual bool Failed() const = 0;
-    // The system's reason for the failure.
-    virtual std::string Error() const = 0;
+    // Why it failed; nothing (FileReason::Code::None) while it has not.
+    virtual FileReason Error() const = 0;
 };
 
 class ByteSink {
@@ -25,7 +27,7 @@ public:
     // Hands what was written on to its destination.
     virtual bool Flush() { return !Failed(); }
     virtual bool Failed() const = 0;
-    virtual std::string Error() const = 0;
+    virtual FileReason Error() const = 0;
 };
 
 // In-memory ends, for tests and for callers that convert text.
@@ -34,7 +36,7 @@ public:
     explicit StringSource(std::string text) : text_(std::move(text)) {}
     std::size_t Read(char* data, std::size_t size) override;
     bool Failed() const override { return false; }
-    std::string Error() const override { return {}; }
+    FileReason Error() const override { return {}; }
 
 private:
     std::string text_;
@@ -48,7 +50,7 @@ public:
         return true;
     }
     bool Failed() const override { return false; }
-    std::string Error() const override { return {}; }
+    FileReason Error() const override { return {}; }
     const std::string& Text() const { return text_; }
 
 private:

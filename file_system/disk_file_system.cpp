@@ -74,7 +74,7 @@ FolderState DiskFileSystem::Folder(const std::string& folder) {
     return MayWriteIn(path.string()) ? FolderState::Writable : FolderState::NotWritable;
 }
 
-std::unique_ptr<WorkFolder> DiskFileSystem::OpenFolder(const std::string& folder, std::string& error) {
+std::unique_ptr<WorkFolder> DiskFileSystem::OpenFolder(const std::string& folder, FileReason& error) {
     return OpenDiskFolder(folder, hook_, error);
 }
 
@@ -94,9 +94,7 @@ TargetPlan DiskFileSystem::PlanTarget(const std::string& path) {
     return plan;
 }
 
-std::optional<std::string> DiskFileSystem::MakePrivateFolder(std::string& error) {
-    return MakePrivateDiskFolder(error);
-}
+std::optional<std::string> DiskFileSystem::MakePrivateFolder(FileReason& error) { return MakePrivateDiskFolder(error); }
 
 void DiskFileSystem::RemoveFolder(const std::string& folder) { RemoveDiskFolder(folder); }
 

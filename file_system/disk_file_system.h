@@ -16,9 +16,9 @@ public:
     bool TooLong(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
     FolderState Folder(const std::string& folder) override;
-    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, std::string& error) override;
+    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, FileReason& error) override;
     TargetPlan PlanTarget(const std::string& path) override;
-    std::optional<std::string> MakePrivateFolder(std::string& error) override;
+    std::optional<std::string> MakePrivateFolder(FileReason& error) override;
     void RemoveFolder(const std::string& folder) override;
     bool Interrupted() override;
 

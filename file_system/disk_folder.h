@@ -14,8 +14,8 @@ namespace brisel {
 // "replacing") and the name it concerns: tests swap names there.
 using StepHook = std::function<void(std::string_view step, const std::string& name)>;
 
-// Nothing, with the system's reason in `error`, when the folder cannot be
-// opened. `hook` may be empty; the folder keeps its own copy.
-std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, StepHook hook, std::string& error);
+// Nothing, with the reason in `error`, when the folder cannot be opened.
+// `hook` may be empty; the folder keeps its own copy.
+std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, StepHook hook, FileReason& error);
 
 }  // namespace brisel

@@ -17,11 +17,13 @@ namespace {
 // A name that keeps changing under the run is given up after this many looks.
 constexpr int kAttempts = 100;
 
+using Reason = FileReason::Code;
+
 // What a name of the folder holds, looked at without following it.
 struct NameState {
     enum class Kind { Free, Leftover, Unusable, Failed };
     Kind kind = Kind::Free;
-    std::string reason;  // with Unusable and Failed
+    FileReason reason;  // with Unusable and Failed
 };
 
 FileIdentity IdentityOf(const struct stat& info) {
@@ -30,12 +32,12 @@ FileIdentity IdentityOf(const struct stat& info) {
 
 // A name that vanished between two looks is free: nothing stands in the way.
 NameState Examine(const struct stat& info) {
-    if (S_ISLNK(info.st_mode)) return {NameState::Kind::Unusable, "it is a symbolic link"};
-    if (S_ISDIR(info.st_mode)) return {NameState::Kind::Unusable, "it is a folder"};
-    if (!S_ISREG(info.st_mode)) return {NameState::Kind::Unusable, "it is not a plain file"};
-    if (info.st_uid != ::geteuid()) return {NameState::Kind::Unusable, "it belongs to another user"};
+    if (S_ISLNK(info.st_mode)) return {NameState::Kind::Unusable, Reason::SymbolicLink};
+    if (S_ISDIR(info.st_mode)) return {NameState::Kind::Unusable, Reason::Folder};
+    if (!S_ISREG(info.st_mode)) return {NameState::Kind::Unusable, Reason::NotPlainFile};
+    if (info.st_uid != ::geteuid()) return {NameState::Kind::Unusable, Reason::OtherUser};
     if (info.st_nlink == 0) return {NameState::Kind::Free, {}};
-    if (info.st_nlink != 1) return {NameState::Kind::Unusable, "it is a file with other names"};
+    if (info.st_nlink != 1) return {NameState::Kind::Unusable, Reason::OtherNames};
     return {NameState::Kind::Leftover, {}};
 }
 
@@ -51,7 +53,7 @@ public:
     LockAttempt Lock(const std::string& name, bool wait) override;
     Creation Create(const std::string& name) override;
     bool Remove(const std::string& name, WritableFile& file) override;
-    bool Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+    bool Replace(WritableFile& file, const std::string& name, const std::string& target, FileReason& error,
                  bool& unusable) override;
 
 private:
@@ -102,7 +104,7 @@ LockAttempt PosixFolder::TryLock(const std::string& name, bool wait, bool& again
     if (state.kind == NameState::Kind::Unusable) return {LockAttempt::Result::Unusable, nullptr, state.reason};
     if (state.kind == NameState::Kind::Failed) return {LockAttempt::Result::Failed, nullptr, state.reason};
     const int fd = OpenLockFile(name, again);
-    if (fd < 0) return {LockAttempt::Result::Failed, nullptr, again ? std::string() : LastSystemError()};
+    if (fd < 0) return {LockAttempt::Result::Failed, nullptr, again ? FileReason() : LastSystemError()};
     auto file = std::make_unique<DiskWritableFile>(fd, true);
     struct stat info {};
     if (::fstat(fd, &info) != 0) return {LockAttempt::Result::Failed, nullptr, LastSystemError()};
@@ -182,7 +184,7 @@ bool PosixFolder::Remove(const std::string& name, WritableFile& file) {
 // set-group-ID or sticky. The folder is synced too, so that the new name
 // survives a power cut; a file system that cannot sync folders is no reason
 // to fail.
-bool PosixFolder::Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+bool PosixFolder::Replace(WritableFile& file, const std::string& name, const std::string& target, FileReason& error,
                           bool& unusable) {
     Step("replacing", name);
     auto& disk = static_cast<DiskWritableFile&>(file);
@@ -198,7 +200,7 @@ bool PosixFolder::Replace(WritableFile& file, const std::string& name, const std
     }
     if (!Names(name, disk.Identity())) {
         unusable = true;
-        error = "it was replaced while the conversion ran";
+        error = Reason::ReplacedDuringRun;
         return false;
     }
     if (::renameat(fd_, name.c_str(), fd_, target.c_str()) != 0) {
@@ -211,7 +213,7 @@ bool PosixFolder::Replace(WritableFile& file, const std::string& name, const std
 
 }  // namespace
 
-std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, StepHook hook, std::string& error) {
+std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, StepHook hook, FileReason& error) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         error = LastSystemError();

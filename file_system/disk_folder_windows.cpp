@@ -14,6 +14,7 @@ namespace brisel {
 namespace {
 
 constexpr int kAttempts = 100;
+using Reason = FileReason::Code;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 // Links are never followed where a name is opened.
 constexpr DWORD kNoLinks = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
@@ -21,14 +22,14 @@ constexpr DWORD kNoLinks = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
 struct NameState {
     enum class Kind { Free, Leftover, Unusable, Failed, Pending };
     Kind kind = Kind::Free;
-    std::string reason;
+    FileReason reason;
     DWORD attributes = 0;
 };
 
 NameState Examine(DWORD attributes, DWORD links) {
-    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return {NameState::Kind::Unusable, "it is a symbolic link"};
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return {NameState::Kind::Unusable, "it is a folder"};
-    if (links > 1) return {NameState::Kind::Unusable, "it is a file with other names"};
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return {NameState::Kind::Unusable, Reason::SymbolicLink};
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return {NameState::Kind::Unusable, Reason::Folder};
+    if (links > 1) return {NameState::Kind::Unusable, Reason::OtherNames};
     return {NameState::Kind::Leftover, {}, attributes};
 }
 
@@ -49,7 +50,7 @@ public:
     LockAttempt Lock(const std::string& name, bool wait) override;
     Creation Create(const std::string& name) override;
     bool Remove(const std::string& name, WritableFile& file) override;
-    bool Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+    bool Replace(WritableFile& file, const std::string& name, const std::string& target, FileReason& error,
                  bool& unusable) override;
 
 private:
@@ -183,13 +184,13 @@ bool WindowsFolder::Remove(const std::string& name, WritableFile& file) {
 // renames by the name the file was opened under instead (Wine does), a file
 // swapped in under that name would take the target's place: the name must
 // still be the file's.
-bool WindowsFolder::Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+bool WindowsFolder::Replace(WritableFile& file, const std::string& name, const std::string& target, FileReason& error,
                             bool& unusable) {
     Step("replacing", name);
     auto& disk = static_cast<DiskWritableFile&>(file);
     if (!Names(name, disk.Identity())) {
         unusable = true;
-        error = "it was replaced while the conversion ran";
+        error = Reason::ReplacedDuringRun;
         return false;
     }
     const std::wstring to = Path(target);
@@ -212,7 +213,7 @@ bool WindowsFolder::Replace(WritableFile& file, const std::string& name, const s
 
 }  // namespace
 
-std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, StepHook hook, std::string& error) {
+std::unique_ptr<WorkFolder> OpenDiskFolder(const std::string& folder, StepHook hook, FileReason& error) {
     const std::wstring path = folder.empty() ? std::wstring(L".") : NativePath(folder).wstring();
     const HANDLE handle = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);

@@ -17,7 +17,7 @@ std::unique_ptr<WritableFile> StandardOutputFile();
 
 // A new folder under the system's folder for temporary files ($TMPDIR,
 // %TEMP%) that only this user may enter.
-std::optional<std::string> MakePrivateDiskFolder(std::string& error);
+std::optional<std::string> MakePrivateDiskFolder(FileReason& error);
 void RemoveDiskFolder(const std::string& folder);
 
 // True on Windows, where files are not told apart by owner here.

@@ -42,7 +42,7 @@ std::unique_ptr<ReadableFile> StandardInputFile() { return std::make_unique<Disk
 
 std::unique_ptr<WritableFile> StandardOutputFile() { return std::make_unique<DiskWritableFile>(STDOUT_FILENO, false); }
 
-std::optional<std::string> MakePrivateDiskFolder(std::string& error) {
+std::optional<std::string> MakePrivateDiskFolder(FileReason& error) {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = base != nullptr && *base != '\0' ? base : "/tmp";
     if (pattern.back() != '/') pattern += '/';

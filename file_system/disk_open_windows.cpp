@@ -33,7 +33,7 @@ std::unique_ptr<WritableFile> StandardOutputFile() {
 }
 
 // %TEMP% is the user's own; a folder of a name no other run uses is made in it.
-std::optional<std::string> MakePrivateDiskFolder(std::string& error) {
+std::optional<std::string> MakePrivateDiskFolder(FileReason& error) {
     static std::atomic<unsigned> counter{0};
     wchar_t base[MAX_PATH + 1];
     const DWORD length = GetTempPathW(MAX_PATH + 1, base);

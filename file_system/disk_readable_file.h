@@ -18,14 +18,14 @@ public:
     // the handle's position alone.
     DiskReadableFile(NativeHandle handle, bool owned, bool atOffsets = false);
     // A file that could not be opened.
-    explicit DiskReadableFile(std::string error) : error_(std::move(error)) {}
+    explicit DiskReadableFile(FileReason error) : error_(std::move(error)) {}
     ~DiskReadableFile() override;
     DiskReadableFile(const DiskReadableFile&) = delete;
     DiskReadableFile& operator=(const DiskReadableFile&) = delete;
 
     std::size_t Read(char* data, std::size_t size) override;
-    bool Failed() const override { return !error_.empty(); }
-    std::string Error() const override { return error_; }
+    bool Failed() const override { return static_cast<bool>(error_); }
+    FileReason Error() const override { return error_; }
 
 private:
     bool open_ = false;
@@ -33,7 +33,7 @@ private:
     bool owned_ = false;
     bool atOffsets_ = false;
     std::uint64_t offset_ = 0;
-    std::string error_;
+    FileReason error_;
 };
 
 }  // namespace brisel

@@ -15,7 +15,7 @@ DiskWritableFile::~DiskWritableFile() {
 }
 
 bool DiskWritableFile::Fail() {
-    if (error_.empty()) error_ = LastSystemError();
+    if (!error_) error_ = LastSystemError();
     return false;
 }
 

@@ -14,7 +14,7 @@ namespace brisel {
 class DiskWritableFile : public WritableFile {
 public:
     DiskWritableFile(NativeHandle handle, bool owned);
-    explicit DiskWritableFile(std::string error) : error_(std::move(error)) {}
+    explicit DiskWritableFile(FileReason error) : error_(std::move(error)) {}
     ~DiskWritableFile() override;
     DiskWritableFile(const DiskWritableFile&) = delete;
     DiskWritableFile& operator=(const DiskWritableFile&) = delete;
@@ -22,8 +22,8 @@ public:
     bool Write(const char* data, std::size_t size) override;
     bool Sync() override;
     bool Close() override;
-    bool Failed() const override { return !error_.empty(); }
-    std::string Error() const override { return error_; }
+    bool Failed() const override { return static_cast<bool>(error_); }
+    FileReason Error() const override { return error_; }
     bool IsRegularFile() const override { return regular_; }
     bool Truncate() override;
     std::unique_ptr<ReadableFile> ReadBack() override;
@@ -42,7 +42,7 @@ private:
     bool owned_ = false;
     bool regular_ = false;
     FileIdentity identity_;
-    std::string error_;
+    FileReason error_;
 };
 
 }  // namespace brisel

@@ -1,7 +1,8 @@
 #pragma once
 // The file operations a conversion makes, so that it can run on the disk, on
 // files held in memory, or on a file system that fails on purpose in tests.
-// Every failure carries the system's reason, worded by the system.
+// Every failure carries its reason (file_reason.h): the system's words, or a
+// code of the file system's own.
 //
 // The files a run makes are held by their handles from creation to removal:
 // they are written, read back, renamed and removed through the folder the
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "file_system/byte_stream.h"
+#include "file_system/file_reason.h"
 
 namespace brisel {
 
@@ -40,14 +42,14 @@ struct LockAttempt {
     enum class Result { Acquired, Busy, Unusable, Failed };
     Result result = Result::Failed;
     std::unique_ptr<WritableFile> file;  // when Acquired
-    std::string error;                   // the reason when Unusable or Failed
+    FileReason error;                    // the reason when Unusable or Failed
 };
 
 // A new file under a name of the folder, or why there is none.
 struct Creation {
     std::unique_ptr<WritableFile> file;
     bool unusable = false;  // the name is taken by something not to be used
-    std::string error;      // the reason when there is no file
+    FileReason error;       // the reason when there is no file
 };
 
 // A folder held open from the start of a run to its end. Names are plain file
@@ -73,7 +75,7 @@ public:
     // `target`, giving it the permission bits 0777 that `target` had. False
     // with the reason in `error` (a failed close too), and `unusable` set
     // when `name` no longer names `file`.
-    virtual bool Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+    virtual bool Replace(WritableFile& file, const std::string& name, const std::string& target, FileReason& error,
                          bool& unusable) = 0;
 };
 
@@ -112,12 +114,12 @@ public:
     virtual FolderState Folder(const std::string& folder) = 0;
     // Opens the folder for a run; nothing, with the reason in `error`, when
     // it cannot be.
-    virtual std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, std::string& error) = 0;
+    virtual std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, FileReason& error) = 0;
     virtual TargetPlan PlanTarget(const std::string& path) = 0;
     // A new folder that only this user may enter, for the temporary files of
     // a target that has no folder of its own to use; nothing, with the
     // reason in `error`, when it cannot be made.
-    virtual std::optional<std::string> MakePrivateFolder(std::string& error) = 0;
+    virtual std::optional<std::string> MakePrivateFolder(FileReason& error) = 0;
     // Removes an empty folder.
     virtual void RemoveFolder(const std::string& folder) = 0;
     // Whether a signal or the closing window asked the run to stop; a file

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "file_system/file_reason.h"
 #include "file_system/interruption.h"
 
 namespace brisel {
@@ -32,14 +33,12 @@ std::string IdentityText(const FileIdentity& identity);
 // in 32 bits.
 inline constexpr std::size_t kLargestBlock = std::size_t{1} << 30;
 
-// The system's text for an error number.
-std::string SystemError(int code);
-// The text for the last error of the calling thread.
-std::string LastSystemError();
+// The words for the last error of the calling thread.
+FileReason LastSystemError();
 
 // Whether the run was asked to stop; then `error` says so as an interrupted
 // call would, and the file's operation fails.
-inline bool StopRequested(std::string& error) {
+inline bool StopRequested(FileReason& error) {
     if (!InterruptionRequested()) return false;
     error = SystemError(EINTR);
     return true;

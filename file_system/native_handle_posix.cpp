@@ -7,7 +7,7 @@
 
 namespace brisel {
 
-std::string LastSystemError() { return SystemError(errno); }
+FileReason LastSystemError() { return SystemError(errno); }
 
 // A close cut short by a signal has closed the descriptor all the same.
 bool CloseNative(NativeHandle handle) { return ::close(handle) == 0 || errno == EINTR; }

@@ -47,7 +47,7 @@ int ErrorNumber(DWORD code) {
 
 }  // namespace
 
-std::string LastSystemError() { return SystemError(ErrorNumber(GetLastError())); }
+FileReason LastSystemError() { return SystemError(ErrorNumber(GetLastError())); }
 
 bool CloseNative(NativeHandle handle) { return CloseHandle(handle) != 0; }
 

@@ -1,5 +1,7 @@
 #include "messages/messages.h"
 
+#include "messages/file_reasons.h"
+
 namespace brisel::messages {
 
 namespace {
@@ -33,13 +35,14 @@ std::vector<std::string> FailureLines(const Failure& failure) {
             return {"Another conversion is using the temporary file '" + failure.path + "' at the moment.",
                     "Please wait until it has finished, then try again."};
         case Failure::Operation::Unusable:
-            return {"The temporary file '" + failure.path + "' cannot be used: " + failure.reason + "."};
+            return {"The temporary file '" + failure.path + "' cannot be used: " + FileReasonText(failure.reason) +
+                    "."};
         case Failure::Operation::FolderMissing:
             return {"The folder '" + ShownFolder(failure.path) + "' does not exist."};
         case Failure::Operation::FolderNotWritable:
             return {"The folder '" + ShownFolder(failure.path) + "' is not writable."};
         case Failure::Operation::Read:
-            return {"The file '" + failure.path + "' could not be read: " + failure.reason + "."};
+            return {"The file '" + failure.path + "' could not be read: " + FileReasonText(failure.reason) + "."};
         case Failure::Operation::Interrupted:
             return {"The conversion was interrupted."};
         case Failure::Operation::OutOfMemory:
@@ -47,7 +50,7 @@ std::vector<std::string> FailureLines(const Failure& failure) {
         case Failure::Operation::Write:
             break;
     }
-    return {"The file '" + failure.path + "' could not be written: " + failure.reason + "."};
+    return {"The file '" + failure.path + "' could not be written: " + FileReasonText(failure.reason) + "."};
 }
 
 // The standard streams by their names rather than by "-".
@@ -135,8 +138,10 @@ Message ForCompletion(const std::string& targetFile, const Counts& counts) {
             Icon::Information};
 }
 
-Message ForUnreadableSource(const std::string& source, const std::string& reason) {
-    return {kSourceErrorTitle, {"The file '" + source + "' could not be read: " + reason + "."}, Icon::Error};
+Message ForUnreadableSource(const std::string& source, const FileReason& reason) {
+    return {kSourceErrorTitle,
+            {"The file '" + source + "' could not be read: " + FileReasonText(reason) + "."},
+            Icon::Error};
 }
 
 Message ForOutcome(const Outcome& outcome, const JobSettings& settings) {

@@ -38,7 +38,7 @@ Message ForFailure(const Failure& failure);
 Message ForWarning(RunWarning warning);
 Message ForCompletion(const std::string& targetFile, const Counts& counts);
 // A source read for something other than a conversion (a pin map template).
-Message ForUnreadableSource(const std::string& source, const std::string& reason);
+Message ForUnreadableSource(const std::string& source, const FileReason& reason);
 // The completion, the refusal or the failure.
 Message ForOutcome(const Outcome& outcome, const JobSettings& settings);
 

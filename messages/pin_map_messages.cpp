@@ -1,6 +1,7 @@
 #include "messages/pin_map_messages.h"
 
 #include "messages/escaped_text.h"
+#include "messages/file_reasons.h"
 #include "pin_map/ball_grid.h"
 
 namespace brisel::messages {
@@ -36,7 +37,8 @@ Message ForPinMapFile(const std::string& mapLabel, const PinMapFile& file) {
         return {kPinMapErrorTitle,
                 {mapLabel + ":" + std::to_string(file.error->line) + ": " + MapErrorText(*file.error)}};
     }
-    return {kPinMapErrorTitle, {"The pin map '" + mapLabel + "' could not be read: " + file.readError + "."}};
+    return {kPinMapErrorTitle,
+            {"The pin map '" + mapLabel + "' could not be read: " + FileReasonText(file.readError) + "."}};
 }
 
 std::string MappedPinText(const PinMapping& mapping, const std::string& mapLabel) {

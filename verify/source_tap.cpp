@@ -15,7 +15,7 @@ public:
         return read;
     }
     bool Failed() const override { return file_->Failed(); }
-    std::string Error() const override { return file_->Error(); }
+    FileReason Error() const override { return file_->Error(); }
 
 private:
     std::unique_ptr<ReadableFile> file_;

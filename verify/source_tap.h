@@ -28,13 +28,11 @@ public:
     bool TooLong(const std::string& path) override { return files_.TooLong(path); }
     bool SameFile(const std::string& a, const std::string& b) override { return files_.SameFile(a, b); }
     FolderState Folder(const std::string& folder) override { return files_.Folder(folder); }
-    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, std::string& error) override {
+    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, FileReason& error) override {
         return files_.OpenFolder(folder, error);
     }
     TargetPlan PlanTarget(const std::string& path) override { return files_.PlanTarget(path); }
-    std::optional<std::string> MakePrivateFolder(std::string& error) override {
-        return files_.MakePrivateFolder(error);
-    }
+    std::optional<std::string> MakePrivateFolder(FileReason& error) override { return files_.MakePrivateFolder(error); }
     void RemoveFolder(const std::string& folder) override { files_.RemoveFolder(folder); }
     bool Interrupted() override { return files_.Interrupted(); }
 

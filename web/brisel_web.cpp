@@ -16,6 +16,7 @@
 #include "convert/letter_pins.h"
 #include "convert/pin_map_file.h"
 #include "messages/details_printer.h"
+#include "messages/file_reasons.h"
 #include "messages/messages.h"
 #include "messages/pin_map_messages.h"
 #include "messages/pin_map_template.h"
@@ -86,7 +87,7 @@ void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile&
     web::ByteSourceStream targetStream(target);
     const verify::Report report = verifier.CheckTarget(targetStream);
     if (target.Failed()) {
-        PostEvent("verification", messages::UnreadableTargetLine(target.Error()).c_str(), 0);
+        PostEvent("verification", messages::UnreadableTargetLine(messages::FileReasonText(target.Error())).c_str(), 0);
         return;
     }
     for (const verify::ImportRisk& risk : report.risks) {
@@ -119,8 +120,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BriselConvert(const char* source, const char
     }
     if (*map != '\0') {
         PinMapFile file;
-        file.readError = mapError;
-        if (file.readError.empty()) file = PinMapOfText(std::string_view(mapData, static_cast<std::size_t>(mapSize)));
+        if (*mapError != '\0') {
+            file.readError = SystemReason(mapError);
+        } else {
+            file = PinMapOfText(std::string_view(mapData, static_cast<std::size_t>(mapSize)));
+        }
         if (!file.Read()) {
             Post(messages::ForPinMapFile(map, file));
             return static_cast<int>(ConversionResult::Refused);

@@ -1,7 +1,7 @@
 #include "web/page_file_system.h"
 
 #include <cerrno>
-#include <cstring>
+#include <utility>
 
 namespace brisel::web {
 
@@ -13,44 +13,49 @@ class StoreReader : public ReadableFile {
 public:
     StoreReader(std::shared_ptr<FileStore> file, bool readOnce) : file_(std::move(file)), readOnce_(readOnce) {}
     std::size_t Read(char* data, std::size_t size) override {
+        if (Failed()) return 0;
         std::size_t n = 0;
-        if (!Failed() && !file_->ReadAt(offset_, data, size, n, error_)) return 0;
+        std::string reason;
+        if (!file_->ReadAt(offset_, data, size, n, reason)) {
+            error_ = SystemReason(std::move(reason));
+            return 0;
+        }
         offset_ += n;
         if (readOnce_) file_->Release(offset_);
         return n;
     }
-    bool Failed() const override { return !error_.empty(); }
-    std::string Error() const override { return error_; }
+    bool Failed() const override { return static_cast<bool>(error_); }
+    FileReason Error() const override { return error_; }
 
 private:
     std::shared_ptr<FileStore> file_;
     bool readOnce_;
     std::size_t offset_ = 0;
-    std::string error_;
+    FileReason error_;
 };
 
 class FailedReader : public ReadableFile {
 public:
-    explicit FailedReader(std::string error) : error_(std::move(error)) {}
+    explicit FailedReader(FileReason error) : error_(std::move(error)) {}
     std::size_t Read(char*, std::size_t) override { return 0; }
     bool Failed() const override { return true; }
-    std::string Error() const override { return error_; }
+    FileReason Error() const override { return error_; }
 
 private:
-    std::string error_;
+    FileReason error_;
 };
 
 class StoreWriter : public WritableFile {
 public:
     StoreWriter(const PageFileSystem& files, std::shared_ptr<FileStore> file, bool readOnce)
         : files_(files), file_(std::move(file)), readOnce_(readOnce) {}
-    StoreWriter(const PageFileSystem& files, std::string error) : files_(files), error_(std::move(error)) {}
+    StoreWriter(const PageFileSystem& files, FileReason error) : files_(files), error_(std::move(error)) {}
     bool Write(const char* data, std::size_t size) override {
         if (Failed()) return false;
         if (file_->InWorkerMemory() && size > files_.MemoryLeft()) {
-            error_ = std::strerror(ENOMEM);
-        } else {
-            file_->Append(data, size, error_);
+            error_ = SystemError(ENOMEM);
+        } else if (std::string reason; !file_->Append(data, size, reason)) {
+            error_ = SystemReason(std::move(reason));
         }
         return !Failed();
     }
@@ -58,8 +63,8 @@ public:
     // of the machine.
     bool Sync() override { return !Failed(); }
     bool Close() override { return !Failed(); }
-    bool Failed() const override { return !error_.empty(); }
-    std::string Error() const override { return error_; }
+    bool Failed() const override { return static_cast<bool>(error_); }
+    FileReason Error() const override { return error_; }
     bool IsRegularFile() const override { return true; }
     bool Truncate() override {
         if (file_) file_->Clear();
@@ -74,7 +79,7 @@ private:
     const PageFileSystem& files_;
     std::shared_ptr<FileStore> file_;
     bool readOnce_ = false;
-    std::string error_;
+    FileReason error_;
 };
 
 // The joined copy, which holds the folder's run lock while it lives.
@@ -97,10 +102,10 @@ public:
     LockAttempt Lock(const std::string& name, bool) override { return files_.Lock(name); }
     Creation Create(const std::string& name) override { return {files_.Create(name), false, {}}; }
     bool Remove(const std::string& name, WritableFile&) override { return files_.Remove(name); }
-    bool Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+    bool Replace(WritableFile& file, const std::string& name, const std::string& target, FileReason& error,
                  bool&) override {
         if (!file.Close() || !files_.Replace(name, target)) {
-            error = file.Failed() ? file.Error() : std::strerror(ENOENT);
+            error = file.Failed() ? file.Error() : SystemError(ENOENT);
             return false;
         }
         return true;
@@ -126,36 +131,35 @@ std::set<std::string> PageFileSystem::Paths() const {
 std::unique_ptr<ReadableFile> PageFileSystem::OpenForReading(const std::string& path) {
     if (path == sourcePath_) return openSource_();
     const auto file = files_.find(path);
-    if (file == files_.end()) return std::make_unique<FailedReader>(std::strerror(ENOENT));
-    if (file->second->PartlyReleased())
-        return std::make_unique<FailedReader>("its bytes were let go as they were read");
+    if (file == files_.end()) return std::make_unique<FailedReader>(SystemError(ENOENT));
+    if (file->second->PartlyReleased()) return std::make_unique<FailedReader>(FileReason::Code::ReleasedAsRead);
     return std::make_unique<StoreReader>(file->second, IsReadOnce(path));
 }
 
 std::unique_ptr<WritableFile> PageFileSystem::OpenForWriting(const std::string&) {
-    return std::make_unique<StoreWriter>(*this, std::strerror(ENOTSUP));
+    return std::make_unique<StoreWriter>(*this, SystemError(ENOTSUP));
 }
 
 std::unique_ptr<ReadableFile> PageFileSystem::StandardInput() {
-    return std::make_unique<FailedReader>(std::strerror(ENOTSUP));
+    return std::make_unique<FailedReader>(SystemError(ENOTSUP));
 }
 
 std::unique_ptr<WritableFile> PageFileSystem::StandardOutput() {
-    return std::make_unique<StoreWriter>(*this, std::strerror(ENOTSUP));
+    return std::make_unique<StoreWriter>(*this, SystemError(ENOTSUP));
 }
 
 FolderState PageFileSystem::Folder(const std::string& folder) {
     return folder.empty() ? FolderState::Writable : FolderState::Missing;
 }
 
-std::unique_ptr<WorkFolder> PageFileSystem::OpenFolder(const std::string& folder, std::string& error) {
+std::unique_ptr<WorkFolder> PageFileSystem::OpenFolder(const std::string& folder, FileReason& error) {
     if (folder.empty()) return std::make_unique<PageFolder>(*this);
-    error = std::strerror(ENOENT);
+    error = SystemError(ENOENT);
     return nullptr;
 }
 
-std::optional<std::string> PageFileSystem::MakePrivateFolder(std::string& error) {
-    error = std::strerror(ENOTSUP);
+std::optional<std::string> PageFileSystem::MakePrivateFolder(FileReason& error) {
+    error = SystemError(ENOTSUP);
     return std::nullopt;
 }
 

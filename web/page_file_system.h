@@ -51,9 +51,9 @@ public:
     bool Exists(const std::string& path) override { return path == sourcePath_ || files_.count(path) > 0; }
     bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
     FolderState Folder(const std::string& folder) override;
-    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, std::string& error) override;
+    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, FileReason& error) override;
     TargetPlan PlanTarget(const std::string& path) override { return {TargetPlan::Kind::Replace, "", path}; }
-    std::optional<std::string> MakePrivateFolder(std::string& error) override;
+    std::optional<std::string> MakePrivateFolder(FileReason& error) override;
     void RemoveFolder(const std::string&) override {}
 
     // What the folder does with its files.

@@ -22,18 +22,18 @@ public:
         if (read < 0) {
             char reason[256];
             PickedFileError(reason, sizeof reason);
-            error_ = reason;
+            error_ = SystemReason(reason);
             return 0;
         }
         offset_ += static_cast<std::uint64_t>(read);
         return static_cast<std::size_t>(read);
     }
-    bool Failed() const override { return !error_.empty(); }
-    std::string Error() const override { return error_; }
+    bool Failed() const override { return static_cast<bool>(error_); }
+    FileReason Error() const override { return error_; }
 
 private:
     std::uint64_t offset_ = 0;
-    std::string error_;
+    FileReason error_;
 };
 
 }  // namespace

@@ -123,7 +123,7 @@ TEST_F(FileFaults, ATemporaryFileNameTakenByALinkStopsTheRunBeforeAnyWrite) {
     for (const char* name : {"BriselTemp.txt", "BriselTemp2.txt", "BriselTemp3.txt"}) {
         MemoryFileSystem planted;
         planted.Put(kFolder + "board.net", kSource);
-        planted.Block(kFolder + name, "it is a symbolic link");
+        planted.Block(kFolder + name, FileReason::Code::SymbolicLink);
         host.events.clear();
         EXPECT_EQ(host.Run(planted), ConversionResult::Failed) << name;
         EXPECT_EQ(host.Messages(), Strings{"Error: File Conversion - Error | The temporary file '" + kFolder + name +
@@ -205,7 +205,7 @@ class NoMemoryForTheSource : public MemoryFileSystem {
     class Exhausting : public ReadableFile {
         std::size_t Read(char*, std::size_t) override { throw std::bad_alloc(); }
         bool Failed() const override { return false; }
-        std::string Error() const override { return {}; }
+        FileReason Error() const override { return {}; }
     };
 
 public:

@@ -27,7 +27,7 @@ private:
         Piecewise(std::unique_ptr<ReadableFile> file, std::size_t block) : file_(std::move(file)), block_(block) {}
         std::size_t Read(char* data, std::size_t size) override { return file_->Read(data, std::min(size, block_)); }
         bool Failed() const override { return file_->Failed(); }
-        std::string Error() const override { return file_->Error(); }
+        FileReason Error() const override { return file_->Error(); }
 
     private:
         std::unique_ptr<ReadableFile> file_;

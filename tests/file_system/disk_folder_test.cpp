@@ -5,21 +5,31 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "tests/support/case_names.h"
+#include "tests/support/file_reason_printer.h"
 #include "tests/support/temp_folder.h"
 
 namespace brisel::test {
 namespace {
 
+namespace fs = std::filesystem;
 using Result = LockAttempt::Result;
+using Reason = FileReason::Code;
 
 class DiskFolder : public testing::Test {
 protected:
     std::unique_ptr<WorkFolder> Open() {
-        std::string error;
+        FileReason error;
         auto opened = OpenDiskFolder(folder.Folder(), {}, error);
-        EXPECT_TRUE(opened) << error;
+        EXPECT_TRUE(opened) << testing::PrintToString(error);
         return opened;
     }
 
@@ -46,7 +56,7 @@ TEST_F(DiskFolder, TwoHoldersOfTheLockTakeTurns) {
 TEST_F(DiskFolder, AFileMadeIsReadBackEmptiedAndRemovedThroughItsHandle) {
     const auto work = Open();
     Creation made = work->Create("made.txt");
-    ASSERT_TRUE(made.file) << made.error;
+    ASSERT_TRUE(made.file) << testing::PrintToString(made.error);
     ASSERT_TRUE(made.file->Write("bytes\r\n", 7));
     EXPECT_EQ(ReadBack(*made.file), "bytes\r\n");
     ASSERT_TRUE(made.file->Truncate());
@@ -56,36 +66,91 @@ TEST_F(DiskFolder, AFileMadeIsReadBackEmptiedAndRemovedThroughItsHandle) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{});
 }
 
-TEST_F(DiskFolder, ALeftoverIsTakenOverAndAFolderIsNot) {
+TEST_F(DiskFolder, ALeftoverIsTakenOver) {
     folder.Write("leftover.txt", "an interrupted run's bytes");
-    std::filesystem::create_directory(folder.Path() / "taken.txt");
     const auto work = Open();
     Creation leftover = work->Create("leftover.txt");
-    ASSERT_TRUE(leftover.file) << leftover.error;
+    ASSERT_TRUE(leftover.file) << testing::PrintToString(leftover.error);
     EXPECT_EQ(ReadBack(*leftover.file), "");
-    const Creation taken = work->Create("taken.txt");
+}
+
+// Something under a name the run would make or lock, which it must not use,
+// and the reason it gives.
+struct TakenName {
+    const char* why;
+    // Plants it as `name`; false where this system or user cannot.
+    bool (*plant)(const fs::path& name, const fs::path& folder);
+    Reason reason;
+};
+void PrintTo(const TakenName& c, std::ostream* os) { *os << c.why; }
+
+// clang-format off
+const TakenName kTakenNames[] = {
+    {"a folder", [](const fs::path& n, const fs::path&) { return fs::create_directory(n); }, Reason::Folder},
+    {"a file with another name", [](const fs::path& n, const fs::path& d) {
+        fs::create_hard_link(d / "other.txt", n);
+        return true;
+    }, Reason::OtherNames},
+#ifndef _WIN32
+    {"a symbolic link", [](const fs::path& n, const fs::path& d) {
+        fs::create_symlink(d / "other.txt", n);
+        return true;
+    }, Reason::SymbolicLink},
+    {"a pipe", [](const fs::path& n, const fs::path&) { return ::mkfifo(n.c_str(), 0600) == 0; }, Reason::NotPlainFile},
+    {"another user's file", [](const fs::path& n, const fs::path& d) {
+        fs::copy_file(d / "other.txt", n);
+        return ::geteuid() == 0 && ::chown(n.c_str(), 65534, 65534) == 0;
+    }, Reason::OtherUser},
+#endif
+};
+// clang-format on
+
+class TakenNames : public DiskFolder, public testing::WithParamInterface<TakenName> {
+protected:
+    void SetUp() override {
+        folder.Write("other.txt", "another file's bytes");
+        if (!GetParam().plant(folder.Path() / "taken.txt", folder.Path())) GTEST_SKIP() << "cannot be planted here";
+    }
+};
+
+TEST_P(TakenNames, AreNotCreatedOver) {
+    const Creation taken = Open()->Create("taken.txt");
     EXPECT_FALSE(taken.file);
     EXPECT_TRUE(taken.unusable);
-    EXPECT_EQ(taken.error, "it is a folder");
+    EXPECT_EQ(taken.error, FileReason(GetParam().reason));
 }
+
+TEST_P(TakenNames, AreNotLocked) {
+    const LockAttempt taken = Open()->Lock("taken.txt", false);
+    EXPECT_EQ(taken.result, Result::Unusable);
+    EXPECT_EQ(taken.error, FileReason(GetParam().reason));
+    EXPECT_EQ(folder.Read("other.txt"), "another file's bytes");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachKind, TakenNames, testing::ValuesIn(kTakenNames), ByWhy());
 
 TEST_F(DiskFolder, ReplacingPutsTheNewFileUnderTheTargetsName) {
     folder.Write("out.net", "old");
     const auto work = Open();
     Creation made = work->Create("new.txt");
     ASSERT_TRUE(made.file && made.file->Write("new", 3));
-    std::string error;
+    FileReason error;
     bool unusable = false;
-    EXPECT_TRUE(work->Replace(*made.file, "new.txt", "out.net", error, unusable)) << error;
+    EXPECT_TRUE(work->Replace(*made.file, "new.txt", "out.net", error, unusable)) << testing::PrintToString(error);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"out.net"});
     EXPECT_EQ(folder.Read("out.net"), "new");
 }
 
 TEST(DiskFolderOpening, AMissingFolderGivesTheSystemsReason) {
     TempFolder folder;
-    std::string error;
+    FileReason error;
     EXPECT_FALSE(OpenDiskFolder(folder.Folder() + "none/", {}, error));
-    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_EQ(error, SystemReason("No such file or directory"));
+}
+
+TEST(SystemReasons, AreTheSystemsWordsOrNoneWithoutWords) {
+    EXPECT_EQ(SystemError(ENOENT), FileReason(Reason::SystemText, "No such file or directory"));
+    EXPECT_EQ(SystemReason(""), FileReason(Reason::NoSystemText));
 }
 
 }  // namespace

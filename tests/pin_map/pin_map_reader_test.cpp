@@ -87,7 +87,7 @@ TEST(PinMapReader, NamesTheFirstWrongLine) {
 
 TEST(PinMapReader, AMapThatCannotBeRead) {
     PinMapFile file;
-    file.readError = "No such file or directory";
+    file.readError = SystemReason("No such file or directory");
     const messages::Message message = messages::ForPinMapFile("maps/pins.map", file);
     EXPECT_EQ(message.OneLine(),
               "Pin Map - Error: The pin map 'maps/pins.map' could not be read: No such file or directory.");

@@ -12,11 +12,11 @@ using Operation = MemoryFileSystem::Operation;
 // Reads what the file held when it was opened.
 class MemoryReadableFile : public ReadableFile {
 public:
-    MemoryReadableFile(MemoryFileSystem& files, const std::string& path, std::string error)
+    MemoryReadableFile(MemoryFileSystem& files, const std::string& path, FileReason error)
         : files_(files), path_(path), bytes_(files.Bytes(path)), error_(std::move(error)) {}
     std::size_t Read(char* data, std::size_t size) override {
         if (Failed()) return 0;
-        if (const std::string* reason = files_.Failure(Operation::Read, path_)) {
+        if (const FileReason* reason = files_.Failure(Operation::Read, path_)) {
             error_ = *reason;
             return 0;
         }
@@ -25,20 +25,20 @@ public:
         pos_ += n;
         return n;
     }
-    bool Failed() const override { return !error_.empty(); }
-    std::string Error() const override { return error_; }
+    bool Failed() const override { return static_cast<bool>(error_); }
+    FileReason Error() const override { return error_; }
 
 private:
     MemoryFileSystem& files_;
     std::string path_;
     std::string bytes_;
     std::size_t pos_ = 0;
-    std::string error_;
+    FileReason error_;
 };
 
 class MemoryWritableFile : public WritableFile {
 public:
-    MemoryWritableFile(MemoryFileSystem& files, const std::string& path, std::string error)
+    MemoryWritableFile(MemoryFileSystem& files, const std::string& path, FileReason error)
         : files_(files), path_(path), error_(std::move(error)) {}
     bool Write(const char* data, std::size_t size) override {
         if (!Check(Operation::Write)) return false;
@@ -52,8 +52,8 @@ public:
         closed_ = true;
         return Check(Operation::Close);
     }
-    bool Failed() const override { return !error_.empty(); }
-    std::string Error() const override { return error_; }
+    bool Failed() const override { return static_cast<bool>(error_); }
+    FileReason Error() const override { return error_; }
     bool IsRegularFile() const override { return true; }
     bool Truncate() override {
         if (!Check(Operation::Truncate)) return false;
@@ -61,20 +61,20 @@ public:
         return true;
     }
     std::unique_ptr<ReadableFile> ReadBack() override {
-        return std::make_unique<MemoryReadableFile>(files_, path_, std::string());
+        return std::make_unique<MemoryReadableFile>(files_, path_, FileReason());
     }
     const std::string& Path() const { return path_; }
 
 private:
     bool Check(Operation operation) {
         if (Failed()) return false;
-        if (const std::string* reason = files_.Failure(operation, path_)) error_ = *reason;
+        if (const FileReason* reason = files_.Failure(operation, path_)) error_ = *reason;
         return !Failed();
     }
 
     MemoryFileSystem& files_;
     std::string path_;
-    std::string error_;
+    FileReason error_;
     bool closed_ = false;
 };
 
@@ -102,19 +102,19 @@ public:
     Creation Create(const std::string& name) override {
         const std::string path = folder_ + name;
         if (const auto why = files_.Blocked(path)) return {nullptr, true, *why};
-        if (files_.Exists(path) && !files_.Remove(path)) return {nullptr, false, "File exists"};
-        if (const std::string* reason = files_.Failure(Operation::Open, path)) return {nullptr, false, *reason};
+        if (files_.Exists(path) && !files_.Remove(path)) return {nullptr, false, SystemReason("File exists")};
+        if (const FileReason* reason = files_.Failure(Operation::Open, path)) return {nullptr, false, *reason};
         files_.Put(path, {});
-        return {std::make_unique<MemoryWritableFile>(files_, path, std::string()), false, {}};
+        return {std::make_unique<MemoryWritableFile>(files_, path, FileReason()), false, {}};
     }
     bool Remove(const std::string& name, WritableFile&) override { return files_.Remove(folder_ + name); }
-    bool Replace(WritableFile& file, const std::string& name, const std::string& target, std::string& error,
+    bool Replace(WritableFile& file, const std::string& name, const std::string& target, FileReason& error,
                  bool&) override {
         if (!file.Close()) {
             error = file.Error();
             return false;
         }
-        if (const std::string* reason = files_.Failure(Operation::Rename, folder_ + name)) {
+        if (const FileReason* reason = files_.Failure(Operation::Rename, folder_ + name)) {
             error = *reason;
             return false;
         }
@@ -141,15 +141,15 @@ std::vector<std::string> MemoryFileSystem::Paths() const {
 }
 
 void MemoryFileSystem::Fail(Operation operation, const std::string& path, std::string reason) {
-    failures_[{operation, path}] = std::move(reason);
+    failures_[{operation, path}] = SystemReason(std::move(reason));
 }
 
 void MemoryFileSystem::InterruptAt(Operation operation, const std::string& path) {
     interruptions_.insert({operation, path});
 }
 
-const std::string* MemoryFileSystem::Failure(Operation operation, const std::string& path) {
-    static const std::string kInterrupted = "Interrupted system call";
+const FileReason* MemoryFileSystem::Failure(Operation operation, const std::string& path) {
+    static const FileReason kInterrupted = SystemReason("Interrupted system call");
     // Removing, closing and renaming do not look for a request to stop, on
     // the disk either.
     const bool stops =
@@ -160,26 +160,26 @@ const std::string* MemoryFileSystem::Failure(Operation operation, const std::str
     return failure == failures_.end() ? nullptr : &failure->second;
 }
 
-std::optional<std::string> MemoryFileSystem::Blocked(const std::string& path) const {
+std::optional<FileReason> MemoryFileSystem::Blocked(const std::string& path) const {
     const auto why = blocked_.find(path);
     if (why == blocked_.end()) return std::nullopt;
     return why->second;
 }
 
 std::unique_ptr<ReadableFile> MemoryFileSystem::OpenForReading(const std::string& path) {
-    std::string error;
-    if (const std::string* reason = Failure(Operation::Open, path)) {
+    FileReason error;
+    if (const FileReason* reason = Failure(Operation::Open, path)) {
         error = *reason;
     } else if (!Exists(path)) {
-        error = "No such file or directory";
+        error = SystemReason("No such file or directory");
     }
     return std::make_unique<MemoryReadableFile>(*this, path, std::move(error));
 }
 
 std::unique_ptr<WritableFile> MemoryFileSystem::OpenForWriting(const std::string& path) {
-    const std::string* reason = Failure(Operation::Open, path);
+    const FileReason* reason = Failure(Operation::Open, path);
     if (reason == nullptr) files_[path].clear();
-    return std::make_unique<MemoryWritableFile>(*this, path, reason ? *reason : std::string());
+    return std::make_unique<MemoryWritableFile>(*this, path, reason ? *reason : FileReason());
 }
 
 FolderState MemoryFileSystem::Folder(const std::string& folder) {
@@ -188,7 +188,7 @@ FolderState MemoryFileSystem::Folder(const std::string& folder) {
     return holdsAFile ? FolderState::Writable : FolderState::Missing;
 }
 
-std::unique_ptr<WorkFolder> MemoryFileSystem::OpenFolder(const std::string& folder, std::string&) {
+std::unique_ptr<WorkFolder> MemoryFileSystem::OpenFolder(const std::string& folder, FileReason&) {
     return std::make_unique<MemoryFolder>(*this, folder);
 }
 
@@ -198,7 +198,7 @@ TargetPlan MemoryFileSystem::PlanTarget(const std::string& path) {
     return {TargetPlan::Kind::Replace, path.substr(0, nameStart), path.substr(nameStart)};
 }
 
-std::optional<std::string> MemoryFileSystem::MakePrivateFolder(std::string&) {
+std::optional<std::string> MemoryFileSystem::MakePrivateFolder(FileReason&) {
     privateFolder_ = true;
     return std::string(kPrivateFolder);
 }
@@ -218,7 +218,7 @@ void MemoryFileSystem::Move(const std::string& from, const std::string& to) {
 }
 
 LockAttempt MemoryFileSystem::Lock(const std::string& path) {
-    if (const std::string* reason = Failure(Operation::Lock, path)) {
+    if (const FileReason* reason = Failure(Operation::Lock, path)) {
         return {LockAttempt::Result::Failed, nullptr, *reason};
     }
     if (locked_.count(path) > 0) return {LockAttempt::Result::Busy, nullptr, {}};

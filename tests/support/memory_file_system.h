@@ -27,13 +27,14 @@ public:
     // The bytes of a file; empty when there is none.
     std::string Bytes(const std::string& path) const;
     std::vector<std::string> Paths() const;
-    // From now on every `operation` on `path` fails with `reason`.
+    // From now on every `operation` on `path` fails with the system's words
+    // `reason`.
     void Fail(Operation operation, const std::string& path, std::string reason);
     // The first `operation` on `path` asks the run to stop, as a signal does,
     // and fails as the disk's files then do.
     void InterruptAt(Operation operation, const std::string& path);
     // From now on the name `path` is taken by something that is no plain file.
-    void Block(const std::string& path, std::string why) { blocked_[path] = std::move(why); }
+    void Block(const std::string& path, FileReason::Code why) { blocked_[path] = why; }
     // Takes the run lock on `path` as another run would; held until Unlock.
     LockAttempt Lock(const std::string& path);
     void Unlock(const std::string& path) { locked_.erase(path); }
@@ -48,18 +49,18 @@ public:
     bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
     // A folder exists when it holds a file.
     FolderState Folder(const std::string& folder) override;
-    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, std::string& error) override;
+    std::unique_ptr<WorkFolder> OpenFolder(const std::string& folder, FileReason& error) override;
     // Every target is replaced, beside itself.
     TargetPlan PlanTarget(const std::string& path) override;
-    std::optional<std::string> MakePrivateFolder(std::string& error) override;
+    std::optional<std::string> MakePrivateFolder(FileReason& error) override;
     void RemoveFolder(const std::string& folder) override;
     // A request to stop made for the whole program (a signal, the closing
     // window) stops these files too, as it stops the disk's.
     bool Interrupted() override { return interrupted_ || InterruptionRequested(); }
 
     // The reason `operation` on `path` fails, or nothing when it does not.
-    const std::string* Failure(Operation operation, const std::string& path);
-    std::optional<std::string> Blocked(const std::string& path) const;
+    const FileReason* Failure(Operation operation, const std::string& path);
+    std::optional<FileReason> Blocked(const std::string& path) const;
     bool Remove(const std::string& path);
     void Append(const std::string& path, const char* data, std::size_t size) { files_[path].append(data, size); }
     void Empty(const std::string& path) { files_[path].clear(); }
@@ -68,8 +69,8 @@ public:
 private:
     std::map<std::string, std::string> files_;
     std::set<std::string> locked_;
-    std::map<std::string, std::string> blocked_;
-    std::map<std::pair<Operation, std::string>, std::string> failures_;
+    std::map<std::string, FileReason> blocked_;
+    std::map<std::pair<Operation, std::string>, FileReason> failures_;
     std::set<std::pair<Operation, std::string>> interruptions_;
     bool interrupted_ = false;
     bool privateFolder_ = false;

@@ -13,6 +13,7 @@
 
 #include "bench/netlist_generator.h"
 #include "convert/convert_netlist.h"
+#include "tests/support/file_reason_printer.h"
 #include "tests/support/memory_file_system.h"
 #include "tests/support/text_files.h"
 
@@ -29,6 +30,8 @@ public:
     Outcome outcome;
 };
 
+const std::string kPickedFileChanged = "the file changed after it was picked";
+
 // The picked netlist: its bytes, or a failure after `failAfter` reads.
 class PickedBytes : public ReadableFile {
 public:
@@ -38,7 +41,7 @@ public:
         return failed_ ? 0 : source_.Read(data, size);
     }
     bool Failed() const override { return failed_; }
-    std::string Error() const override { return failed_ ? "the file changed after it was picked" : ""; }
+    FileReason Error() const override { return failed_ ? SystemReason(kPickedFileChanged) : FileReason(); }
 
 private:
     StringSource source_;
@@ -167,7 +170,7 @@ TEST(PageFileSystem, StopsWithTheBrowsersReasonWhenItsStorageIsFull) {
     const Outcome& outcome = page.recorder.outcome;
     EXPECT_EQ(outcome.result, ConversionResult::Failed);
     EXPECT_EQ(outcome.failure.operation, Failure::Operation::Write);
-    EXPECT_EQ(outcome.failure.reason, "The quota has been exceeded.");
+    EXPECT_EQ(outcome.failure.reason, SystemReason("The quota has been exceeded."));
     EXPECT_EQ(page.files.Paths(), Paths{});
 }
 
@@ -176,7 +179,7 @@ TEST(PageFileSystem, StopsLikeAFullDiskWhenTheMemoryRunsOut) {
     const Outcome& outcome = page.recorder.outcome;
     EXPECT_EQ(outcome.result, ConversionResult::Failed);
     EXPECT_EQ(outcome.failure.operation, Failure::Operation::Write);
-    EXPECT_EQ(outcome.failure.reason, std::strerror(ENOMEM));
+    EXPECT_EQ(outcome.failure.reason, SystemReason(std::strerror(ENOMEM)));
     EXPECT_EQ(page.files.Paths(), Paths{});
 }
 
@@ -186,7 +189,7 @@ TEST(PageFileSystem, StopsWithTheBrowsersReasonWhenThePickedFileCannotBeRead) {
     EXPECT_EQ(outcome.result, ConversionResult::Failed);
     EXPECT_EQ(outcome.failure.operation, Failure::Operation::Read);
     EXPECT_EQ(outcome.failure.path, "board.net");
-    EXPECT_EQ(outcome.failure.reason, "the file changed after it was picked");
+    EXPECT_EQ(outcome.failure.reason, SystemReason(kPickedFileChanged));
     EXPECT_EQ(page.files.Paths(), Paths{});
 }
 
@@ -218,7 +221,7 @@ TEST(PageFileSystem, FileReadOnceCannotBeReadAgain) {
     EXPECT_EQ(files.File("once.txt")->HeldBytes(), std::size_t{0});
     const auto again = files.OpenForReading("once.txt");
     EXPECT_TRUE(again->Failed());
-    EXPECT_EQ(again->Error(), "its bytes were let go as they were read");
+    EXPECT_EQ(again->Error(), FileReason{FileReason::Code::ReleasedAsRead});
 }
 
 TEST(PageFileSystem, ReplacesByMovingTheBytes) {
@@ -241,10 +244,11 @@ TEST(PageFileSystem, TakesOverALeftoverEmptied) {
 
 TEST(PageFileSystem, HasOneFolderAndOneHolderOfALock) {
     PageFileSystem files = Empty();
-    std::string error;
+    FileReason error;
     EXPECT_EQ(files.Folder(""), FolderState::Writable);
     EXPECT_EQ(files.Folder("elsewhere/"), FolderState::Missing);
     EXPECT_EQ(files.OpenFolder("elsewhere/", error), nullptr);
+    EXPECT_EQ(error, SystemError(ENOENT));
     const auto folder = files.OpenFolder("", error);
     LockAttempt first = folder->Lock("BriselTemp2.txt", false);
     EXPECT_EQ(first.result, LockAttempt::Result::Acquired);
