@@ -59,10 +59,10 @@ int Verify(const Options& options, const std::string& sourceLabel, verify::Verif
     }
     const verify::Report report = verifier.CheckTarget(options.target);
     for (const verify::ImportRisk& risk : report.risks) {
-        PrintLine(stderr, messages::ImportRiskLine(sourceLabel, risk.line, risk.text));
+        PrintLine(stderr, messages::ImportRiskLine(sourceLabel, risk));
     }
     if (!report.ok) {
-        for (const std::string& problem : report.problems) PrintLine(stderr, messages::DiscrepancyLine(problem));
+        for (const std::string& line : messages::DiscrepancyLines(report)) PrintLine(stderr, line);
         return 4;
     }
     PrintLine(out, messages::VerifiedLine(report.nets, report.connections));

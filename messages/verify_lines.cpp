@@ -1,25 +1,40 @@
 #include "messages/verify_lines.h"
 
+#include "messages/discrepancy_texts.h"
 #include "messages/problem_lines.h"
 
 namespace brisel::messages {
+namespace {
+
+std::string CheckLine(const std::string& text) { return "verify: " + text; }
+
+}  // namespace
 
 std::string VerifiedLine(long long nets, long long connections) {
     return "verified: " + std::to_string(nets) + " nets, " + std::to_string(connections) + " connections";
 }
 
-std::string DiscrepancyLine(const std::string& discrepancy) { return "verify: " + discrepancy; }
+std::string DiscrepancyLine(const verify::Discrepancy& discrepancy) { return CheckLine(DiscrepancyText(discrepancy)); }
 
-std::string ImportRiskLine(const std::string& source, std::int64_t line, const std::string& text) {
-    return SourceLineText(source, line, "warning", text);
+std::vector<std::string> DiscrepancyLines(const verify::Report& report) {
+    std::vector<std::string> lines;
+    lines.reserve(report.discrepancies.size() + 1);
+    for (const verify::Discrepancy& discrepancy : report.discrepancies) lines.push_back(DiscrepancyLine(discrepancy));
+    if (report.discrepanciesLeftOut > 0)
+        lines.push_back(CheckLine(LeftOutDiscrepanciesText(report.discrepanciesLeftOut)));
+    return lines;
+}
+
+std::string ImportRiskLine(const std::string& source, const verify::ImportRisk& risk) {
+    return SourceLineText(source, risk.line, "warning", ImportRiskText(risk.kind));
 }
 
 std::string NotVerifiedLine(const std::string& target) {
-    return "verify: '" + target + "' cannot be read back, not verified";
+    return CheckLine("'" + target + "' cannot be read back, not verified");
 }
 
 std::string UnreadableTargetLine(const std::string& reason) {
-    return DiscrepancyLine("the new netlist could not be read back: " + reason);
+    return CheckLine("the new netlist could not be read back: " + reason);
 }
 
 }  // namespace brisel::messages

@@ -5,16 +5,20 @@
 // warning on the source's line where ExpressPCB will not read the new
 // netlist as the designer meant.
 
-#include <cstdint>
 #include <string>
+#include <vector>
+
+#include "verify/verify.h"
 
 namespace brisel::messages {
 
 std::string VerifiedLine(long long nets, long long connections);
-// `discrepancy` is worded by the check.
-std::string DiscrepancyLine(const std::string& discrepancy);
+// "verify: net 2: chain goes backwards at connection 3 (next 2)".
+std::string DiscrepancyLine(const verify::Discrepancy& discrepancy);
+// A line for each discrepancy of the report, then one that counts those left out.
+std::vector<std::string> DiscrepancyLines(const verify::Report& report);
 // "board.net:12: warning: TEXT", in the form of the problem lines.
-std::string ImportRiskLine(const std::string& source, std::int64_t line, const std::string& text);
+std::string ImportRiskLine(const std::string& source, const verify::ImportRisk& risk);
 // A target that cannot be read back (a pipe, a device) is not verified.
 std::string NotVerifiedLine(const std::string& target);
 // The page's new netlist, which it could not read back from memory.

@@ -1,17 +1,6 @@
 #include "verify/chain_check.h"
 
-#include <string>
-
 namespace brisel::verify {
-namespace {
-
-std::string Num(std::int64_t value) { return std::to_string(value); }
-
-std::string Range(std::size_t count) {
-    return count == 0 ? "(the table is empty)" : "1.." + Num(static_cast<std::int64_t>(count));
-}
-
-}  // namespace
 
 void ChainCheck::Prepare() {
     if (prepared_) return;
@@ -46,62 +35,61 @@ void ChainCheck::CheckRanges(std::int64_t number, const TargetConnection& row) {
     const auto nets = static_cast<std::int64_t>(walks_.size());
     const bool netInRange = row.net >= 1 && row.net <= nets;
     if (!netInRange) {
-        ranges_.Add("connection " + Num(number) + ": net number " + Num(row.net) + " out of range " +
-                    Range(walks_.size()));
+        ranges_.Add(
+            {.kind = DiscrepancyKind::NetNumberOutOfRange, .connection = number, .found = row.net, .expected = nets});
     }
     const std::size_t parts = netInRange ? tables_.nets[row.net - 1].parts.count : tables_.parts.size();
     if (row.part < 1 || row.part > static_cast<std::int64_t>(parts)) {
-        ranges_.Add("connection " + Num(number) + ": part number " + Num(row.part) + " out of range " + Range(parts));
+        ranges_.Add({.kind = DiscrepancyKind::PartNumberOutOfRange,
+                     .connection = number,
+                     .found = row.part,
+                     .expected = static_cast<std::int64_t>(parts)});
     }
 }
 
 // A net without rows points where the next net starts, or one past the last
 // connection.
-void ChainCheck::CheckEmptyNet(std::size_t index, std::int64_t total, ProblemList& problems) const {
+void ChainCheck::CheckEmptyNet(std::size_t index, std::int64_t total, DiscrepancyList& discrepancies) const {
     const std::int64_t expected = index + 1 < tables_.nets.size() ? tables_.nets[index + 1].firstConnection : total + 1;
     const std::int64_t first = tables_.nets[index].firstConnection;
     if (first != expected) {
-        problems.Add("net " + Num(static_cast<std::int64_t>(index + 1)) +
-                     ": has no connections, so its first connection should be " + Num(expected) +
-                     " (where the next one starts), not " + Num(first));
+        discrepancies.Add({.kind = DiscrepancyKind::EmptyNetMisplaced,
+                           .net = static_cast<std::int64_t>(index + 1),
+                           .found = first,
+                           .expected = expected});
     }
 }
 
-// The words of a problem are put together only when there is one.
-void ChainCheck::CheckWalk(std::int64_t net, const Walk& walk, ProblemList& problems) const {
-    if (walk.state == Walk::State::Ended && walk.visited == walk.rows) return;
-    const std::string label = "net " + Num(net) + ": ";
+void ChainCheck::CheckWalk(std::int64_t net, const Walk& walk, DiscrepancyList& discrepancies) const {
+    using enum DiscrepancyKind;
     switch (walk.state) {
         case Walk::State::Backwards:
-            problems.Add(label + "chain goes backwards at connection " + Num(walk.from) + " (next " +
-                         Num(walk.expected) + ")");
+            discrepancies.Add({.kind = ChainBackwards, .net = net, .connection = walk.from, .next = walk.expected});
             return;
         case Walk::State::Walking:
             // The row it expects never came with this net number.
             if (walk.from == 0) {
-                problems.Add(label + "first connection " + Num(walk.expected) + " is not in the net");
+                discrepancies.Add({.kind = FirstConnectionNotInNet, .net = net, .connection = walk.expected});
             } else {
-                problems.Add(label + "chain breaks at connection " + Num(walk.from) + " (next " + Num(walk.expected) +
-                             " is not in the net)");
+                discrepancies.Add({.kind = ChainBreaks, .net = net, .connection = walk.from, .next = walk.expected});
             }
             return;
         case Walk::State::Ended:
             break;
     }
     if (walk.visited != walk.rows) {
-        problems.Add(label + "chain reaches " + Num(walk.visited) + " of the " + Num(walk.rows) +
-                     " connections with this net number");
+        discrepancies.Add({.kind = ChainShort, .net = net, .found = walk.visited, .expected = walk.rows});
     }
 }
 
-void ChainCheck::Finish(std::int64_t total, ProblemList& problems) {
+void ChainCheck::Finish(std::int64_t total, DiscrepancyList& discrepancies) {
     Prepare();
-    problems.Append(std::move(ranges_));
+    discrepancies.Append(std::move(ranges_));
     for (std::size_t index = 0; index < walks_.size(); ++index) {
         if (walks_[index].rows == 0) {
-            CheckEmptyNet(index, total, problems);
+            CheckEmptyNet(index, total, discrepancies);
         } else {
-            CheckWalk(static_cast<std::int64_t>(index + 1), walks_[index], problems);
+            CheckWalk(static_cast<std::int64_t>(index + 1), walks_[index], discrepancies);
         }
     }
 }

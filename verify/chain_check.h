@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "verify/problem_list.h"
+#include "verify/discrepancy_list.h"
 #include "verify/target_netlist.h"
 
 namespace brisel::verify {
@@ -16,9 +16,9 @@ public:
     explicit ChainCheck(const TargetTables& tables) : tables_(tables) {}
 
     void OnConnection(std::int64_t number, const TargetConnection& row);
-    // After the last of `total` rows: the range problems in row order, then
-    // one line for each net whose chain is broken.
-    void Finish(std::int64_t total, ProblemList& problems);
+    // After the last of `total` rows: the numbers out of range in row order,
+    // then one discrepancy for each net whose chain is broken.
+    void Finish(std::int64_t total, DiscrepancyList& discrepancies);
 
 private:
     // A chain is walked forwards only: the row it expects next comes later.
@@ -33,13 +33,13 @@ private:
     void Prepare();
     void CheckRanges(std::int64_t number, const TargetConnection& row);
     void Step(Walk& walk, std::int64_t number, std::int64_t next);
-    void CheckEmptyNet(std::size_t index, std::int64_t total, ProblemList& problems) const;
-    void CheckWalk(std::int64_t net, const Walk& walk, ProblemList& problems) const;
+    void CheckEmptyNet(std::size_t index, std::int64_t total, DiscrepancyList& discrepancies) const;
+    void CheckWalk(std::int64_t net, const Walk& walk, DiscrepancyList& discrepancies) const;
 
     const TargetTables& tables_;
     std::vector<Walk> walks_;  // walks_[n - 1] for net n
     bool prepared_ = false;
-    ProblemList ranges_;
+    DiscrepancyList ranges_;
 };
 
 }  // namespace brisel::verify

@@ -1,8 +1,7 @@
 #include "verify/connectivity_check.h"
 
+#include <algorithm>
 #include <string>
-
-#include "verify/text.h"
 
 namespace brisel::verify {
 
@@ -18,37 +17,41 @@ void ConnectivityCheck::OnConnection(const TargetConnection& row) {
     }
 }
 
-// The words of a problem are put together only when there is one.
 void ConnectivityCheck::CompareNet(const SourceNet& source, std::string_view sourceName, std::int64_t number,
-                                   ProblemList& problems) const {
+                                   DiscrepancyList& discrepancies) const {
+    using enum DiscrepancyKind;
     const auto index = static_cast<std::size_t>(number - 1);
     const std::string_view name = tables_.netNames[index];
     if (name != sourceName) {
-        problems.Add("net " + std::to_string(number) + ": name \"" + Printable(name) + "\" in the target, \"" +
-                     Printable(sourceName) + "\" in the source (line " + std::to_string(source.headerLine) + ")");
+        discrepancies.Add({.kind = NetNameDiffers,
+                           .line = source.headerLine,
+                           .net = number,
+                           .text = std::string(name),
+                           .sourceName = std::string(sourceName)});
     }
     const Written written = index < written_.size() ? written_[index] : Written{};
     if (written.rows == source.pins.count && written.pins == source.pins) return;
-    const std::string label = "net \"" + Printable(sourceName) + "\" (net " + std::to_string(number) + "): ";
     if (written.rows != source.pins.count) {
-        problems.Add(label + std::to_string(written.rows) + " connections in the target, " +
-                     std::to_string(source.pins.count) + " expected from the source");
+        discrepancies.Add({.kind = ConnectionCountDiffers,
+                           .net = number,
+                           .found = written.rows,
+                           .expected = source.pins.count,
+                           .sourceName = std::string(sourceName)});
     } else {
-        problems.Add(label + "the target's connections name other pins than the source's references (line " +
-                     std::to_string(source.headerLine) + ")");
+        discrepancies.Add(
+            {.kind = PinsDiffer, .line = source.headerLine, .net = number, .sourceName = std::string(sourceName)});
     }
 }
 
-void ConnectivityCheck::Finish(const PadsSourceReader& source, ProblemList& problems) {
+void ConnectivityCheck::Finish(const PadsSourceReader& source, DiscrepancyList& discrepancies) {
     const auto targetNets = static_cast<std::int64_t>(tables_.nets.size());
     const auto sourceNets = static_cast<std::int64_t>(source.Nets().size());
     for (std::int64_t number = 1; number <= std::min(targetNets, sourceNets); ++number) {
         const auto index = static_cast<std::size_t>(number - 1);
-        CompareNet(source.Nets()[index], source.NetName(index), number, problems);
+        CompareNet(source.Nets()[index], source.NetName(index), number, discrepancies);
     }
     if (sourceNets != targetNets) {
-        problems.Add("net count: " + std::to_string(targetNets) + " in the target, " + std::to_string(sourceNets) +
-                     " in the source");
+        discrepancies.Add({.kind = DiscrepancyKind::NetCountDiffers, .found = targetNets, .expected = sourceNets});
     }
 }
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "verify/digest.h"
+#include "verify/discrepancy_list.h"
 #include "verify/name_list.h"
 #include "verify/pads_source.h"
-#include "verify/problem_list.h"
 #include "verify/target_netlist.h"
 
 namespace brisel::verify {
@@ -20,7 +20,7 @@ public:
     // Adds the row's pin to its net; a row whose net or part number is out
     // of range adds none (the range check reports it), but still counts.
     void OnConnection(const TargetConnection& row);
-    void Finish(const PadsSourceReader& source, ProblemList& problems);
+    void Finish(const PadsSourceReader& source, DiscrepancyList& discrepancies);
 
 private:
     // What the target's rows of one net hold.
@@ -30,7 +30,7 @@ private:
     };
 
     void CompareNet(const SourceNet& source, std::string_view sourceName, std::int64_t number,
-                    ProblemList& problems) const;
+                    DiscrepancyList& discrepancies) const;
 
     const TargetTables& tables_;
     std::vector<Written> written_;  // written_[n - 1] for net n

@@ -131,17 +131,11 @@ bool PadsSourceReader::TakePartLine(std::string_view line, std::int64_t number) 
 void PadsSourceReader::OnPartHeader(std::int64_t number) {
     layout_.PartTitle();
     if (netHeaderSeen_ || !nets_.empty()) {
-        Risk(number,
-             "the part header comes after net data: its \"Part IDs Table\" stands among the nets in the "
-             "new netlist, where ExpressPCB does not expect it");
+        Risk(number, ImportRiskKind::PartHeaderAfterNets);
     } else if (section_ == PartSection::Open) {
-        Risk(number,
-             "a second part header: the new netlist gets a second \"Part IDs Table\", and its parts are "
-             "numbered from 1 again, so ExpressPCB may take them for the parts of the first table");
+        Risk(number, ImportRiskKind::SecondPartHeader);
     } else if (section_ == PartSection::Ended) {
-        Risk(number,
-             "a part header after the part section has ended: the new netlist gets a second \"Part IDs "
-             "Table\" line without parts, which ExpressPCB does not expect");
+        Risk(number, ImportRiskKind::PartHeaderAfterSection);
     }
     // A further header while the section is open restarts the numbering,
     // so earlier part IDs are no longer found.
@@ -155,13 +149,9 @@ void PadsSourceReader::OnPartHeader(std::int64_t number) {
 void PadsSourceReader::OnNetHeader(std::string_view line, std::int64_t number) {
     layout_.NetTitle();
     if (netHeaderSeen_ && StartsWithIgnoreCase(line, "*NET*")) {
-        Risk(number,
-             "a second \"*NET*\" line: the new netlist gets a second \"Net Names Table\", which ExpressPCB "
-             "does not expect");
+        Risk(number, ImportRiskKind::SecondNetHeader);
     } else if (netHeaderSeen_) {
-        Risk(number,
-             "a second net header, \"*CONNECTION*\": the new netlist gets a second \"Net Names Table\", which "
-             "ExpressPCB does not expect");
+        Risk(number, ImportRiskKind::SecondConnectionHeader);
     }
     netHeaderSeen_ = true;
 }
@@ -173,9 +163,7 @@ void PadsSourceReader::StartNet(std::string_view header, std::int64_t number) {
     haveReference_ = false;
     if (!netHeaderSeen_ && !netOutsideTableTold_) {
         netOutsideTableTold_ = true;
-        Risk(number,
-             "the net comes before any \"*NET*\" line: its row stands outside a \"Net Names Table\" in the "
-             "new netlist, where ExpressPCB does not expect it");
+        Risk(number, ImportRiskKind::NetBeforeNetHeader);
     }
 }
 
@@ -226,8 +214,8 @@ void PadsSourceReader::FinishNet() {
     inSignal_ = false;
 }
 
-void PadsSourceReader::Risk(std::int64_t line, std::string text) {
-    if (risks_.size() < kMostRisks) risks_.push_back({line, std::move(text)});
+void PadsSourceReader::Risk(std::int64_t line, ImportRiskKind kind) {
+    if (risks_.size() < kMostRisks) risks_.push_back({line, kind});
 }
 
 }  // namespace brisel::verify

@@ -16,6 +16,7 @@
 
 #include "pin_map/pin_map.h"
 #include "verify/digest.h"
+#include "verify/import_risk.h"
 #include "verify/line_splitter.h"
 #include "verify/name_list.h"
 #include "verify/part_id_set.h"
@@ -28,12 +29,6 @@ struct SourceNet {
     std::int64_t headerLine = 0;
     PinDigest pins;  // one entry per pin
     std::int64_t leftOut = 0;
-};
-
-// A place where ExpressPCB will not read the target as the designer meant.
-struct ImportRisk {
-    std::int64_t line = 0;  // of the source
-    std::string text;
 };
 
 class PadsSourceReader : private LineHandler {
@@ -65,7 +60,7 @@ private:
     void AddToken(std::string_view token);
     std::string_view MappedPin(std::string_view partId, std::string_view pin) const;
     void FinishNet();
-    void Risk(std::int64_t line, std::string text);
+    void Risk(std::int64_t line, ImportRiskKind kind);
 
     LineSplitter lines_;
     bool ended_ = false;

@@ -3,12 +3,21 @@
 // check see it: the source predicts it, the target shows it.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "verify/digest.h"
 
 namespace brisel::verify {
+
+// How many of each a netlist's tables have.
+struct TableCounts {
+    bool header = false;
+    std::int64_t partTitles = 0;
+    std::int64_t partRows = 0;
+    std::int64_t netTitles = 0;
+
+    bool operator==(const TableCounts&) const = default;
+};
 
 class TableLayout {
 public:
@@ -18,14 +27,10 @@ public:
     void NetTitle();
 
     bool operator==(const TableLayout&) const = default;
-    // "1 "Part IDs Table", 3 part rows, 1 "Net Names Table"".
-    std::string Counts() const;
+    const TableCounts& Counts() const { return counts_; }
 
 private:
-    bool header_ = false;
-    std::int64_t partTitles_ = 0;
-    std::int64_t partRows_ = 0;
-    std::int64_t netTitles_ = 0;
+    TableCounts counts_;
     SequenceDigest sequence_;
 };
 

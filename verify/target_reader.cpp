@@ -3,8 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
-
-#include "verify/text.h"
+#include <utility>
 
 namespace brisel::verify {
 namespace {
@@ -116,20 +115,6 @@ std::optional<TargetConnection> ParseConnectionRow(std::string_view line) {
     return std::nullopt;
 }
 
-std::string LineEndName(LineEnd end) {
-    switch (end) {
-        case LineEnd::Cr:
-            return "CR";
-        case LineEnd::Lf:
-            return "LF";
-        case LineEnd::None:
-            return "missing";
-        case LineEnd::CrLf:
-            break;
-    }
-    return "CR LF";
-}
-
 }  // namespace
 
 void TargetReader::OnLine(std::string_view line, LineEnd end, std::int64_t number) {
@@ -140,47 +125,50 @@ void TargetReader::OnLine(std::string_view line, LineEnd end, std::int64_t numbe
 
 void TargetReader::NoteLineEnd(LineEnd end, std::int64_t number) {
     if (end != LineEnd::CrLf && badEnds_++ == 0) {
-        firstBadEnd_ = "target line " + std::to_string(number) + ": line end is " + LineEndName(end) + ", not CR LF";
+        firstBadEnd_.line = number;
+        firstBadEnd_.lineEnd = end;
     }
 }
 
 bool TargetReader::Finish() {
     lines_.Finish();
     if (badEnds_ > 0) {
-        problems_.Add(firstBadEnd_ +
-                      (badEnds_ > 1 ? " (" + std::to_string(badEnds_ - 1) + " more lines like it)" : ""));
+        firstBadEnd_.found = badEnds_ - 1;
+        discrepancies_.Add(firstBadEnd_);
     }
     if (!intact_) return false;
     if (stage_ == Stage::ConnectionRows) return true;
-    problems_.Add("target ends after line " + std::to_string(lines_.Lines()) + ", before the " +
-                  std::string(kConnectionTitle) + " line");
+    discrepancies_.Add(
+        {.kind = DiscrepancyKind::EndsEarly, .line = lines_.Lines(), .expectedText = std::string(kConnectionTitle)});
     return false;
 }
 
-bool TargetReader::Fail(std::int64_t number, const std::string& what, std::string_view line) {
-    problems_.Add("target line " + std::to_string(number) + ": expected " + what + " but found" +
-                  (line.empty() ? std::string(" an empty line") : ": " + Printable(line)));
+bool TargetReader::Fail(Discrepancy discrepancy, std::int64_t number, std::string_view line) {
+    discrepancy.line = number;
+    discrepancy.text = std::string(line);
+    discrepancies_.Add(std::move(discrepancy));
     return false;
 }
 
-// What the usual layout has next: it names the line that is missing when a
-// line is out of place.
-std::string TargetReader::Expected() const {
+Discrepancy TargetReader::Expected() const {
+    using enum DiscrepancyKind;
     switch (stage_) {
         case Stage::AfterHeader:
-            return std::string(kPartTitle);
+            return {.kind = NotTheFixedLine, .expectedText = std::string(kPartTitle)};
         case Stage::PartRows:
-            return "a part row \"ID\" \"NAME\" \"\" or an empty line";
+            return {.kind = NotAPartRow};
         case Stage::NetRows:
-            return "a net row \"NAME\" FIRST or an empty line";
+            return {.kind = NotANetRow};
         case Stage::NoHeader:
         case Stage::AfterEmptyLine:
-            return std::string(netTitleSeen_ || stage_ == Stage::NoHeader ? kConnectionTitle : kNetTitle);
+            return {
+                .kind = NotTheFixedLine,
+                .expectedText = std::string(netTitleSeen_ || stage_ == Stage::NoHeader ? kConnectionTitle : kNetTitle)};
         case Stage::Header:
         case Stage::ConnectionRows:
             break;
     }
-    return "a connection row NET PART PIN NEXT";
+    return {.kind = NotAConnectionRow};
 }
 
 bool TargetReader::Feed(std::string_view line, std::int64_t number) {
@@ -199,7 +187,7 @@ bool TargetReader::Feed(std::string_view line, std::int64_t number) {
                 stage_ = Stage::NetRows;
                 return true;
             }
-            return Fail(number, Expected(), line);
+            return Fail(Expected(), number, line);
         case Stage::ConnectionRows:
             return FeedConnection(line, number);
         case Stage::AfterHeader:
@@ -217,8 +205,12 @@ bool TargetReader::FeedHeader(std::string_view line, std::int64_t number) {
         stage_ = Stage::NoHeader;
         return true;
     }
-    if (number == 2 ? !IsBanner(line) : line != kHeader[number - 1]) {
-        return Fail(number, number == 2 ? "the banner \"Brisel v...\"" : std::string(kHeader[number - 1]), line);
+    if (number == 2 && !IsBanner(line)) {
+        return Fail({.kind = DiscrepancyKind::NotTheBanner}, number, line);
+    }
+    if (number != 2 && line != kHeader[number - 1]) {
+        return Fail({.kind = DiscrepancyKind::NotTheFixedLine, .expectedText = std::string(kHeader[number - 1])},
+                    number, line);
     }
     if (number == 8) {
         tables_.layout.Header();
@@ -255,7 +247,7 @@ bool TargetReader::FeedRow(std::string_view line, std::int64_t number) {
     }
     const auto net = ParseNetRow(line);
     if (!net) {
-        return Fail(number, Expected(), line);
+        return Fail(Expected(), number, line);
     }
     tables_.netNames.Add(net->name);
     tables_.nets.push_back({net->firstConnection, partsInUse_});
@@ -266,7 +258,7 @@ bool TargetReader::FeedRow(std::string_view line, std::int64_t number) {
 bool TargetReader::FeedConnection(std::string_view line, std::int64_t number) {
     const auto row = ParseConnectionRow(line);
     if (!row) {
-        return Fail(number, Expected(), line);
+        return Fail(Expected(), number, line);
     }
     connections_.OnConnection(++connectionCount_, *row);
     return true;

@@ -6,21 +6,21 @@
 
 #include <string_view>
 
+#include "verify/discrepancy_list.h"
 #include "verify/line_splitter.h"
-#include "verify/problem_list.h"
 #include "verify/target_netlist.h"
 
 namespace brisel::verify {
 
 class TargetReader : private LineHandler {
 public:
-    TargetReader(TargetTables& tables, ConnectionHandler& connections, ProblemList& problems)
-        : lines_(*this), tables_(tables), connections_(connections), problems_(problems) {}
+    TargetReader(TargetTables& tables, ConnectionHandler& connections, DiscrepancyList& discrepancies)
+        : lines_(*this), tables_(tables), connections_(connections), discrepancies_(discrepancies) {}
 
     void Feed(std::string_view bytes) {
         if (intact_) lines_.Feed(bytes);
     }
-    // Adds a problem for every deviation from the layout. Returns false when
+    // Adds a discrepancy for every deviation from the layout. Returns false when
     // the layout is broken so badly that the tables read cannot be trusted
     // (reading stops at the first such line).
     bool Finish();
@@ -38,14 +38,15 @@ private:
     bool FeedTable(std::string_view line, std::int64_t number);
     bool FeedRow(std::string_view line, std::int64_t number);
     bool FeedConnection(std::string_view line, std::int64_t number);
-    bool Fail(std::int64_t number, const std::string& what, std::string_view line);
-    std::string Expected() const;
+    bool Fail(Discrepancy discrepancy, std::int64_t number, std::string_view line);
+    // What the usual layout has next, where a line is out of place.
+    Discrepancy Expected() const;
     void NoteLineEnd(LineEnd end, std::int64_t number);
 
     LineSplitter lines_;
     TargetTables& tables_;
     ConnectionHandler& connections_;
-    ProblemList& problems_;
+    DiscrepancyList& discrepancies_;
     Stage stage_ = Stage::Header;
     bool intact_ = true;
     bool partTitleSeen_ = false;
@@ -54,7 +55,7 @@ private:
     PartRange partsInUse_;  // the latest one that had rows
     std::int64_t connectionCount_ = 0;
     std::int64_t badEnds_ = 0;
-    std::string firstBadEnd_;
+    Discrepancy firstBadEnd_{.kind = DiscrepancyKind::LineEndNotCrLf};
 };
 
 }  // namespace brisel::verify

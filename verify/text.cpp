@@ -30,21 +30,4 @@ std::string_view TrimSpaces(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string Printable(std::string_view text) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string shown;
-    shown.reserve(text.size());
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 32 || code == 127) {
-            shown += "\\x";
-            shown += hex[code >> 4];
-            shown += hex[code & 15];
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
-
 }  // namespace brisel::verify

@@ -17,7 +17,4 @@ bool StartsWithIgnoreCase(std::string_view text, std::string_view keyword);
 // Without leading and trailing space characters (code 32 only).
 std::string_view TrimSpaces(std::string_view text);
 
-// Control characters shown as \xNN so that a problem line stays one line.
-std::string Printable(std::string_view text);
-
 }  // namespace brisel::verify

@@ -1,13 +1,12 @@
 #include "verify/verify.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 
 #include "common/native_path.h"
 #include "verify/chain_check.h"
 #include "verify/connectivity_check.h"
-#include "verify/problem_list.h"
+#include "verify/discrepancy_list.h"
 #include "verify/target_netlist.h"
 #include "verify/target_reader.h"
 
@@ -36,12 +35,14 @@ void ReadBlocks(std::istream& in, Feed feed) {
     }
 }
 
-void CompareLayouts(const TableLayout& target, const TableLayout& source, ProblemList& problems) {
+void CompareLayouts(const TableLayout& target, const TableLayout& source, DiscrepancyList& discrepancies) {
     if (target == source) return;
     if (target.Counts() == source.Counts()) {
-        problems.Add("tables: the target's part rows hold other IDs or names than the source's part lines");
+        discrepancies.Add({.kind = DiscrepancyKind::PartRowsDiffer});
     } else {
-        problems.Add("tables: the target has " + target.Counts() + "; the source gives " + source.Counts());
+        discrepancies.Add({.kind = DiscrepancyKind::TableCountsDiffer,
+                           .targetTables = target.Counts(),
+                           .sourceTables = source.Counts()});
     }
 }
 
@@ -50,23 +51,24 @@ void CompareLayouts(const TableLayout& target, const TableLayout& source, Proble
 Report Verifier::CheckTarget(std::istream& target) {
     source_.Finish();
     TargetTables tables;
-    ProblemList problems;
+    DiscrepancyList discrepancies;
     BothChecks checks(tables);
-    TargetReader reader(tables, checks, problems);
+    TargetReader reader(tables, checks, discrepancies);
     ReadBlocks(target, [&reader](std::string_view bytes) { reader.Feed(bytes); });
     if (reader.Finish()) {
-        checks.chains.Finish(reader.Connections(), problems);
-        CompareLayouts(tables.layout, source_.Layout(), problems);
-        checks.pins.Finish(source_, problems);
+        checks.chains.Finish(reader.Connections(), discrepancies);
+        CompareLayouts(tables.layout, source_.Layout(), discrepancies);
+        checks.pins.Finish(source_, discrepancies);
     }
     if (target.bad()) {
-        problems.Add("a read failed while verifying");
+        discrepancies.Add({.kind = DiscrepancyKind::ReadFailed});
     }
     Report report;
-    report.ok = problems.Empty();
+    report.ok = discrepancies.Empty();
     report.nets = static_cast<long long>(tables.nets.size());
     report.connections = reader.Connections();
-    report.problems = problems.Take();
+    report.discrepanciesLeftOut = discrepancies.LeftOut();
+    report.discrepancies = discrepancies.Take();
     report.risks = source_.Risks();
     return report;
 }
@@ -74,8 +76,9 @@ Report Verifier::CheckTarget(std::istream& target) {
 Report Verifier::CheckTarget(const std::string& targetPath) {
     std::ifstream target(NativePath(targetPath), std::ios::binary);
     if (!target) {
+        const int error = errno;
         Report report;
-        report.problems.push_back("cannot read the target file '" + targetPath + "': " + std::strerror(errno));
+        report.discrepancies.push_back({.kind = DiscrepancyKind::TargetUnreadable, .text = targetPath, .error = error});
         return report;
     }
     return CheckTarget(target);
@@ -92,7 +95,7 @@ Report VerifyConversion(std::istream& source, std::istream& target) {
     Report report = verifier.CheckTarget(target);
     if (!read) {
         report.ok = false;
-        report.problems.emplace_back("a read failed while verifying");
+        report.discrepancies.push_back({.kind = DiscrepancyKind::ReadFailed});
     }
     return report;
 }

@@ -5,20 +5,23 @@
 // conversion reads, as it reads them, so a source that can be read only once
 // (a pipe) is checked too.
 
+#include <cstddef>
 #include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "verify/discrepancy.h"
 #include "verify/pads_source.h"
 
 namespace brisel::verify {
 
 struct Report {
-    bool ok = false;                    // no discrepancy
-    long long nets = 0;                 // net rows in the target
-    long long connections = 0;          // connection rows in the target
-    std::vector<std::string> problems;  // one line per discrepancy, empty when ok
+    bool ok = false;                         // no discrepancy
+    long long nets = 0;                      // net rows in the target
+    long long connections = 0;               // connection rows in the target
+    std::vector<Discrepancy> discrepancies;  // the first 100, empty when ok
+    std::size_t discrepanciesLeftOut = 0;    // found beyond those
     // Where the target is as the conversion's rules write it, but ExpressPCB
     // will not read it as the designer meant.
     std::vector<ImportRisk> risks;

@@ -91,14 +91,14 @@ void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile&
         return;
     }
     for (const verify::ImportRisk& risk : report.risks) {
-        std::fprintf(details, "%s\n", messages::ImportRiskLine(source, risk.line, risk.text).c_str());
+        std::fprintf(details, "%s\n", messages::ImportRiskLine(source, risk).c_str());
     }
     if (report.ok) {
         PostEvent("verification", messages::VerifiedLine(report.nets, report.connections).c_str(), 1);
         return;
     }
-    for (const std::string& problem : report.problems) {
-        PostEvent("verification", messages::DiscrepancyLine(problem).c_str(), 0);
+    for (const std::string& line : messages::DiscrepancyLines(report)) {
+        PostEvent("verification", line.c_str(), 0);
     }
 }
 
