@@ -1,7 +1,7 @@
 #pragma once
 // The windows' texts that no conversion reports: the disclaimer, the file
-// dialogs, the about box's captions and boxes, and a conversion that failed
-// without saying why.
+// dialogs, the about box's captions and boxes, a conversion that failed
+// without saying why, and a list that could not be copied.
 
 #include <string>
 
@@ -51,5 +51,9 @@ inline constexpr const char* kMailFailed = "Your E-mail program could not be lau
 
 // The Windows system information tool is not installed, or would not start.
 inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
+
+// The Problems window's Copy, when the clipboard did not take the list.
+inline constexpr const char* kCopyNoMemory = "There is not enough memory to copy the list.";
+inline constexpr const char* kCopyRefused = "The list could not be copied to the clipboard.";
 
 }  // namespace brisel::messages

@@ -28,6 +28,13 @@ enum class OpenResult {
     Failed,
 };
 
+// How putting a text on the clipboard ended.
+enum class ClipboardResult {
+    Copied,
+    NoMemory,  // no memory for the clipboard's copy of the text
+    Refused,   // the clipboard could not be opened or would not take it
+};
+
 // Told how handing something to the desktop ended, once that is known.
 using OpenDone = std::function<void(OpenResult)>;
 
@@ -51,7 +58,7 @@ public:
     virtual void CloseMessageBoxes() = 0;
     virtual void Beep() = 0;
     // Puts the text on the clipboard; its lines end in CR LF.
-    virtual void SetClipboardText(const std::string& text) = 0;
+    [[nodiscard]] virtual ClipboardResult SetClipboardText(const std::string& text) = 0;
 
     // Starts a command line with a normal, focused window; throws
     // std::runtime_error when it cannot be started.

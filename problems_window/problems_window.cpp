@@ -1,6 +1,7 @@
 #include "problems_window/problems_window.h"
 
 #include "messages/messages.h"
+#include "messages/window_texts.h"
 #include "problems_window/problems_form.h"
 
 namespace brisel::problems_window {
@@ -56,7 +57,14 @@ void ProblemsWindow::ConnectHandlers() {
 // nothing when there are none.
 void ProblemsWindow::cmdCopy_Click() {
     const std::string text = Joined(lines_);
-    platform_.SetClipboardText(text.empty() ? text : text + "\r\n");
+    const platform::ClipboardResult result = platform_.SetClipboardText(text.empty() ? text : text + "\r\n");
+    if (result != platform::ClipboardResult::Copied) ReportCopyFailure(result);
+}
+
+// In a box of its own titled as the window, without a beep.
+void ProblemsWindow::ReportCopyFailure(platform::ClipboardResult result) {
+    const char* text = result == platform::ClipboardResult::NoMemory ? messages::kCopyNoMemory : messages::kCopyRefused;
+    platform_.ShowMessage(text, ProblemsForm().caption, platform::MessageIcon::Error);
 }
 
 void ProblemsWindow::cmdClose_Click() { form_->Close(); }

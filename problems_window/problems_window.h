@@ -34,6 +34,7 @@ private:
     void Load();
     void ConnectHandlers();
     void List(const std::vector<std::string>& lines);
+    void ReportCopyFailure(platform::ClipboardResult result);
 
     platform::Platform& platform_;
     std::unique_ptr<platform::Window> form_;

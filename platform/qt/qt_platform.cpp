@@ -75,8 +75,11 @@ void QtPlatform::CloseMessageBoxes() {
 
 void QtPlatform::Beep() { QApplication::beep(); }
 
-// Qt hands the desktop its own line ends.
-void QtPlatform::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(ToQtLines(text)); }
+// Qt hands the desktop its own line ends, and says nothing of a failure.
+ClipboardResult QtPlatform::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(ToQtLines(text));
+    return ClipboardResult::Copied;
+}
 
 TaskId QtPlatform::StartProgram(const std::string& commandLine) {
     QStringList arguments = QProcess::splitCommand(ToQt(commandLine));

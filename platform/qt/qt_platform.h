@@ -21,7 +21,7 @@ public:
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     void CloseMessageBoxes() override;
     void Beep() override;
-    void SetClipboardText(const std::string& text) override;
+    ClipboardResult SetClipboardText(const std::string& text) override;
     TaskId StartProgram(const std::string& commandLine) override;
     void ShellOpen(const Window* owner, const std::string& target, OpenDone done) override;
     TextViewer HelpViewer() const override { return TextViewer::ShellDefault; }

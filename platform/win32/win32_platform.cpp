@@ -126,19 +126,18 @@ void Win32Platform::Beep() { MessageBeep(MB_OK); }
 
 // The clipboard takes the memory once SetClipboardData succeeds. Programs
 // that ask for CF_TEXT get it converted by Windows.
-void Win32Platform::SetClipboardText(const std::string& text) {
+ClipboardResult Win32Platform::SetClipboardText(const std::string& text) {
     const std::wstring wide = Wide(text);
     const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) throw std::runtime_error("There is not enough memory to copy the list.");
+    if (memory == nullptr) return ClipboardResult::NoMemory;
     std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
     GlobalUnlock(memory);
     const bool copied = OpenClipboard(hiddenOwner_) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
-    if (!copied) {
-        GlobalFree(memory);
-        throw std::runtime_error("The list could not be copied to the clipboard.");
-    }
+    if (copied) return ClipboardResult::Copied;
+    GlobalFree(memory);
+    return ClipboardResult::Refused;
 }
 
 TaskId Win32Platform::StartProgram(const std::string& commandLine) {

@@ -149,9 +149,10 @@ platform::TaskId FakePlatform::StartProgram(const std::string& commandLine) {
     return 4711;
 }
 
-void FakePlatform::SetClipboardText(const std::string& text) {
-    clipboard = text;
+platform::ClipboardResult FakePlatform::SetClipboardText(const std::string& text) {
     log.push_back("clipboard [" + text + "]");
+    if (clipboardResult == platform::ClipboardResult::Copied) clipboard = text;
+    return clipboardResult;
 }
 
 void FakePlatform::BringToFront(platform::TaskId task) { log.push_back("front " + std::to_string(task)); }

@@ -94,7 +94,7 @@ public:
     void ShowMessage(const std::string& text, const std::string& title, platform::MessageIcon icon) override;
     void CloseMessageBoxes() override { log.push_back("close message boxes"); }
     void Beep() override { log.push_back("beep"); }
-    void SetClipboardText(const std::string& text) override;
+    platform::ClipboardResult SetClipboardText(const std::string& text) override;
     platform::TaskId StartProgram(const std::string& commandLine) override;
     void BringToFront(platform::TaskId task) override;
     void ShellOpen(const platform::Window* owner, const std::string& target, platform::OpenDone done) override;
@@ -130,6 +130,7 @@ public:
     bool startFails = false;
     std::vector<std::string> ordinaryFiles;
     std::string clipboard;
+    platform::ClipboardResult clipboardResult = platform::ClipboardResult::Copied;
     FakeRegistry registry;
     int formsCreated = 0;
 

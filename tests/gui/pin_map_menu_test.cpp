@@ -1,13 +1,16 @@
 // File > Pin Map..., File > No Pin Map and the map beside the source, on
 // the fake platform: which map a conversion reads, what the Problems list
-// says of it, and a map that stops the conversion.
+// says of it, a map that stops the conversion, and the real conversion
+// numbering the pins by the map.
 
 #include <gtest/gtest.h>
 
 #include "messages/pin_map_messages.h"
 #include "pin_map/pin_map.h"
 #include "tests/gui/main_window_fixture.h"
+#include "tests/support/memory_file_system.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::testing {
 namespace {
@@ -121,6 +124,30 @@ TEST_F(PinMapMenuTest, AWrongMapStopsTheConversionBeforeItStarts) {
                            "The pin map '" + Dir() + "gone.map' could not be read: No such file or directory.",
                            MessageIcon::Error));
     EXPECT_TRUE(Form().Enabled("cmdOK"));
+}
+
+// Without its map the board's lettered pins warn; with the map beside it,
+// the conversion numbers them and the Problems list tells which and by what.
+TEST(PinMapConversion, TheMapBesideTheSourceNumbersThePinsOfTheRealConversion) {
+    FakePlatform platform;
+    test::MemoryFileSystem files;
+    files.Put(Native("/boards/pin_map_board.net"), test::TestData("pin_map_board.net"));
+    main_window::MainWindow window(platform, ConvertNetlist, files);
+    window.PutPath("txtSource", Native("/boards/pin_map_board.net"));
+    window.PutPath("txtTarget", Native("/boards/out.net"));
+    window.cmdOK_Click();
+    EXPECT_EQ(platform.Entries("message").size(), 2u);  // the pin warning and the completion
+    files.Put(Native("/boards/pin_map_board.map"), test::TestData("pin_map_board.map"));
+    platform.log.clear();
+    window.cmdOK_Click();
+    const Log boxes = platform.Entries("message");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rfind("message [File Conversion - Complete]", 0), 0u) << boxes[0];
+    const std::vector<std::string>& lines = window.State().Problems;
+    ASSERT_EQ(lines.size(), 17u);
+    EXPECT_EQ(lines[0],
+              "pin_map_board.net: note: pins numbered by the pin map 'pin_map_board.map' found beside the source");
+    EXPECT_EQ(lines[1], "pin_map_board.net:15: note: pin \"PAD\" of part \"U8\" written as 17 (pin_map_board.map:7)");
 }
 
 }  // namespace

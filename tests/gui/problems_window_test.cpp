@@ -89,6 +89,33 @@ TEST_F(ProblemsTest, CopyPutsEveryLineOnTheClipboardEachWithItsLineEnd) {
     EXPECT_EQ(platform.clipboard, kBadPinLine + "\r\n" + kNoNetsLine + "\r\n");
 }
 
+struct CopyFailureCase {
+    const char* name;
+    platform::ClipboardResult result;
+    const char* text;
+};
+
+class CopyFailureTest : public ProblemsTest, public ::testing::WithParamInterface<CopyFailureCase> {};
+
+// A box titled as the window says why, without a beep; the list stays open.
+TEST_P(CopyFailureTest, SaysWhyTheListIsNotOnTheClipboard) {
+    ConvertReporting({kBadPin});
+    OpenProblems();
+    platform.clipboardResult = GetParam().result;
+    log().clear();
+    Problems().Click("cmdCopy");
+    EXPECT_EQ(log(), (Log{"clipboard [" + kBadPinLine + "\r\n]",
+                          MessageEntry("Problems - Brisel", GetParam().text, platform::MessageIcon::Error)}));
+    EXPECT_TRUE(window.ProblemsWindow().IsLoaded());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Results, CopyFailureTest, ::testing::Values(
+    CopyFailureCase{"NoMemory", platform::ClipboardResult::NoMemory, "There is not enough memory to copy the list."},
+    CopyFailureCase{"Refused", platform::ClipboardResult::Refused, "The list could not be copied to the clipboard."}),
+    [](const auto& row) { return row.param.name; });
+// clang-format on
+
 TEST_F(ProblemsTest, OpeningAgainKeepsOneWindowAndBringsItToTheFront) {
     ConvertReporting({kBadPin});
     OpenProblems();

@@ -62,14 +62,6 @@ INSTANTIATE_TEST_SUITE_P(Forms, QtAccessibleFormTest,
                                            &problems_window::ProblemsForm()),
                          [](const auto& row) { return row.param->name; });
 
-TEST(QtAccessibility, ThePathBoxesAreNamedByTheirLabels) {
-    platform::qt::QtPlatform platform;
-    platform::qt::QtWindow window(main_window::MainForm(), 96);
-    EXPECT_EQ(Spoken(Child(window.TopLevel(), "txtSource"), QAccessible::Name), "Source");
-    EXPECT_EQ(Spoken(Child(window.TopLevel(), "txtTarget"), QAccessible::Name), "Target");
-    EXPECT_EQ(Spoken(Child(window.TopLevel(), "txtTarget"), QAccessible::Description), "Enter target path");
-}
-
 class QtAboutKeyboardTest : public ::testing::Test {
 protected:
     QtAboutKeyboardTest() {

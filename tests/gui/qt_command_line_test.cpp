@@ -70,7 +70,6 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, WindowProgramTest, ::testing::Values(
     RunCase{"UnknownOption", {"--bogus"}, 2, "brisel: unknown option '--bogus'\n" + kTryHelp, ""},
     RunCase{"UnknownOptionBesideQtsOwn", {"-platform", "offscreen", "--bogus"}, 2,
             "brisel: unknown option '--bogus'\n" + kTryHelp, ""},
-    RunCase{"TooManyPaths", {"a", "b", "c"}, 2, "brisel: too many operands\n" + kTryHelp, ""},
     RunCase{"Help", {"--help"}, 0, "", "Usage: brisel [SOURCE [TARGET]]"},
     RunCase{"Version", {"--version"}, 0, "", "brisel "}),
     [](const auto& row) { return row.param.name; });
