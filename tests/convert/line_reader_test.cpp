@@ -174,7 +174,7 @@ public:
         return n;
     }
     bool Failed() const override { return false; }
-    std::string Error() const override { return {}; }
+    FileReason Error() const override { return {}; }
 
 private:
     std::string text_;
