@@ -30,13 +30,22 @@ status=0
 linux_convert="$root/build/cli/brisel-convert"
 if [ -x "$linux_convert" ]; then
   compare="$build/compare"
+  # A Wine start that fails now and then (no file written) is shown and
+  # tried once more; a conversion that ran and wrote other bytes is not.
+  windows_convert() {
+    local log="$2.log"
+    wine "$build/brisel-convert.exe" "$(winepath -w "$1")" "$(winepath -w "$2")" >"$log" 2>&1
+    if [ ! -e "$2" ]; then
+      echo "no Windows output for $(basename "$1"), once more; Wine said:" && cat "$log"
+      wine "$build/brisel-convert.exe" "$(winepath -w "$1")" "$(winepath -w "$2")" >"$log" 2>&1
+    fi
+  }
   rm -rf "$compare" && mkdir -p "$compare"
   for source in "$root"/tests/data/*.net "$root"/examples/*.net; do
     case "$source" in *.expected.net) continue ;; esac
     name="$(basename "$source" .net)"
     "$linux_convert" "$source" "$compare/$name.linux.net" >/dev/null 2>&1
-    wine "$build/brisel-convert.exe" "$(winepath -w "$source")" \
-      "$(winepath -w "$compare/$name.windows.net")" >/dev/null 2>&1
+    windows_convert "$source" "$compare/$name.windows.net"
     if [ -s "$compare/$name.linux.net" ] && cmp -s "$compare/$name.linux.net" "$compare/$name.windows.net"; then
       echo "same bytes on Linux and Windows: $name"
     else
