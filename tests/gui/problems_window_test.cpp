@@ -2,6 +2,10 @@
 
 #include "messages/messages.h"
 #include "tests/gui/main_window_fixture.h"
+#include "tests/support/convert_program.h"
+#include "tests/support/memory_file_system.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/text_files.h"
 
 namespace brisel::testing {
 namespace {
@@ -151,6 +155,29 @@ TEST_F(ProblemsTest, TheWindowClosesWithTheMainWindow) {
     OpenProblems();
     Form().Close();
     EXPECT_FALSE(window.ProblemsWindow().IsLoaded());
+}
+
+// The real conversion of a netlist with a problem of every kind: the list
+// holds the lines brisel-convert --details prints for it, in its order.
+TEST(ProblemsOfARealConversion, AreTheLinesDetailsPrints) {
+    const std::string source = test::TestData("every_problem.net");
+    FakePlatform platform;
+    test::MemoryFileSystem files;
+    files.Put(Native("/boards/every_problem.net"), source);
+    main_window::MainWindow window(platform, ConvertNetlist, files);
+    window.PutPath("txtSource", Native("/boards/every_problem.net"));
+    window.PutPath("txtTarget", Native("/boards/out.net"));
+    window.cmdOK_Click();
+    test::TempFolder folder;
+    folder.Write("every_problem.net", source);
+    const test::ProgramRun run = test::RunConvert({{"--details", "every_problem.net", "cli.net"}, folder.Path()});
+    ASSERT_EQ(run.status, 0);
+    std::vector<std::string> details;
+    for (const std::string& line : run.err) {
+        if (line.rfind("every_problem.net", 0) == 0) details.push_back(line);
+    }
+    EXPECT_GE(details.size(), 8u);
+    EXPECT_EQ(window.State().Problems, details);
 }
 
 }  // namespace
