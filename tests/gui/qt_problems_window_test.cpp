@@ -105,15 +105,6 @@ TEST_F(QtProblemsWindowTest, ResizingGrowsTheListAndMovesTheButtons) {
     EXPECT_EQ(Child(problems, "cmdCopy")->geometry(), copy.translated(100, 60));
 }
 
-// An ordinary window beside the main one, which can come in front of it.
-TEST_F(QtProblemsWindowTest, OpensBesideTheMainWindowAsAnOrdinaryWindow) {
-    Convert();
-    QWidget* problems = OpenProblems();
-    EXPECT_EQ(problems->windowType(), Qt::Window);
-    EXPECT_FALSE(problems->frameGeometry().intersects(top->frameGeometry()));
-    EXPECT_TRUE(top->screen()->availableGeometry().contains(problems->frameGeometry()));
-}
-
 // The title bar's close button sends the same close event as close().
 TEST_F(QtProblemsWindowTest, ClosingTheMainWindowClosesItAndTheProgramEnds) {
     Convert();
