@@ -1,6 +1,7 @@
 #include "messages/verify_lines.h"
 
 #include "messages/discrepancy_texts.h"
+#include "messages/file_reasons.h"
 #include "messages/problem_lines.h"
 
 namespace brisel::messages {
@@ -16,12 +17,17 @@ std::string VerifiedLine(long long nets, long long connections) {
 
 std::string DiscrepancyLine(const verify::Discrepancy& discrepancy) { return CheckLine(DiscrepancyText(discrepancy)); }
 
+std::vector<std::string> DiscrepancyTexts(const verify::Report& report) {
+    std::vector<std::string> texts;
+    texts.reserve(report.discrepancies.size() + 1);
+    for (const verify::Discrepancy& discrepancy : report.discrepancies) texts.push_back(DiscrepancyText(discrepancy));
+    if (report.discrepanciesLeftOut > 0) texts.push_back(LeftOutDiscrepanciesText(report.discrepanciesLeftOut));
+    return texts;
+}
+
 std::vector<std::string> DiscrepancyLines(const verify::Report& report) {
-    std::vector<std::string> lines;
-    lines.reserve(report.discrepancies.size() + 1);
-    for (const verify::Discrepancy& discrepancy : report.discrepancies) lines.push_back(DiscrepancyLine(discrepancy));
-    if (report.discrepanciesLeftOut > 0)
-        lines.push_back(CheckLine(LeftOutDiscrepanciesText(report.discrepanciesLeftOut)));
+    std::vector<std::string> lines = DiscrepancyTexts(report);
+    for (std::string& line : lines) line = CheckLine(line);
     return lines;
 }
 
@@ -33,8 +39,8 @@ std::string NotVerifiedLine(const std::string& target) {
     return CheckLine("'" + target + "' cannot be read back, not verified");
 }
 
-std::string UnreadableTargetLine(const std::string& reason) {
-    return CheckLine("the new netlist could not be read back: " + reason);
+std::string UnreadableTargetLine(const FileReason& reason) {
+    return CheckLine("the new netlist could not be read back: " + FileReasonText(reason));
 }
 
 }  // namespace brisel::messages

@@ -16,7 +16,6 @@
 #include "convert/letter_pins.h"
 #include "convert/pin_map_file.h"
 #include "messages/details_printer.h"
-#include "messages/file_reasons.h"
 #include "messages/messages.h"
 #include "messages/pin_map_messages.h"
 #include "messages/pin_map_template.h"
@@ -87,7 +86,7 @@ void Verify(verify::Verifier& verifier, const std::string& source, ReadableFile&
     web::ByteSourceStream targetStream(target);
     const verify::Report report = verifier.CheckTarget(targetStream);
     if (target.Failed()) {
-        PostEvent("verification", messages::UnreadableTargetLine(messages::FileReasonText(target.Error())).c_str(), 0);
+        PostEvent("verification", messages::UnreadableTargetLine(target.Error()).c_str(), 0);
         return;
     }
     for (const verify::ImportRisk& risk : report.risks) {

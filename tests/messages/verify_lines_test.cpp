@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, VerifyLinesTest, ::testing::Values(
              "Table\", which ExpressPCB does not expect"},
     LineCase{"a target not read back", NotVerifiedLine("/dev/null"),
              "verify: '/dev/null' cannot be read back, not verified"},
-    LineCase{"the page's target not read back", UnreadableTargetLine("out of memory"),
+    LineCase{"the page's target not read back", UnreadableTargetLine(SystemReason("out of memory")),
              "verify: the new netlist could not be read back: out of memory"}
 ), test::ByWhy());
 // clang-format on

@@ -5,17 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "messages/discrepancy_texts.h"
-#include "verify/verify.h"
+#include "messages/verify_lines.h"
 
 namespace brisel::verify {
 
-inline std::vector<std::string> Worded(const Report& report) {
-    std::vector<std::string> texts;
-    for (const Discrepancy& discrepancy : report.discrepancies) texts.push_back(messages::DiscrepancyText(discrepancy));
-    if (report.discrepanciesLeftOut > 0)
-        texts.push_back(messages::LeftOutDiscrepanciesText(report.discrepanciesLeftOut));
-    return texts;
-}
+inline std::vector<std::string> Worded(const Report& report) { return messages::DiscrepancyTexts(report); }
 
 }  // namespace brisel::verify
